@@ -1,0 +1,41 @@
+#include "NativeTable.h"
+
+#include <stdexcept>
+
+namespace sim {
+
+void NativeTable::add(uint64_t hash, const char* name, const char* types, NativeHandler handler) {
+    NativeSpec spec;
+    spec.hash = hash;
+    spec.name = name;
+    spec.types = types;
+    spec.handler = std::move(handler);
+    std::string_view rest = types;
+    while (!rest.empty()) {
+        const size_t comma = rest.find(',');
+        const std::string_view type = rest.substr(0, comma);
+        if (type == "...") {
+            spec.variadic = true;
+        } else {
+            spec.isFloat.push_back(type == "float");
+            ++spec.argc;
+        }
+        if (comma == std::string_view::npos) break;
+        rest.remove_prefix(comma + 1);
+    }
+    if (!specs_.emplace(hash, std::move(spec)).second)
+        throw std::logic_error("native declared twice: " + std::string(name));
+}
+
+void NativeTable::override(uint64_t hash, NativeHandler handler) {
+    auto it = specs_.find(hash);
+    if (it == specs_.end()) throw std::logic_error("override of an undeclared native");
+    it->second.handler = std::move(handler);
+}
+
+const NativeSpec* NativeTable::find(uint64_t hash) const {
+    auto it = specs_.find(hash);
+    return it == specs_.end() ? nullptr : &it->second;
+}
+
+} // namespace sim

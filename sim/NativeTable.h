@@ -1,0 +1,89 @@
+#pragma once
+// The simulator's natives: one handler per hash, each declared with the parameter types of
+// the game's native list, so every call's argument count (and float slots) can be checked.
+#include "World.h"
+
+#include <cstdint>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace sim {
+
+class Simulator;
+
+// The pushed argument slots of one call, read the way the game reads them.
+struct NativeArgs {
+    const uint64_t* slots = nullptr;
+    size_t count = 0;
+
+    uint64_t raw(size_t n) const { return n < count ? slots[n] : 0; }
+    int32_t i(size_t n) const { return static_cast<int32_t>(static_cast<uint32_t>(raw(n))); }
+    uint32_t u(size_t n) const { return static_cast<uint32_t>(raw(n)); }
+    bool b(size_t n) const { return u(n) != 0; }
+    float f(size_t n) const {
+        const uint32_t bits = u(n);
+        float v;
+        std::memcpy(&v, &bits, sizeof v);
+        return v;
+    }
+    const char* s(size_t n) const { return reinterpret_cast<const char*>(raw(n)); }
+    template <class T> T* p(size_t n) const { return reinterpret_cast<T*>(raw(n)); }
+    Vec3 vec(size_t n) const { return Vec3{f(n), f(n + 1), f(n + 2)}; }
+};
+
+// The result storage the host hands back (a Vector3 takes three slots).
+struct NativeResult {
+    uint64_t slot[4] = {0, 0, 0, 0};
+
+    void setInt(int32_t v) { slot[0] = static_cast<uint32_t>(v); }
+    void setU32(uint32_t v) { slot[0] = v; }
+    void setBool(bool v) { slot[0] = v ? 1 : 0; }
+    void setFloat(float v) {
+        uint32_t bits;
+        std::memcpy(&bits, &v, sizeof bits);
+        slot[0] = bits;
+    }
+    void setU64(uint64_t v) { slot[0] = v; }
+    void setPtr(const void* p) { slot[0] = reinterpret_cast<uintptr_t>(p); }
+    void setVector(const Vec3& v) {
+        for (int k = 0; k < 3; ++k) {
+            const float c = k == 0 ? v.x : k == 1 ? v.y : v.z;
+            uint32_t bits;
+            std::memcpy(&bits, &c, sizeof bits);
+            slot[k] = bits;
+        }
+    }
+};
+
+using NativeHandler = std::function<void(Simulator&, const NativeArgs&, NativeResult&)>;
+
+struct NativeSpec {
+    uint64_t hash = 0;
+    std::string name;
+    std::string types;     // parameter types as in the game's native list
+    size_t argc = 0;       // fixed parameters
+    bool variadic = false; // more slots may follow the fixed ones
+    std::vector<bool> isFloat;
+    NativeHandler handler;
+};
+
+class NativeTable {
+  public:
+    // Declares a native with its parameter types, e.g. "Entity,BOOL,BOOL" or "int,...".
+    void add(uint64_t hash, const char* name, const char* types, NativeHandler handler);
+    // Replaces the handler of a declared native (tests checking their own arguments).
+    void override(uint64_t hash, NativeHandler handler);
+    const NativeSpec* find(uint64_t hash) const;
+    const std::unordered_map<uint64_t, NativeSpec>& all() const { return specs_; }
+
+  private:
+    std::unordered_map<uint64_t, NativeSpec> specs_;
+};
+
+// Every family of handlers; each lives in sim/natives/<Family>.cpp.
+void RegisterAllNatives(NativeTable& table);
+
+} // namespace sim

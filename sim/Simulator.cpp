@@ -1,0 +1,328 @@
+#include "Simulator.h"
+
+#include <chrono>
+#include <cinttypes>
+#include <cstdio>
+#include <cstdlib>
+#include <dlfcn.h>
+#include <filesystem>
+#include <semaphore>
+#include <thread>
+#include <unistd.h>
+
+namespace sim {
+
+extern void* const kHostAnchor;
+
+namespace fs = std::filesystem;
+
+struct PluginModule {
+    std::string name;
+    void* library = nullptr;
+    void (*attach)(void*) = nullptr;
+    void (*detach)(void*) = nullptr;
+    uint32_t randomState = 1; // each plug-in has its own C runtime on Windows
+};
+
+// A registered script runs on a thread of its own with strict hand-off: exactly one of the
+// simulator and the scripts runs at a time.
+struct Script {
+    std::string name;
+    PluginModule* module = nullptr;
+    void (*entry)() = nullptr;
+    std::binary_semaphore resumeSignal{0};
+    std::binary_semaphore yieldSignal{0};
+    bool started = false;
+    bool finished = false;
+    bool unregistered = false;
+    int32_t waitStart = 0;
+    uint32_t waitMs = 0;
+    uint64_t waitFrame = 0;
+    uint64_t frames = 0;
+    FrameFigures current;
+    uint64_t sliceStart = 0;
+};
+
+namespace {
+
+Simulator* gCurrent = nullptr;
+
+// Scripts that never return stay blocked in their last wait when a run ends; their state
+// is kept for the life of the process so the blocked threads never touch freed memory.
+std::vector<std::unique_ptr<Script>>& ScriptKeeper() {
+    static auto* keeper = new std::vector<std::unique_ptr<Script>>();
+    return *keeper;
+}
+
+constexpr uint32_t kTickBase = 1000000;
+constexpr int64_t kCalendarBase = 1796547903; // 6/12/2026 9:5:3
+constexpr auto kYieldTimeout = std::chrono::seconds(60);
+
+std::string Hex(uint64_t hash) {
+    char text[32];
+    std::snprintf(text, sizeof text, "0x%016" PRIx64, hash);
+    return text;
+}
+
+} // namespace
+
+Simulator::Simulator(Options options) : options_(std::move(options)) {
+    gCurrent = this;
+    // Keeps the exported host operations linked into every program that runs a simulator.
+    static void* volatile anchor = kHostAnchor;
+    (void)anchor;
+    callArgs_.reserve(64);
+    gameRandom_ = 0x9E3779B97F4A7C15ull ^ options_.seed;
+    world_.player.ped = world_.spawn(EntityKind::Ped, 0, Vec3{}, 0);
+    RegisterAllNatives(natives_);
+}
+
+Simulator::~Simulator() {
+    if (gCurrent == this) gCurrent = nullptr;
+}
+
+Simulator* Simulator::current() { return gCurrent; }
+
+bool Simulator::attach(const std::vector<std::string>& names) {
+    for (const std::string& name : names) {
+        const std::string file = name == "camp" ? "CorvaleCamp.so" : "CorvaleBusiness.so";
+        const fs::path source = fs::path(options_.pluginDir) / file;
+        // A private copy gives every run fresh plug-in state, as a new game process does.
+        char dir[] = "/tmp/corvale-plugin-XXXXXX";
+        if (!mkdtemp(dir)) {
+            fault("cannot make a folder for " + file);
+            return false;
+        }
+        const fs::path copy = fs::path(dir) / file;
+        std::error_code ec;
+        fs::copy_file(source, copy, ec);
+        if (ec) {
+            fault("cannot read plug-in " + source.string() + ": " + ec.message());
+            fs::remove_all(dir, ec);
+            return false;
+        }
+        void* library = dlopen(copy.c_str(), RTLD_NOW | RTLD_LOCAL);
+        fs::remove_all(dir, ec);
+        if (!library) {
+            fault(std::string("cannot load plug-in: ") + dlerror());
+            return false;
+        }
+        auto module = std::make_unique<PluginModule>();
+        module->name = name;
+        module->library = library;
+        module->attach = reinterpret_cast<void (*)(void*)>(dlsym(library, "CorvalePluginAttach"));
+        module->detach = reinterpret_cast<void (*)(void*)>(dlsym(library, "CorvalePluginDetach"));
+        if (!module->attach || !module->detach) {
+            fault("plug-in " + file + " has no attach/detach entry");
+            return false;
+        }
+        PluginModule* raw = module.get();
+        modules_.push_back(std::move(module));
+        trace("attach " + file);
+        raw->attach(raw);
+    }
+    return true;
+}
+
+void Simulator::detachAll() {
+    for (auto& module : modules_) {
+        trace("detach " + module->name);
+        module->detach(module.get());
+    }
+}
+
+void Simulator::runFrame() {
+    ++world_.frame;
+    world_.gameTimer += options_.frameMs;
+    deliverKeys();
+    for (auto& reset : frameResets) reset(world_);
+    const std::vector<Script*> order = scripts_;
+    for (Script* s : order) {
+        if (s->finished || s->unregistered) continue;
+        const bool due = !s->started || (world_.frame > s->waitFrame &&
+                                         world_.gameTimer - s->waitStart >=
+                                             static_cast<int64_t>(s->waitMs));
+        if (due) resume(*s);
+    }
+    if (options_.trace && world_.frame % 100 == 0) trace("frame " + std::to_string(world_.frame));
+    if (afterFrame) afterFrame();
+}
+
+void Simulator::runFrames(uint64_t n) {
+    for (uint64_t i = 0; i < n; ++i) runFrame();
+}
+
+void Simulator::runSeconds(double seconds) {
+    const int64_t until = world_.gameTimer + static_cast<int64_t>(seconds * 1000.0);
+    while (world_.gameTimer < until) runFrame();
+}
+
+void Simulator::resume(Script& s) {
+    running_ = &s;
+    s.current = FrameFigures{};
+    if (!s.started) {
+        s.started = true;
+        Script* script = &s;
+        std::thread([script] {
+            script->resumeSignal.acquire();
+            BeginAllocationCount(&script->current.allocs);
+            script->sliceStart = ThreadCpuNs();
+            script->entry();
+            script->current.cpuNs += ThreadCpuNs() - script->sliceStart;
+            EndAllocationCount();
+            script->finished = true;
+            script->yieldSignal.release();
+        }).detach();
+    }
+    s.resumeSignal.release();
+    if (!s.yieldSignal.try_acquire_for(kYieldTimeout)) {
+        std::fprintf(stderr, "protocol fault: script %s did not yield for 60 s\n",
+                     s.name.c_str());
+        std::fflush(nullptr);
+        _exit(2);
+    }
+    running_ = nullptr;
+    ++s.frames;
+    figures_.addFrame(s.name, s.current);
+    if (s.finished) trace("script " + s.name + " finished");
+}
+
+void Simulator::deliverKeys() {
+    for (uint32_t key : pendingKeys_) {
+        for (KeyboardHandler handler : keyboardHandlers_) {
+            handler(key, 1, 0, 0, 0, 0, 0); // down
+            handler(key, 1, 0, 0, 0, 1, 1); // up
+        }
+    }
+    pendingKeys_.clear();
+}
+
+void Simulator::queueKey(uint32_t virtualKey) { pendingKeys_.push_back(virtualKey); }
+
+std::string Simulator::scriptName(size_t i) const { return scripts_.at(i)->name; }
+uint64_t Simulator::scriptFrames(size_t i) const { return scripts_.at(i)->frames; }
+bool Simulator::scriptFinished(size_t i) const { return scripts_.at(i)->finished; }
+
+void Simulator::fault(const std::string& what) {
+    faults_.push_back(what);
+    std::fprintf(stderr, "protocol fault: %s\n", what.c_str());
+}
+
+void Simulator::trace(const std::string& what) {
+    if (!options_.trace) return;
+    std::printf("[frame %" PRIu64 " t=%d] %s\n", world_.frame, world_.gameTimer, what.c_str());
+}
+
+void Simulator::hostScriptRegister(void* module, void (*entry)()) {
+    auto* m = static_cast<PluginModule*>(module);
+    auto script = std::make_unique<Script>();
+    script->name = m ? m->name : "unknown";
+    script->module = m;
+    script->entry = entry;
+    scripts_.push_back(script.get());
+    trace("script registered: " + script->name);
+    ScriptKeeper().push_back(std::move(script));
+}
+
+void Simulator::hostScriptUnregister(void* module) {
+    for (Script* s : scripts_) {
+        if (s->module != module || s->unregistered) continue;
+        s->unregistered = true;
+        trace("script unregistered: " + s->name);
+    }
+}
+
+void Simulator::hostScriptWait(uint32_t ms) {
+    Script* s = running_;
+    if (!s) {
+        fault("scriptWait called outside a script");
+        return;
+    }
+    s->waitStart = world_.gameTimer;
+    s->waitMs = ms;
+    s->waitFrame = world_.frame;
+    s->current.cpuNs += ThreadCpuNs() - s->sliceStart;
+    s->yieldSignal.release();
+    s->resumeSignal.acquire();
+    s->sliceStart = ThreadCpuNs();
+}
+
+void Simulator::hostKeyboardRegister(KeyboardHandler handler) {
+    keyboardHandlers_.push_back(handler);
+    trace("keyboard handler registered");
+}
+
+void Simulator::hostKeyboardUnregister(KeyboardHandler handler) {
+    std::erase(keyboardHandlers_, handler);
+    trace("keyboard handler unregistered");
+}
+
+void Simulator::hostNativeInit(uint64_t hash) {
+    SimulatorAllocationScope scope;
+    callHash_ = hash;
+    callArgs_.clear();
+}
+
+void Simulator::hostNativePush(uint64_t slot) {
+    SimulatorAllocationScope scope;
+    callArgs_.push_back(slot);
+}
+
+uint64_t* Simulator::hostNativeCall() {
+    SimulatorAllocationScope scope;
+    const uint64_t start = ThreadCpuNs();
+    callResult_ = NativeResult{};
+    if (running_) ++running_->current.natives;
+    figures_.countCall(callHash_, callArgs_.size());
+    const NativeSpec* spec = natives_.find(callHash_);
+    if (!spec) {
+        fault("unknown native " + Hex(callHash_));
+    } else if (spec->variadic ? callArgs_.size() < spec->argc : callArgs_.size() != spec->argc) {
+        fault("native " + Hex(callHash_) + " " + spec->name + " takes " +
+              std::to_string(spec->argc) + " arguments, " + std::to_string(callArgs_.size()) +
+              " pushed");
+    } else {
+        for (size_t i = 0; i < spec->argc; ++i) {
+            const uint32_t low = static_cast<uint32_t>(callArgs_[i]);
+            if (spec->isFloat[i] && low != 0 && low < 65536) {
+                fault("native " + Hex(callHash_) + " " + spec->name + " argument " +
+                      std::to_string(i) + " is a float, an integer (" + std::to_string(low) +
+                      ") was pushed");
+            }
+        }
+        spec->handler(*this, NativeArgs{callArgs_.data(), callArgs_.size()}, callResult_);
+    }
+    if (running_) running_->current.nativeNs += ThreadCpuNs() - start;
+    return callResult_.slot;
+}
+
+uint32_t Simulator::tickCount() const {
+    return kTickBase + static_cast<uint32_t>(world_.gameTimer);
+}
+
+int64_t Simulator::calendarTime() const { return kCalendarBase + world_.gameTimer / 1000; }
+
+void Simulator::localTime(int64_t calendar, std::tm* out) const {
+    const std::time_t t = static_cast<std::time_t>(calendar);
+    gmtime_r(&t, out); // the simulated game runs on UTC so every run reads the same
+}
+
+void Simulator::seedRandom(uint32_t seed) {
+    (running_ && running_->module ? running_->module->randomState : fallbackRandom_) = seed;
+}
+
+int Simulator::random() {
+    uint32_t& state = running_ && running_->module ? running_->module->randomState
+                                                   : fallbackRandom_;
+    state = state * 214013u + 2531011u;
+    return static_cast<int>((state >> 16) & 0x7fff);
+}
+
+uint32_t Simulator::nextRandom() {
+    uint64_t z = (gameRandom_ += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return static_cast<uint32_t>((z ^ (z >> 31)) >> 32);
+}
+
+} // namespace sim

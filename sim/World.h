@@ -1,0 +1,72 @@
+#pragma once
+// The simulated world the plug-ins act in. Each family of natives reads and changes its
+// part; scenario commands set it up and expectations read it.
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace sim {
+
+struct Vec3 {
+    float x = 0, y = 0, z = 0;
+};
+
+enum class EntityKind { Ped, Object, Vehicle };
+
+struct Entity {
+    EntityKind kind = EntityKind::Object;
+    uint32_t model = 0;
+    Vec3 position;
+    float heading = 0;
+    bool alive = true;
+};
+
+struct Player {
+    int32_t ped = 0;       // entity handle of the player's ped
+    int32_t index = 0;     // player index
+    int64_t cashCents = 0;
+    std::map<uint32_t, int32_t> items; // inventory by item hash
+    bool wanted = false;
+    bool dead = false;
+    bool inCombat = false;
+    bool crouching = false;
+    uint32_t weapon = 0;   // current weapon hash
+};
+
+// Text handles: a literal handle is a pointer to the simulator's copy of the text, as the
+// game returns a pointer to its own string storage.
+class TextHandles {
+  public:
+    uint64_t make(std::string text);
+    // The text of a handle made here, or nullptr.
+    const std::string* resolve(uint64_t handle) const;
+
+  private:
+    static constexpr size_t kKept = 4096;
+    std::deque<std::string> texts_;
+    std::unordered_map<uint64_t, size_t> index_; // handle -> serial
+    size_t firstSerial_ = 0;
+};
+
+struct World {
+    int32_t gameTimer = 0;  // ms; 0 before the first frame
+    uint64_t frame = 0;     // frames run so far
+    int clockHour = 12;
+    float wind = 0, rain = 0;
+
+    Player player;
+    std::map<int32_t, Entity> entities;
+    int32_t nextHandle = 0x100;
+
+    TextHandles texts;
+    std::unordered_map<uint32_t, std::string> hashNames; // every name hashed so far
+    std::vector<std::string> messages; // one-shot on-screen messages, in order
+
+    int32_t spawn(EntityKind kind, uint32_t model, Vec3 position, float heading);
+    Entity* entity(int32_t handle);
+};
+
+} // namespace sim

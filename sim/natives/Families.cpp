@@ -1,0 +1,12 @@
+// Every family of native handlers, mirroring the bridge's wrapper families.
+#include "natives/Families.h"
+
+namespace sim {
+
+void RegisterAllNatives(NativeTable& table) {
+    RegisterMiscNatives(table);
+    RegisterPlayerNatives(table);
+    RegisterEntityNatives(table);
+}
+
+} // namespace sim

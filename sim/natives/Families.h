@@ -1,0 +1,10 @@
+#pragma once
+#include "NativeTable.h"
+
+namespace sim {
+
+void RegisterMiscNatives(NativeTable& table);   // hashes, text, game timer, random
+void RegisterPlayerNatives(NativeTable& table); // the player's ped and index
+void RegisterEntityNatives(NativeTable& table); // positions of entities
+
+} // namespace sim

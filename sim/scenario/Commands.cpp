@@ -1,0 +1,11 @@
+#include "scenario/Commands.h"
+
+namespace sim {
+
+void RegisterAllCommands(CommandRegistry& r) {
+    RegisterSetupCommands(r);
+    RegisterDriveCommands(r);
+    RegisterExpectCommands(r);
+}
+
+} // namespace sim

@@ -1,0 +1,10 @@
+#pragma once
+#include "scenario/Scenario.h"
+
+namespace sim {
+
+void RegisterSetupCommands(CommandRegistry& r);  // file, delete, plugins
+void RegisterDriveCommands(CommandRegistry& r);  // frames, seconds, key
+void RegisterExpectCommands(CommandRegistry& r); // expect log/no-log/file/no-fault
+
+} // namespace sim

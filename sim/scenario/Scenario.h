@@ -1,0 +1,99 @@
+#pragma once
+// Scenario files: one command a line, driving the simulated world and checking it.
+#include "Simulator.h"
+
+#include <functional>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace sim {
+
+struct Command {
+    std::string file;
+    int line = 0;
+    std::vector<std::string> words; // the command's words, quotes removed
+    std::vector<std::string> body;  // lines of a "<<END" block
+    std::string text() const;       // the command as written, for reports
+};
+
+// A malformed scenario (exit 2), reported with file and line.
+struct ScenarioError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// Parses a scenario; throws ScenarioError.
+std::vector<Command> ParseScenario(const std::string& path);
+std::vector<Command> ParseScenarioText(const std::string& text, const std::string& name);
+
+// Argument readers shared by the command families; they throw ScenarioError.
+int64_t ArgInt(const Command& c, size_t n);      // decimal, 0x hex or hash:TEXT
+double ArgNumber(const Command& c, size_t n);    // decimal with or without a point
+const std::string& Arg(const Command& c, size_t n);
+bool ArgOnOff(const Command& c, size_t n);
+uint32_t KeyCode(const std::string& name);      // F1..F12, A..Z or a decimal code
+
+class ScenarioRun;
+using CommandHandler = std::function<void(ScenarioRun&, const Command&)>;
+
+class CommandRegistry {
+  public:
+    // name is one or two words ("frames", "expect log").
+    void add(const std::string& name, CommandHandler handler);
+    const CommandHandler* find(const Command& c, size_t& consumedWords) const;
+
+  private:
+    std::map<std::string, CommandHandler> handlers_;
+};
+
+// Every family of scenario commands.
+void RegisterAllCommands(CommandRegistry& registry);
+
+struct RunSettings {
+    Options options;          // simulator options; options.gameDir is set per run
+    std::string dataDir;      // the shipped data folder copied into a fresh game folder
+    std::string fixedGameDir; // --game-dir: run there as it is
+    std::string snapshotDir;
+};
+
+// One scenario file run against a fresh world.
+class ScenarioRun {
+  public:
+    explicit ScenarioRun(const RunSettings& settings);
+    ~ScenarioRun();
+
+    // Runs every command; returns 0 all held, 1 an expectation failed, 2 fault or bad file.
+    int run(const std::vector<Command>& commands);
+
+    Simulator& sim() { return *sim_; }
+    const RunSettings& settings() const { return settings_; }
+    // Attaches the chosen plug-ins before the first frame.
+    void ensureAttached();
+    void runFrames(uint64_t n);
+    void runSeconds(double s);
+    void setPlugins(std::vector<std::string> names) { plugins_ = std::move(names); }
+    // A path inside the game folder.
+    std::string gamePath(const std::string& relative) const;
+    std::string gameDir() const { return gameDir_; }
+    // Records one expectation: prints "ok" or "FAIL" with what was found instead.
+    void expect(const Command& c, bool held, const std::string& found = "");
+    int passed() const { return passed_; }
+    int failed() const { return failed_; }
+
+  private:
+    void collectFrameOutput();
+
+    RunSettings settings_;
+    std::string gameDir_;
+    bool ownsGameDir_ = false;
+    std::unique_ptr<Simulator> sim_;
+    std::vector<std::string> plugins_{"camp", "business"};
+    CommandRegistry commands_;
+    int passed_ = 0;
+    int failed_ = 0;
+    uintmax_t logSeen_ = 0;
+    size_t messagesSeen_ = 0;
+};
+
+} // namespace sim
