@@ -1,13 +1,28 @@
 #include "business/BusinessMain.h"
 
+#include "business/BusinessScript.h"
 #include "core/natives/Script.h"
 #include "core/platform/Platform.h"
+
+#include <exception>
 
 namespace corvale::business {
 
 void BusinessMain() {
     platform::SeedRandom(platform::TickCount());
+    // Lives as long as the game: the host never returns from this loop.
+    static BusinessScript& script = *new BusinessScript();
+    // An exception leaving this entry would cross into the host and end the game: a failed
+    // start-up step keeps the defaults, a failed frame gives up the rest of that frame.
+    try {
+        script.start();
+    } catch (...) {
+    }
     for (;;) {
+        try {
+            script.frame();
+        } catch (...) {
+        }
         ScriptWait(0);
     }
 }

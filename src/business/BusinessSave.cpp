@@ -1,0 +1,69 @@
+#include "business/BusinessSave.h"
+
+#include "core/data/AtomicFile.h"
+
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace corvale::business {
+
+namespace {
+
+float Percentage(float v) {
+    if (!(v > 0.0f)) return 0.0f; // negatives and not-a-number
+    return v > 100.0f ? 100.0f : v;
+}
+
+// A value that fails to read keeps its 0, even where the stream would store a limit.
+template <class T> bool ReadNext(std::istream& in, T& out) {
+    T value{};
+    if (!(in >> value)) return false;
+    out = value;
+    return true;
+}
+
+} // namespace
+
+void KeepInRange(BusinessSave& save) {
+    save.mash = Percentage(save.mash);
+    save.production = Percentage(save.production);
+    if (save.recipe < 0 || save.recipe > 3) save.recipe = 0;
+    if (save.flavour < 0 || save.flavour > 4) save.flavour = 0;
+}
+
+BusinessSave ParseBusinessSave(std::string_view text) {
+    BusinessSave save;
+    std::istringstream in{std::string(text)};
+    ReadNext(in, save.mash) && ReadNext(in, save.recipe) && ReadNext(in, save.flavour) &&
+        ReadNext(in, save.production) && ReadNext(in, save.herbsInStill);
+    KeepInRange(save);
+    return save;
+}
+
+size_t FormatBusinessSave(const BusinessSave& save, char (&out)[kBusinessSaveTextSize]) {
+    const int n = std::snprintf(out, sizeof out, "%g %d %d %g %d ", static_cast<double>(save.mash),
+                                save.recipe, save.flavour, static_cast<double>(save.production),
+                                save.herbsInStill ? 1 : 0);
+    return n < 0 ? 0 : static_cast<size_t>(n);
+}
+
+BusinessSave LoadBusinessSave(const char* path) {
+    std::ifstream in(path);
+    if (!in) return BusinessSave{};
+    std::ostringstream text;
+    text << in.rdbuf();
+    return ParseBusinessSave(text.str());
+}
+
+bool SaveBusinessSave(const BusinessSave& save, const char* path) {
+    BusinessSave kept = save;
+    KeepInRange(kept);
+    char text[kBusinessSaveTextSize];
+    const size_t length = FormatBusinessSave(kept, text);
+    return ReplaceFileContents(path, std::string_view(text, length));
+}
+
+} // namespace corvale::business

@@ -1,0 +1,123 @@
+#include "business/BusinessScript.h"
+
+#include "business/Brewing.h"
+#include "business/StatusPanel.h"
+#include "business/StillMenu.h"
+#include "core/data/DataFiles.h"
+#include "core/data/Settings.h"
+#include "core/natives/Script.h"
+#include "core/natives/Strings.h"
+#include "core/platform/Platform.h"
+
+namespace corvale::business {
+
+namespace {
+constexpr const char* kSettingsPath = "./Corvale/Settings.ini";
+constexpr const char* kWagonModel = "WAGON05X";
+constexpr int32_t kSaveEveryMs = 1000;
+constexpr float kNearCampPoint = 40.0f;
+constexpr float kAtWagon = 4.0f;
+} // namespace
+
+void BusinessScript::start() {
+    // Lang2.dat first; the chain stops at the first file that fails, without a word.
+    LoadDataFiles("Lang2.dat");
+    LoadBusinessTexts(texts);
+    prompts.create(texts);
+    readSettings();
+    requestWagonModel();
+    ScriptWait(0);
+    save = LoadBusinessSave();
+    SaveBusinessSave(save);
+}
+
+void BusinessScript::frame() {
+    platform::SeedRandom(static_cast<uint32_t>(platform::CalendarTime()));
+    readPlayer();
+    TouchSaddleHorse(0);
+    autosave();
+    readHerbsEvents();
+    IsControlHeld(0, HashString("INPUT_INSPECT_OPEN_SATCHEL"));
+    showCargo();
+    tickProduction();
+    prompts.hideAll();
+    TickStillMenu(*this);
+    nearCampPoint();
+    ledgerOffered = prompts.ledger.enabled() && prompts.ledger.visible();
+}
+
+void BusinessScript::readSettings() {
+    LoadSettings(kSettingsPath,
+                 {{"DevTools", "0"}, {"UseMpAssets", "1"}, {"BrewingTimeModifier", "1"}});
+    brewingTimeModifier = ParseBrewingTimeModifier(SettingString("BrewingTimeModifier").c_str());
+}
+
+void BusinessScript::requestWagonModel() {
+    const Hash model = HashString(kWagonModel);
+    if (!IsModelLoaded(model)) RequestModel(model);
+}
+
+void BusinessScript::readPlayer() {
+    player = BusinessPlayerPed();
+    playerPosition = BusinessEntityPosition(player);
+}
+
+void BusinessScript::autosave() {
+    const int32_t now = BusinessGameTimer();
+    if (now <= nextSaveTime) return;
+    SaveBusinessSave(save);
+    nextSaveTime = now + kSaveEveryMs;
+}
+
+void BusinessScript::readHerbsEvents() {
+    const int32_t count = QueuedEventCount();
+    for (int32_t i = 0; i < count; ++i) {
+        if (!ReadQueuedEvent(i, eventWords_)) continue;
+        if (eventWords_[0] == static_cast<int32_t>(HashString(kPutHerbsInStillEvent)))
+            save.herbsInStill = true;
+    }
+}
+
+void BusinessScript::showCargo() {
+    if (save.production != kFullBatch || cargoShown) return;
+    if (!IsVehicleDriveable(wagon, false, false)) return;
+    AddVehiclePropSet(wagon, HashString("PG_MISSION_BRT2"));
+    cargoShown = true;
+}
+
+void BusinessScript::tickProduction() {
+    const int32_t now = BusinessGameTimer();
+    if (now <= nextProductionTick) return;
+    ProductionTick(save, flavourProgress);
+    nextProductionTick = NextProductionTick(now, brewingTimeModifier);
+}
+
+void BusinessScript::nearCampPoint() {
+    const float distance = BusinessDistance(campPoint, playerPosition);
+    if (!(distance < kNearCampPoint)) return;
+    prompts.ledger.set(!deliveryActive, true);
+    // At the wagon the sell prompt takes the ledger prompt's place.
+    if (distance < kAtWagon && !deliveryActive) prompts.ledger.hide();
+    DrawStatusPanel(*this);
+}
+
+void BusinessScript::buyRecipe(int recipe) {
+    const Recipe* r = RecipeFor(recipe);
+    if (!r) return;
+    TakeCash(r->priceCents);
+    StartBatch(save, recipe);
+}
+
+void BusinessScript::setFlavour(int flavour) {
+    if (FlavourFor(flavour)) save.flavour = flavour;
+}
+
+bool BusinessScript::isFlavourAvailable(int flavour) const {
+    const Flavour* f = FlavourFor(flavour);
+    if (!f) return false;
+    int32_t held[3];
+    for (int k = 0; k < 3; ++k) held[k] = PlayerItemCount(player, HashString(f->items[k]));
+    return IsFlavourAvailable(flavour, save.recipe, held);
+}
+
+} // namespace corvale::business

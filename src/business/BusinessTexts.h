@@ -1,0 +1,59 @@
+#pragma once
+// The player-visible texts of the business plug-in, looked up once in Lang2.dat at start and
+// kept for the whole run. A missing key (or a missing Lang2.dat) gives the empty text.
+#include <string>
+
+namespace corvale::business {
+
+struct BusinessTexts {
+    // Prompts.
+    const char* ledgerPrompt = "";
+    const char* sellPrompt = "";
+    const char* selectPrompt = "";
+    const char* backPrompt = "";
+    // Menu frame and rows.
+    const char* title1 = "";
+    const char* title2 = "";
+    const char* stillFlavourText = "";
+    const char* mashRequiredText = "";
+    const char* mashRequiredTextLong = "";
+    const char* recipeNames[3] = {"", "", ""};
+    const char* recipeTimes[3] = {"", "", ""};
+    const char* flavoring = "";
+    const char* flavourNames[5] = {"", "", "", "", ""}; // 0: no flavour
+    const char* productionComplete = "";
+    const char* inProd = "";
+    const char* mashRequired = "";
+    const char* fullBatchRequired = "";
+    const char* moonshine = "";
+    const char* bottlesOutOf20 = "";
+    const char* bottles = "";
+    const char* moonshineProduction = "";
+    const char* mashPrice = "";
+    const char* recipes = "";
+    const char* recipe = "";
+    const char* currentBatchSold = "";
+    const char* buyerFlavour = "";
+    // The three multi-line texts, with every "@" turned into a line break.
+    std::string mashRequired2;
+    std::string recipeSelection;
+    std::string potentialBuyers;
+
+    // The name of flavour 1 to 4, or of no flavour for anything else.
+    const char* flavourName(int flavour) const {
+        return flavour >= 1 && flavour <= 4 ? flavourNames[flavour] : flavourNames[0];
+    }
+    // The name of recipe 1 to 3, or the empty text.
+    const char* recipeName(int recipe) const {
+        return recipe >= 1 && recipe <= 3 ? recipeNames[recipe - 1] : "";
+    }
+};
+
+// Looks every key up in the loaded language file.
+void LoadBusinessTexts(BusinessTexts& texts);
+// The text of any other language key (ingredient names, by the flavour table).
+const char* BusinessText(const char* key);
+// A copy of text with every "@" replaced by a line break.
+std::string MultiLine(const std::string& text);
+
+} // namespace corvale::business

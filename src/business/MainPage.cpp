@@ -1,0 +1,111 @@
+// The still menu's main page: the still, the flavouring and the product, with the formula
+// and the explanation of the highlighted row below.
+#include "business/Brewing.h"
+#include "business/BusinessScript.h"
+#include "business/StillMenu.h"
+
+#include <cstdio>
+
+namespace corvale::business {
+
+namespace {
+
+constexpr int32_t kBright = 255;
+constexpr int32_t kDim = 155;
+constexpr float kFormulaY = 0.7407407f;
+constexpr float kFormulaW = 65.0f / 1920.0f;
+constexpr float kFormulaH = 65.0f / 1080.0f;
+
+bool StillBusy(const BusinessSave& save) {
+    return save.mash != 0.0f || save.production == kFullBatch;
+}
+
+void DrawRows(const BusinessScript& s) {
+    const BusinessSave& save = s.save;
+    const BusinessTexts& t = s.texts;
+    if (StillBusy(save)) {
+        DrawMenuRow(0, kRolePictures, StillPicture(save.recipe), t.stillFlavourText,
+                    t.recipeName(save.recipe), kDim);
+        DrawRowClock(0, kDim);
+    } else {
+        DrawMenuRow(0, kRolePictures, StillPicture(0), t.stillFlavourText, t.mashRequiredText,
+                    kBright, kDim);
+    }
+
+    const bool canFlavour = (save.mash > 0.0f || save.production > 0.0f) && s.flavourProgress == 0.0f;
+    const int32_t flavourAlpha = canFlavour ? kBright : kDim;
+    DrawMenuRow(1, kRolePictures, FlavourPicture(save.flavour), t.flavoring,
+                t.flavourName(save.flavour), flavourAlpha);
+    if (save.flavour != 0 && s.flavourProgress < kFullBatch) DrawRowClock(1, flavourAlpha);
+
+    if (save.production < kFullBatch) {
+        char made[128];
+        std::snprintf(made, sizeof made, "%d%s", BottlesMade(save.production), t.bottlesOutOf20);
+        DrawMenuRow(2, kRolePictures, kProductPicture, t.moonshine, made, kDim);
+    } else {
+        DrawMenuRow(2, kRolePictures, kProductPicture, t.moonshine, t.bottles, kBright);
+    }
+}
+
+// The still, the flavour and the product as a sum, then two lines about the cursor row.
+void DrawLowerPanel(BusinessScript& s) {
+    const BusinessSave& save = s.save;
+    const BusinessTexts& t = s.texts;
+    DrawBusinessSprite(kRolePictures, StillPicture(StillBusy(save) ? save.recipe : 0), 0.08854167f,
+                       kFormulaY, kFormulaW, kFormulaH, White());
+    DrawBusinessSprite(kRolePictures, FlavourPicture(save.flavour), 0.15625f, kFormulaY, kFormulaW,
+                       kFormulaH, White());
+    DrawBusinessSprite(kRolePictures, kProductPicture, 0.22395834f, kFormulaY, kFormulaW, kFormulaH,
+                       White());
+    DrawBodyText("+", 0.1215f, 0.73f, 0.4f, true);
+    DrawBodyText("=", 0.192f, 0.73f, 0.4f, true);
+
+    const char* upper = "";
+    const char* lower = "";
+    char progress[160];
+    switch (s.menuCursor) {
+    case 0:
+        if (save.mash != 0.0f) {
+            s.prompts.select.hide();
+            std::snprintf(progress, sizeof progress, "%s %g%%", t.productionComplete,
+                          static_cast<double>(save.production));
+            upper = t.inProd;
+            lower = progress;
+        } else {
+            upper = t.mashRequired2.c_str();
+            lower = t.mashRequired;
+        }
+        break;
+    case 1:
+        if (save.flavour != 0) s.prompts.select.hide();
+        upper = t.recipeSelection.c_str();
+        lower = save.production == kFullBatch ? t.currentBatchSold : t.buyerFlavour;
+        break;
+    default:
+        upper = t.potentialBuyers.c_str();
+        lower = t.fullBatchRequired;
+        break;
+    }
+    DrawBodyText(upper, 0.156f, 0.79f, 0.3f, true);
+    DrawBodyText(lower, 0.16f, 0.91f, 0.3f, true);
+}
+
+} // namespace
+
+void RunMainPage(BusinessScript& s) {
+    s.prompts.back.set(true, true);
+    s.prompts.select.set(true, true);
+    DrawMenuFrame(s, s.texts.moonshineProduction);
+    DrawRows(s);
+    DrawLowerPanel(s);
+    DrawMenuBar(0.16f, 0.2f);
+    DrawMenuBar(0.16f, 0.5f);
+    DrawMenuBar(0.16f, 0.9f);
+
+    const bool selected = s.prompts.select.fired();
+    if (selected && s.menuCursor == 0) GoToPage(s, kRecipesPage);
+    else if (selected && s.menuCursor == 1) GoToPage(s, kFlavoursPage);
+    else if (s.prompts.back.fired()) CloseStillMenu(s);
+}
+
+} // namespace corvale::business

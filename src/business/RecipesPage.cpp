@@ -1,0 +1,39 @@
+// The still menu's recipes page: buying mash for a weak, medium or strong batch.
+#include "business/Brewing.h"
+#include "business/BusinessScript.h"
+#include "business/StillMenu.h"
+
+namespace corvale::business {
+
+void RunRecipesPage(BusinessScript& s) {
+    const BusinessTexts& t = s.texts;
+    const bool stillFull = s.save.mash == kFullBatch;
+    const int32_t alpha = stillFull ? 155 : 255;
+    const Recipe* highlighted = RecipeFor(s.menuCursor + 1);
+
+    s.prompts.back.set(true, true);
+    if (stillFull || !highlighted) s.prompts.confirm.hide();
+    else s.prompts.confirm.set(PlayerCashCents() >= highlighted->priceCents, true);
+
+    DrawMenuFrame(s, t.stillFlavourText);
+    for (int row = 0; row < kRecipeCount; ++row)
+        DrawMenuRow(row, kRolePictures, StillPicture(row + 1), t.recipeNames[row],
+                    t.recipeTimes[row], alpha);
+    DrawTitleText(t.mashPrice, 0.083f, 0.8625f, 0.4f, true);
+    if (highlighted) DrawTitleText(highlighted->priceText, 0.25f, 0.858f, 0.55f, true);
+    DrawBodyText(t.mashRequiredTextLong, 0.1605f, 0.91f, 0.3f, true);
+    DrawMenuBar(0.16f, 0.85f);
+    DrawMenuBar(0.16f, 0.9f);
+
+    if (s.prompts.confirm.fired()) {
+        s.buyRecipe(s.menuCursor + 1);
+        GoToPage(s, kMainPage);
+        PlayBusinessSound("PURCHASE", "Ledger_Sounds");
+        PlayBusinessSound("upgrade_cam_pan", "Ledger_Sounds");
+    } else if (s.prompts.back.fired()) {
+        GoToPage(s, kMainPage);
+        PlayBusinessSound("BACK", "HUD_SHOP_SOUNDSET");
+    }
+}
+
+} // namespace corvale::business

@@ -1,0 +1,162 @@
+#include "business/StillMenu.h"
+
+#include "business/BusinessScript.h"
+#include "core/natives/Strings.h"
+
+namespace corvale::business {
+
+namespace {
+
+struct CameraPlacement {
+    Vector3 position;
+    Vector3 target;
+};
+
+// By camp location 1 to 7: where the camera stands and the still it looks at.
+const CameraPlacement kCameras[7] = {
+    {{-1996.101f, -1335.895f, 116.963f}, {-1996.582f, -1338.503f, 117.142f}},
+    {{1751.348f, -1174.184f, 41.632f}, {1749.113f, -1173.25f, 41.757f}},
+    {{-3333.594f, -2991.596f, 3.228f}, {-3334.514f, -2994.347f, 3.404f}},
+    {{-1805.458f, 1772.113f, 235.309f}, {-1806.024f, 1774.408f, 235.363f}},
+    {{1655.7f, 748.223f, 132.71f}, {1655.398f, 745.953f, 132.38f}},
+    {{-1345.659f, 497.023f, 96.554f}, {-1345.082f, 495.022f, 96.554f}},
+    {{-5471.264f, -3263.116f, -21.134f}, {-5472.255f, -3265.379f, -21.136f}},
+};
+
+// Before the camp plug-in names a location, the camera looks at the camp point from a few
+// metres away and a little above.
+CameraPlacement PlacementFor(const BusinessScript& s) {
+    if (s.campLocation >= 1 && s.campLocation <= 7) return kCameras[s.campLocation - 1];
+    const Vector3& p = s.campPoint;
+    return {{p.x + 2.5f, p.y + 2.5f, p.z + 1.5f}, p};
+}
+
+constexpr float kFieldOfView = 60.0f;
+constexpr float kRowStepPx = 110.16f;
+
+int HighestRow(int page) { return page == kFlavoursPage ? 3 : 2; }
+
+void Navigate(BusinessScript& s) {
+    DisableControlThisFrame(0, HashString("INPUT_REVEAL_HUD"), true);
+    const int highest = HighestRow(s.menuPage);
+    if (IsControlJustPressed(0, HashString("INPUT_FRONTEND_UP"))) {
+        PlayBusinessSound("NAV_RIGHT", "PAUSE_MENU_SOUNDSET");
+        s.menuCursor = s.menuCursor <= 0 ? highest : s.menuCursor - 1;
+    }
+    if (IsControlJustPressed(0, HashString("INPUT_FRONTEND_DOWN"))) {
+        PlayBusinessSound("NAV_LEFT", "PAUSE_MENU_SOUNDSET");
+        s.menuCursor = s.menuCursor >= highest ? 0 : s.menuCursor + 1;
+    }
+    if (s.menuCursor < 0 || s.menuCursor > highest) s.menuCursor = 0;
+}
+
+} // namespace
+
+void TickStillMenu(BusinessScript& s) {
+    if (s.menuPage == kMenuClosed) {
+        if (!s.ledgerOffered || !s.prompts.ledger.used()) return;
+        OpenStillMenu(s);
+    }
+    EnableHudContextThisFrame(HashString("HUD_CTX_IN_SHOP"));
+    DrawBusinessSprite(kGenericTextures, "inkroller_1a", 0.16302083f, 0.49814814f, 0.3f, 0.95f,
+                       Rgba{0, 0, 0, 230});
+    DrawBusinessSprite(kGenericTextures, "selection_box_bg_1c", 0.16145834f, 0.25f, 0.2302083f,
+                       0.0962963f, Rgba{50, 50, 50, 110});
+    Navigate(s);
+    switch (s.menuPage) {
+    case kMainPage: RunMainPage(s); break;
+    case kRecipesPage: RunRecipesPage(s); break;
+    case kFlavoursPage: RunFlavoursPage(s); break;
+    default: s.menuPage = kMenuClosed; break;
+    }
+}
+
+void OpenStillMenu(BusinessScript& s) {
+    s.menuPage = kMainPage;
+    EnableHudContext(kShopHudContext);
+    SetPedVisible(s.player, false);
+    if (s.menuCamera != 0) DestroyCamera(s.menuCamera);
+    const CameraPlacement at = PlacementFor(s);
+    s.menuCamera = CreateScriptedCamera(at.position, kFieldOfView);
+    PointCameraAt(s.menuCamera, at.target);
+    SetCameraActive(s.menuCamera, true);
+    RenderScriptCameras(true);
+    SendBusinessEvent(kMenuOpenEvent);
+    StartScenarioInPlace(s.player, HashString("WORLD_HUMAN_CLIPBOARD"));
+}
+
+void CloseStillMenu(BusinessScript& s) {
+    s.menuPage = kMenuClosed;
+    SetPedVisible(s.player, true);
+    DestroyCamera(s.menuCamera);
+    SetCameraActive(s.menuCamera, false);
+    RenderScriptCameras(false);
+    PlayBusinessSound("BACK", "HUD_SHOP_SOUNDSET");
+    DisableHudContext(kShopHudContext);
+    SendBusinessEvent(kMenuClosedEvent);
+    ClearPedTasksNow(s.player);
+}
+
+void GoToPage(BusinessScript& s, int page) {
+    s.menuPage = page;
+    s.menuCursor = 0;
+}
+
+void DrawMenuFrame(const BusinessScript& s, const char* subtitle) {
+    DrawBusinessSpritePixels(kGenericTextures, "menu_header_1a", 92.0f, 51.8f, 442.0f, 108.0f,
+                             White(), true);
+    DrawTitleText(s.texts.title1, 0.165f, 0.055f, 0.75f, true);
+    DrawTitleText(s.texts.title2, 0.165f, 0.093f, 0.75f, true);
+    DrawTitleText(subtitle, 0.165f, 0.16f, 0.35f, true);
+    const Rgba red{255, 0, 0, 255};
+    const float c = static_cast<float>(s.menuCursor) * kRowStepPx;
+    DrawBusinessSpritePixels(kMenuTextures, "crafting_highlight_l", 86.0f, 270.0f + c, 19.0f,
+                             100.0f, red);
+    DrawBusinessSpritePixels(kMenuTextures, "crafting_highlight_r", 534.0f, 270.0f + c, 19.0f,
+                             100.0f, red);
+    DrawBusinessSpritePixels(kMenuTextures, "crafting_highlight_t", 310.0f, 225.0f + c, 448.0f,
+                             22.0f, red);
+    DrawBusinessSpritePixels(kMenuTextures, "crafting_highlight_b", 310.0f, 315.0f + c, 448.0f,
+                             22.0f, red);
+}
+
+void DrawMenuRow(int row, const char* pictureDict, const char* picture, const char* title,
+                 const char* secondLine, int32_t alpha, int32_t titleAlpha) {
+    const float y = 270.0f + kRowStepPx * static_cast<float>(row);
+    DrawBusinessSpritePixels(kGenericTextures, "selection_box_bg_1c", 310.0f, y, 442.0f, 104.0f,
+                             Rgba{50, 50, 50, 110});
+    DrawBusinessSpritePixels(pictureDict, picture, 150.0f, y, 80.0f, 80.0f, White(alpha));
+    const float k = 0.1f * static_cast<float>(row);
+    DrawTitleText(title, 0.112f, 0.225f + k, 0.35f, false, White(titleAlpha < 0 ? alpha : titleAlpha));
+    DrawBodyText(secondLine, 0.112f, 0.25f + k, 0.35f, false, alpha);
+}
+
+void DrawRowClock(int row, int32_t alpha) {
+    const float y = 270.0f + kRowStepPx * static_cast<float>(row);
+    DrawBusinessSpritePixels("blips", "blip_time_of_day", 490.0f, y, 45.0f, 45.0f, White(alpha));
+}
+
+void DrawMenuBar(float x, float y) {
+    DrawBusinessSprite(kGenericTextures, "menu_bar", x, y, 0.23f, 0.0015f, White(175));
+}
+
+const char* StillPicture(int recipe) {
+    switch (recipe) {
+    case 1: return "moonshiner_workbench_still_weak";
+    case 2: return "moonshiner_workbench_still_average";
+    case 3: return "moonshiner_workbench_still_strong";
+    default: return "moonshiner_workbench_still_empty";
+    }
+}
+
+const char* FlavourPicture(int flavour) {
+    switch (flavour) {
+    case 1: return "moonshiner_workbench_flavoring_quality_01";
+    case 2: return "moonshiner_workbench_flavoring_quality_02";
+    case 3:
+    case 4: return "moonshiner_workbench_flavoring_quality_03";
+    default: return "moonshiner_workbench_flavoring";
+    }
+}
+
+} // namespace corvale::business
