@@ -99,7 +99,8 @@ void WINAPI ScriptFiber(void* param) {
     const int index = static_cast<int>(reinterpret_cast<intptr_t>(param));
     gHost->scripts[index].entry();
     gHost->scripts[index].finished = true;
-    for (;;) SwitchToFiber(gHost->loaderFiber);
+    for (;;)
+        SwitchToFiber(gHost->loaderFiber);
 }
 
 } // namespace
@@ -116,14 +117,17 @@ int main(int argc, char** argv) {
         } else if (arg == "--expect-keyboard" && i + 1 < argc) {
             expectKeyboard.push_back(argv[++i]);
         } else if (!arg.empty() && arg[0] == '-') {
-            std::fprintf(stderr, "usage: %s [--frames N] [--expect-keyboard NAME]... "
-                                 "[PLUGIN.asi | DIR]...\n", argv[0]);
+            std::fprintf(stderr,
+                         "usage: %s [--frames N] [--expect-keyboard NAME]... "
+                         "[PLUGIN.asi | DIR]...\n",
+                         argv[0]);
             return 2;
         } else {
             pathGiven = true;
             const std::string full = FullPath(arg);
             if (IsDirectory(full)) {
-                for (const std::string& p : AsiFilesIn(full)) paths.push_back(p);
+                for (const std::string& p : AsiFilesIn(full))
+                    paths.push_back(p);
             } else {
                 paths.push_back(full);
             }
@@ -161,8 +165,7 @@ int main(int argc, char** argv) {
     // Load: DllMain registers the plug-in's script (and keyboard handler) with the host.
     for (Plugin& plugin : plugins) {
         const int handlersBefore = gHost ? gHost->handlerCount : 0;
-        plugin.module =
-            LoadLibraryExA(plugin.path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+        plugin.module = LoadLibraryExA(plugin.path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
         if (!plugin.module) {
             Fail("LoadLibrary %s: error %lu", plugin.path.c_str(), GetLastError());
             continue;

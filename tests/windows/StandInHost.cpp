@@ -36,7 +36,9 @@ int FindScript(void* module) {
 
 extern "C" {
 
-State* StandInState() { return &gState; }
+State* StandInState() {
+    return &gState;
+}
 
 void SimScriptRegister(HINSTANCE module, ScriptEntry entry) {
     if (!module || !entry) return Fault("scriptRegister(%p, %p)", module, (void*)entry);
@@ -95,8 +97,8 @@ void SimKeyboardHandlerUnregister(KeyboardHandler handler) {
 }
 
 void SimNativeInit(uint64_t hash) {
-    if (gState.callOpen) Fault("nativeInit(0x%016llx) before calling 0x%016llx", hash,
-                               gState.pendingHash);
+    if (gState.callOpen)
+        Fault("nativeInit(0x%016llx) before calling 0x%016llx", hash, gState.pendingHash);
     gState.callOpen = true;
     gState.pendingHash = hash;
     gState.pendingSlots = 0;
@@ -110,7 +112,8 @@ void SimNativePush64(uint64_t slot) {
 }
 
 uint64_t* SimNativeCall() {
-    for (uint64_t& r : gState.result) r = gState.answer;
+    for (uint64_t& r : gState.result)
+        r = gState.answer;
     if (!gState.callOpen) {
         Fault("nativeCall without nativeInit");
         return gState.result;

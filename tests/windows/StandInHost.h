@@ -15,14 +15,14 @@ constexpr int kMaxSlots = 32;
 constexpr int kResultSlots = 4;
 
 struct Script {
-    void* module;       // the plug-in that registered it
+    void* module; // the plug-in that registered it
     ScriptEntry entry;
-    void* fiber;        // set by the loader
-    uint32_t wakeAtMs;  // game time at which its wait ends
-    uint32_t waits;     // scriptWait calls
-    uint32_t resumes;   // frames it ran
+    void* fiber;       // set by the loader
+    uint32_t wakeAtMs; // game time at which its wait ends
+    uint32_t waits;    // scriptWait calls
+    uint32_t resumes;  // frames it ran
     bool unregistered;
-    bool finished;      // its entry returned
+    bool finished; // its entry returned
 };
 
 struct Handler {
@@ -32,16 +32,16 @@ struct Handler {
 
 struct NativeCount {
     uint64_t hash;
-    uint32_t slots;     // pushed per call; a native always takes the same number
+    uint32_t slots; // pushed per call; a native always takes the same number
     uint32_t calls;
 };
 
 struct State {
     // driven by the loader
-    void* loaderFiber;  // scriptWait switches back to it
-    int current;        // script running now, -1 between scripts
+    void* loaderFiber; // scriptWait switches back to it
+    int current;       // script running now, -1 between scripts
     uint32_t gameTimeMs;
-    uint64_t answer;    // what every native answers in each result slot
+    uint64_t answer; // what every native answers in each result slot
 
     Script scripts[kMaxScripts];
     int scriptCount;
@@ -51,13 +51,13 @@ struct State {
     NativeCount natives[kMaxNatives];
     int nativeCount;
     uint64_t nativeCalls;
-    bool callOpen;      // nativeInit seen, nativeCall not yet
+    bool callOpen; // nativeInit seen, nativeCall not yet
     uint64_t pendingHash;
     uint32_t pendingSlots;
     uint64_t pushed[kMaxSlots];
     uint64_t result[kResultSlots];
 
-    int faults;         // protocol faults; the first is described in fault
+    int faults; // protocol faults; the first is described in fault
     char fault[256];
 };
 
