@@ -75,6 +75,7 @@ Simulator::Simulator(Options options) : options_(std::move(options)) {
     gameRandom_ = 0x9E3779B97F4A7C15ull ^ options_.seed;
     world_.player.ped = world_.spawn(EntityKind::Ped, 0, Vec3{}, 0);
     RegisterAllNatives(natives_);
+    RegisterFrameResets(frameResets);
 }
 
 Simulator::~Simulator() {
@@ -198,6 +199,8 @@ void Simulator::deliverKeys() {
 }
 
 void Simulator::queueKey(uint32_t virtualKey) { pendingKeys_.push_back(virtualKey); }
+
+std::string Simulator::runningScript() const { return running_ ? running_->name : "scenario"; }
 
 std::string Simulator::scriptName(size_t i) const { return scripts_.at(i)->name; }
 uint64_t Simulator::scriptFrames(size_t i) const { return scripts_.at(i)->frames; }

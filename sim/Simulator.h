@@ -71,6 +71,8 @@ class Simulator {
     uint64_t scriptFrames(size_t i) const;
     bool scriptFinished(size_t i) const;
     size_t keyboardHandlers() const { return keyboardHandlers_.size(); }
+    // The script whose slice is running ("camp", "business"), or "scenario" between frames.
+    std::string runningScript() const;
 
     // Host operations (called through the extern "C" host functions).
     void hostScriptRegister(void* module, void (*entry)());

@@ -1,8 +1,16 @@
 #pragma once
 // The simulated world the plug-ins act in. Each family of natives reads and changes its
 // part; scenario commands set it up and expectations read it.
+#include "world/Cameras.h"
+#include "world/Controls.h"
+#include "world/Prompts.h"
+#include "world/Screen.h"
+#include "world/ScriptEvents.h"
+#include "world/Streaming.h"
+
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <unordered_map>
@@ -22,6 +30,10 @@ struct Entity {
     Vec3 position;
     float heading = 0;
     bool alive = true;
+    bool visible = true;
+    uint32_t scenario = 0;       // the scenario task it plays, 0 when none
+    float maxMoveBlendRatio = 0; // 0 when never limited
+    std::vector<uint32_t> propSets; // prop sets added to a vehicle
 };
 
 struct Player {
@@ -64,9 +76,19 @@ struct World {
     TextHandles texts;
     std::unordered_map<uint32_t, std::string> hashNames; // every name hashed so far
     std::vector<std::string> messages; // one-shot on-screen messages, in order
+    Prompts prompts;
+    Cameras cameras;
+    Screen screen;
+    ScriptEvents scriptEvents;
+    Controls controls;
+    Streaming streaming;
 
     int32_t spawn(EntityKind kind, uint32_t model, Vec3 position, float heading);
     Entity* entity(int32_t handle);
 };
+
+// Clears what lasts one frame: drawn text and sprites, just-pressed and disabled controls,
+// this frame's HUD contexts; makes last frame's script events readable.
+void RegisterFrameResets(std::vector<std::function<void(World&)>>& resets);
 
 } // namespace sim

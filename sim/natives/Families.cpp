@@ -7,6 +7,16 @@ void RegisterAllNatives(NativeTable& table) {
     RegisterMiscNatives(table);
     RegisterPlayerNatives(table);
     RegisterEntityNatives(table);
+    RegisterPromptNatives(table);
+    RegisterHudNatives(table);
+    RegisterGraphicsNatives(table);
+    RegisterCameraNatives(table);
+    RegisterAudioNatives(table);
+    RegisterPadNatives(table);
+    RegisterMoneyNatives(table);
+    RegisterPedNatives(table);
+    RegisterStreamingNatives(table);
+    RegisterEventNatives(table);
 }
 
 } // namespace sim

@@ -6,6 +6,8 @@ void RegisterAllCommands(CommandRegistry& r) {
     RegisterSetupCommands(r);
     RegisterDriveCommands(r);
     RegisterExpectCommands(r);
+    RegisterWorldCommands(r);
+    RegisterWorldExpectCommands(r);
 }
 
 } // namespace sim

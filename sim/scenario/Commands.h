@@ -6,5 +6,7 @@ namespace sim {
 void RegisterSetupCommands(CommandRegistry& r);  // file, delete, plugins
 void RegisterDriveCommands(CommandRegistry& r);  // frames, seconds, key
 void RegisterExpectCommands(CommandRegistry& r); // expect log/no-log/file/no-fault
+void RegisterWorldCommands(CommandRegistry& r);  // player, prompt, control, event, stream
+void RegisterWorldExpectCommands(CommandRegistry& r); // expect cash/item/prompt/text/event...
 
 } // namespace sim

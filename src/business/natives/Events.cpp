@@ -22,7 +22,9 @@ bool ReadQueuedEvent(int32_t index, EventWords& words) {
 }
 
 void SendBusinessEvent(const char* name, std::initializer_list<int32_t> args) {
-    EventWords words{};
+    // The game copies size x 8 bytes: a size of 100 reads 800 bytes, so the buffer holds
+    // that much even though only the first words mean anything.
+    std::array<int32_t, 2 * kEventWords> words{};
     words[0] = static_cast<int32_t>(HashString(name));
     int32_t n = 1;
     for (int32_t a : args) {
