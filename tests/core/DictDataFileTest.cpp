@@ -244,6 +244,15 @@ TEST_F(DictDataFileTest, ASavedFileLoadsBackToTheSameEntries) {
     EXPECT_EQ(reloaded.entries(), file.entries());
 }
 
+TEST_F(DictDataFileTest, AnEmptyValueReadFromTheFileIsNotSavedAsALineThatWouldNotLoad) {
+    Load("operation.location=1684533001\nmission_flags.cook==\n");
+    file.setInt("last_completed_mission_type", 1);
+    ASSERT_TRUE(file.save(false));
+    EXPECT_EQ(ReadFile(kPath), "last_completed_mission_type=1\noperation.location=1684533001\n");
+    DictDataFile reloaded(kPath);
+    EXPECT_TRUE(reloaded.load());
+}
+
 TEST_F(DictDataFileTest, AShorterSaveLeavesNothingOfTheLongerOldFile) {
     WriteFile(kPath, "operation.location=1684533001\noperation.stats.influence=0.370000\n");
     ASSERT_TRUE(file.load());

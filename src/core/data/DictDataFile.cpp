@@ -68,16 +68,21 @@ bool DictDataFile::parseLine(std::string_view line) {
     return true;
 }
 
-bool DictDataFile::write() {
+std::string DictDataFile::text() const {
     std::string content;
     for (const auto& [key, value] : entries_) {
+        if (value.empty()) continue;
         content += key;
         content += '=';
         content += value;
         content += '\n';
     }
+    return content;
+}
+
+bool DictDataFile::write() {
     ReplaceFailure failure;
-    if (ReplaceFileContents(path().c_str(), content, &failure)) return true;
+    if (ReplaceFileContents(path().c_str(), text(), &failure)) return true;
     if (failure == ReplaceFailure::CannotCreate)
         Log("unable to open file, please make sure it exists.");
     return false;

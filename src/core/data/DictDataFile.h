@@ -47,6 +47,11 @@ class DictDataFile final : public BaseDataFile {
     bool parseLine(std::string_view line) override;
     bool write() override;
 
+    // The file content as write saves it: one "key=value" line per entry in key order.
+    // An entry with an empty value reads like an absent one and is left out, since its
+    // line ("k=") would not load again.
+    std::string text() const;
+
     // Look-ups: a map search plus a conversion, no file access and no allocation.
     // The stored value, or an empty text; valid until the key is next changed.
     const std::string& getString(std::string_view key) const;

@@ -28,7 +28,12 @@ void LoadSettings(const char* path, const SettingsMap& defaults) {
         return;
     }
     Log(std::string("loading settings file: ") + path);
-    LineReader reader(content);
+    ReadSettingsText(content, gSettings);
+    Log("settings file loaded");
+}
+
+void ReadSettingsText(std::string_view text, SettingsMap& settings) {
+    LineReader reader(text);
     while (!reader.atEnd()) {
         const std::string_view line = reader.next();
         if (IsSkipped(line)) continue;
@@ -39,9 +44,8 @@ void LoadSettings(const char* path, const SettingsMap& defaults) {
                 "(<setting_name>=<settings_value>).");
             continue;
         }
-        gSettings.insert_or_assign(std::string(key), std::string(value));
+        settings.insert_or_assign(std::string(key), std::string(value));
     }
-    Log("settings file loaded");
 }
 
 const std::string& SettingString(std::string_view key) {

@@ -14,6 +14,8 @@ using SettingsMap = std::map<std::string, std::string, std::less<>>;
 // with "/", ";", "[" or a backslash are comments or section headers; a bad line is logged
 // and skipped. A missing file leaves the defaults.
 void LoadSettings(const char* path, const SettingsMap& defaults);
+// The line loop of LoadSettings over text already read: stores each good line in settings.
+void ReadSettingsText(std::string_view text, SettingsMap& settings);
 
 // The value, or an empty text; a map search, no allocation.
 const std::string& SettingString(std::string_view key);
