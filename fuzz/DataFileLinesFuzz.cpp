@@ -41,7 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     corvale::DictDataFile file("Corvale/Fuzz.dat");
     LoadText(file, text);
-    for (const auto& [key, value] : file.entries()) LookUp(file, key);
+    for (const auto& [key, value] : file.entries())
+        LookUp(file, key);
 
     corvale::DictDataFile reloaded("Corvale/Fuzz.dat");
     const std::string saved = file.text();

@@ -37,10 +37,9 @@ class LoadDataFilesTest : public corvale::testing::GameFolderTest {
 
 TEST_F(LoadDataFilesTest, LoadsTheFiveFilesInOrder) {
     ASSERT_TRUE(LoadDataFiles());
-    EXPECT_EQ(FilesOpened(),
-              (std::vector<std::string>{"Corvale/Lang.dat", "Corvale/GeneralMeta.dat",
-                                        "Corvale/AI.dat", "Corvale/Savegame.dat",
-                                        "Corvale/TutorialFlags.dat"}));
+    EXPECT_EQ(FilesOpened(), (std::vector<std::string>{
+                                 "Corvale/Lang.dat", "Corvale/GeneralMeta.dat", "Corvale/AI.dat",
+                                 "Corvale/Savegame.dat", "Corvale/TutorialFlags.dat"}));
     EXPECT_EQ(LangFile()->getString("blips.camp"), "Moonshine Camp");
     EXPECT_EQ(GeneralMetaFile()->getInt("auto_save_frequency_seconds", 0), 30);
     EXPECT_EQ(AiFile()->getInt("guard.sight_range", -999), 35);
@@ -52,9 +51,8 @@ TEST_F(LoadDataFilesTest, LoadsTheFiveFilesInOrder) {
 TEST_F(LoadDataFilesTest, AMissingAiFileStopsTheChainBeforeTheSaveIsOpened) {
     std::filesystem::remove("Corvale/AI.dat");
     EXPECT_FALSE(LoadDataFiles());
-    EXPECT_EQ(FilesOpened(), (std::vector<std::string>{"Corvale/Lang.dat",
-                                                       "Corvale/GeneralMeta.dat",
-                                                       "Corvale/AI.dat"}));
+    EXPECT_EQ(FilesOpened(), (std::vector<std::string>{
+                                 "Corvale/Lang.dat", "Corvale/GeneralMeta.dat", "Corvale/AI.dat"}));
     ASSERT_NE(LangFile(), nullptr);
     EXPECT_EQ(GeneralMetaFile()->getInt("auto_save_frequency_seconds", 0), 30);
     EXPECT_EQ(SavegameFile(), nullptr);

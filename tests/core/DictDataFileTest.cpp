@@ -53,9 +53,9 @@ TEST_F(DictDataFileTest, AnEmptyFileLoadsWithOneLineRead) {
 
 TEST_F(DictDataFileTest, AMissingFileFailsWithItsMessage) {
     EXPECT_FALSE(file.load());
-    EXPECT_EQ(LogMessages(),
-              (std::vector<std::string>{"loading data file: Corvale/Test.dat",
-                                        "unable to load from data file, please make sure it exists."}));
+    EXPECT_EQ(LogMessages(), (std::vector<std::string>{
+                                 "loading data file: Corvale/Test.dat",
+                                 "unable to load from data file, please make sure it exists."}));
 }
 
 TEST_F(DictDataFileTest, ALineEndingInItsOnlyEqualsStopsTheLoadAtItsIndex) {
@@ -226,7 +226,8 @@ TEST_F(DictDataFileTest, ACleanFileIsNotWrittenUnlessForced) {
 }
 
 TEST_F(DictDataFileTest, SaveWritesKeysInByteOrderAndLogs) {
-    for (const char* key : {"b", "ab", "a", "B", "A", "a.b", "a_b"}) file.set(key, "1");
+    for (const char* key : {"b", "ab", "a", "B", "A", "a.b", "a_b"})
+        file.set(key, "1");
     ASSERT_TRUE(file.save(false));
     EXPECT_EQ(ReadFile(kPath), "A=1\nB=1\na=1\na.b=1\na_b=1\nab=1\nb=1\n");
     EXPECT_TRUE(Logged("saving Corvale/Test.dat"));

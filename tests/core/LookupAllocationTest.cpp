@@ -21,12 +21,24 @@ void* CountedAllocation(std::size_t size) {
 }
 } // namespace
 
-void* operator new(std::size_t size) { return CountedAllocation(size); }
-void* operator new[](std::size_t size) { return CountedAllocation(size); }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+void* operator new(std::size_t size) {
+    return CountedAllocation(size);
+}
+void* operator new[](std::size_t size) {
+    return CountedAllocation(size);
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+    std::free(p);
+}
 
 using namespace corvale;
 
@@ -47,9 +59,10 @@ class LookupAllocationTest : public corvale::testing::GameFolderTest {
 TEST_F(LookupAllocationTest, DataFileLookUpsAllocateNothing) {
     // Keys longer than any small-string buffer, so a temporary key string would show.
     const std::string key = "stats.influence.mission_effects.sabotage.success";
-    WriteFile("Corvale/GeneralMeta.dat", key + "=0.2\nauto_save_frequency_seconds=30\n"
-                                               "missions.cook_rescue.objectives.interact_with_"
-                                               "clint=Talk to Clint.\nflag.long.enough.to.spill=1\n");
+    WriteFile("Corvale/GeneralMeta.dat", key +
+                                             "=0.2\nauto_save_frequency_seconds=30\n"
+                                             "missions.cook_rescue.objectives.interact_with_"
+                                             "clint=Talk to Clint.\nflag.long.enough.to.spill=1\n");
     DictDataFile file("Corvale/GeneralMeta.dat");
     ASSERT_TRUE(file.load());
     float f = 0;

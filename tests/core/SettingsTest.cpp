@@ -38,8 +38,9 @@ TEST_F(SettingsTest, ASectionHeaderAndDevToolsOneTurnTheDebugToolsOn) {
     LoadText("[General]\nDevTools=1\n");
     EXPECT_TRUE(SettingBool("DevTools"));
     EXPECT_TRUE(SettingBool("UseMpAssets"));
-    EXPECT_EQ(LogMessages(), (std::vector<std::string>{"loading settings file: Corvale/Settings.ini",
-                                                       "settings file loaded"}));
+    EXPECT_EQ(LogMessages(),
+              (std::vector<std::string>{"loading settings file: Corvale/Settings.ini",
+                                        "settings file loaded"}));
 }
 
 TEST_F(SettingsTest, CommentAndHeaderLinesAreSkippedWhateverTheyHold) {

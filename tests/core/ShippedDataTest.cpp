@@ -206,8 +206,10 @@ class ShippedDataTest : public corvale::testing::GameFolderTest {
     static bool IsWholeNumber(const std::string& text, Kind kind) {
         if (text.empty()) return false;
         char* end = nullptr;
-        if (kind == Kind::Int) std::strtol(text.c_str(), &end, 10);
-        else std::strtod(text.c_str(), &end);
+        if (kind == Kind::Int)
+            std::strtol(text.c_str(), &end, 10);
+        else
+            std::strtod(text.c_str(), &end);
         return *end == '\0';
     }
 
@@ -216,8 +218,10 @@ class ShippedDataTest : public corvale::testing::GameFolderTest {
         const std::string& text = file.getString(entry.key);
         EXPECT_TRUE(IsWholeNumber(text, entry.kind)) << "'" << text << "'";
         if (!entry.mustBeSupplied) return;
-        if (entry.kind == Kind::Int) EXPECT_NE(file.getInt(entry.key, -999), -999);
-        else EXPECT_NE(file.getFloat(entry.key, -999.0f), -999.0f);
+        if (entry.kind == Kind::Int)
+            EXPECT_NE(file.getInt(entry.key, -999), -999);
+        else
+            EXPECT_NE(file.getFloat(entry.key, -999.0f), -999.0f);
     }
 
     static std::string Format(const std::string& format, const char* argument) {
@@ -242,7 +246,8 @@ TEST_F(ShippedDataTest, TheBusinessPluginLoadsEveryShippedFile) {
 TEST_F(ShippedDataTest, EveryCampTextExistsAndNoUnknownKeyIsShipped) {
     ASSERT_TRUE(LoadDataFiles("Lang.dat"));
     const std::set<std::string> expected(std::begin(kCampTexts), std::end(kCampTexts));
-    for (const std::string& key : expected) EXPECT_NE(LangFile()->getString(key), "") << key;
+    for (const std::string& key : expected)
+        EXPECT_NE(LangFile()->getString(key), "") << key;
     for (const auto& [key, value] : LangFile()->entries())
         EXPECT_EQ(expected.count(key), 1u) << "no code reads " << key;
 }
@@ -250,7 +255,8 @@ TEST_F(ShippedDataTest, EveryCampTextExistsAndNoUnknownKeyIsShipped) {
 TEST_F(ShippedDataTest, EveryBusinessTextExistsAndNoUnknownKeyIsShipped) {
     ASSERT_TRUE(LoadDataFiles("Lang2.dat"));
     const std::set<std::string> expected(std::begin(kBusinessTexts), std::end(kBusinessTexts));
-    for (const std::string& key : expected) EXPECT_NE(LangFile()->getString(key), "") << key;
+    for (const std::string& key : expected)
+        EXPECT_NE(LangFile()->getString(key), "") << key;
     for (const auto& [key, value] : LangFile()->entries())
         EXPECT_EQ(expected.count(key), 1u) << "no code reads " << key;
     for (const char* key : kMultiLineTexts)
@@ -262,7 +268,8 @@ TEST_F(ShippedDataTest, TextsArePlainAsciiAndOnlyFormatTextsHoldPercentSigns) {
         ASSERT_TRUE(LoadDataFiles(lang));
         for (const auto& [key, value] : LangFile()->entries()) {
             SCOPED_TRACE(key);
-            for (const char c : value) EXPECT_TRUE(c >= 0x20 && c < 0x7f) << int(c);
+            for (const char c : value)
+                EXPECT_TRUE(c >= 0x20 && c < 0x7f) << int(c);
             if (kFormatTexts.count(key)) {
                 const size_t at = value.find("%s");
                 ASSERT_NE(at, std::string::npos);
@@ -289,13 +296,13 @@ TEST_F(ShippedDataTest, ComposedTextsFitTheirBuffers) {
             EXPECT_LT(value.size(), 500u) << key;
         }
     }
-    for (const char* id : {"areas.1684533001", "areas.-108848014", "areas.131399519",
-                           "areas.2025841068", "areas.1645618177", "areas.822658194",
-                           "areas.-2066240242"})
-        EXPECT_LT(Format(lang.getString("toasts.operation_location_changed"),
-                         lang.getString(id).c_str())
-                      .size(),
-                  100u)
+    for (const char* id :
+         {"areas.1684533001", "areas.-108848014", "areas.131399519", "areas.2025841068",
+          "areas.1645618177", "areas.822658194", "areas.-2066240242"})
+        EXPECT_LT(
+            Format(lang.getString("toasts.operation_location_changed"), lang.getString(id).c_str())
+                .size(),
+            100u)
             << id;
     const std::string hint =
         Format(lang.getString("tutorial.change_location_insufficient_funds"), fee.c_str());
@@ -307,8 +314,10 @@ TEST_F(ShippedDataTest, ComposedTextsFitTheirBuffers) {
 
 TEST_F(ShippedDataTest, EveryTuningKeyIsANumberAndUnsetOnesAreSupplied) {
     ASSERT_TRUE(LoadDataFiles("Lang.dat"));
-    for (const TuningKey& entry : kGeneralMeta) ExpectTuning(*GeneralMetaFile(), entry);
-    for (const TuningKey& entry : kAi) ExpectTuning(*AiFile(), entry);
+    for (const TuningKey& entry : kGeneralMeta)
+        ExpectTuning(*GeneralMetaFile(), entry);
+    for (const TuningKey& entry : kAi)
+        ExpectTuning(*AiFile(), entry);
     EXPECT_EQ(GeneralMetaFile()->entries().size(), std::size(kGeneralMeta));
     EXPECT_EQ(AiFile()->entries().size(), std::size(kAi));
 }
@@ -336,9 +345,9 @@ TEST_F(ShippedDataTest, GuardSensesLeaveRoomForStealth) {
     const float minSight = ai.getFloat("guard.min_sight_range", -999);
     const float crouch = ai.getFloat("guard.crouch_sight_impact", -999);
     const float night = ai.getFloat("guard.night_sight_impact", -999);
-    for (const char* key : {"guard.crouch_sight_impact", "guard.night_sight_impact",
-                            "guard.rain_sight_impact", "guard.wind_sight_impact",
-                            "guard.cover_sight_impact", "guard.wind_hearing_impact"}) {
+    for (const char* key :
+         {"guard.crouch_sight_impact", "guard.night_sight_impact", "guard.rain_sight_impact",
+          "guard.wind_sight_impact", "guard.cover_sight_impact", "guard.wind_hearing_impact"}) {
         EXPECT_GE(ai.getFloat(key, -999), 0.0f) << key;
         EXPECT_LT(ai.getFloat(key, -999), 1.0f) << key;
     }

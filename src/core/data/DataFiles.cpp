@@ -26,9 +26,9 @@ bool LoadDataFiles(const char* langFile) {
         FileSlot slot;
         const char* name;
     } required[] = {{kLang, langFile},
-                     {kGeneralMeta, "GeneralMeta.dat"},
-                     {kAi, "AI.dat"},
-                     {kSavegame, "Savegame.dat"}};
+                    {kGeneralMeta, "GeneralMeta.dat"},
+                    {kAi, "AI.dat"},
+                    {kSavegame, "Savegame.dat"}};
     bool loaded = false;
     for (const auto& file : required) {
         CreateAndLoad(file.slot, file.name, loaded);
@@ -39,14 +39,25 @@ bool LoadDataFiles(const char* langFile) {
     return true;
 }
 
-DictDataFile* LangFile() { return gFiles[kLang].get(); }
-DictDataFile* GeneralMetaFile() { return gFiles[kGeneralMeta].get(); }
-DictDataFile* AiFile() { return gFiles[kAi].get(); }
-DictDataFile* SavegameFile() { return gFiles[kSavegame].get(); }
-DictDataFile* TutorialFlagsFile() { return gFiles[kTutorialFlags].get(); }
+DictDataFile* LangFile() {
+    return gFiles[kLang].get();
+}
+DictDataFile* GeneralMetaFile() {
+    return gFiles[kGeneralMeta].get();
+}
+DictDataFile* AiFile() {
+    return gFiles[kAi].get();
+}
+DictDataFile* SavegameFile() {
+    return gFiles[kSavegame].get();
+}
+DictDataFile* TutorialFlagsFile() {
+    return gFiles[kTutorialFlags].get();
+}
 
 void ResetDataFiles() {
-    for (auto& file : gFiles) file.reset();
+    for (auto& file : gFiles)
+        file.reset();
 }
 
 } // namespace corvale

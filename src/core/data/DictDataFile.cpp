@@ -149,6 +149,8 @@ void DictDataFile::setFloat(std::string_view key, float value) {
     set(key, std::string_view(text, static_cast<size_t>(length)));
 }
 
-void DictDataFile::setBool(std::string_view key, bool value) { set(key, value ? "1" : "0"); }
+void DictDataFile::setBool(std::string_view key, bool value) {
+    set(key, value ? "1" : "0");
+}
 
 } // namespace corvale

@@ -12,7 +12,8 @@ bool ReadTextFile(const char* path, std::string& out) {
     if (!file) return false;
     char buffer[4096];
     size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) out.append(buffer, got);
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+        out.append(buffer, got);
     std::fclose(file);
     return true;
 }

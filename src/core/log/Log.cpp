@@ -35,15 +35,21 @@ void WriteEntry(const char* text, size_t length) {
 
 } // namespace
 
-void EnableLog(bool on) { gLogEnabled = on; }
-bool IsLogEnabled() { return gLogEnabled; }
+void EnableLog(bool on) {
+    gLogEnabled = on;
+}
+bool IsLogEnabled() {
+    return gLogEnabled;
+}
 
 void Log(const char* text) {
     if (!text) text = "";
     WriteEntry(text, std::strlen(text));
 }
 
-void Log(const std::string& text) { WriteEntry(text.data(), text.size()); }
+void Log(const std::string& text) {
+    WriteEntry(text.data(), text.size());
+}
 
 void LogVector(const Vector3& v) {
     if (!gLogEnabled) return;
