@@ -5,6 +5,7 @@
 #include "core/text/TextWidth.h"
 
 #include <cstring>
+#include <initializer_list>
 
 namespace corvale::business {
 

@@ -3,6 +3,8 @@
 #include "business/BusinessTexts.h"
 #include "core/natives/Strings.h"
 
+#include <initializer_list>
+
 namespace corvale::business {
 
 void BusinessPrompt::create(const char* control, const char* text, Mode mode, int32_t group,
