@@ -1,0 +1,142 @@
+// The still's save file: read as a stream reads it, kept in range, written on one line and
+// replaced only when the new content is complete.
+#include "business/BusinessSave.h"
+#include "support/GameFolder.h"
+
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+using namespace corvale::business;
+
+namespace {
+
+std::string Format(const BusinessSave& save) {
+    char text[kBusinessSaveTextSize];
+    const size_t n = FormatBusinessSave(save, text);
+    return std::string(text, n);
+}
+
+} // namespace
+
+TEST(ParseBusinessSave, ReadsTheFiveValuesInOrder) {
+    const BusinessSave s = ParseBusinessSave("45.5 2 3 54.5 1 ");
+    EXPECT_FLOAT_EQ(s.mash, 45.5f);
+    EXPECT_EQ(s.recipe, 2);
+    EXPECT_EQ(s.flavour, 3);
+    EXPECT_FLOAT_EQ(s.production, 54.5f);
+    EXPECT_TRUE(s.herbsInStill);
+}
+
+TEST(ParseBusinessSave, AFileWithOnlyMashAndRecipeLeavesTheRestAtZero) {
+    const BusinessSave s = ParseBusinessSave("100 1");
+    EXPECT_FLOAT_EQ(s.mash, 100.0f);
+    EXPECT_EQ(s.recipe, 1);
+    EXPECT_EQ(s.flavour, 0);
+    EXPECT_FLOAT_EQ(s.production, 0.0f);
+    EXPECT_FALSE(s.herbsInStill);
+}
+
+TEST(ParseBusinessSave, StopsAtTheFirstUnreadableValue) {
+    const BusinessSave s = ParseBusinessSave("50 2 x 70 1");
+    EXPECT_FLOAT_EQ(s.mash, 50.0f);
+    EXPECT_EQ(s.recipe, 2);
+    EXPECT_EQ(s.flavour, 0);
+    EXPECT_FLOAT_EQ(s.production, 0.0f);
+    EXPECT_FALSE(s.herbsInStill);
+}
+
+TEST(ParseBusinessSave, ValuesSeparatedByLineBreaksAndTabsAreRead) {
+    const BusinessSave s = ParseBusinessSave("\n 12\t3\n4 88 0\r\n");
+    EXPECT_FLOAT_EQ(s.mash, 12.0f);
+    EXPECT_EQ(s.recipe, 3);
+    EXPECT_EQ(s.flavour, 4);
+    EXPECT_FLOAT_EQ(s.production, 88.0f);
+}
+
+TEST(ParseBusinessSave, ARecipeOrFlavourOutOfRangeReadsAsNone) {
+    EXPECT_EQ(ParseBusinessSave("100 7 0 0 0").recipe, 0);
+    EXPECT_EQ(ParseBusinessSave("100 -1 0 0 0").recipe, 0);
+    EXPECT_EQ(ParseBusinessSave("100 1 -1 0 0").flavour, 0);
+    EXPECT_EQ(ParseBusinessSave("100 1 5 0 0").flavour, 0);
+    // The values after a bad one are still read.
+    EXPECT_FLOAT_EQ(ParseBusinessSave("100 7 -1 30 1").production, 30.0f);
+}
+
+TEST(ParseBusinessSave, HugeOrNegativeQuantitiesAreKeptWithinAFullBatch) {
+    const BusinessSave s = ParseBusinessSave("1e30 1 0 -5 0");
+    EXPECT_FLOAT_EQ(s.mash, 100.0f);
+    EXPECT_FLOAT_EQ(s.production, 0.0f);
+    EXPECT_FLOAT_EQ(ParseBusinessSave("-3 1 0 250 0").mash, 0.0f);
+    EXPECT_FLOAT_EQ(ParseBusinessSave("-3 1 0 250 0").production, 100.0f);
+}
+
+TEST(ParseBusinessSave, NotANumberOrOutOfFloatRangeStopsTheReadWithZeros) {
+    const BusinessSave nan = ParseBusinessSave("nan 1 0 0 0");
+    EXPECT_FLOAT_EQ(nan.mash, 0.0f);
+    EXPECT_EQ(nan.recipe, 0);
+    const BusinessSave huge = ParseBusinessSave("50 2 0 1e50 1");
+    EXPECT_FLOAT_EQ(huge.mash, 50.0f);
+    EXPECT_FLOAT_EQ(huge.production, 0.0f);
+    EXPECT_FALSE(huge.herbsInStill);
+}
+
+TEST(ParseBusinessSave, AnEmptyFileIsAnEmptyStill) {
+    const BusinessSave s = ParseBusinessSave("");
+    EXPECT_FLOAT_EQ(s.mash, 0.0f);
+    EXPECT_EQ(s.recipe, 0);
+}
+
+TEST(FormatBusinessSave, AFreshWeakBatchIsFiveValuesEachFollowedByASpace) {
+    BusinessSave s;
+    s.mash = 100;
+    s.recipe = 1;
+    EXPECT_EQ(Format(s), "100 1 0 0 0 ");
+}
+
+TEST(FormatBusinessSave, FloatsTakeSixSignificantDigitsWithoutTrailingZeros) {
+    BusinessSave s{33.5f, 2, 3, 66.5f, true};
+    EXPECT_EQ(Format(s), "33.5 2 3 66.5 1 ");
+    s.mash = 100.0f / 3.0f;
+    s.production = 97.0f;
+    EXPECT_EQ(Format(s), "33.3333 2 3 97 1 ");
+}
+
+TEST(FormatBusinessSave, WhatIsWrittenReadsBackTheSame) {
+    const BusinessSave s{12.25f, 3, 4, 87.75f, true};
+    const BusinessSave back = ParseBusinessSave(Format(s));
+    EXPECT_FLOAT_EQ(back.mash, s.mash);
+    EXPECT_EQ(back.recipe, s.recipe);
+    EXPECT_EQ(back.flavour, s.flavour);
+    EXPECT_FLOAT_EQ(back.production, s.production);
+    EXPECT_EQ(back.herbsInStill, s.herbsInStill);
+}
+
+class BusinessSaveFileTest : public corvale::testing::GameFolderTest {};
+
+TEST_F(BusinessSaveFileTest, AMissingFileLoadsAnEmptyStill) {
+    const BusinessSave s = LoadBusinessSave();
+    EXPECT_FLOAT_EQ(s.mash, 0.0f);
+    EXPECT_EQ(s.recipe, 0);
+}
+
+TEST_F(BusinessSaveFileTest, SavingWritesTheLineAndLeavesNoTemporaryFile) {
+    ASSERT_TRUE(SaveBusinessSave(BusinessSave{100, 1, 0, 0, false}));
+    EXPECT_EQ(ReadFile("Corvale/Savegame2.dat"), "100 1 0 0 0 ");
+    EXPECT_FALSE(std::filesystem::exists("Corvale/Savegame2.dat.tmp"));
+    const BusinessSave back = LoadBusinessSave();
+    EXPECT_EQ(back.recipe, 1);
+}
+
+TEST_F(BusinessSaveFileTest, SavingNeverWritesValuesOutOfRange) {
+    ASSERT_TRUE(SaveBusinessSave(BusinessSave{1e30f, 7, -1, -4, true}));
+    EXPECT_EQ(ReadFile("Corvale/Savegame2.dat"), "100 0 0 0 1 ");
+}
+
+TEST_F(BusinessSaveFileTest, AFailedSaveLeavesThePreviousFileWhole) {
+    WriteFile("Corvale/Savegame2.dat", "45.5 2 3 54.5 1 ");
+    // A folder where the temporary file should go makes the write fail.
+    std::filesystem::create_directory("Corvale/Savegame2.dat.tmp");
+    EXPECT_FALSE(SaveBusinessSave(BusinessSave{100, 1, 0, 0, false}));
+    EXPECT_EQ(ReadFile("Corvale/Savegame2.dat"), "45.5 2 3 54.5 1 ");
+}
