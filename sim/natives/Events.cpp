@@ -6,6 +6,7 @@
 #include "natives/Families.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 namespace sim {
@@ -14,7 +15,9 @@ namespace {
 
 // Traces show the meaningful words: all of a short event, a long one without its zero tail.
 std::string Describe(const SentEvent& e) {
-    std::string text = e.name.empty() ? "event " + std::to_string(e.word(0)) : e.name;
+    char id[24];
+    std::snprintf(id, sizeof id, "event 0x%08X", static_cast<uint32_t>(e.word(0)));
+    std::string text = e.name.empty() ? id : e.name;
     size_t shown = std::min(e.words.size(), static_cast<size_t>(e.size));
     if (shown > 8)
         while (shown > 1 && e.words[shown - 1] == 0) --shown;
