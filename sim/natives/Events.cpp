@@ -20,8 +20,10 @@ std::string Describe(const SentEvent& e) {
     std::string text = e.name.empty() ? id : e.name;
     size_t shown = std::min(e.words.size(), static_cast<size_t>(e.size));
     if (shown > 8)
-        while (shown > 1 && e.words[shown - 1] == 0) --shown;
-    for (size_t i = 1; i < shown; ++i) text += " " + std::to_string(e.words[i]);
+        while (shown > 1 && e.words[shown - 1] == 0)
+            --shown;
+    for (size_t i = 1; i < shown; ++i)
+        text += " " + std::to_string(e.words[i]);
     return text + " (size " + std::to_string(e.size) + ")";
 }
 
@@ -42,7 +44,9 @@ void GetEventData(Simulator& sim, const NativeArgs& a, NativeResult& r) {
 
 } // namespace
 
-uint32_t ScriptEventType() { return GameHash("EVENT_NETWORK_SCRIPT_EVENT"); }
+uint32_t ScriptEventType() {
+    return GameHash("EVENT_NETWORK_SCRIPT_EVENT");
+}
 
 void SendScriptEvent(Simulator& sim, int32_t group, const void* data, int32_t size,
                      const std::string& sender) {

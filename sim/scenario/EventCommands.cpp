@@ -50,7 +50,8 @@ uint64_t ArgSlot(const Command& c, size_t n) {
         if (errno || *end != '\0' || v < INT32_MIN) Fail(c, "not a slot value: " + w);
         return static_cast<uint32_t>(static_cast<int32_t>(v));
     }
-    const unsigned long long v = std::strtoull(hex ? w.c_str() + 2 : w.c_str(), &end, hex ? 16 : 10);
+    const unsigned long long v =
+        std::strtoull(hex ? w.c_str() + 2 : w.c_str(), &end, hex ? 16 : 10);
     if (errno || end == w.c_str() || *end != '\0') Fail(c, "not a slot value: " + w);
     return v;
 }
@@ -67,7 +68,8 @@ std::vector<const SentEvent*> SentByScripts(ScenarioRun& run, const std::string&
 
 std::string Words(const SentEvent& e, size_t count) {
     std::string text;
-    for (size_t i = 1; i < count; ++i) text += (i > 1 ? " " : "") + std::to_string(e.word(i));
+    for (size_t i = 1; i < count; ++i)
+        text += (i > 1 ? " " : "") + std::to_string(e.word(i));
     return text;
 }
 
@@ -77,7 +79,8 @@ void RegisterEventCommands(CommandRegistry& r) {
     r.add("event", [](ScenarioRun& run, const Command& c) {
         const std::string& name = Arg(c, 1);
         std::vector<int32_t> words{static_cast<int32_t>(GameHash(name))};
-        for (int32_t w : ArgWords(c, 2)) words.push_back(w);
+        for (int32_t w : ArgWords(c, 2))
+            words.push_back(w);
         run.sim().world().hashNames.emplace(GameHash(name), name);
         SendWords(run, words, static_cast<int32_t>(words.size()));
     });
@@ -89,7 +92,8 @@ void RegisterEventCommands(CommandRegistry& r) {
     r.add("game-event", [](ScenarioRun& run, const Command& c) {
         const int64_t group = ArgInt(c, 1);
         QueuedEvent e{GameHash(Arg(c, 2)), {}};
-        for (size_t n = 3; n < c.words.size(); ++n) e.slots.push_back(ArgSlot(c, n));
+        for (size_t n = 3; n < c.words.size(); ++n)
+            e.slots.push_back(ArgSlot(c, n));
         run.sim().world().events.post(static_cast<int32_t>(group), std::move(e));
         run.sim().trace("game event " + Arg(c, 2) + " in group " + std::to_string(group));
     });
@@ -99,7 +103,8 @@ void RegisterEventCommands(CommandRegistry& r) {
         std::string found;
         for (const SentEvent* e : sent) {
             bool same = true;
-            for (size_t i = 0; i < want.size(); ++i) same = same && e->word(i + 1) == want[i];
+            for (size_t i = 0; i < want.size(); ++i)
+                same = same && e->word(i + 1) == want[i];
             if (same) return run.expect(c, true);
             found += (found.empty() ? "" : "; ") + Words(*e, std::max(want.size() + 1, size_t{2}));
         }

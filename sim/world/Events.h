@@ -10,17 +10,17 @@
 namespace sim {
 
 struct QueuedEvent {
-    uint32_t type = 0;            // game hash of the event type
-    std::vector<uint64_t> slots;  // the data as sent, size slots
+    uint32_t type = 0;           // game hash of the event type
+    std::vector<uint64_t> slots; // the data as sent, size slots
 };
 
 // A script event a script sent, kept for expectations and the trace.
 struct SentEvent {
     uint64_t frame = 0;
-    std::string sender;           // script name, "scenario" for scenario commands
-    std::string name;             // the name behind word 0 when it was hashed, else ""
-    int32_t size = 0;             // slots
-    std::vector<int32_t> words;   // the size x 8 bytes sent, as 32-bit words
+    std::string sender;         // script name, "scenario" for scenario commands
+    std::string name;           // the name behind word 0 when it was hashed, else ""
+    int32_t size = 0;           // slots
+    std::vector<int32_t> words; // the size x 8 bytes sent, as 32-bit words
 
     int32_t word(size_t n) const { return n < words.size() ? words[n] : 0; }
 };

@@ -22,9 +22,13 @@ void CampStat::notify() {
     events::SendCampEvent({eventHash_, events::ToHundredths(value_)});
 }
 
-float CampStat::add(float delta) { return set(value_ + delta); }
+float CampStat::add(float delta) {
+    return set(value_ + delta);
+}
 
-float CampStat::multiply(float factor) { return set(value_ * factor); }
+float CampStat::multiply(float factor) {
+    return set(value_ * factor);
+}
 
 float CampStat::set(float v) {
     value_ = ClampFraction(v);

@@ -1,7 +1,7 @@
 // A camp statistic stays a fraction and announces every change in hundredths; the
 // announcements are checked as the simulator's event queue received them.
-#include "Simulator.h"
 #include "camp/CampStat.h"
+#include "Simulator.h"
 #include "core/events/EventNames.h"
 #include "core/natives/Strings.h"
 #include "host/HostApi.h"
@@ -18,7 +18,8 @@ struct CampStatTest : ::testing::Test {
         simulator = std::make_unique<sim::Simulator>(sim::Options{});
         corvale::host::Install(corvale::host::PlatformHost());
         // As the camp manager does right after construction.
-        stat.setEventHash(static_cast<int32_t>(corvale::HashString(corvale::events::kInfluenceSet)));
+        stat.setEventHash(
+            static_cast<int32_t>(corvale::HashString(corvale::events::kInfluenceSet)));
     }
     const std::vector<sim::SentEvent>& sent() { return simulator->world().events.sent; }
     // Word 1 of the last announcement.

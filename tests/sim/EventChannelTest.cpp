@@ -1,8 +1,8 @@
 // The plug-ins' event channel run inside scripts against the simulator's event queue:
 // what one script sends in a frame every reader sees in the next, whole and alone.
+#include "core/events/EventChannel.h"
 #include "Hash.h"
 #include "Simulator.h"
-#include "core/events/EventChannel.h"
 #include "core/events/EventNames.h"
 #include "core/natives/Script.h"
 #include "core/natives/Strings.h"
@@ -29,11 +29,14 @@ sim::Simulator* gSim = nullptr;
 std::vector<Read> gCampReads, gBusinessReads;
 std::function<void(uint64_t frame)> gSend; // what the sender script does in a frame
 
-int32_t H(const char* name) { return static_cast<int32_t>(sim::GameHash(name)); }
+int32_t H(const char* name) {
+    return static_cast<int32_t>(sim::GameHash(name));
+}
 
 void Record(std::vector<Read>& into, const ScriptEvent& e) {
     Read r{gSim->world().frame, {}};
-    for (size_t i = 0; i < 8; ++i) r.words.push_back(e.word(i));
+    for (size_t i = 0; i < 8; ++i)
+        r.words.push_back(e.word(i));
     into.push_back(r);
 }
 
@@ -116,14 +119,14 @@ TEST_F(EventChannelTest, TheCampReaderSkipsAGameEventOfAnotherTypeTheBusinessRea
     gSend = [](uint64_t frame) {
         if (frame != 1) return;
         // The game queues its own event first, then the plug-in sends.
-        gSim->world().events.post(
-            1, {sim::GameHash("EVENT_PLAYER_COLLECTED_AMBIENT_PICKUP"), {7, 8}});
+        gSim->world().events.post(1,
+                                  {sim::GameHash("EVENT_PLAYER_COLLECTED_AMBIENT_PICKUP"), {7, 8}});
         corvale::events::SendBusinessEvent({H("CORVALE_MENU_OPEN")});
     };
     simulator->runFrames(2);
     EXPECT_EQ(gCampReads, (std::vector<Read>{{2, Words({H("CORVALE_MENU_OPEN")})}}));
-    EXPECT_EQ(gBusinessReads, (std::vector<Read>{{2, Words({7, 0, 8})},
-                                                 {2, Words({H("CORVALE_MENU_OPEN")})}}));
+    EXPECT_EQ(gBusinessReads,
+              (std::vector<Read>{{2, Words({7, 0, 8})}, {2, Words({H("CORVALE_MENU_OPEN")})}}));
 }
 
 TEST_F(EventChannelTest, AShortEventAfterALongOneReadsTheMissingWordsAsZero) {
@@ -149,8 +152,8 @@ TEST_F(EventChannelTest, SentPayloadsFillTheirWholeSizeWithZeroesPastTheWords) {
         if (frame != 1) return;
         const int32_t h = static_cast<int32_t>(corvale::HashString("CORVALE_CAMP_LOCATION_SET"));
         corvale::events::SendCampEvent({h, 3, 120, -45, 7});
-        corvale::events::SendBusinessEvent({static_cast<int32_t>(
-            corvale::HashString(corvale::events::kMenuClosed))});
+        corvale::events::SendBusinessEvent(
+            {static_cast<int32_t>(corvale::HashString(corvale::events::kMenuClosed))});
     };
     simulator->runFrame();
     ASSERT_EQ(sent().size(), 2u);
@@ -165,17 +168,20 @@ TEST_F(EventChannelTest, SentPayloadsFillTheirWholeSizeWithZeroesPastTheWords) {
     EXPECT_EQ(business.name, "CORVALE_MENU_CLOSED");
     EXPECT_EQ(business.size, 100);
     ASSERT_EQ(business.words.size(), 200u);
-    for (size_t i = 1; i < business.words.size(); ++i) ASSERT_EQ(business.words[i], 0) << i;
+    for (size_t i = 1; i < business.words.size(); ++i)
+        ASSERT_EQ(business.words[i], 0) << i;
 }
 
 TEST_F(EventChannelTest, AnOversizedForeignEventFillsTheReadBufferAndNoMore) {
     std::vector<int32_t> words(160);
-    for (size_t i = 0; i < words.size(); ++i) words[i] = static_cast<int32_t>(i + 1);
+    for (size_t i = 0; i < words.size(); ++i)
+        words[i] = static_cast<int32_t>(i + 1);
     sim::SendScriptEvent(*simulator, 1, words.data(), 80, "another script");
     std::vector<int32_t> seen;
     gSend = [&seen](uint64_t) {
         corvale::events::ForEachScriptEvent(Reader::Camp, [&seen](const ScriptEvent& e) {
-            for (size_t i = 0; i < 102; ++i) seen.push_back(e.word(i));
+            for (size_t i = 0; i < 102; ++i)
+                seen.push_back(e.word(i));
         });
     };
     simulator->hostScriptRegister(nullptr, SenderScript);
@@ -204,8 +210,8 @@ void QuietReaderScript() {
         corvale::events::ForEachScriptEvent(Reader::Camp, [](const ScriptEvent& e) {
             if (e.is(corvale::events::kPutHerbsInStill)) ++gQuietReads;
         });
-        corvale::events::SendCampEvent({static_cast<int32_t>(
-            corvale::HashString(corvale::events::kPutHerbsInStill))});
+        corvale::events::SendCampEvent(
+            {static_cast<int32_t>(corvale::HashString(corvale::events::kPutHerbsInStill))});
         corvale::events::SendBusinessEvent({0, 1, 2});
         corvale::ScriptWait(0);
     }

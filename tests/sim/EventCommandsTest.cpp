@@ -64,7 +64,9 @@ struct EventCommandsTest : ::testing::Test {
     std::unique_ptr<sim::ScenarioRun> run;
 };
 
-int32_t H(const char* name) { return static_cast<int32_t>(sim::GameHash(name)); }
+int32_t H(const char* name) {
+    return static_cast<int32_t>(sim::GameHash(name));
+}
 uint64_t Words(int32_t low, int32_t high) {
     return static_cast<uint32_t>(low) | static_cast<uint64_t>(static_cast<uint32_t>(high)) << 32;
 }
@@ -78,9 +80,9 @@ TEST_F(EventCommandsTest, AnEventCommandSendsTheHashedNameAndWordsSizedByTheirCo
                    "expect no-event CORVALE_MENU_FLAVOUR_SET\n"),
               0);
     EXPECT_EQ(run->passed(), 2);
-    EXPECT_EQ(gBusinessSlots, (std::vector<std::vector<uint64_t>>{
-                                  {Words(H("CORVALE_MENU_FLAVOUR_SET"), 2),
-                                   Words(H("herb_a"), -7), 0, 0}}));
+    EXPECT_EQ(gBusinessSlots,
+              (std::vector<std::vector<uint64_t>>{
+                  {Words(H("CORVALE_MENU_FLAVOUR_SET"), 2), Words(H("herb_a"), -7), 0, 0}}));
     EXPECT_EQ(gCampIds, (std::vector<int32_t>{H("CORVALE_MENU_FLAVOUR_SET")}));
     const sim::SentEvent& e = run->sim().world().events.sent.at(0);
     EXPECT_EQ(e.sender, "scenario");

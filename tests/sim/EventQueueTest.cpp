@@ -22,7 +22,8 @@ struct EventQueueTest : ::testing::Test {
     // Sends size slots numbered 1.. from a buffer of exactly that size.
     void sendSlots(int32_t group, int32_t size) {
         std::vector<uint64_t> slots(static_cast<size_t>(size));
-        for (size_t i = 0; i < slots.size(); ++i) slots[i] = 0x100000000ull * (i + 1) + i + 1;
+        for (size_t i = 0; i < slots.size(); ++i)
+            slots[i] = 0x100000000ull * (i + 1) + i + 1;
         sim::SendScriptEvent(*simulator, group, slots.data(), size, "another script");
     }
     std::unique_ptr<sim::Simulator> simulator;

@@ -19,8 +19,8 @@ int32_t ToHundredths(float value) {
     if (scaled <= -kLimit) return -std::numeric_limits<int32_t>::max();
     const double nearest = std::round(scaled);
     const float whole = static_cast<float>(nearest / 100.0);
-    const float ulp = std::nextafter(std::fabs(whole), std::numeric_limits<float>::infinity()) -
-                      std::fabs(whole);
+    const float ulp =
+        std::nextafter(std::fabs(whole), std::numeric_limits<float>::infinity()) - std::fabs(whole);
     if (std::fabs(value - whole) <= kUlpSlack * ulp) return static_cast<int32_t>(nearest);
     return static_cast<int32_t>(std::trunc(scaled));
 }

@@ -12,7 +12,9 @@ constexpr int32_t kSendMode = 2;
 constexpr int32_t kSendTarget = 1;
 } // namespace
 
-int32_t EventCount(int32_t group) { return Invoke<int32_t>(kGetNumberOfEvents, group); }
+int32_t EventCount(int32_t group) {
+    return Invoke<int32_t>(kGetNumberOfEvents, group);
+}
 
 Hash EventTypeAt(int32_t group, int32_t index) {
     return Invoke<Hash>(kGetEventAtIndex, group, index);
