@@ -68,11 +68,11 @@ class Simulator {
     // Script and module views for tests and figures.
     size_t scriptCount() const { return scripts_.size(); }
     std::string scriptName(size_t i) const;
+    // The name of the script whose slice is running, "" between slices.
+    std::string runningScript() const;
     uint64_t scriptFrames(size_t i) const;
     bool scriptFinished(size_t i) const;
     size_t keyboardHandlers() const { return keyboardHandlers_.size(); }
-    // The script whose slice is running ("camp", "business"), or "scenario" between frames.
-    std::string runningScript() const;
 
     // Host operations (called through the extern "C" host functions).
     void hostScriptRegister(void* module, void (*entry)());

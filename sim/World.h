@@ -5,8 +5,8 @@
 #include "world/Controls.h"
 #include "world/Prompts.h"
 #include "world/Screen.h"
-#include "world/ScriptEvents.h"
 #include "world/Streaming.h"
+#include "world/Events.h"
 
 #include <cstdint>
 #include <deque>
@@ -79,16 +79,16 @@ struct World {
     Prompts prompts;
     Cameras cameras;
     Screen screen;
-    ScriptEvents scriptEvents;
     Controls controls;
     Streaming streaming;
+    EventQueues events;
 
     int32_t spawn(EntityKind kind, uint32_t model, Vec3 position, float heading);
     Entity* entity(int32_t handle);
 };
 
 // Clears what lasts one frame: drawn text and sprites, just-pressed and disabled controls,
-// this frame's HUD contexts; makes last frame's script events readable.
+// this frame's HUD contexts.
 void RegisterFrameResets(std::vector<std::function<void(World&)>>& resets);
 
 } // namespace sim

@@ -8,6 +8,7 @@ void RegisterAllCommands(CommandRegistry& r) {
     RegisterExpectCommands(r);
     RegisterWorldCommands(r);
     RegisterWorldExpectCommands(r);
+    RegisterEventCommands(r);
 }
 
 } // namespace sim

@@ -6,7 +6,8 @@ namespace sim {
 void RegisterSetupCommands(CommandRegistry& r);  // file, delete, plugins
 void RegisterDriveCommands(CommandRegistry& r);  // frames, seconds, key
 void RegisterExpectCommands(CommandRegistry& r); // expect log/no-log/file/no-fault
-void RegisterWorldCommands(CommandRegistry& r);  // player, prompt, control, event, stream
-void RegisterWorldExpectCommands(CommandRegistry& r); // expect cash/item/prompt/text/event...
+void RegisterWorldCommands(CommandRegistry& r);  // player, prompt, control, stream
+void RegisterWorldExpectCommands(CommandRegistry& r); // expect cash/item/prompt/text/sound...
+void RegisterEventCommands(CommandRegistry& r);  // event, event-raw, game-event, expect event
 
 } // namespace sim

@@ -1,9 +1,7 @@
-// Driving the world: the player, prompts, controls, script events from other scripts,
-// streaming.
+// Driving the world: the player, prompts, controls, streaming.
 #include "Hash.h"
 #include "scenario/Commands.h"
 
-#include <cstring>
 
 namespace sim {
 
@@ -11,23 +9,6 @@ namespace {
 
 [[noreturn]] void Bad(const Command& c, const std::string& what) {
     throw ScenarioError(c.file + ":" + std::to_string(c.line) + ": " + what);
-}
-
-// Words packed 4 bytes apart into slots, as the plug-ins pack them.
-std::vector<uint64_t> Pack(const std::vector<int32_t>& words) {
-    std::vector<uint64_t> data(words.size(), 0);
-    std::memcpy(data.data(), words.data(), words.size() * sizeof(int32_t));
-    return data;
-}
-
-void Send(ScenarioRun& run, std::vector<int32_t> words) {
-    run.ensureAttached();
-    ScriptEvent e;
-    e.type = GameHash("EVENT_NETWORK_SCRIPT_EVENT");
-    e.data = Pack(words);
-    e.sender = "scenario";
-    e.frame = run.sim().world().frame;
-    run.sim().world().scriptEvents.pending.push_back(std::move(e));
 }
 
 } // namespace
@@ -60,19 +41,6 @@ void RegisterWorldCommands(CommandRegistry& r) {
     r.add("control", [](ScenarioRun& run, const Command& c) {
         run.ensureAttached();
         run.sim().world().controls.pressNextFrame.insert(GameHash(Arg(c, 1)));
-    });
-    r.add("event", [](ScenarioRun& run, const Command& c) {
-        std::vector<int32_t> words{static_cast<int32_t>(GameHash(Arg(c, 1)))};
-        for (size_t i = 2; i < c.words.size(); ++i) words.push_back(static_cast<int32_t>(ArgInt(c, i)));
-        Send(run, std::move(words));
-    });
-    r.add("event-raw", [](ScenarioRun& run, const Command& c) {
-        const int64_t size = ArgInt(c, 1);
-        if (size <= 0 || size > 1000) Bad(c, "event-raw SIZE must be 1 to 1000");
-        std::vector<int32_t> words(static_cast<size_t>(size), 0);
-        for (size_t i = 2; i < c.words.size() && i - 2 < words.size(); ++i)
-            words[i - 2] = static_cast<int32_t>(ArgInt(c, i));
-        Send(run, std::move(words));
     });
     r.add("stream never", [](ScenarioRun& run, const Command& c) {
         run.sim().world().streaming.never.insert(Arg(c, 2));

@@ -1,9 +1,7 @@
-// Expectations on the world: cash, items, prompts, the frame's screen, sounds, cameras and
-// the script events the plug-ins sent.
+// Expectations on the world: cash, items, prompts, the frame's screen, sounds, cameras.
 #include "Hash.h"
 #include "scenario/Commands.h"
 
-#include <cstring>
 
 namespace sim {
 
@@ -11,27 +9,6 @@ namespace {
 
 [[noreturn]] void Bad(const Command& c, const std::string& what) {
     throw ScenarioError(c.file + ":" + std::to_string(c.line) + ": " + what);
-}
-
-int32_t Word(const ScriptEvent& e, size_t n) {
-    int32_t w = 0;
-    if ((n + 1) * 4 <= e.data.size() * 8)
-        std::memcpy(&w, reinterpret_cast<const char*>(e.data.data()) + n * 4, 4);
-    return w;
-}
-
-// Events a plug-in sent with the name's hash and, when given, words 1.. from argument first.
-int SentCount(ScenarioRun& run, const Command& c, size_t first) {
-    const int32_t id = static_cast<int32_t>(GameHash(Arg(c, 2)));
-    int n = 0;
-    for (const ScriptEvent& e : run.sim().world().scriptEvents.sent) {
-        if (Word(e, 0) != id) continue;
-        bool same = true;
-        for (size_t i = first; i < c.words.size(); ++i)
-            same = same && Word(e, i - first + 1) == static_cast<int32_t>(ArgInt(c, i));
-        n += same;
-    }
-    return n;
 }
 
 std::string DrawnTexts(const World& w) {
@@ -94,13 +71,6 @@ void RegisterWorldExpectCommands(CommandRegistry& r) {
             seen += "alpha " + std::to_string(s.colour.a) + " ";
         }
         run.expect(c, false, seen.empty() ? "not drawn" : seen);
-    });
-    r.add("expect event", [](ScenarioRun& run, const Command& c) {
-        run.expect(c, SentCount(run, c, 3) > 0, "not sent");
-    });
-    r.add("expect no-event", [](ScenarioRun& run, const Command& c) {
-        const int n = SentCount(run, c, 3);
-        run.expect(c, n == 0, std::to_string(n) + " sent");
     });
     r.add("expect sound", [](ScenarioRun& run, const Command& c) {
         // expect sound NAME [COUNT]: played so far (at least once, or exactly COUNT times).

@@ -13,10 +13,6 @@ void RegisterFrameResets(std::vector<std::function<void(World&)>>& resets) {
         w.controls.disabled.clear();
         w.controls.hudThisFrame.clear();
     });
-    resets.push_back([](World& w) {
-        w.scriptEvents.queued = std::move(w.scriptEvents.pending);
-        w.scriptEvents.pending.clear();
-    });
 }
 
 } // namespace sim

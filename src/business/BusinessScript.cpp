@@ -5,6 +5,8 @@
 #include "business/StillMenu.h"
 #include "core/data/DataFiles.h"
 #include "core/data/Settings.h"
+#include "core/events/EventChannel.h"
+#include "core/events/EventNames.h"
 #include "core/natives/Script.h"
 #include "core/natives/Strings.h"
 #include "core/platform/Platform.h"
@@ -70,12 +72,9 @@ void BusinessScript::autosave() {
 }
 
 void BusinessScript::readHerbsEvents() {
-    const int32_t count = QueuedEventCount();
-    for (int32_t i = 0; i < count; ++i) {
-        if (!ReadQueuedEvent(i, eventWords_)) continue;
-        if (eventWords_[0] == static_cast<int32_t>(HashString(kPutHerbsInStillEvent)))
-            save.herbsInStill = true;
-    }
+    events::ForEachScriptEvent(events::Reader::Business, [this](const events::ScriptEvent& e) {
+        if (e.is(events::kPutHerbsInStill)) save.herbsInStill = true;
+    });
 }
 
 void BusinessScript::showCargo() {

@@ -4,7 +4,6 @@
 #include "business/BusinessPrompts.h"
 #include "business/BusinessSave.h"
 #include "business/BusinessTexts.h"
-#include "business/natives/BusinessEvents.h"
 #include "core/natives/Vector3.h"
 
 #include <cstdint>
@@ -71,8 +70,6 @@ class BusinessScript {
     void showCargo();
     void tickProduction();
     void nearCampPoint();
-
-    EventWords eventWords_{};
 };
 
 } // namespace corvale::business

@@ -2,6 +2,8 @@
 #include "business/Brewing.h"
 #include "business/BusinessScript.h"
 #include "business/StillMenu.h"
+#include "core/events/EventChannel.h"
+#include "core/events/EventNames.h"
 #include "core/natives/Strings.h"
 
 #include <cstdio>
@@ -38,9 +40,10 @@ void DrawIngredientGrid(const BusinessScript& s, const Flavour& f) {
 
 void SendFlavourSet(int flavour) {
     const Flavour* f = FlavourFor(flavour);
-    SendBusinessEvent(kMenuFlavourSetEvent, {flavour, static_cast<int32_t>(HashString(f->items[0])),
-                                             static_cast<int32_t>(HashString(f->items[1])),
-                                             static_cast<int32_t>(HashString(f->items[2]))});
+    events::SendBusinessEvent({static_cast<int32_t>(HashString(events::kMenuFlavourSet)), flavour,
+                               static_cast<int32_t>(HashString(f->items[0])),
+                               static_cast<int32_t>(HashString(f->items[1])),
+                               static_cast<int32_t>(HashString(f->items[2]))});
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "business/StillMenu.h"
 
 #include "business/BusinessScript.h"
+#include "core/events/EventChannel.h"
+#include "core/events/EventNames.h"
 #include "core/natives/Strings.h"
 
 namespace corvale::business {
@@ -81,7 +83,7 @@ void OpenStillMenu(BusinessScript& s) {
     PointCameraAt(s.menuCamera, at.target);
     SetCameraActive(s.menuCamera, true);
     RenderScriptCameras(true);
-    SendBusinessEvent(kMenuOpenEvent);
+    events::SendBusinessEvent({static_cast<int32_t>(HashString(events::kMenuOpen))});
     StartScenarioInPlace(s.player, HashString("WORLD_HUMAN_CLIPBOARD"));
 }
 
@@ -93,7 +95,7 @@ void CloseStillMenu(BusinessScript& s) {
     RenderScriptCameras(false);
     PlayBusinessSound("BACK", "HUD_SHOP_SOUNDSET");
     DisableHudContext(kShopHudContext);
-    SendBusinessEvent(kMenuClosedEvent);
+    events::SendBusinessEvent({static_cast<int32_t>(HashString(events::kMenuClosed))});
     ClearPedTasksNow(s.player);
 }
 
