@@ -38,11 +38,11 @@ void RegisterWorldExpectCommands(CommandRegistry& r) {
     });
     r.add("expect prompt", [](ScenarioRun& run, const Command& c) {
         const std::string& state = Arg(c, 3);
+        // Several prompts may show the same text: the visible one speaks for it.
         const Prompt* found = nullptr;
         for (const auto& [handle, p] : run.sim().world().prompts.all) {
             if (p.removed || p.text != Arg(c, 2)) continue;
-            found = &p;
-            if (state == "visible" ? p.visible : state == "enabled" ? p.enabled : false) break;
+            if (!found || (p.visible && !found->visible)) found = &p;
         }
         if (!found) return run.expect(c, false, "no prompt shows that text");
         std::string now = std::string(found->visible ? "visible" : "hidden") + ", " +

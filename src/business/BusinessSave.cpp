@@ -32,6 +32,8 @@ void KeepInRange(BusinessSave& save) {
     save.production = Percentage(save.production);
     if (save.recipe < 0 || save.recipe > 3) save.recipe = 0;
     if (save.flavour < 0 || save.flavour > 4) save.flavour = 0;
+    // Mash of no recipe never brews and would keep the player from buying more.
+    if (save.recipe == 0) save.mash = 0.0f;
 }
 
 BusinessSave ParseBusinessSave(std::string_view text) {

@@ -18,7 +18,8 @@ inline constexpr const char* kBusinessSavePath = "Corvale/Savegame2.dat";
 
 // Reads the values in order as a stream does; the first unreadable value and those after it
 // stay 0. Values out of range are brought back: recipe and flavour to 0, mash and
-// production into [0, 100] (not a number: 0), so a damaged file never stalls the still.
+// production into [0, 100] (not a number: 0), mash without a recipe to 0, so a damaged
+// file never stalls the still.
 BusinessSave ParseBusinessSave(std::string_view text);
 // Brings every value into its range (see ParseBusinessSave).
 void KeepInRange(BusinessSave& save);

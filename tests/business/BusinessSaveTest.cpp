@@ -63,6 +63,12 @@ TEST(ParseBusinessSave, ARecipeOrFlavourOutOfRangeReadsAsNone) {
     EXPECT_FLOAT_EQ(ParseBusinessSave("100 7 -1 30 1").production, 30.0f);
 }
 
+TEST(ParseBusinessSave, MashWithoutARecipeIsEmptiedSoTheStillCanBeRefilled) {
+    EXPECT_FLOAT_EQ(ParseBusinessSave("100 7 0 0 0").mash, 0.0f);
+    EXPECT_FLOAT_EQ(ParseBusinessSave("60 0 0 40 0").mash, 0.0f);
+    EXPECT_FLOAT_EQ(ParseBusinessSave("60 0 0 40 0").production, 40.0f);
+}
+
 TEST(ParseBusinessSave, HugeOrNegativeQuantitiesAreKeptWithinAFullBatch) {
     const BusinessSave s = ParseBusinessSave("1e30 1 0 -5 0");
     EXPECT_FLOAT_EQ(s.mash, 100.0f);
@@ -129,8 +135,10 @@ TEST_F(BusinessSaveFileTest, SavingWritesTheLineAndLeavesNoTemporaryFile) {
 }
 
 TEST_F(BusinessSaveFileTest, SavingNeverWritesValuesOutOfRange) {
-    ASSERT_TRUE(SaveBusinessSave(BusinessSave{1e30f, 7, -1, -4, true}));
-    EXPECT_EQ(ReadFile("Corvale/Savegame2.dat"), "100 0 0 0 1 ");
+    ASSERT_TRUE(SaveBusinessSave(BusinessSave{1e30f, 2, -1, -4, true}));
+    EXPECT_EQ(ReadFile("Corvale/Savegame2.dat"), "100 2 0 0 1 ");
+    ASSERT_TRUE(SaveBusinessSave(BusinessSave{50, 9, 7, 1e30f, false}));
+    EXPECT_EQ(ReadFile("Corvale/Savegame2.dat"), "0 0 0 100 0 ");
 }
 
 TEST_F(BusinessSaveFileTest, AFailedSaveLeavesThePreviousFileWhole) {

@@ -1,0 +1,59 @@
+// The business plug-in against the simulator: a standard exception thrown during a frame
+// gives up the rest of that frame only, and the still keeps working afterwards.
+#include "scenario/Scenario.h"
+
+#include <stdexcept>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+sim::RunSettings Settings() {
+    sim::RunSettings s;
+    s.options.pluginDir = CORVALE_PLUGIN_DIR;
+    s.dataDir = CORVALE_SOURCE_DIR "/data";
+    return s;
+}
+
+constexpr uint64_t kIsControlPressed = 0xf3a21bcd95725a4a; // asked on every business frame
+
+} // namespace
+
+TEST(BusinessFrame, AnExceptionEndsOnlyThatFrameAndTheNextFramesRunOn) {
+    sim::ScenarioRun run(Settings());
+    int thrown = 0;
+    run.sim().natives().override(kIsControlPressed,
+                                 [&thrown](sim::Simulator&, const sim::NativeArgs&, sim::NativeResult&) {
+                                     if (thrown < 5) {
+                                         ++thrown;
+                                         throw std::runtime_error("odd game answer");
+                                     }
+                                 });
+    const int code = run.run(sim::ParseScenarioText("plugins business\n"
+                                                    "player at 1790 -821 42.59\n"
+                                                    "frames 10\n"
+                                                    "expect prompt \"Run the Still\" visible\n"
+                                                    "expect text \"No Flavoring\"\n",
+                                                    "inline"));
+    EXPECT_EQ(thrown, 5);
+    EXPECT_EQ(code, 0);
+    ASSERT_EQ(run.sim().scriptCount(), 1u);
+    EXPECT_FALSE(run.sim().scriptFinished(0));
+    EXPECT_EQ(run.sim().scriptFrames(0), 10u);
+}
+
+TEST(BusinessFrame, AFrameThatThrowsDrawsNothingAfterTheFailingStep) {
+    sim::ScenarioRun run(Settings());
+    run.sim().natives().override(kIsControlPressed,
+                                 [](sim::Simulator&, const sim::NativeArgs&, sim::NativeResult&) {
+                                     throw std::runtime_error("odd game answer");
+                                 });
+    const int code = run.run(sim::ParseScenarioText("plugins business\n"
+                                                    "player at 1790 -821 42.59\n"
+                                                    "frames 10\n"
+                                                    "expect no-text \"No Flavoring\"\n"
+                                                    "expect file Corvale/Savegame2.dat equals \"0 0 0 0 0 \"\n",
+                                                    "inline"));
+    EXPECT_EQ(code, 0);
+    EXPECT_FALSE(run.sim().scriptFinished(0));
+}
