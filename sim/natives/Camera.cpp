@@ -32,7 +32,8 @@ void RegisterCameraNatives(NativeTable& t) {
     t.add(0x4e67e0b6d7fd5145, "DESTROY_CAM", "Cam,BOOL",
           [](Simulator& sim, const NativeArgs& a, NativeResult&) {
               Cameras& cams = sim.world().cameras;
-              if (cams.all.erase(a.i(0))) sim.trace("camera " + std::to_string(a.i(0)) + " destroyed");
+              if (cams.all.erase(a.i(0)))
+                  sim.trace("camera " + std::to_string(a.i(0)) + " destroyed");
               if (cams.all.empty()) cams.rendering = false;
           });
     t.add(0x948b39341c3a40c2, "POINT_CAM_AT_COORD", "Cam,float,float,float",

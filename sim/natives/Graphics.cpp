@@ -22,8 +22,8 @@ void RegisterGraphicsNatives(NativeTable& t) {
               World& w = sim.world();
               if (!a.s(0) || !a.s(1)) return sim.fault("sprite without dictionary or texture");
               if (!w.streaming.loaded(a.s(0), w.frame)) return;
-              w.screen.sprites.push_back(DrawnSprite{a.s(0), a.s(1), a.f(2), a.f(3), a.f(4),
-                                                     a.f(5), Colour{a.i(7), a.i(8), a.i(9), a.i(10)}});
+              w.screen.sprites.push_back(DrawnSprite{a.s(0), a.s(1), a.f(2), a.f(3), a.f(4), a.f(5),
+                                                     Colour{a.i(7), a.i(8), a.i(9), a.i(10)}});
           });
 }
 

@@ -35,7 +35,8 @@ void RegisterPedNatives(NativeTable& t) {
           });
     t.add(0x433083750c5e064a, "SET_PED_MAX_MOVE_BLEND_RATIO", "Ped,float",
           [](Simulator& sim, const NativeArgs& a, NativeResult&) {
-              if (Entity* e = FindPed(sim, a.i(0), "move blend ratio")) e->maxMoveBlendRatio = a.f(1);
+              if (Entity* e = FindPed(sim, a.i(0), "move blend ratio"))
+                  e->maxMoveBlendRatio = a.f(1);
           });
     // The simulated player rides no horse.
     t.add(0xb48050d326e9a2f3, "_GET_SADDLE_HORSE_FOR_PLAYER", "Player",

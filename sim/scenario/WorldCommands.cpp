@@ -2,7 +2,6 @@
 #include "Hash.h"
 #include "scenario/Commands.h"
 
-
 namespace sim {
 
 namespace {
@@ -18,8 +17,9 @@ void RegisterWorldCommands(CommandRegistry& r) {
         run.ensureAttached();
         World& w = run.sim().world();
         Entity* ped = w.entity(w.player.ped);
-        ped->position = Vec3{static_cast<float>(ArgNumber(c, 2)), static_cast<float>(ArgNumber(c, 3)),
-                             static_cast<float>(ArgNumber(c, 4))};
+        ped->position =
+            Vec3{static_cast<float>(ArgNumber(c, 2)), static_cast<float>(ArgNumber(c, 3)),
+                 static_cast<float>(ArgNumber(c, 4))};
         if (c.words.size() > 5) ped->heading = static_cast<float>(ArgNumber(c, 5));
     });
     r.add("player cash", [](ScenarioRun& run, const Command& c) {

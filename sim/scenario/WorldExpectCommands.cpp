@@ -2,7 +2,6 @@
 #include "Hash.h"
 #include "scenario/Commands.h"
 
-
 namespace sim {
 
 namespace {
@@ -13,7 +12,8 @@ namespace {
 
 std::string DrawnTexts(const World& w) {
     std::string all;
-    for (const DrawnText& t : w.screen.texts) all += (all.empty() ? "" : " | ") + t.text;
+    for (const DrawnText& t : w.screen.texts)
+        all += (all.empty() ? "" : " | ") + t.text;
     return all.size() > 400 ? all.substr(0, 400) + "..." : all;
 }
 
@@ -75,7 +75,8 @@ void RegisterWorldExpectCommands(CommandRegistry& r) {
     r.add("expect sound", [](ScenarioRun& run, const Command& c) {
         // expect sound NAME [COUNT]: played so far (at least once, or exactly COUNT times).
         int n = 0;
-        for (const PlayedSound& s : run.sim().world().screen.sounds) n += s.name == Arg(c, 2);
+        for (const PlayedSound& s : run.sim().world().screen.sounds)
+            n += s.name == Arg(c, 2);
         const bool held = c.words.size() > 3 ? n == ArgInt(c, 3) : n > 0;
         run.expect(c, held, std::to_string(n) + " times");
     });
@@ -83,7 +84,8 @@ void RegisterWorldExpectCommands(CommandRegistry& r) {
         // expect camera on|off: the game renders through an active scripted camera.
         const Cameras& cams = run.sim().world().cameras;
         bool active = false;
-        for (const auto& [handle, cam] : cams.all) active = active || cam.active;
+        for (const auto& [handle, cam] : cams.all)
+            active = active || cam.active;
         const bool on = cams.rendering && active;
         run.expect(c, on == ArgOnOff(c, 2), on ? "on" : "off");
     });

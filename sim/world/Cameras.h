@@ -18,7 +18,7 @@ struct Camera {
 struct Cameras {
     std::map<int32_t, Camera> all; // destroyed cameras are erased
     int32_t nextHandle = 1;
-    bool rendering = false;        // the game renders through the active scripted camera
+    bool rendering = false; // the game renders through the active scripted camera
 
     Camera* find(int32_t handle) {
         auto it = all.find(handle);

@@ -11,8 +11,8 @@ namespace corvale::business {
 namespace {
 
 constexpr Recipe kRecipes[kRecipeCount] = {
-    {"menu.weakMoonshine", "menu.weakMoonshineTime", 1500, "$15",
-     "moonshiner_workbench_still_weak", 3.0f, 2500},
+    {"menu.weakMoonshine", "menu.weakMoonshineTime", 1500, "$15", "moonshiner_workbench_still_weak",
+     3.0f, 2500},
     {"menu.mediumMoonshine", "menu.mediumMoonshineTime", 2500, "$25",
      "moonshiner_workbench_still_average", 2.0f, 4000},
     {"menu.strongMoonshine", "menu.strongMoonshineTime", 5000, "$50",

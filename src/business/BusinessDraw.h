@@ -10,7 +10,9 @@ struct Rgba {
     int32_t r = 255, g = 255, b = 255, a = 255;
 };
 
-constexpr Rgba White(int32_t alpha = 255) { return Rgba{255, 255, 255, alpha}; }
+constexpr Rgba White(int32_t alpha = 255) {
+    return Rgba{255, 255, 255, alpha};
+}
 
 // Centre at (x, y), size w x h, all in screen fractions. Requests the dictionary while it is
 // not loaded.

@@ -14,9 +14,15 @@ void BusinessPrompt::create(const char* control, const char* text, Mode mode, in
     SetPromptControl(handle_, HashString(control));
     SetPromptText(handle_, TextLiteral(text));
     switch (mode) {
-    case Mode::StandardizedHold: SetPromptStandardizedHoldMode(handle_); break;
-    case Mode::Hold: SetPromptHoldMode(handle_); break;
-    case Mode::Standard: SetPromptStandardMode(handle_); break;
+    case Mode::StandardizedHold:
+        SetPromptStandardizedHoldMode(handle_);
+        break;
+    case Mode::Hold:
+        SetPromptHoldMode(handle_);
+        break;
+    case Mode::Standard:
+        SetPromptStandardMode(handle_);
+        break;
     }
     if (group != 0) SetPromptGroup(handle_, group);
     EndPrompt(handle_);
@@ -50,7 +56,8 @@ void BusinessPrompts::create(const BusinessTexts& t) {
 }
 
 void BusinessPrompts::hideAll() {
-    for (BusinessPrompt* p : {&ledger, &sell, &confirm, &select, &back}) p->hide();
+    for (BusinessPrompt* p : {&ledger, &sell, &confirm, &select, &back})
+        p->hide();
 }
 
 } // namespace corvale::business

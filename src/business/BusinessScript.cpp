@@ -115,7 +115,8 @@ bool BusinessScript::isFlavourAvailable(int flavour) const {
     const Flavour* f = FlavourFor(flavour);
     if (!f) return false;
     int32_t held[3];
-    for (int k = 0; k < 3; ++k) held[k] = PlayerItemCount(player, HashString(f->items[k]));
+    for (int k = 0; k < 3; ++k)
+        held[k] = PlayerItemCount(player, HashString(f->items[k]));
     return IsFlavourAvailable(flavour, save.recipe, held);
 }
 

@@ -33,7 +33,8 @@ void LoadBusinessTexts(BusinessTexts& t) {
     }
     t.flavoring = BusinessText("menu.Flavoring");
     t.flavourNames[0] = BusinessText("menu.Flavour0");
-    for (int f = 1; f <= kFlavourCount; ++f) t.flavourNames[f] = BusinessText(FlavourFor(f)->nameKey);
+    for (int f = 1; f <= kFlavourCount; ++f)
+        t.flavourNames[f] = BusinessText(FlavourFor(f)->nameKey);
     t.productionComplete = BusinessText("menu.productionComplete");
     t.inProd = BusinessText("menu.inProd");
     t.mashRequired = BusinessText("menu.mashRequired");

@@ -33,8 +33,8 @@ void DrawIngredientGrid(const BusinessScript& s, const Flavour& f) {
         char number[16];
         std::snprintf(number, sizeof number, "%d", count);
         DrawTitleText(number, kCountX[k], 0.7585f, 0.45f, true, Rgba{0, 0, 0, held ? 220 : 120});
-        DrawBodyText(BusinessText(f.gridNameKeys[k]), 0.157f, 0.81f + 0.025f * static_cast<float>(k),
-                     0.35f, true, held ? 255 : 150);
+        DrawBodyText(BusinessText(f.gridNameKeys[k]), 0.157f,
+                     0.81f + 0.025f * static_cast<float>(k), 0.35f, true, held ? 255 : 150);
     }
 }
 
@@ -51,7 +51,8 @@ void SendFlavourSet(int flavour) {
 void RunFlavoursPage(BusinessScript& s) {
     const BusinessTexts& t = s.texts;
     bool available[kFlavourCount];
-    for (int k = 0; k < kFlavourCount; ++k) available[k] = s.isFlavourAvailable(k + 1);
+    for (int k = 0; k < kFlavourCount; ++k)
+        available[k] = s.isFlavourAvailable(k + 1);
     const int highlighted = s.menuCursor + 1;
     const Flavour* flavour = FlavourFor(highlighted);
 

@@ -32,7 +32,8 @@ void DrawRows(const BusinessScript& s) {
                     kBright, kDim);
     }
 
-    const bool canFlavour = (save.mash > 0.0f || save.production > 0.0f) && s.flavourProgress == 0.0f;
+    const bool canFlavour =
+        (save.mash > 0.0f || save.production > 0.0f) && s.flavourProgress == 0.0f;
     const int32_t flavourAlpha = canFlavour ? kBright : kDim;
     DrawMenuRow(1, kRolePictures, FlavourPicture(save.flavour), t.flavoring,
                 t.flavourName(save.flavour), flavourAlpha);
@@ -103,9 +104,12 @@ void RunMainPage(BusinessScript& s) {
     DrawMenuBar(0.16f, 0.9f);
 
     const bool selected = s.prompts.select.fired();
-    if (selected && s.menuCursor == 0) GoToPage(s, kRecipesPage);
-    else if (selected && s.menuCursor == 1) GoToPage(s, kFlavoursPage);
-    else if (s.prompts.back.fired()) CloseStillMenu(s);
+    if (selected && s.menuCursor == 0)
+        GoToPage(s, kRecipesPage);
+    else if (selected && s.menuCursor == 1)
+        GoToPage(s, kFlavoursPage);
+    else if (s.prompts.back.fired())
+        CloseStillMenu(s);
 }
 
 } // namespace corvale::business

@@ -12,8 +12,10 @@ void RunRecipesPage(BusinessScript& s) {
     const Recipe* highlighted = RecipeFor(s.menuCursor + 1);
 
     s.prompts.back.set(true, true);
-    if (stillFull || !highlighted) s.prompts.confirm.hide();
-    else s.prompts.confirm.set(PlayerCashCents() >= highlighted->priceCents, true);
+    if (stillFull || !highlighted)
+        s.prompts.confirm.hide();
+    else
+        s.prompts.confirm.set(PlayerCashCents() >= highlighted->priceCents, true);
 
     DrawMenuFrame(s, t.stillFlavourText);
     for (int row = 0; row < kRecipeCount; ++row)

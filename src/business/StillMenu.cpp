@@ -36,7 +36,9 @@ CameraPlacement PlacementFor(const BusinessScript& s) {
 constexpr float kFieldOfView = 60.0f;
 constexpr float kRowStepPx = 110.16f;
 
-int HighestRow(int page) { return page == kFlavoursPage ? 3 : 2; }
+int HighestRow(int page) {
+    return page == kFlavoursPage ? 3 : 2;
+}
 
 void Navigate(BusinessScript& s) {
     DisableControlThisFrame(0, HashString("INPUT_REVEAL_HUD"), true);
@@ -66,10 +68,18 @@ void TickStillMenu(BusinessScript& s) {
                        0.0962963f, Rgba{50, 50, 50, 110});
     Navigate(s);
     switch (s.menuPage) {
-    case kMainPage: RunMainPage(s); break;
-    case kRecipesPage: RunRecipesPage(s); break;
-    case kFlavoursPage: RunFlavoursPage(s); break;
-    default: s.menuPage = kMenuClosed; break;
+    case kMainPage:
+        RunMainPage(s);
+        break;
+    case kRecipesPage:
+        RunRecipesPage(s);
+        break;
+    case kFlavoursPage:
+        RunFlavoursPage(s);
+        break;
+    default:
+        s.menuPage = kMenuClosed;
+        break;
     }
 }
 
@@ -129,7 +139,8 @@ void DrawMenuRow(int row, const char* pictureDict, const char* picture, const ch
                              Rgba{50, 50, 50, 110});
     DrawBusinessSpritePixels(pictureDict, picture, 150.0f, y, 80.0f, 80.0f, White(alpha));
     const float k = 0.1f * static_cast<float>(row);
-    DrawTitleText(title, 0.112f, 0.225f + k, 0.35f, false, White(titleAlpha < 0 ? alpha : titleAlpha));
+    DrawTitleText(title, 0.112f, 0.225f + k, 0.35f, false,
+                  White(titleAlpha < 0 ? alpha : titleAlpha));
     DrawBodyText(secondLine, 0.112f, 0.25f + k, 0.35f, false, alpha);
 }
 
@@ -144,20 +155,28 @@ void DrawMenuBar(float x, float y) {
 
 const char* StillPicture(int recipe) {
     switch (recipe) {
-    case 1: return "moonshiner_workbench_still_weak";
-    case 2: return "moonshiner_workbench_still_average";
-    case 3: return "moonshiner_workbench_still_strong";
-    default: return "moonshiner_workbench_still_empty";
+    case 1:
+        return "moonshiner_workbench_still_weak";
+    case 2:
+        return "moonshiner_workbench_still_average";
+    case 3:
+        return "moonshiner_workbench_still_strong";
+    default:
+        return "moonshiner_workbench_still_empty";
     }
 }
 
 const char* FlavourPicture(int flavour) {
     switch (flavour) {
-    case 1: return "moonshiner_workbench_flavoring_quality_01";
-    case 2: return "moonshiner_workbench_flavoring_quality_02";
+    case 1:
+        return "moonshiner_workbench_flavoring_quality_01";
+    case 2:
+        return "moonshiner_workbench_flavoring_quality_02";
     case 3:
-    case 4: return "moonshiner_workbench_flavoring_quality_03";
-    default: return "moonshiner_workbench_flavoring";
+    case 4:
+        return "moonshiner_workbench_flavoring_quality_03";
+    default:
+        return "moonshiner_workbench_flavoring";
     }
 }
 

@@ -17,7 +17,8 @@ BusinessSave Batch(int recipe) {
 }
 
 void Ticks(BusinessSave& s, float& flavourProgress, int n) {
-    for (int i = 0; i < n; ++i) ProductionTick(s, flavourProgress);
+    for (int i = 0; i < n; ++i)
+        ProductionTick(s, flavourProgress);
 }
 
 } // namespace

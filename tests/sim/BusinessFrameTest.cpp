@@ -22,13 +22,13 @@ constexpr uint64_t kIsControlPressed = 0xf3a21bcd95725a4a; // asked on every bus
 TEST(BusinessFrame, AnExceptionEndsOnlyThatFrameAndTheNextFramesRunOn) {
     sim::ScenarioRun run(Settings());
     int thrown = 0;
-    run.sim().natives().override(kIsControlPressed,
-                                 [&thrown](sim::Simulator&, const sim::NativeArgs&, sim::NativeResult&) {
-                                     if (thrown < 5) {
-                                         ++thrown;
-                                         throw std::runtime_error("odd game answer");
-                                     }
-                                 });
+    run.sim().natives().override(
+        kIsControlPressed, [&thrown](sim::Simulator&, const sim::NativeArgs&, sim::NativeResult&) {
+            if (thrown < 5) {
+                ++thrown;
+                throw std::runtime_error("odd game answer");
+            }
+        });
     const int code = run.run(sim::ParseScenarioText("plugins business\n"
                                                     "player at 1790 -821 42.59\n"
                                                     "frames 10\n"
@@ -48,12 +48,13 @@ TEST(BusinessFrame, AFrameThatThrowsDrawsNothingAfterTheFailingStep) {
                                  [](sim::Simulator&, const sim::NativeArgs&, sim::NativeResult&) {
                                      throw std::runtime_error("odd game answer");
                                  });
-    const int code = run.run(sim::ParseScenarioText("plugins business\n"
-                                                    "player at 1790 -821 42.59\n"
-                                                    "frames 10\n"
-                                                    "expect no-text \"No Flavoring\"\n"
-                                                    "expect file Corvale/Savegame2.dat equals \"0 0 0 0 0 \"\n",
-                                                    "inline"));
+    const int code =
+        run.run(sim::ParseScenarioText("plugins business\n"
+                                       "player at 1790 -821 42.59\n"
+                                       "frames 10\n"
+                                       "expect no-text \"No Flavoring\"\n"
+                                       "expect file Corvale/Savegame2.dat equals \"0 0 0 0 0 \"\n",
+                                       "inline"));
     EXPECT_EQ(code, 0);
     EXPECT_FALSE(run.sim().scriptFinished(0));
 }

@@ -20,7 +20,7 @@ int32_t BusinessPlayerPed();
 Vector3 BusinessEntityPosition(int32_t entity);
 float BusinessDistance(const Vector3& a, const Vector3& b);
 int32_t BusinessGameTimer();
-void TouchSaddleHorse(int32_t player);            // asked every frame, answer unused
+void TouchSaddleHorse(int32_t player); // asked every frame, answer unused
 bool IsModelLoaded(Hash model);
 void RequestModel(Hash model);
 bool IsVehicleDriveable(int32_t vehicle, bool a, bool b);

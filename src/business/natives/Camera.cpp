@@ -12,16 +12,22 @@ constexpr uint64_t kRenderScriptCams = 0x33281167e4942e4f;
 constexpr int32_t kEaseMs = 500;
 } // namespace
 
-void DestroyCamera(Cam cam) { Invoke(kDestroyCam, cam, true); }
+void DestroyCamera(Cam cam) {
+    Invoke(kDestroyCam, cam, true);
+}
 
 Cam CreateScriptedCamera(const Vector3& p, float fieldOfView) {
     return Invoke<int32_t>(kCreateCamWithParams, "DEFAULT_SCRIPTED_CAMERA", p.x, p.y, p.z, 0.0f,
                            0.0f, 0.0f, fieldOfView, true, 2);
 }
 
-void PointCameraAt(Cam cam, const Vector3& t) { Invoke(kPointCamAtCoord, cam, t.x, t.y, t.z); }
+void PointCameraAt(Cam cam, const Vector3& t) {
+    Invoke(kPointCamAtCoord, cam, t.x, t.y, t.z);
+}
 
-void SetCameraActive(Cam cam, bool active) { Invoke(kSetCamActive, cam, active); }
+void SetCameraActive(Cam cam, bool active) {
+    Invoke(kSetCamActive, cam, active);
+}
 
 void RenderScriptCameras(bool render) {
     Invoke(kRenderScriptCams, render, true, kEaseMs, true, false, 0);

@@ -13,7 +13,9 @@ bool IsTextureDictLoaded(const char* dict) {
     return Invoke<bool>(kHasStreamedTextureDictLoaded, dict);
 }
 
-void RequestTextureDict(const char* dict) { Invoke(kRequestStreamedTextureDict, dict, false); }
+void RequestTextureDict(const char* dict) {
+    Invoke(kRequestStreamedTextureDict, dict, false);
+}
 
 void DrawScreenSprite(const char* dict, const char* texture, float x, float y, float w, float h,
                       int32_t r, int32_t g, int32_t b, int32_t a) {

@@ -16,17 +16,25 @@ constexpr uint64_t kVarString = 0xfa925ac00eb830b9;
 constexpr int32_t kColourStringFlags = 42;
 } // namespace
 
-void EnableHudContext(Hash context) { Invoke(kEnableHudContext, context); }
+void EnableHudContext(Hash context) {
+    Invoke(kEnableHudContext, context);
+}
 
-void DisableHudContext(Hash context) { Invoke(kDisableHudContext, context); }
+void DisableHudContext(Hash context) {
+    Invoke(kDisableHudContext, context);
+}
 
-void EnableHudContextThisFrame(Hash context) { Invoke(kEnableHudContextThisFrame, context); }
+void EnableHudContextThisFrame(Hash context) {
+    Invoke(kEnableHudContextThisFrame, context);
+}
 
 void SetScreenTextColour(int32_t r, int32_t g, int32_t b, int32_t a) {
     Invoke(kSetTextColour, r, g, b, a);
 }
 
-void SetScreenTextScale(float x, float y) { Invoke(kSetTextScale, x, y); }
+void SetScreenTextScale(float x, float y) {
+    Invoke(kSetTextScale, x, y);
+}
 
 void DisplayScreenText(uint64_t textHandle, float x, float y) {
     Invoke(kDisplayText, native::Raw64{textHandle}, x, y);

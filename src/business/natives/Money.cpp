@@ -10,9 +10,13 @@ constexpr uint64_t kInventoryIdFromPed = 0x13d234a2a3f66e63;
 constexpr uint64_t kInventoryItemCount = 0xe787f05dfc977bde;
 } // namespace
 
-int32_t PlayerCashCents() { return Invoke<int32_t>(kMoneyGetCashBalance); }
+int32_t PlayerCashCents() {
+    return Invoke<int32_t>(kMoneyGetCashBalance);
+}
 
-void TakeCash(int32_t cents) { Invoke<bool>(kMoneyDecrementCashBalance, cents); }
+void TakeCash(int32_t cents) {
+    Invoke<bool>(kMoneyDecrementCashBalance, cents);
+}
 
 int32_t PlayerItemCount(int32_t player, Hash item) {
     const int32_t inventory = Invoke<int32_t>(kInventoryIdFromPed, player);

@@ -11,15 +11,21 @@ constexpr uint64_t kIsPedInCombat = 0x4859f1fc66a6278e;
 constexpr uint64_t kSetPedMaxMoveBlendRatio = 0x433083750c5e064a;
 } // namespace
 
-void SetPedVisible(int32_t ped, bool visible) { Invoke(kSetEntityVisible, ped, visible); }
+void SetPedVisible(int32_t ped, bool visible) {
+    Invoke(kSetEntityVisible, ped, visible);
+}
 
 void StartScenarioInPlace(int32_t ped, Hash scenario) {
     Invoke(kTaskStartScenarioInPlaceHash, ped, scenario, -1, true, 1u, 0.0f, true);
 }
 
-void ClearPedTasksNow(int32_t ped) { Invoke(kClearPedTasksImmediately, ped, true, true); }
+void ClearPedTasksNow(int32_t ped) {
+    Invoke(kClearPedTasksImmediately, ped, true, true);
+}
 
-bool IsPedInCombat(int32_t ped) { return Invoke<bool>(kIsPedInCombat, ped, 0); }
+bool IsPedInCombat(int32_t ped) {
+    return Invoke<bool>(kIsPedInCombat, ped, 0);
+}
 
 void SetPedMaxMoveBlendRatio(int32_t ped, float ratio) {
     Invoke(kSetPedMaxMoveBlendRatio, ped, ratio);

@@ -18,7 +18,9 @@ constexpr uint64_t kPromptHasHoldModeCompleted = 0xe0f65f0640ef0617;
 constexpr uint64_t kPromptIsJustPressed = 0x2787cc611d3facc5;
 } // namespace
 
-PromptHandle BeginPrompt() { return Invoke<int32_t>(kPromptRegisterBegin); }
+PromptHandle BeginPrompt() {
+    return Invoke<int32_t>(kPromptRegisterBegin);
+}
 
 void SetPromptControl(PromptHandle prompt, Hash control) {
     Invoke<int32_t>(kPromptSetControlAction, prompt, control);
@@ -32,15 +34,21 @@ void SetPromptStandardizedHoldMode(PromptHandle prompt) {
     Invoke(kPromptSetStandardizedHoldMode, prompt, 1u);
 }
 
-void SetPromptHoldMode(PromptHandle prompt) { Invoke(kPromptSetHoldMode, prompt, 1); }
+void SetPromptHoldMode(PromptHandle prompt) {
+    Invoke(kPromptSetHoldMode, prompt, 1);
+}
 
-void SetPromptStandardMode(PromptHandle prompt) { Invoke(kPromptSetStandardMode, prompt, true); }
+void SetPromptStandardMode(PromptHandle prompt) {
+    Invoke(kPromptSetStandardMode, prompt, true);
+}
 
 void SetPromptGroup(PromptHandle prompt, int32_t group) {
     Invoke(kPromptSetGroup, prompt, group, 0);
 }
 
-void EndPrompt(PromptHandle prompt) { Invoke(kPromptRegisterEnd, prompt); }
+void EndPrompt(PromptHandle prompt) {
+    Invoke(kPromptRegisterEnd, prompt);
+}
 
 void SetPromptEnabled(PromptHandle prompt, bool enabled) {
     Invoke(kPromptSetEnabled, prompt, enabled);
@@ -54,6 +62,8 @@ bool PromptHoldCompleted(PromptHandle prompt) {
     return Invoke<bool>(kPromptHasHoldModeCompleted, prompt);
 }
 
-bool PromptJustPressed(PromptHandle prompt) { return Invoke<bool>(kPromptIsJustPressed, prompt); }
+bool PromptJustPressed(PromptHandle prompt) {
+    return Invoke<bool>(kPromptIsJustPressed, prompt);
+}
 
 } // namespace corvale::business

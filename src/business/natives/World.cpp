@@ -17,7 +17,9 @@ constexpr uint64_t kIsIplActiveHash = 0xd779b9b910bd3b7c;
 constexpr uint64_t kRequestIplHash = 0x59767c5a7a9ae6da;
 } // namespace
 
-int32_t BusinessPlayerPed() { return Invoke<int32_t>(kPlayerPedId); }
+int32_t BusinessPlayerPed() {
+    return Invoke<int32_t>(kPlayerPedId);
+}
 
 Vector3 BusinessEntityPosition(int32_t entity) {
     return Invoke<Vector3>(kGetEntityCoords, entity, true, false);
@@ -27,13 +29,21 @@ float BusinessDistance(const Vector3& a, const Vector3& b) {
     return Invoke<float>(kDistanceBetweenCoords, a.x, a.y, a.z, b.x, b.y, b.z, true);
 }
 
-int32_t BusinessGameTimer() { return Invoke<int32_t>(kGetGameTimer); }
+int32_t BusinessGameTimer() {
+    return Invoke<int32_t>(kGetGameTimer);
+}
 
-void TouchSaddleHorse(int32_t player) { Invoke<int32_t>(kSaddleHorseForPlayer, player); }
+void TouchSaddleHorse(int32_t player) {
+    Invoke<int32_t>(kSaddleHorseForPlayer, player);
+}
 
-bool IsModelLoaded(Hash model) { return Invoke<bool>(kHasModelLoaded, model); }
+bool IsModelLoaded(Hash model) {
+    return Invoke<bool>(kHasModelLoaded, model);
+}
 
-void RequestModel(Hash model) { Invoke(kRequestModel, model, false); }
+void RequestModel(Hash model) {
+    Invoke(kRequestModel, model, false);
+}
 
 bool IsVehicleDriveable(int32_t vehicle, bool a, bool b) {
     return Invoke<bool>(kIsVehicleDriveable, vehicle, a, b);
@@ -43,8 +53,12 @@ void AddVehiclePropSet(int32_t vehicle, Hash propSet) {
     Invoke(kAddPropSetForVehicle, vehicle, propSet);
 }
 
-bool IsMapPartActive(Hash part) { return Invoke<bool>(kIsIplActiveHash, part); }
+bool IsMapPartActive(Hash part) {
+    return Invoke<bool>(kIsIplActiveHash, part);
+}
 
-void RequestMapPart(Hash part) { Invoke(kRequestIplHash, part); }
+void RequestMapPart(Hash part) {
+    Invoke(kRequestIplHash, part);
+}
 
 } // namespace corvale::business

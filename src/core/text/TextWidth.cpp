@@ -12,10 +12,29 @@ constexpr float kWideFactor = 1.4f;
 
 float LetterFactor(unsigned char c) {
     switch (c) {
-    case ' ': case '.': case ',': case ':': case ';': case '\'': case '!': case '|':
-    case 'i': case 'l': case 'I': case 'j': case 't': case 'f': case '(': case ')':
+    case ' ':
+    case '.':
+    case ',':
+    case ':':
+    case ';':
+    case '\'':
+    case '!':
+    case '|':
+    case 'i':
+    case 'l':
+    case 'I':
+    case 'j':
+    case 't':
+    case 'f':
+    case '(':
+    case ')':
         return kNarrowFactor;
-    case 'm': case 'w': case 'M': case 'W': case '@': case '%':
+    case 'm':
+    case 'w':
+    case 'M':
+    case 'W':
+    case '@':
+    case '%':
         return kWideFactor;
     default:
         return 1.0f;
