@@ -1,6 +1,8 @@
 #pragma once
 // The simulated world the plug-ins act in. Each family of natives reads and changes its
 // part; scenario commands set it up and expectations read it.
+#include "world/Developer.h"
+
 #include <cstdint>
 #include <deque>
 #include <map>
@@ -34,6 +36,8 @@ struct Player {
     bool inCombat = false;
     bool crouching = false;
     uint32_t weapon = 0;   // current weapon hash
+    int32_t horse = 0;     // saddle horse ped, 0 when none
+    uint64_t shootingFrame = 0; // the frame in which the player uses a weapon
 };
 
 // Text handles: a literal handle is a pointer to the simulator's copy of the text, as the
@@ -64,6 +68,7 @@ struct World {
     TextHandles texts;
     std::unordered_map<uint32_t, std::string> hashNames; // every name hashed so far
     std::vector<std::string> messages; // one-shot on-screen messages, in order
+    DeveloperState developer;
 
     int32_t spawn(EntityKind kind, uint32_t model, Vec3 position, float heading);
     Entity* entity(int32_t handle);

@@ -7,6 +7,7 @@ void RegisterAllNatives(NativeTable& table) {
     RegisterMiscNatives(table);
     RegisterPlayerNatives(table);
     RegisterEntityNatives(table);
+    RegisterDeveloperNatives(table);
 }
 
 } // namespace sim

@@ -6,5 +6,6 @@ namespace sim {
 void RegisterMiscNatives(NativeTable& table);   // hashes, text, game timer, random
 void RegisterPlayerNatives(NativeTable& table); // the player's ped and index
 void RegisterEntityNatives(NativeTable& table); // positions of entities
+void RegisterDeveloperNatives(NativeTable& table); // debug tools and the throw sampler
 
 } // namespace sim
