@@ -7,7 +7,11 @@ void RegisterAllNatives(NativeTable& table) {
     RegisterMiscNatives(table);
     RegisterPlayerNatives(table);
     RegisterEntityNatives(table);
+<<<<<<< HEAD
     RegisterDeveloperNatives(table);
+=======
+    RegisterEventNatives(table);
+>>>>>>> main
 }
 
 } // namespace sim

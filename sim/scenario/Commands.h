@@ -6,5 +6,6 @@ namespace sim {
 void RegisterSetupCommands(CommandRegistry& r);  // file, delete, plugins
 void RegisterDriveCommands(CommandRegistry& r);  // frames, seconds, key
 void RegisterExpectCommands(CommandRegistry& r); // expect log/no-log/file/no-fault
+void RegisterEventCommands(CommandRegistry& r);  // event, event-raw, game-event, expect event
 
 } // namespace sim

@@ -97,7 +97,8 @@ void RunDebugToolsFrame(Session& session) {
     else ArmedInspection(session);
     if (IsKeyJustReleased(kKeyF1)) GiveDebugSupplies();
     if (IsKeyJustReleased(kKeyF3)) session.toggleDebugMission();
-    if (IsKeyJustReleased(kKeyZ)) SendCampEvent(events::kCampLocationSelectorOpen);
+    if (IsKeyJustReleased(kKeyZ))
+        events::SendCampEvent({static_cast<int32_t>(HashString(events::kCampLocationSelectorOpen))});
     IsKeyJustReleased(kKeyX);
     IsKeyJustReleased(kKeyK);
     IsKeyJustReleased(kKeyN);
