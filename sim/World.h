@@ -1,11 +1,8 @@
 #pragma once
 // The simulated world the plug-ins act in. Each family of natives reads and changes its
 // part; scenario commands set it up and expectations read it.
-<<<<<<< HEAD
 #include "world/Developer.h"
-=======
 #include "world/Events.h"
->>>>>>> main
 
 #include <cstdint>
 #include <deque>
@@ -72,11 +69,8 @@ struct World {
     TextHandles texts;
     std::unordered_map<uint32_t, std::string> hashNames; // every name hashed so far
     std::vector<std::string> messages; // one-shot on-screen messages, in order
-<<<<<<< HEAD
     DeveloperState developer;
-=======
     EventQueues events;
->>>>>>> main
 
     int32_t spawn(EntityKind kind, uint32_t model, Vec3 position, float heading);
     Entity* entity(int32_t handle);

@@ -7,11 +7,8 @@ void RegisterAllNatives(NativeTable& table) {
     RegisterMiscNatives(table);
     RegisterPlayerNatives(table);
     RegisterEntityNatives(table);
-<<<<<<< HEAD
     RegisterDeveloperNatives(table);
-=======
     RegisterEventNatives(table);
->>>>>>> main
 }
 
 } // namespace sim
