@@ -7,6 +7,16 @@ void RegisterAllNatives(NativeTable& table) {
     RegisterMiscNatives(table);
     RegisterPlayerNatives(table);
     RegisterEntityNatives(table);
+    RegisterDistanceNatives(table);
+    RegisterGroundNatives(table);
+    RegisterStreamingNatives(table);
+    RegisterPedNatives(table);
+    RegisterObjectNatives(table);
+    RegisterPropsetNatives(table);
+    RegisterAnimationNatives(table);
+    RegisterWeaponNatives(table);
+    RegisterInventoryNatives(table);
+    RegisterPromptNatives(table);
 }
 
 } // namespace sim

@@ -6,5 +6,9 @@ namespace sim {
 void RegisterSetupCommands(CommandRegistry& r);  // file, delete, plugins
 void RegisterDriveCommands(CommandRegistry& r);  // frames, seconds, key
 void RegisterExpectCommands(CommandRegistry& r); // expect log/no-log/file/no-fault
+void RegisterPlayerCommands(CommandRegistry& r); // player at/weapon/dead/impact
+void RegisterStreamCommands(CommandRegistry& r); // stream never/missing
+void RegisterPromptCommands(CommandRegistry& r); // prompt, expect prompt
+void RegisterWorldExpectCommands(CommandRegistry& r); // expect peds/message
 
 } // namespace sim
