@@ -7,7 +7,9 @@ namespace sim {
 
 namespace {
 
-uint32_t NameHash(const char* name) { return GameHash(name ? name : ""); }
+uint32_t NameHash(const char* name) {
+    return GameHash(name ? name : "");
+}
 
 // Records the animation when its dictionary is loaded; the game plays nothing otherwise.
 bool Play(Simulator& sim, int32_t entity, const char* dict, const char* anim) {
@@ -42,12 +44,16 @@ void RegisterAnimationNatives(NativeTable& t) {
     t.add(0xa862a2ad321f94b4, "REQUEST_ANIM_DICT", "const char*",
           [](Simulator& sim, const NativeArgs& a, NativeResult&) {
               const uint32_t dict = NameHash(a.s(0));
-              if (!sim.world().streaming.missing.count(dict)) sim.world().streaming.request(dict, sim.world().frame);
+              if (!sim.world().streaming.missing.count(dict))
+                  sim.world().streaming.request(dict, sim.world().frame);
           });
     t.add(0xea47fe3719165b94, "TASK_PLAY_ANIM",
           "Ped,const char*,const char*,float,float,int,int,float,BOOL,int,BOOL,const char*,BOOL",
-          [](Simulator& sim, const NativeArgs& a, NativeResult&) { Play(sim, a.i(0), a.s(1), a.s(2)); });
-    t.add(0xdc6d22fab76d4874, "PLAY_ENTITY_ANIM", "Entity,const char*,const char*,float,BOOL,BOOL,BOOL,float,Any",
+          [](Simulator& sim, const NativeArgs& a, NativeResult&) {
+              Play(sim, a.i(0), a.s(1), a.s(2));
+          });
+    t.add(0xdc6d22fab76d4874, "PLAY_ENTITY_ANIM",
+          "Entity,const char*,const char*,float,BOOL,BOOL,BOOL,float,Any",
           [](Simulator& sim, const NativeArgs& a, NativeResult& r) {
               r.setBool(Play(sim, a.i(0), a.s(2), a.s(1)));
           });

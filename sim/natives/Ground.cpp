@@ -7,8 +7,8 @@ namespace sim {
 
 void RegisterGroundNatives(NativeTable& t) {
     // A probe straight down finds the ground when it starts above it.
-    t.add(0x2b3451fa1e3142e2, "TEST_VERTICAL_PROBE_AGAINST_ALL_WATER", "float,float,float,int,float*",
-          [](Simulator& sim, const NativeArgs& a, NativeResult& r) {
+    t.add(0x2b3451fa1e3142e2, "TEST_VERTICAL_PROBE_AGAINST_ALL_WATER",
+          "float,float,float,int,float*", [](Simulator& sim, const NativeArgs& a, NativeResult& r) {
               const float ground = sim.world().ground.height;
               if (a.f(2) < ground) return r.setInt(0);
               if (float* out = a.p<float>(4)) WriteFloat(out, ground);
@@ -28,7 +28,8 @@ void RegisterGroundNatives(NativeTable& t) {
     // Flat open ground: every point is safe, on the ground.
     t.add(0xb61c8e878a4199ca, "GET_SAFE_COORD_FOR_PED", "float,float,float,BOOL,Vector3*,int",
           [](Simulator& sim, const NativeArgs& a, NativeResult& r) {
-              if (void* out = a.p<void>(4)) WriteVector(out, Vec3{a.f(0), a.f(1), sim.world().ground.height});
+              if (void* out = a.p<void>(4))
+                  WriteVector(out, Vec3{a.f(0), a.f(1), sim.world().ground.height});
               r.setBool(true);
           });
 }

@@ -14,8 +14,8 @@ void RegisterObjectNatives(NativeTable& t) {
                   return r.setInt(0);
               }
               const int32_t object = w.spawn(EntityKind::Object, a.u(0), a.vec(1), 0);
-              sim.trace("spawn object " + NameOf(w, a.u(0)) + " #" + std::to_string(object) + " at " +
-                        Describe(a.vec(1)));
+              sim.trace("spawn object " + NameOf(w, a.u(0)) + " #" + std::to_string(object) +
+                        " at " + Describe(a.vec(1)));
               r.setInt(object);
           });
     t.add(0x58a850eaee20faa3, "PLACE_OBJECT_ON_GROUND_PROPERLY", "Object,BOOL",

@@ -10,8 +10,12 @@
 namespace sim {
 
 // A 32-bit value into the low half of the caller's slot (the rest of the slot is untouched).
-inline void WriteU32(void* slot, uint32_t v) { std::memcpy(slot, &v, sizeof v); }
-inline void WriteFloat(void* slot, float v) { std::memcpy(slot, &v, sizeof v); }
+inline void WriteU32(void* slot, uint32_t v) {
+    std::memcpy(slot, &v, sizeof v);
+}
+inline void WriteFloat(void* slot, float v) {
+    std::memcpy(slot, &v, sizeof v);
+}
 // A Vector3: three 8-byte slots with a float in the low 4 bytes of each.
 inline void WriteVector(void* out, const Vec3& v) {
     auto* bytes = static_cast<unsigned char*>(out);

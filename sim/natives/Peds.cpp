@@ -17,8 +17,8 @@ void CreatePed(Simulator& sim, const NativeArgs& a, NativeResult& r) {
     }
     const int32_t ped = w.spawn(EntityKind::Ped, model, a.vec(1), a.f(4));
     w.peds.state[ped].relationship = GameHash("REL_CIVMALE");
-    sim.trace("spawn ped " + NameOf(w, model) + " #" + std::to_string(ped) + " at " + Describe(a.vec(1)) +
-              " heading " + std::to_string(a.f(4)));
+    sim.trace("spawn ped " + NameOf(w, model) + " #" + std::to_string(ped) + " at " +
+              Describe(a.vec(1)) + " heading " + std::to_string(a.f(4)));
     r.setInt(ped);
 }
 
@@ -28,7 +28,8 @@ void PlaySpeech(Simulator& sim, const NativeArgs& a, NativeResult& r) {
     if (!block) return sim.fault("PLAY_PED_AMBIENT_SPEECH_NATIVE with no parameter block");
     const auto* line = reinterpret_cast<const char*>(block[0]);
     const auto* voice = reinterpret_cast<const char*>(block[1]);
-    if (!line || !voice) return sim.fault("PLAY_PED_AMBIENT_SPEECH_NATIVE without line or voice text");
+    if (!line || !voice)
+        return sim.fault("PLAY_PED_AMBIENT_SPEECH_NATIVE without line or voice text");
     if (!w.entity(a.i(0))) return r.setBool(false);
     w.peds.said.push_back(SpokenLine{a.i(0), line, voice});
     w.peds.state[a.i(0)].speakingUntil = w.frame + w.peds.speechFrames;
@@ -62,10 +63,12 @@ void NearbyPeds(Simulator& sim, const NativeArgs& a, NativeResult& r) {
 } // namespace
 
 void RegisterPedNatives(NativeTable& t) {
-    t.add(0xd49f9b0955c367de, "CREATE_PED", "Hash,float,float,float,float,BOOL,BOOL,BOOL,BOOL", CreatePed);
+    t.add(0xd49f9b0955c367de, "CREATE_PED", "Hash,float,float,float,float,BOOL,BOOL,BOOL,BOOL",
+          CreatePed);
     t.add(0x1913fe4cbf41c463, "SET_PED_CONFIG_FLAG", "Ped,int,BOOL",
           [](Simulator& sim, const NativeArgs& a, NativeResult&) {
-              if (sim.world().entity(a.i(0))) sim.world().peds.state[a.i(0)].configFlags[a.i(1)] = a.b(2);
+              if (sim.world().entity(a.i(0)))
+                  sim.world().peds.state[a.i(0)].configFlags[a.i(1)] = a.b(2);
           });
     t.add(0x283978a15512b2fe, "_SET_RANDOM_OUTFIT_VARIATION", "Ped,BOOL",
           [](Simulator& sim, const NativeArgs& a, NativeResult&) {
@@ -86,9 +89,10 @@ void RegisterPedNatives(NativeTable& t) {
           });
     t.add(0x8e04fedd28d42462, "PLAY_PED_AMBIENT_SPEECH_NATIVE", "Ped,Any*", PlaySpeech);
     t.add(0x23f8f5fc7e8c4a6b, "GET_PED_NEARBY_PEDS", "Ped,Any*,int,int", NearbyPeds);
-    t.add(0xcc0ef140f99365c5, "DELETE_PED", "Ped*", [](Simulator& sim, const NativeArgs& a, NativeResult&) {
-        DeleteThroughHandle(sim, a.p<int32_t>(0), "DELETE_PED");
-    });
+    t.add(0xcc0ef140f99365c5, "DELETE_PED", "Ped*",
+          [](Simulator& sim, const NativeArgs& a, NativeResult&) {
+              DeleteThroughHandle(sim, a.p<int32_t>(0), "DELETE_PED");
+          });
 }
 
 } // namespace sim

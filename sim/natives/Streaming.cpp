@@ -6,13 +6,16 @@
 namespace sim {
 
 namespace {
-uint32_t NameHash(const char* name) { return GameHash(name ? name : ""); }
+uint32_t NameHash(const char* name) {
+    return GameHash(name ? name : "");
+}
 } // namespace
 
 void RegisterStreamingNatives(NativeTable& t) {
-    t.add(0xfa28fe3a6246fc30, "REQUEST_MODEL", "Hash,BOOL", [](Simulator& sim, const NativeArgs& a, NativeResult&) {
-        sim.world().streaming.request(a.u(0), sim.world().frame);
-    });
+    t.add(0xfa28fe3a6246fc30, "REQUEST_MODEL", "Hash,BOOL",
+          [](Simulator& sim, const NativeArgs& a, NativeResult&) {
+              sim.world().streaming.request(a.u(0), sim.world().frame);
+          });
     t.add(0x1283b8b89dd5d1b6, "HAS_MODEL_LOADED", "Hash",
           [](Simulator& sim, const NativeArgs& a, NativeResult& r) {
               r.setBool(sim.world().streaming.loaded(a.u(0), sim.world().frame));

@@ -17,7 +17,9 @@ Entity& PlayerEntity(ScenarioRun& run, const Command& c) {
     return *e;
 }
 
-float ArgFloat(const Command& c, size_t n) { return static_cast<float>(ArgNumber(c, n)); }
+float ArgFloat(const Command& c, size_t n) {
+    return static_cast<float>(ArgNumber(c, n));
+}
 
 } // namespace
 

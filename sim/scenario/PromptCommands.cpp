@@ -10,7 +10,8 @@ std::string States(const std::vector<const PromptState*>& prompts) {
     std::string out;
     for (const PromptState* p : prompts) {
         if (!out.empty()) out += "; ";
-        out += std::string(p->visible ? "visible" : "hidden") + ", " + (p->enabled ? "enabled" : "disabled");
+        out += std::string(p->visible ? "visible" : "hidden") + ", " +
+               (p->enabled ? "enabled" : "disabled");
     }
     return out;
 }
@@ -23,11 +24,12 @@ void RegisterPromptCommands(CommandRegistry& r) {
     r.add("prompt", [](ScenarioRun& run, const Command& c) {
         const int64_t frames = c.words.size() > 2 ? ArgInt(c, 2) : 1;
         if (frames < 1)
-            throw ScenarioError(c.file + ":" + std::to_string(c.line) + ": a prompt is held at least one frame");
+            throw ScenarioError(c.file + ":" + std::to_string(c.line) +
+                                ": a prompt is held at least one frame");
         World& w = run.sim().world();
         if (!w.prompts.press(Arg(c, 1), w.frame, static_cast<uint64_t>(frames)))
-            throw ScenarioError(c.file + ":" + std::to_string(c.line) + ": no visible and enabled prompt shows \"" +
-                                Arg(c, 1) + "\"");
+            throw ScenarioError(c.file + ":" + std::to_string(c.line) +
+                                ": no visible and enabled prompt shows \"" + Arg(c, 1) + "\"");
     });
     // expect prompt "TEXT" visible|hidden|enabled|disabled
     r.add("expect prompt", [](ScenarioRun& run, const Command& c) {
@@ -39,10 +41,14 @@ void RegisterPromptCommands(CommandRegistry& r) {
             anyEnabled = anyEnabled || p->enabled;
         }
         bool held;
-        if (state == "visible") held = anyVisible;
-        else if (state == "hidden") held = !anyVisible;
-        else if (state == "enabled") held = anyEnabled;
-        else if (state == "disabled") held = !prompts.empty() && !anyEnabled;
+        if (state == "visible")
+            held = anyVisible;
+        else if (state == "hidden")
+            held = !anyVisible;
+        else if (state == "enabled")
+            held = anyEnabled;
+        else if (state == "disabled")
+            held = !prompts.empty() && !anyEnabled;
         else
             throw ScenarioError(c.file + ":" + std::to_string(c.line) +
                                 ": expect prompt \"TEXT\" visible|hidden|enabled|disabled");

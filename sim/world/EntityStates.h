@@ -9,7 +9,7 @@ namespace sim {
 struct EntityState {
     bool frozen = false;
     bool visible = true;
-    bool released = false; // handed back to the game
+    bool released = false;      // handed back to the game
     std::string animDict, anim; // the last animation played on it
 };
 

@@ -8,8 +8,8 @@
 namespace sim {
 
 struct MapZone {
-    int32_t type = 1;   // the game's zone kinds (1 district, 10 and 11 smaller areas)
-    uint32_t name = 0;  // game hash of the zone's name
+    int32_t type = 1;  // the game's zone kinds (1 district, 10 and 11 smaller areas)
+    uint32_t name = 0; // game hash of the zone's name
     Vec3 centre;
     float radius = 0;
 };

@@ -21,8 +21,8 @@ struct SpokenLine {
 };
 
 struct Peds {
-    uint64_t speechFrames = 60;  // how long a line plays
-    float nearbyRadius = 50.0f;  // how far around a ped the game finds other peds
+    uint64_t speechFrames = 60; // how long a line plays
+    float nearbyRadius = 50.0f; // how far around a ped the game finds other peds
     std::map<int32_t, PedState> state;
     std::vector<SpokenLine> said;
 };

@@ -23,7 +23,9 @@ struct PromptState {
     uint64_t pressFrom = 0, pressUntil = 0; // pressed or held during frames [from, until)
 
     bool shown() const { return registered && visible && enabled; }
-    bool pressedDuring(uint64_t frame) const { return shown() && frame >= pressFrom && frame < pressUntil; }
+    bool pressedDuring(uint64_t frame) const {
+        return shown() && frame >= pressFrom && frame < pressUntil;
+    }
 };
 
 struct Prompts {

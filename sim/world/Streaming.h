@@ -9,8 +9,8 @@ namespace sim {
 
 struct Streaming {
     uint64_t framesToLoad = 3;
-    std::set<uint32_t> never;   // never loads
-    std::set<uint32_t> missing; // animation dictionaries the game does not have
+    std::set<uint32_t> never;               // never loads
+    std::set<uint32_t> missing;             // animation dictionaries the game does not have
     std::map<uint32_t, uint64_t> requested; // frame of the first request
 
     void request(uint32_t name, uint64_t frame) { requested.emplace(name, frame); }

@@ -192,7 +192,8 @@ TEST(HeightAboveGround, IsTheHeightOverTheSurfaceTheProbeFinds) {
     EXPECT_FLOAT_EQ(HeightAboveGround({1, 2, 10}), 7.5f);
     EXPECT_EQ(host.callsTo(kVerticalProbe)[0].args[3], 0u);
     found = false;
-    EXPECT_EQ(HeightAboveGround({1, 2, 10}), 0.0f) << "the written value counts only when the probe succeeded";
+    EXPECT_EQ(HeightAboveGround({1, 2, 10}), 0.0f)
+        << "the written value counts only when the probe succeeded";
 }
 
 TEST(RandomPointAround, LiesAtTheRadiusAndSnapsToTheGroundFromTenMetresUp) {
@@ -224,7 +225,8 @@ TEST(LookupAtEntity, FallsBackThroughZoneTypesOneTenEleven) {
     });
     EXPECT_EQ(LookupAtEntity(0x400), 0x1B6880B3u);
     EXPECT_EQ(typesAsked, (std::vector<uint64_t>{1, 10, 11}));
-    EXPECT_EQ(SlotFloat(host.callsTo(kZoneAt)[0].args[0]), 3.0f) << "asked at the entity's position";
+    EXPECT_EQ(SlotFloat(host.callsTo(kZoneAt)[0].args[0]), 3.0f)
+        << "asked at the entity's position";
     typesAsked.clear();
     host.answer(kZoneAt, 0x99);
     EXPECT_EQ(LookupAtEntity(0x400), 0x99u);
@@ -240,8 +242,10 @@ TEST(GiveWeapon, GivesOnlyWhatThePedLacksAndEquipsOnlyWhenAsked) {
     EXPECT_TRUE(host.callsTo(kSetCurrentWeapon).empty());
     host.answer(kHasWeapon, 0);
     GiveWeapon(0x500, 0x797FBF5, 99, true);
-    EXPECT_EQ(host.callsTo(kGiveWeapon).at(0).args, (std::vector<uint64_t>{0x500, 0x797FBF5, 99, 0, 0}));
-    EXPECT_EQ(host.callsTo(kSetCurrentWeapon).at(0).args, (std::vector<uint64_t>{0x500, 0x797FBF5, 1, 0, 0, 0}));
+    EXPECT_EQ(host.callsTo(kGiveWeapon).at(0).args,
+              (std::vector<uint64_t>{0x500, 0x797FBF5, 99, 0, 0}));
+    EXPECT_EQ(host.callsTo(kSetCurrentWeapon).at(0).args,
+              (std::vector<uint64_t>{0x500, 0x797FBF5, 1, 0, 0, 0}));
 }
 
 TEST(EventQueue, ReadsAndSendsWithTheCallersBuffersAndSizes) {

@@ -41,7 +41,8 @@ struct PromptProtocolTest : ::testing::Test {
     }
     std::vector<uint64_t> hashes() const {
         std::vector<uint64_t> out;
-        for (const RecordedCall& c : host.calls()) out.push_back(c.hash);
+        for (const RecordedCall& c : host.calls())
+            out.push_back(c.hash);
         return out;
     }
     std::vector<uint64_t> argsOf(uint64_t hash) const { return host.callsTo(hash).at(0).args; }
@@ -58,13 +59,16 @@ uint64_t FloatSlot(float f) {
 
 TEST_F(PromptProtocolTest, ANewPromptRegistersItsControlTextAndModeThenStartsHidden) {
     Prompt p("Open the ledger", kControl, 2);
-    EXPECT_EQ(hashes(), (std::vector<uint64_t>{kRegisterBegin, kSetControlAction, kVarString, kSetText, kSetGroup,
-                                               kSetHoldMode, kSetAttribute, kRegisterEnd, kSetEnabled, kSetVisible}));
+    EXPECT_EQ(hashes(), (std::vector<uint64_t>{kRegisterBegin, kSetControlAction, kVarString,
+                                               kSetText, kSetGroup, kSetHoldMode, kSetAttribute,
+                                               kRegisterEnd, kSetEnabled, kSetVisible}));
     EXPECT_EQ(argsOf(kSetControlAction), (std::vector<uint64_t>{kHandle, kControl}));
-    EXPECT_EQ(argsOf(kSetText), (std::vector<uint64_t>{kHandle, kTextHandle})) << "the text goes as a game text handle";
+    EXPECT_EQ(argsOf(kSetText), (std::vector<uint64_t>{kHandle, kTextHandle}))
+        << "the text goes as a game text handle";
     EXPECT_EQ(argsOf(kSetGroup), (std::vector<uint64_t>{kHandle, 0, 0}));
     EXPECT_EQ(argsOf(kSetAttribute), (std::vector<uint64_t>{kHandle, 18, 1}));
-    EXPECT_EQ(argsOf(kSetEnabled), (std::vector<uint64_t>{kHandle, 0})) << "hidden, so not enabled in the game";
+    EXPECT_EQ(argsOf(kSetEnabled), (std::vector<uint64_t>{kHandle, 0}))
+        << "hidden, so not enabled in the game";
     EXPECT_EQ(argsOf(kSetVisible), (std::vector<uint64_t>{kHandle, 0}));
     EXPECT_TRUE(p.enabled());
     EXPECT_FALSE(p.visible());
@@ -80,7 +84,8 @@ TEST_F(PromptProtocolTest, EachKindChoosesItsMode) {
     ASSERT_EQ(host.callsTo(kSetStandardizedHoldMode).size(), 2u);
     EXPECT_EQ(host.callsTo(kSetStandardizedHoldMode)[1].args, (std::vector<uint64_t>{kHandle, 1}));
     Prompt(nullptr, kControl, 4);
-    EXPECT_EQ(argsOf(kSetMashManualMode), (std::vector<uint64_t>{kHandle, FloatSlot(1.0f), 0, 0, 0}))
+    EXPECT_EQ(argsOf(kSetMashManualMode),
+              (std::vector<uint64_t>{kHandle, FloatSlot(1.0f), 0, 0, 0}))
         << "the mash rate travels as the float 1.0";
     EXPECT_EQ(host.callsTo(kSetHoldMode).size(), 1u) << "only kinds 1 and 2 are plain hold prompts";
 }

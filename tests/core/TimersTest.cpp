@@ -20,9 +20,11 @@ constexpr uint64_t kGetHashKey = 0xfd340785adf8cfb7;
 
 struct TimersTest : ::testing::Test {
     void SetUp() override {
-        host.answer(kGetGameTimer, [this](const std::vector<uint64_t>&) { return static_cast<uint32_t>(now); });
+        host.answer(kGetGameTimer,
+                    [this](const std::vector<uint64_t>&) { return static_cast<uint32_t>(now); });
         host.answer(kGetHashKey, [](const std::vector<uint64_t>& args) {
-            return static_cast<uint32_t>(std::hash<std::string>{}(reinterpret_cast<const char*>(args[0])));
+            return static_cast<uint32_t>(
+                std::hash<std::string>{}(reinterpret_cast<const char*>(args[0])));
         });
     }
     FakeHost host;
@@ -71,12 +73,14 @@ TEST_F(TimersTest, TheFirstLookupCreatesTheTimerAndTheSecondReturnsTheSameOne) {
     GameTimer& second = TimerFor("timers_test.autosave");
     EXPECT_EQ(&first, &second);
     EXPECT_EQ(second.elapsedMs(), 5000) << "the second lookup must not restart it";
-    EXPECT_EQ(static_cast<uint32_t>(first.tag()), HashString("timers_test.autosave")) << "tagged with its key";
+    EXPECT_EQ(static_cast<uint32_t>(first.tag()), HashString("timers_test.autosave"))
+        << "tagged with its key";
 }
 
 TEST_F(TimersTest, ReferencesStayValidWhileOtherTimersAreAdded) {
     GameTimer& kept = TimerFor("timers_test.kept");
-    for (uint32_t ped = 1; ped <= 500; ++ped) TimerFor(0x7000000u + ped);
+    for (uint32_t ped = 1; ped <= 500; ++ped)
+        TimerFor(0x7000000u + ped);
     EXPECT_EQ(&kept, &TimerFor("timers_test.kept"));
 }
 

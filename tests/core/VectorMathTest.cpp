@@ -20,8 +20,9 @@ TEST(HeadingBetween, WrapsNegativeAnglesIntoZeroTo360) {
 }
 
 TEST(HeadingBetween, TruncatesTowardZeroBeforeWrapping) {
-    EXPECT_EQ(HeadingBetween({1, 0.5f, 0}, {0, 0, 0}), 26.0f);  // 26.57 degrees
-    EXPECT_EQ(HeadingBetween({1, -0.5f, 0}, {0, 0, 0}), 334.0f) << "-26.57 truncates to -26, not -27";
+    EXPECT_EQ(HeadingBetween({1, 0.5f, 0}, {0, 0, 0}), 26.0f); // 26.57 degrees
+    EXPECT_EQ(HeadingBetween({1, -0.5f, 0}, {0, 0, 0}), 334.0f)
+        << "-26.57 truncates to -26, not -27";
 }
 
 TEST(DirectionFromHeading, HeadingZeroFacesPlusYAndNinetyFacesMinusX) {
@@ -58,5 +59,6 @@ TEST(IsZero, HoldsOnlyWhenAllThreeAreExactlyZero) {
 TEST(Clamp, AppliesTheLowerBoundFirst) {
     EXPECT_EQ(Clamp(-1.0f, 0.0f, 1.0f), 0.0f);
     EXPECT_EQ(Clamp(2.0f, 0.0f, 1.0f), 1.0f);
-    EXPECT_EQ(Clamp(5.0f, 10.0f, 0.0f), 0.0f) << "with lo above hi the upper bound has the last word";
+    EXPECT_EQ(Clamp(5.0f, 10.0f, 0.0f), 0.0f)
+        << "with lo above hi the upper bound has the last word";
 }

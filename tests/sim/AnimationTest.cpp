@@ -1,7 +1,7 @@
 // Animation waits: PlayAnim on the wall clock, PlaySceneAnim by tries, and their failures.
+#include "core/natives/Animation.h"
 #include "Hash.h"
 #include "ScriptHarness.h"
-#include "core/natives/Animation.h"
 #include "core/runtime/DebugTools.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +20,9 @@ constexpr uint64_t kPlayEntityAnim = 0xdc6d22fab76d4874;
 constexpr const char* kDict = "amb_camp@world_camp_fire@stand@male";
 
 std::vector<std::string> gDebugTexts;
-void RecordDebugText(const char* text) { gDebugTexts.push_back(text); }
+void RecordDebugText(const char* text) {
+    gDebugTexts.push_back(text);
+}
 
 struct AnimationTest : ::testing::Test {
     void SetUp() override { ped = h.world().spawn(sim::EntityKind::Ped, 1, {}, 0); }
@@ -41,7 +43,8 @@ TEST_F(AnimationTest, AnUnknownDictionaryIsLoggedAndNothingPlays) {
     PlayAnim(ped, "idle_a", kDict, -1, 8.0f, -8.0f, 1);
     const auto log = h.logLines();
     ASSERT_EQ(log.size(), 1u);
-    EXPECT_NE(log[0].find(std::string("anim dict does not exist: ") + kDict), std::string::npos) << log[0];
+    EXPECT_NE(log[0].find(std::string("anim dict does not exist: ") + kDict), std::string::npos)
+        << log[0];
     EXPECT_EQ(h.callsOf(kTaskPlayAnim), 0u);
     EXPECT_EQ(h.callsOf(kRequestAnimDict), 0u);
 }
@@ -73,7 +76,9 @@ TEST_F(AnimationTest, PlayAnimGivesUpOnADictionaryAfterOneToTwoWallClockSeconds)
 TEST_F(AnimationTest, PlaySceneAnimTriesAtMost501Times) {
     h.world().streaming.never.insert(sim::GameHash(kDict));
     bool played = true;
-    h.start([&] { played = PlaySceneAnim(ped, "put_in_still_still", kDict, -1.0f, false, false, 0.0f, 0); });
+    h.start([&] {
+        played = PlaySceneAnim(ped, "put_in_still_still", kDict, -1.0f, false, false, 0.0f, 0);
+    });
     h.runUntilFinished(1000);
     ASSERT_TRUE(h.finished());
     EXPECT_EQ(h.callsOf(kRequestAnimDict), 501u);

@@ -9,7 +9,8 @@ using namespace corvale;
 using corvale::testing::ScriptHarness;
 
 namespace {
-Entity SpawnAt(ScriptHarness& h, sim::Vec3 p, float heading, sim::EntityKind kind = sim::EntityKind::Ped) {
+Entity SpawnAt(ScriptHarness& h, sim::Vec3 p, float heading,
+               sim::EntityKind kind = sim::EntityKind::Ped) {
     return h.world().spawn(kind, 0x1234, p, heading);
 }
 } // namespace

@@ -17,7 +17,7 @@ TEST(NearestPed, ComparesWholeMetresAndKeepsTheFirstFoundOnATie) {
     ScriptHarness h;
     const Ped player = h.world().player.ped;
     const Ped first = PedAt(h, 5.9f);
-    PedAt(h, 5.2f); // nearer, but the same whole metres
+    PedAt(h, 5.2f);    // nearer, but the same whole metres
     PedAt(h, 3.0f, 2); // nearest, but not accepted
     PedAt(h, 80.0f);   // too far for the game to report
     const Ped found = NearestPed(player, [&](Ped p) { return h.world().entity(p)->model == 1; });
@@ -28,7 +28,8 @@ TEST(NearestPed, ConsidersOnlyTheTenPedsTheGameReports) {
     ScriptHarness h;
     const Ped player = h.world().player.ped;
     const Ped firstReported = PedAt(h, 20.0f);
-    for (int i = 0; i < 9; ++i) PedAt(h, 20.0f + i);
+    for (int i = 0; i < 9; ++i)
+        PedAt(h, 20.0f + i);
     PedAt(h, 1.0f); // the eleventh does not fit in the array
     EXPECT_EQ(NearestPed(player, [](Ped) { return true; }), firstReported);
 }
@@ -44,5 +45,6 @@ TEST(NearestPed, TheAcceptedPedCanBeFoundFromAnyPed) {
     const Ped guard = PedAt(h, 40.0f);
     const Ped other = PedAt(h, 45.0f);
     EXPECT_EQ(NearestPed(guard, [](Ped) { return true; }), other);
-    EXPECT_EQ(NearestPed(guard, [&](Ped p) { return p == h.world().player.ped; }), h.world().player.ped);
+    EXPECT_EQ(NearestPed(guard, [&](Ped p) { return p == h.world().player.ped; }),
+              h.world().player.ped);
 }

@@ -38,11 +38,13 @@ TEST(PromptInTheWorld, AHeldKindTwoPromptCompletesOncePerHold) {
     ASSERT_TRUE(h.world().prompts.press("Put herbs in", h.world().frame, 5));
     const uint64_t pressed = h.world().frame + 1;
     h.sim().runFrames(10);
-    EXPECT_EQ(p.completions, (std::vector<uint64_t>{pressed})) << "held five frames, completed once";
+    EXPECT_EQ(p.completions, (std::vector<uint64_t>{pressed}))
+        << "held five frames, completed once";
     ASSERT_TRUE(h.world().prompts.press("Put herbs in", h.world().frame, 3));
     const uint64_t again = h.world().frame + 1;
     h.sim().runFrames(5);
-    EXPECT_EQ(p.completions, (std::vector<uint64_t>{pressed, again})) << "released, then a new hold";
+    EXPECT_EQ(p.completions, (std::vector<uint64_t>{pressed, again}))
+        << "released, then a new hold";
     EXPECT_TRUE(h.sim().faults().empty());
 }
 
@@ -85,7 +87,8 @@ TEST(PromptInTheWorld, TheWorldKeepsWhatThePromptShows) {
     EXPECT_TRUE(shown[0]->enabled);
     made->setEnabled(false);
     EXPECT_FALSE(shown[0]->enabled);
-    EXPECT_FALSE(h.world().prompts.press("Open the ledger", h.world().frame, 1)) << "a disabled prompt cannot be used";
+    EXPECT_FALSE(h.world().prompts.press("Open the ledger", h.world().frame, 1))
+        << "a disabled prompt cannot be used";
     made->remove();
     EXPECT_TRUE(h.world().prompts.withText("Open the ledger").empty());
     EXPECT_TRUE(h.sim().faults().empty());

@@ -52,7 +52,8 @@ TEST_F(ScenarioCommandsTest, PlayerAtPlacesThePlayersPedWithAnOptionalHeading) {
 }
 
 TEST_F(ScenarioCommandsTest, PlayerDeadAndWeaponChangeThePlayer) {
-    EXPECT_EQ(world().player.weapon, sim::GameHash("WEAPON_UNARMED")) << "a new world's player is unarmed";
+    EXPECT_EQ(world().player.weapon, sim::GameHash("WEAPON_UNARMED"))
+        << "a new world's player is unarmed";
     play("player dead on\nplayer weapon WEAPON_THROWN_MOLOTOV\n");
     EXPECT_TRUE(world().player.dead);
     EXPECT_FALSE(world().entity(world().player.ped)->alive);
@@ -125,7 +126,8 @@ TEST_F(ScenarioCommandsTest, PromptCompletesTheShownPromptAndExpectPromptReadsIt
 TEST_F(ScenarioCommandsTest, StreamNeverKeepsAModelFromLoading) {
     Ped spawned = -1;
     play("stream never A_M_M_Moonshiners_01\n");
-    corvale::testing::StartScript(run->sim(), [&] { spawned = SpawnPed("A_M_M_Moonshiners_01", Vector3{}); });
+    corvale::testing::StartScript(run->sim(),
+                                  [&] { spawned = SpawnPed("A_M_M_Moonshiners_01", Vector3{}); });
     EXPECT_EQ(play("frames 100\nexpect peds A_M_M_Moonshiners_01 0\n"), 0);
     EXPECT_EQ(spawned, -1) << "still waiting for the model";
 }

@@ -36,7 +36,8 @@ std::shared_ptr<TestScript> StartScript(sim::Simulator& sim, std::function<void(
     return script;
 }
 
-ScriptHarness::ScriptHarness(sim::Options options) : sim_(std::make_unique<sim::Simulator>(options)) {
+ScriptHarness::ScriptHarness(sim::Options options)
+    : sim_(std::make_unique<sim::Simulator>(options)) {
     host::Install(host::PlatformHost());
 }
 
@@ -70,7 +71,8 @@ void ScriptHarness::captureLog() {
 std::vector<std::string> ScriptHarness::logLines() const {
     std::vector<std::string> lines;
     std::ifstream in(gameDir_ / "Corvale" / "Camp.log");
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
     return lines;
 }
 

@@ -17,7 +17,8 @@ TEST(SpawnPed, WaitsForTheModelThenCreatesThePedWhereAsked) {
     h.start([&] { ped = SpawnPed("A_M_M_ValFarmer_01", Vector3{10, 20, 1}, 45.0f); });
     const uint64_t frames = h.runUntilFinished(100);
     ASSERT_TRUE(h.finished());
-    EXPECT_EQ(frames, 1 + h.world().streaming.framesToLoad) << "requested in the first frame, created once loaded";
+    EXPECT_EQ(frames, 1 + h.world().streaming.framesToLoad)
+        << "requested in the first frame, created once loaded";
     const sim::Entity* e = h.world().entity(ped);
     ASSERT_NE(e, nullptr);
     EXPECT_EQ(e->kind, sim::EntityKind::Ped);
@@ -37,7 +38,8 @@ TEST(SpawnPed, KeepsWaitingForAModelThatNeverLoads) {
     h.start([&] { SpawnPed("A_M_M_Moonshiners_01", Vector3{}); });
     h.runUntilFinished(300);
     EXPECT_FALSE(h.finished());
-    for (const auto& [handle, e] : h.world().entities) EXPECT_NE(e.model, sim::GameHash("A_M_M_Moonshiners_01"));
+    for (const auto& [handle, e] : h.world().entities)
+        EXPECT_NE(e.model, sim::GameHash("A_M_M_Moonshiners_01"));
     EXPECT_EQ(h.callsOf(0xfa28fe3a6246fc30), 1u) << "the model is requested once";
     EXPECT_GE(h.callsOf(0x1283b8b89dd5d1b6), 300u) << "and polled every frame";
 }
@@ -86,7 +88,8 @@ TEST(SpawnPropset, APropSetThatNeverLoadsCostsAboutTwoSecondsAndReturnsZeroWithA
     EXPECT_TRUE(h.world().propSets.all.empty());
     const std::vector<std::string> log = h.logLines();
     ASSERT_EQ(log.size(), 1u);
-    const std::string expected = "failed to load propset: " + std::to_string(static_cast<int32_t>(hash));
+    const std::string expected =
+        "failed to load propset: " + std::to_string(static_cast<int32_t>(hash));
     EXPECT_NE(log[0].find(expected), std::string::npos) << log[0];
     EXPECT_EQ(expected, "failed to load propset: -910250514");
 }

@@ -22,12 +22,16 @@ constexpr uint32_t kAnimPollMs = 25;
 constexpr int kSceneAnimTries = 501;
 constexpr uint32_t kSceneAnimPollMs = 10;
 
-bool AnimDictLoaded(const char* dict) { return Invoke<bool>(kHasAnimDictLoaded, dict); }
-void RequestAnimDict(const char* dict) { Invoke(kRequestAnimDict, dict); }
+bool AnimDictLoaded(const char* dict) {
+    return Invoke<bool>(kHasAnimDictLoaded, dict);
+}
+void RequestAnimDict(const char* dict) {
+    Invoke(kRequestAnimDict, dict);
+}
 } // namespace
 
-void PlayAnim(Ped ped, const char* anim, const char* dict, int32_t duration, float blendIn, float blendOut,
-              int32_t flags) {
+void PlayAnim(Ped ped, const char* anim, const char* dict, int32_t duration, float blendIn,
+              float blendOut, int32_t flags) {
     if (!Invoke<bool>(kDoesAnimDictExist, dict)) {
         Log(std::string("anim dict does not exist: ") + dict);
         return;
@@ -42,18 +46,19 @@ void PlayAnim(Ped ped, const char* anim, const char* dict, int32_t duration, flo
         }
     }
     const char* const noName = nullptr;
-    Invoke(kTaskPlayAnim, ped, dict, anim, blendIn, blendOut, duration, flags, 0.0f, false, 0, false, noName,
-           false);
+    Invoke(kTaskPlayAnim, ped, dict, anim, blendIn, blendOut, duration, flags, 0.0f, false, 0,
+           false, noName, false);
 }
 
-bool PlaySceneAnim(Entity entity, const char* anim, const char* dict, float speed, bool loop, bool stayInAnim,
-                   float delta, int32_t flags) {
+bool PlaySceneAnim(Entity entity, const char* anim, const char* dict, float speed, bool loop,
+                   bool stayInAnim, float delta, int32_t flags) {
     for (int tries = 0; tries < kSceneAnimTries && !AnimDictLoaded(dict); ++tries) {
         RequestAnimDict(dict);
         ScriptWait(kSceneAnimPollMs);
         if (DebugToolsOn()) DrawBridgeDebugText((std::string("loading ") + dict).c_str());
     }
-    return Invoke<bool>(kPlayEntityAnim, entity, anim, dict, speed, loop, stayInAnim, true, delta, flags);
+    return Invoke<bool>(kPlayEntityAnim, entity, anim, dict, speed, loop, stayInAnim, true, delta,
+                        flags);
 }
 
 } // namespace corvale

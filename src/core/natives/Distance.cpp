@@ -13,10 +13,16 @@ float Distance(const Vector3& a, const Vector3& b) {
     return Invoke<float>(kGetDistanceBetweenCoords, a.x, a.y, a.z, b.x, b.y, b.z, true);
 }
 
-float Distance(Entity a, Entity b) { return Distance(EntityPosition(a), EntityPosition(b)); }
+float Distance(Entity a, Entity b) {
+    return Distance(EntityPosition(a), EntityPosition(b));
+}
 
-float Distance(Entity a, const Vector3& b) { return Distance(EntityPosition(a), b); }
+float Distance(Entity a, const Vector3& b) {
+    return Distance(EntityPosition(a), b);
+}
 
-float Distance(const Vector3& a, Entity b) { return Distance(a, EntityPosition(b)); }
+float Distance(const Vector3& a, Entity b) {
+    return Distance(a, EntityPosition(b));
+}
 
 } // namespace corvale

@@ -20,9 +20,13 @@ constexpr int32_t kRotationOrderZxy = 2;
 constexpr float kRadiansPerDegree = 3.14159265358979f / 180.0f;
 } // namespace
 
-Vector3 EntityPosition(Entity entity) { return Invoke<Vector3>(kGetEntityCoords, entity, true, false); }
+Vector3 EntityPosition(Entity entity) {
+    return Invoke<Vector3>(kGetEntityCoords, entity, true, false);
+}
 
-Vector3 EntityForward(Entity entity) { return Invoke<Vector3>(kGetEntityForwardVector, entity); }
+Vector3 EntityForward(Entity entity) {
+    return Invoke<Vector3>(kGetEntityForwardVector, entity);
+}
 
 Vector3 EntityRotationDirection(Entity entity) {
     const Vector3 r = Invoke<Vector3>(kGetEntityRotation, entity, kRotationOrderZxy);
@@ -31,14 +35,24 @@ Vector3 EntityRotationDirection(Entity entity) {
     return {std::cos(pitch) * std::cos(yaw), std::cos(pitch) * std::sin(yaw), -std::sin(pitch)};
 }
 
-bool EntityExists(Entity entity) { return Invoke<bool>(kDoesEntityExist, entity); }
+bool EntityExists(Entity entity) {
+    return Invoke<bool>(kDoesEntityExist, entity);
+}
 
-bool IsEntityDead(Entity entity) { return Invoke<bool>(kIsEntityDead, entity); }
+bool IsEntityDead(Entity entity) {
+    return Invoke<bool>(kIsEntityDead, entity);
+}
 
-void DeleteEntity(Entity& entity) { Invoke(kDeleteEntity, &entity); }
+void DeleteEntity(Entity& entity) {
+    Invoke(kDeleteEntity, &entity);
+}
 
-void DeletePed(Ped& ped) { Invoke(kDeletePed, &ped); }
+void DeletePed(Ped& ped) {
+    Invoke(kDeletePed, &ped);
+}
 
-void ReleaseEntity(Entity& entity) { Invoke(kSetEntityAsNoLongerNeeded, &entity); }
+void ReleaseEntity(Entity& entity) {
+    Invoke(kSetEntityAsNoLongerNeeded, &entity);
+}
 
 } // namespace corvale

@@ -10,6 +10,7 @@ Hash EventTypeAt(int32_t group, int32_t index);
 // Copies up to `slots` slots of the event's payload into buffer; false when there is none.
 bool ReadEventData(int32_t group, int32_t index, void* buffer, int32_t slots);
 // Sends `size` slots from payload to the scripts listening on the group.
-void SendScriptEventRaw(int32_t group, const void* payload, int32_t size, int32_t mode, const int32_t* target);
+void SendScriptEventRaw(int32_t group, const void* payload, int32_t size, int32_t mode,
+                        const int32_t* target);
 
 } // namespace corvale

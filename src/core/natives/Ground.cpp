@@ -32,7 +32,8 @@ Vector3 RandomPointAround(const Vector3& centre, float radius, bool snap) {
               centre.z + kRaisedAboveCentre};
     if (snap) {
         native::OutSlot ground;
-        Invoke<bool>(kGetGroundZFor3dCoord, p.x, p.y, centre.z + kProbeAbove, ground.address(), true);
+        Invoke<bool>(kGetGroundZFor3dCoord, p.x, p.y, centre.z + kProbeAbove, ground.address(),
+                     true);
         p.z = ground.asFloat();
     }
     return p;

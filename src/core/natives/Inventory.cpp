@@ -13,12 +13,16 @@ constexpr uint64_t kRemoveInventoryItem = 0xb4158c8c9a3b5dce;
 TransactionNotifier gNotifier = nullptr;
 } // namespace
 
-void SetTransactionNotifier(TransactionNotifier notifier) { gNotifier = notifier; }
+void SetTransactionNotifier(TransactionNotifier notifier) {
+    gNotifier = notifier;
+}
 
-void RemoveItem(Ped ped, Hash item, int32_t quantity, const char* iconDict, Hash iconHash, bool notify) {
+void RemoveItem(Ped ped, Hash item, int32_t quantity, const char* iconDict, Hash iconHash,
+                bool notify) {
     if (!DebugToolsOn()) {
         const int32_t inventory = Invoke<int32_t>(kGetInventoryIdFromPed, ped);
-        Invoke<bool>(kRemoveInventoryItem, inventory, item, quantity, HashString("REMOVE_REASON_DEFAULT"));
+        Invoke<bool>(kRemoveInventoryItem, inventory, item, quantity,
+                     HashString("REMOVE_REASON_DEFAULT"));
     }
     if (ped == PlayerPed() && notify && gNotifier)
         gNotifier(false, item, iconDict, iconHash != 0 ? iconHash : item);

@@ -13,6 +13,7 @@ void SetTransactionNotifier(TransactionNotifier notifier);
 
 // Takes quantity of the item from the ped's inventory (not while the debug tools are on);
 // then, for the player with notify, a negative feed entry with the icon (iconHash 0: the item's).
-void RemoveItem(Ped ped, Hash item, int32_t quantity, const char* iconDict, Hash iconHash, bool notify);
+void RemoveItem(Ped ped, Hash item, int32_t quantity, const char* iconDict, Hash iconHash,
+                bool notify);
 
 } // namespace corvale

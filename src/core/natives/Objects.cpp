@@ -14,15 +14,17 @@ constexpr uint64_t kSetEntityVisible = 0x1794b4fcc84d812f;
 constexpr uint64_t kPlaceObjectOnGroundProperly = 0x58a850eaee20faa3;
 } // namespace
 
-Object SpawnObject(const char* model, const Vector3& position, float heading, bool fixed, bool visible) {
+Object SpawnObject(const char* model, const Vector3& position, float heading, bool fixed,
+                   bool visible) {
     return SpawnObject(HashString(model), position, heading, fixed, visible);
 }
 
 Object SpawnObject(Hash model, const Vector3& position, float heading, bool fixed, bool visible) {
     if (!ModelLoaded(model)) RequestModel(model);
-    while (!ModelLoaded(model)) ScriptWait(0);
-    const Object object = Invoke<Object>(kCreateObject, model, position.x, position.y, position.z, false,
-                                         false, !fixed, false, false);
+    while (!ModelLoaded(model))
+        ScriptWait(0);
+    const Object object = Invoke<Object>(kCreateObject, model, position.x, position.y, position.z,
+                                         false, false, !fixed, false, false);
     Invoke(kSetEntityHeading, object, heading);
     Invoke(kFreezeEntityPosition, object, fixed);
     Invoke(kSetEntityVisible, object, visible);

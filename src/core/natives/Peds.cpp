@@ -30,9 +30,10 @@ Ped SpawnPed(const char* model, const Vector3& position, float heading) {
 
 Ped SpawnPed(Hash model, const Vector3& position, float heading) {
     RequestModel(model);
-    while (!ModelLoaded(model)) ScriptWait(0);
-    const Ped ped = Invoke<Ped>(kCreatePed, model, position.x, position.y, position.z, heading, false,
-                                false, false, false);
+    while (!ModelLoaded(model))
+        ScriptWait(0);
+    const Ped ped = Invoke<Ped>(kCreatePed, model, position.x, position.y, position.z, heading,
+                                false, false, false, false);
     Invoke(kSetPedConfigFlag, ped, kConfigFlag130, false);
     Invoke(kSetRandomOutfitVariation, ped, true);
     return ped;
@@ -45,7 +46,8 @@ bool IsLawPed(Ped ped) {
 
 void PedSay(Ped ped, const char* line, const char* voice) {
     if (Invoke<int32_t>(kIsAnySpeechPlaying, ped) != 0) return;
-    uint64_t block[7] = {native::Slot(line), native::Slot(voice), 1, kSpeechParams, native::Slot(ped), 1, 1};
+    uint64_t block[7] = {
+        native::Slot(line), native::Slot(voice), 1, kSpeechParams, native::Slot(ped), 1, 1};
     Invoke<bool>(kPlayPedAmbientSpeech, ped, block);
 }
 

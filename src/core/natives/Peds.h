@@ -23,7 +23,8 @@ using PedFilter = bool (*)(const void* context, Ped candidate);
 Ped NearestPed(Ped ped, PedFilter accept, const void* context);
 template <class Accept> Ped NearestPed(Ped ped, const Accept& accept) {
     return NearestPed(
-        ped, [](const void* c, Ped p) { return static_cast<bool>((*static_cast<const Accept*>(c))(p)); },
+        ped,
+        [](const void* c, Ped p) { return static_cast<bool>((*static_cast<const Accept*>(c))(p)); },
         &accept);
 }
 

@@ -12,12 +12,20 @@ constexpr uint64_t kPlayerId = 0x217e9dc48139933d;
 Ped gPlayerPed = 0;
 } // namespace
 
-Ped PlayerPed() { return gPlayerPed; }
+Ped PlayerPed() {
+    return gPlayerPed;
+}
 
-void RefreshPlayerPed() { gPlayerPed = Invoke<Ped>(kPlayerPedId); }
+void RefreshPlayerPed() {
+    gPlayerPed = Invoke<Ped>(kPlayerPedId);
+}
 
-int32_t PlayerIndex() { return Invoke<int32_t>(kPlayerId); }
+int32_t PlayerIndex() {
+    return Invoke<int32_t>(kPlayerId);
+}
 
-Vector3 PlayerPosition() { return EntityPosition(PlayerPed()); }
+Vector3 PlayerPosition() {
+    return EntityPosition(PlayerPed());
+}
 
 } // namespace corvale

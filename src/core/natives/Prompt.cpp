@@ -26,19 +26,29 @@ constexpr uint64_t kHasMashModeCompleted = 0x845ce958416dc473;
 constexpr int32_t kAttribute18 = 18;
 } // namespace
 
-Prompt::Prompt(const char* text, Hash control, int32_t kind) : text_(text), control_(control), kind_(kind) {
+Prompt::Prompt(const char* text, Hash control, int32_t kind)
+    : text_(text), control_(control), kind_(kind) {
     handle_ = Invoke<int32_t>(kRegisterBegin);
     Invoke<int32_t>(kSetControlAction, handle_, control);
     Invoke(kSetText, handle_, native::Raw64{TextLiteral(text)});
     Invoke(kSetGroup, handle_, 0, 0);
     switch (kind) {
-    case 0: Invoke(kSetStandardMode, handle_, true); break;
+    case 0:
+        Invoke(kSetStandardMode, handle_, true);
+        break;
     case 1:
-    case 2: Invoke(kSetHoldMode, handle_, 1); break;
-    case 4: Invoke(kSetMashManualMode, handle_, 1.0f, 0.0f, 0.0f, 0); break;
+    case 2:
+        Invoke(kSetHoldMode, handle_, 1);
+        break;
+    case 4:
+        Invoke(kSetMashManualMode, handle_, 1.0f, 0.0f, 0.0f, 0);
+        break;
     case 3:
-    case 5: Invoke(kSetStandardizedHoldMode, handle_, Hash{1}); break;
-    default: break;
+    case 5:
+        Invoke(kSetStandardizedHoldMode, handle_, Hash{1});
+        break;
+    default:
+        break;
     }
     Invoke(kSetAttribute, handle_, kAttribute18, true);
     Invoke(kRegisterEnd, handle_);
@@ -80,15 +90,20 @@ void Prompt::setGroupFrom(Entity source) {
     if (group_ != 0) Invoke(kSetGroup, handle_, group_, 0);
 }
 
-void Prompt::remove() { Invoke(kDelete, handle_); }
+void Prompt::remove() {
+    Invoke(kDelete, handle_);
+}
 
 // The game reads only the prompt for the hold and mash queries.
 bool Prompt::completed() {
     if (!enabled_ || !visible_) return false;
     switch (kind_) {
-    case 0: return Invoke<bool>(kHasStandardModeCompleted, handle_, 0);
-    case 1: return Invoke<bool>(kHasHoldModeCompleted, handle_);
-    case 4: return Invoke<bool>(kHasMashModeCompleted, handle_);
+    case 0:
+        return Invoke<bool>(kHasStandardModeCompleted, handle_, 0);
+    case 1:
+        return Invoke<bool>(kHasHoldModeCompleted, handle_);
+    case 4:
+        return Invoke<bool>(kHasMashModeCompleted, handle_);
     case 2:
     case 3:
     case 5:
@@ -100,7 +115,8 @@ bool Prompt::completed() {
         }
         holdLatch_ = false;
         return Invoke<bool>(kHasMashModeCompleted, handle_);
-    default: return false;
+    default:
+        return false;
     }
 }
 

@@ -35,8 +35,8 @@ PropSet SpawnPropset(Hash name, const Vector3& position, float heading) {
         Log("failed to load propset: " + std::to_string(static_cast<int32_t>(name)));
         return 0;
     }
-    const PropSet propset = Invoke<PropSet>(kCreatePropSet, name, position.x, position.y, position.z, 0,
-                                            heading, 0.0f, true, true);
+    const PropSet propset = Invoke<PropSet>(kCreatePropSet, name, position.x, position.y,
+                                            position.z, 0, heading, 0.0f, true, true);
     Invoke<bool>(kReleasePropSet, name);
     return propset;
 }

@@ -14,12 +14,20 @@ template <class T> T Pick(std::span<const T> list) {
 }
 } // namespace
 
-int32_t RandomInt(int32_t min, int32_t max) { return Invoke<int32_t>(kGetRandomIntInRange, min, max); }
+int32_t RandomInt(int32_t min, int32_t max) {
+    return Invoke<int32_t>(kGetRandomIntInRange, min, max);
+}
 
-float RandomFloat01() { return Invoke<float>(kGetRandomFloatInRange, 0.0f, 1.0f); }
+float RandomFloat01() {
+    return Invoke<float>(kGetRandomFloatInRange, 0.0f, 1.0f);
+}
 
-Vector3 RandomElement(std::span<const Vector3> positions) { return Pick(positions); }
+Vector3 RandomElement(std::span<const Vector3> positions) {
+    return Pick(positions);
+}
 
-Entity RandomElement(std::span<const Entity> handles) { return Pick(handles); }
+Entity RandomElement(std::span<const Entity> handles) {
+    return Pick(handles);
+}
 
 } // namespace corvale

@@ -8,13 +8,21 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 }
 
-Vector3 Add(const Vector3& a, const Vector3& b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
+Vector3 Add(const Vector3& a, const Vector3& b) {
+    return {a.x + b.x, a.y + b.y, a.z + b.z};
+}
 
-Vector3 Subtract(const Vector3& a, const Vector3& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+Vector3 Subtract(const Vector3& a, const Vector3& b) {
+    return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
 
-Vector3 Scale(const Vector3& v, float factor) { return {v.x * factor, v.y * factor, v.z * factor}; }
+Vector3 Scale(const Vector3& v, float factor) {
+    return {v.x * factor, v.y * factor, v.z * factor};
+}
 
-float Length(const Vector3& v) { return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z); }
+float Length(const Vector3& v) {
+    return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
+}
 
 Vector3 Normalise(const Vector3& v) {
     const float length = Length(v);
@@ -22,7 +30,9 @@ Vector3 Normalise(const Vector3& v) {
     return Scale(v, 1.0f / length);
 }
 
-bool IsZero(const Vector3& v) { return v.x == 0.0f && v.y == 0.0f && v.z == 0.0f; }
+bool IsZero(const Vector3& v) {
+    return v.x == 0.0f && v.y == 0.0f && v.z == 0.0f;
+}
 
 float Clamp(float value, float lo, float hi) {
     if (value < lo) value = lo;

@@ -11,11 +11,17 @@ inline void (*gDebugTextDrawer)(const char* text) = nullptr;
 } // namespace detail
 
 // Off until the developer hotkey turns them on.
-inline bool DebugToolsOn() { return detail::gDebugToolsOn; }
-inline void SetDebugToolsOn(bool on) { detail::gDebugToolsOn = on; }
+inline bool DebugToolsOn() {
+    return detail::gDebugToolsOn;
+}
+inline void SetDebugToolsOn(bool on) {
+    detail::gDebugToolsOn = on;
+}
 
 // The interface kit installs DrawDebugText here at start-up; without it nothing is drawn.
-inline void SetDebugTextDrawer(void (*drawer)(const char* text)) { detail::gDebugTextDrawer = drawer; }
+inline void SetDebugTextDrawer(void (*drawer)(const char* text)) {
+    detail::gDebugTextDrawer = drawer;
+}
 inline void DrawBridgeDebugText(const char* text) {
     if (detail::gDebugTextDrawer) detail::gDebugTextDrawer(text);
 }

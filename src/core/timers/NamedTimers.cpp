@@ -18,12 +18,20 @@ GameTimer& NamedTimers::timerFor(uint32_t key) {
     return it->second;
 }
 
-void NamedTimers::remove(uint32_t key) { timers_.erase(key); }
+void NamedTimers::remove(uint32_t key) {
+    timers_.erase(key);
+}
 
-GameTimer& TimerFor(uint32_t key) { return Registry().timerFor(key); }
+GameTimer& TimerFor(uint32_t key) {
+    return Registry().timerFor(key);
+}
 
-GameTimer& TimerFor(const char* name) { return Registry().timerFor(HashString(name)); }
+GameTimer& TimerFor(const char* name) {
+    return Registry().timerFor(HashString(name));
+}
 
-void RemoveTimer(const char* name) { Registry().remove(HashString(name)); }
+void RemoveTimer(const char* name) {
+    Registry().remove(HashString(name));
+}
 
 } // namespace corvale
