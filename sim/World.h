@@ -2,6 +2,7 @@
 // The simulated world the plug-ins act in. Each family of natives reads and changes its
 // part; scenario commands set it up and expectations read it.
 #include "world/EntityStates.h"
+#include "world/Events.h"
 #include "world/Ground.h"
 #include "world/Peds.h"
 #include "world/PropSets.h"
@@ -76,6 +77,7 @@ struct World {
     Peds peds;
     EntityStates entityStates;
     Weapons weapons;
+    EventQueues events;
 
     int32_t spawn(EntityKind kind, uint32_t model, Vec3 position, float heading);
     Entity* entity(int32_t handle);

@@ -17,6 +17,7 @@ void RegisterAllNatives(NativeTable& table) {
     RegisterWeaponNatives(table);
     RegisterInventoryNatives(table);
     RegisterPromptNatives(table);
+    RegisterEventNatives(table);
 }
 
 } // namespace sim

@@ -16,5 +16,6 @@ void RegisterAnimationNatives(NativeTable& table); // animation dictionaries and
 void RegisterWeaponNatives(NativeTable& table);    // weapons owned and held, impact points
 void RegisterInventoryNatives(NativeTable& table); // the player's inventory
 void RegisterPromptNatives(NativeTable& table);    // control prompts
+void RegisterEventNatives(NativeTable& table);  // event queues: script and game events
 
 } // namespace sim

@@ -10,6 +10,7 @@ void RegisterAllCommands(CommandRegistry& r) {
     RegisterStreamCommands(r);
     RegisterPromptCommands(r);
     RegisterWorldExpectCommands(r);
+    RegisterEventCommands(r);
 }
 
 } // namespace sim

@@ -10,5 +10,6 @@ void RegisterPlayerCommands(CommandRegistry& r); // player at/weapon/dead/impact
 void RegisterStreamCommands(CommandRegistry& r); // stream never/missing
 void RegisterPromptCommands(CommandRegistry& r); // prompt, expect prompt
 void RegisterWorldExpectCommands(CommandRegistry& r); // expect peds/message
+void RegisterEventCommands(CommandRegistry& r);  // event, event-raw, game-event, expect event
 
 } // namespace sim

@@ -1,6 +1,5 @@
 // Wrappers whose behaviour lies in how they use the game's answers: random picks, the law,
-// speech blocks, inventory removal and its feed entry, ground probes, zones, weapons, events.
-#include "core/natives/Events.h"
+// speech blocks, inventory removal and its feed entry, ground probes, zones and weapons.
 #include "core/natives/Ground.h"
 #include "core/natives/Inventory.h"
 #include "core/natives/Peds.h"
@@ -37,8 +36,6 @@ constexpr uint64_t kZoneAt = 0x43ad8fc02b429d33;
 constexpr uint64_t kHasWeapon = 0x8decb02f88f428bc;
 constexpr uint64_t kGiveWeapon = 0xb282dc6ebd803c75;
 constexpr uint64_t kSetCurrentWeapon = 0xadf692b254977c0c;
-constexpr uint64_t kEventData = 0x57ec5fa4d4d6afca;
-constexpr uint64_t kTriggerEvent = 0x5ae99c571d5bbe5d;
 
 uint64_t FloatSlot(float f) {
     uint32_t bits;
@@ -246,18 +243,4 @@ TEST(GiveWeapon, GivesOnlyWhatThePedLacksAndEquipsOnlyWhenAsked) {
               (std::vector<uint64_t>{0x500, 0x797FBF5, 99, 0, 0}));
     EXPECT_EQ(host.callsTo(kSetCurrentWeapon).at(0).args,
               (std::vector<uint64_t>{0x500, 0x797FBF5, 1, 0, 0, 0}));
-}
-
-TEST(EventQueue, ReadsAndSendsWithTheCallersBuffersAndSizes) {
-    FakeHost host;
-    uint64_t buffer[50] = {};
-    ReadEventData(1, 3, buffer, 50);
-    EXPECT_EQ(host.callsTo(kEventData).at(0).args,
-              (std::vector<uint64_t>{1, 3, reinterpret_cast<uintptr_t>(buffer), 50}));
-    const uint32_t payload[4] = {0xAA, 1, 2, 3};
-    const int32_t target = 1;
-    SendScriptEventRaw(1, payload, 4, 2, &target);
-    EXPECT_EQ(host.callsTo(kTriggerEvent).at(0).args,
-              (std::vector<uint64_t>{1, reinterpret_cast<uintptr_t>(payload), 4, 2,
-                                     reinterpret_cast<uintptr_t>(&target)}));
 }
