@@ -18,7 +18,7 @@ void CreatePed(Simulator& sim, const NativeArgs& a, NativeResult& r) {
     const int32_t ped = w.spawn(EntityKind::Ped, model, a.vec(1), a.f(4));
     w.peds.state[ped].relationship = GameHash("REL_CIVMALE");
     sim.trace("spawn ped " + NameOf(w, model) + " #" + std::to_string(ped) + " at " +
-              Describe(a.vec(1)) + " heading " + std::to_string(a.f(4)));
+              Describe(a.vec(1)) + " heading " + std::to_string(static_cast<int>(a.f(4))));
     r.setInt(ped);
 }
 

@@ -35,10 +35,15 @@ void SetText(Simulator& sim, PromptState& p, const NativeArgs& a) {
     p.text = *text;
 }
 
+// The timeline tells when the script puts a prompt on screen and when a shown one goes; a
+// new prompt's default visibility is not news.
 void SetVisible(Simulator& sim, PromptState& p, const NativeArgs& a) {
-    if (p.visible != a.b(1))
-        sim.trace(std::string(a.b(1) ? "prompt shown: " : "prompt hidden: ") + p.text);
-    p.visible = a.b(1);
+    const bool show = a.b(1);
+    const bool onScreen = p.visible && p.shownOnce;
+    if (show != onScreen)
+        sim.trace(std::string(show ? "prompt shown: " : "prompt hidden: ") + p.text);
+    p.shownOnce = p.shownOnce || show;
+    p.visible = show;
 }
 
 } // namespace

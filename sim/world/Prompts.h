@@ -20,6 +20,7 @@ struct PromptState {
     bool registered = false; // registration ended
     bool enabled = true;
     bool visible = true;
+    bool shownOnce = false;                 // shown by the script at least once
     uint64_t pressFrom = 0, pressUntil = 0; // pressed or held during frames [from, until)
 
     bool shown() const { return registered && visible && enabled; }
