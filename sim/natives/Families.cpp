@@ -8,6 +8,16 @@ void RegisterAllNatives(NativeTable& table) {
     RegisterPlayerNatives(table);
     RegisterEntityNatives(table);
     RegisterDeveloperNatives(table);
+    RegisterDistanceNatives(table);
+    RegisterGroundNatives(table);
+    RegisterStreamingNatives(table);
+    RegisterPedNatives(table);
+    RegisterObjectNatives(table);
+    RegisterPropsetNatives(table);
+    RegisterAnimationNatives(table);
+    RegisterWeaponNatives(table);
+    RegisterInventoryNatives(table);
+    RegisterPromptNatives(table);
     RegisterEventNatives(table);
 }
 

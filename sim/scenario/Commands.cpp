@@ -6,6 +6,10 @@ void RegisterAllCommands(CommandRegistry& r) {
     RegisterSetupCommands(r);
     RegisterDriveCommands(r);
     RegisterExpectCommands(r);
+    RegisterPlayerCommands(r);
+    RegisterStreamCommands(r);
+    RegisterPromptCommands(r);
+    RegisterWorldExpectCommands(r);
     RegisterEventCommands(r);
 }
 

@@ -6,6 +6,10 @@ namespace sim {
 void RegisterSetupCommands(CommandRegistry& r);  // file, delete, plugins
 void RegisterDriveCommands(CommandRegistry& r);  // frames, seconds, key
 void RegisterExpectCommands(CommandRegistry& r); // expect log/no-log/file/no-fault
+void RegisterPlayerCommands(CommandRegistry& r); // player at/weapon/dead/impact
+void RegisterStreamCommands(CommandRegistry& r); // stream never/missing
+void RegisterPromptCommands(CommandRegistry& r); // prompt, expect prompt
+void RegisterWorldExpectCommands(CommandRegistry& r); // expect peds/message
 void RegisterEventCommands(CommandRegistry& r);  // event, event-raw, game-event, expect event
 
 } // namespace sim

@@ -3,7 +3,7 @@
 #include "core/data/DataFiles.h"
 #include "core/data/Settings.h"
 #include "core/input/KeyStateTable.h"
-#include "core/runtime/DebugTools.h"
+#include "core/runtime/DeveloperTools.h"
 #include "core/runtime/ScriptMain.h"
 #include "core/runtime/Session.h"
 #include "core/runtime/ThrowImpactSampler.h"
@@ -49,9 +49,9 @@ class FrameLoopTest : public GameFolderTest {
     void SetUp() override {
         GameFolderTest::SetUp();
         ResetDataFiles();
-        ResetDebugTools();
+        SetDebugToolsOn(false);
         ResetKeyStates();
-        ResetNamedTimers();
+        RemoveTimer("autosave");
         host.answer(kGameTimer, [this](const auto&) { return static_cast<uint64_t>(timer); });
         host.answer(kTextureLoaded, 1);
         for (const char* name : {"Lang.dat", "GeneralMeta.dat", "AI.dat", "Savegame.dat",

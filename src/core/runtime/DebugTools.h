@@ -1,16 +1,29 @@
 #pragma once
-// The developer debug tools: toggled with F2 when the DevTools setting is on.
+// The developer debug-tools flag and the bridge's way to draw debug text. Header-only so
+// that the bridge, which both plug-ins carry, reads them without linking the camp runtime;
+// each plug-in has its own copy (the business plug-in never turns them on).
 
 namespace corvale {
 
-class Session;
+namespace detail {
+inline bool gDebugToolsOn = false;
+inline void (*gDebugTextDrawer)(const char* text) = nullptr;
+} // namespace detail
 
-bool DebugToolsOn();
-// Switches the tools on or off with the on-screen message and the player's invincibility.
-void ToggleDebugTools(Session& session);
-// One frame of the tools while they are on (keys F1, F3, Z, K, X, N).
-void RunDebugToolsFrame(Session& session);
-// Fresh state for a new game run (tests).
-void ResetDebugTools();
+// Off until the developer hotkey turns them on.
+inline bool DebugToolsOn() {
+    return detail::gDebugToolsOn;
+}
+inline void SetDebugToolsOn(bool on) {
+    detail::gDebugToolsOn = on;
+}
+
+// The interface kit installs DrawDebugText here at start-up; without it nothing is drawn.
+inline void SetDebugTextDrawer(void (*drawer)(const char* text)) {
+    detail::gDebugTextDrawer = drawer;
+}
+inline void DrawBridgeDebugText(const char* text) {
+    if (detail::gDebugTextDrawer) detail::gDebugTextDrawer(text);
+}
 
 } // namespace corvale

@@ -7,7 +7,7 @@
 #include "core/natives/Player.h"
 #include "core/natives/Script.h"
 #include "core/natives/TextureDictionaries.h"
-#include "core/runtime/DebugTools.h"
+#include "core/runtime/DeveloperTools.h"
 #include "core/runtime/Session.h"
 #include "core/runtime/ThrowImpactSampler.h"
 #include "core/timers/NamedTimers.h"
@@ -79,7 +79,7 @@ bool Initialize(Session& session) {
     Log("loading blips_mp texture dict");
     SetScriptTimerA(0);
     RequestTextureDict("blips_mp");
-    while (!IsTextureDictLoaded("blips_mp")) ScriptWait(0);
+    while (!TextureDictLoaded("blips_mp")) ScriptWait(0);
     LoadSettings("Corvale/Settings.ini", {{"DevTools", "0"}, {"UseMpAssets", "1"}, {"DebugLogs", "1"}});
     try {
         if (!SettingBool("UseMpAssets")) Log("UseMpAssets is OFF");

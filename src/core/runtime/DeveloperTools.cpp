@@ -1,4 +1,4 @@
-#include "core/runtime/DebugTools.h"
+#include "core/runtime/DeveloperTools.h"
 
 #include "core/events/EventChannel.h"
 #include "core/events/EventNames.h"
@@ -16,8 +16,6 @@
 namespace corvale {
 
 namespace {
-
-bool gOn = false;
 
 constexpr uint32_t kKeyF1 = 112;
 constexpr uint32_t kKeyF3 = 114;
@@ -75,19 +73,17 @@ void GiveDebugSupplies() {
 
 } // namespace
 
-bool DebugToolsOn() { return gOn; }
-
 void ToggleDebugTools(Session& session) {
-    if (!gOn) {
+    if (!DebugToolsOn()) {
         session.showMessage("Debug tools ON");
         SetInvincible(PlayerPed(), true);
-        gOn = true;
+        SetDebugToolsOn(true);
         return;
     }
     session.showMessage("Debug tools OFF");
     SetInvincible(PlayerPed(), false);
     SetMaxWantedLevel(kMaxWantedLevelWhenOff);
-    gOn = false;
+    SetDebugToolsOn(false);
 }
 
 void RunDebugToolsFrame(Session& session) {
@@ -103,7 +99,5 @@ void RunDebugToolsFrame(Session& session) {
     IsKeyJustReleased(kKeyK);
     IsKeyJustReleased(kKeyN);
 }
-
-void ResetDebugTools() { gOn = false; }
 
 } // namespace corvale
