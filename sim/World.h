@@ -1,6 +1,10 @@
 #pragma once
 // The simulated world the plug-ins act in. Each family of natives reads and changes its
 // part; scenario commands set it up and expectations read it.
+#include "world/Controls.h"
+#include "world/Screen.h"
+#include "world/Streaming.h"
+
 #include <cstdint>
 #include <deque>
 #include <map>
@@ -64,6 +68,9 @@ struct World {
     TextHandles texts;
     std::unordered_map<uint32_t, std::string> hashNames; // every name hashed so far
     std::vector<std::string> messages; // one-shot on-screen messages, in order
+    Screen screen;                     // drawn texts and sprites, feeds, sounds
+    Controls controls;                 // game controls by hash
+    Streaming streaming;               // texture dictionaries
 
     int32_t spawn(EntityKind kind, uint32_t model, Vec3 position, float heading);
     Entity* entity(int32_t handle);

@@ -7,6 +7,11 @@ void RegisterAllNatives(NativeTable& table) {
     RegisterMiscNatives(table);
     RegisterPlayerNatives(table);
     RegisterEntityNatives(table);
+    RegisterHudNatives(table);
+    RegisterControlNatives(table);
+    RegisterAudioNatives(table);
+    RegisterStreamingNatives(table);
+    RegisterMoneyNatives(table);
 }
 
 } // namespace sim

@@ -6,6 +6,10 @@ void RegisterAllCommands(CommandRegistry& r) {
     RegisterSetupCommands(r);
     RegisterDriveCommands(r);
     RegisterExpectCommands(r);
+    RegisterHudCommands(r);
+    RegisterControlCommands(r);
+    RegisterInventoryCommands(r);
+    RegisterStreamingCommands(r);
 }
 
 } // namespace sim
