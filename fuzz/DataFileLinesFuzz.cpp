@@ -1,0 +1,55 @@
+// Any text as a dictionary data file: loading never crashes, look-ups throw only the
+// standard conversion errors, and what a save writes loads back to the same values.
+#include "core/data/DictDataFile.h"
+#include "core/data/TextFile.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <stdexcept>
+#include <string_view>
+
+namespace {
+
+void LoadText(corvale::DictDataFile& file, std::string_view text) {
+    corvale::LineReader reader(text);
+    while (!reader.atEnd())
+        if (!file.parseLine(reader.next())) return;
+}
+
+void LookUp(const corvale::DictDataFile& file, std::string_view key) {
+    try {
+        file.getInt(key, -999);
+    } catch (const std::invalid_argument&) {
+    } catch (const std::out_of_range&) {
+    }
+    try {
+        file.getFloat(key, -999.0f);
+    } catch (const std::invalid_argument&) {
+    } catch (const std::out_of_range&) {
+    }
+    try {
+        file.getBool(key);
+    } catch (const std::invalid_argument&) {
+    } catch (const std::out_of_range&) {
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    corvale::DictDataFile file("Corvale/Fuzz.dat");
+    LoadText(file, text);
+    for (const auto& [key, value] : file.entries())
+        LookUp(file, key);
+
+    corvale::DictDataFile reloaded("Corvale/Fuzz.dat");
+    const std::string saved = file.text();
+    corvale::LineReader reader(saved);
+    while (!reader.atEnd())
+        if (!reloaded.parseLine(reader.next())) std::abort(); // a save that would not load
+    for (const auto& [key, value] : file.entries())
+        if (reloaded.getString(key) != value) std::abort();
+    return 0;
+}

@@ -1,0 +1,26 @@
+#pragma once
+// The camp plug-in's diagnostic log, "Corvale/Camp.log": one timestamped line per entry,
+// appended and closed at once so the log is complete even if the game dies right after.
+#include "core/natives/Vector3.h"
+
+#include <string>
+
+namespace corvale {
+
+// Process-wide switch, off until the camp plug-in's start-up turns it on; the business
+// plug-in shares this code but never writes a log.
+void EnableLog(bool on);
+bool IsLogEnabled();
+
+// One entry: "[d/m/yyyy h:m:s] " in local time, the text, a line feed. A missing folder
+// or a read-only file drops the entry silently.
+void Log(const char* text);
+void Log(const std::string& text);
+
+// One entry holding the three components joined by ", " ("1.5, -2, 0.25").
+void LogVector(const Vector3& v);
+
+// The components in the default stream float format joined by ", ", as LogVector writes them.
+std::string VectorText(const Vector3& v);
+
+} // namespace corvale

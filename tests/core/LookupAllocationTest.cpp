@@ -1,0 +1,103 @@
+// Configuration is read every frame: a look-up must not touch the heap, whatever form the
+// key is given in.
+#include "core/data/DictDataFile.h"
+#include "core/data/Settings.h"
+#include "support/GameFolder.h"
+
+#include <cstdlib>
+#include <new>
+
+#include <gtest/gtest.h>
+
+namespace {
+// Counts every allocation made through operator new while counting is on.
+bool gCounting = false;
+long gAllocations = 0;
+
+void* CountedAllocation(std::size_t size) {
+    if (gCounting) ++gAllocations;
+    if (void* p = std::malloc(size ? size : 1)) return p;
+    throw std::bad_alloc();
+}
+} // namespace
+
+void* operator new(std::size_t size) {
+    return CountedAllocation(size);
+}
+void* operator new[](std::size_t size) {
+    return CountedAllocation(size);
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+    std::free(p);
+}
+
+using namespace corvale;
+
+namespace {
+
+class LookupAllocationTest : public corvale::testing::GameFolderTest {
+  protected:
+    // Allocations made by f.
+    template <class F> long AllocationsOf(F f) {
+        gAllocations = 0;
+        gCounting = true;
+        f();
+        gCounting = false;
+        return gAllocations;
+    }
+};
+
+TEST_F(LookupAllocationTest, DataFileLookUpsAllocateNothing) {
+    // Keys longer than any small-string buffer, so a temporary key string would show.
+    const std::string key = "stats.influence.mission_effects.sabotage.success";
+    WriteFile("Corvale/GeneralMeta.dat", key +
+                                             "=0.2\nauto_save_frequency_seconds=30\n"
+                                             "missions.cook_rescue.objectives.interact_with_"
+                                             "clint=Talk to Clint.\nflag.long.enough.to.spill=1\n");
+    DictDataFile file("Corvale/GeneralMeta.dat");
+    ASSERT_TRUE(file.load());
+    float f = 0;
+    int i = 0;
+    bool b = false;
+    size_t length = 0;
+    const long allocations = AllocationsOf([&] {
+        f = file.getFloat("stats.influence.mission_effects.sabotage.success", 0.0f);
+        f += file.getFloat(key, 0.0f);
+        i = file.getInt("auto_save_frequency_seconds", 30);
+        i += file.getInt("absent.key.that.is.long.enough.to.spill", 1);
+        b = file.getBool("flag.long.enough.to.spill");
+        length = file.getString("missions.cook_rescue.objectives.interact_with_clint").size();
+        length += file.getString("absent.key.that.is.long.enough.to.spill").size();
+    });
+    EXPECT_EQ(allocations, 0);
+    EXPECT_FLOAT_EQ(f, 0.4f);
+    EXPECT_EQ(i, 31);
+    EXPECT_TRUE(b);
+    EXPECT_EQ(length, 14u);
+}
+
+TEST_F(LookupAllocationTest, SettingLookUpsAllocateNothing) {
+    WriteFile("Corvale/Settings.ini", "DevTools=1\nSomeVeryLongSettingNameBeyondSso=yes\n");
+    LoadSettings("Corvale/Settings.ini", {{"DebugLogs", "1"}});
+    bool devTools = false;
+    size_t length = 0;
+    const long allocations = AllocationsOf([&] {
+        devTools = SettingBool("DevTools");
+        length = SettingString("SomeVeryLongSettingNameBeyondSso").size();
+        length += SettingString("AnAbsentSettingWithAVeryLongName").size();
+    });
+    EXPECT_EQ(allocations, 0);
+    EXPECT_TRUE(devTools);
+    EXPECT_EQ(length, 3u);
+}
+
+} // namespace

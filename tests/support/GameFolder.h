@@ -1,0 +1,84 @@
+#pragma once
+// A fresh game folder per test: the working directory moves into an empty temporary
+// folder (with a "Corvale" folder, as the game's has) and moves back afterwards. The fake
+// host answers the local time 6 December 2026 09:05:03 and the camp log is switched on.
+#include "core/log/Log.h"
+#include "support/FakeHost.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace corvale::testing {
+
+class GameFolderTest : public ::testing::Test {
+  protected:
+    static constexpr const char* kLogPrefix = "[6/12/2026 9:5:3] ";
+
+    void SetUp() override {
+        previous_ = std::filesystem::current_path();
+        std::string pattern = (std::filesystem::temp_directory_path() / "corvale-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        folder_ = pattern;
+        std::filesystem::current_path(folder_);
+        std::filesystem::create_directory("Corvale");
+        host.local = std::tm{};
+        host.local.tm_mday = 6;
+        host.local.tm_mon = 11;
+        host.local.tm_year = 126;
+        host.local.tm_hour = 9;
+        host.local.tm_min = 5;
+        host.local.tm_sec = 3;
+        EnableLog(true);
+    }
+
+    void TearDown() override {
+        EnableLog(false);
+        std::filesystem::current_path(previous_);
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+
+    static void WriteFile(const std::string& path, std::string_view text) {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out << text;
+    }
+
+    static std::string ReadFile(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+
+    // The messages of Corvale/Camp.log, one per line, with the fixed timestamp removed.
+    static std::vector<std::string> LogMessages() {
+        std::vector<std::string> messages;
+        std::istringstream in(ReadFile("Corvale/Camp.log"));
+        std::string line;
+        while (std::getline(in, line)) {
+            if (line.rfind(kLogPrefix, 0) == 0) line.erase(0, std::string_view(kLogPrefix).size());
+            messages.push_back(line);
+        }
+        return messages;
+    }
+
+    static bool Logged(std::string_view message) {
+        for (const std::string& line : LogMessages())
+            if (line == message) return true;
+        return false;
+    }
+
+    FakeHost host;
+
+  private:
+    std::filesystem::path previous_;
+    std::filesystem::path folder_;
+};
+
+} // namespace corvale::testing
