@@ -14,12 +14,23 @@ std::string Escape(const std::string& text) {
     std::string out;
     for (char c : text) {
         switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        case '\'': out += "&apos;"; break;
-        default: out += c;
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        case '\'':
+            out += "&apos;";
+            break;
+        default:
+            out += c;
         }
     }
     return out;
@@ -47,8 +58,9 @@ std::string Opacity(const Rgba& c) {
 
 std::string ScreenSvg(const Screen& screen) {
     const double W = kSnapshotWidth, H = kSnapshotHeight;
-    std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + std::to_string(kSnapshotWidth) +
-                      "\" height=\"" + std::to_string(kSnapshotHeight) + "\" viewBox=\"0 0 " +
+    std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
+                      std::to_string(kSnapshotWidth) + "\" height=\"" +
+                      std::to_string(kSnapshotHeight) + "\" viewBox=\"0 0 " +
                       std::to_string(kSnapshotWidth) + " " + std::to_string(kSnapshotHeight) +
                       "\">\n<rect width=\"100%\" height=\"100%\" fill=\"rgb(24,24,24)\"/>\n";
     for (const DrawnSprite& s : screen.sprites) {
@@ -56,8 +68,8 @@ std::string ScreenSvg(const Screen& screen) {
         svg += "<g><rect x=\"" + Number(x) + "\" y=\"" + Number(y) + "\" width=\"" + Number(w) +
                "\" height=\"" + Number(h) + "\" fill=\"" + Colour(s.colour) +
                "\" fill-opacity=\"0.15\" stroke=\"" + Colour(s.colour) + "\" stroke-opacity=\"" +
-               Opacity(s.colour) + "\" stroke-width=\"1\"/><text x=\"" + Number(x + 2) +
-               "\" y=\"" + Number(y + h - 2) +
+               Opacity(s.colour) + "\" stroke-width=\"1\"/><text x=\"" + Number(x + 2) + "\" y=\"" +
+               Number(y + h - 2) +
                "\" font-family=\"monospace\" font-size=\"8\" fill=\"rgb(150,150,150)\">" +
                Escape(s.texture) + "</text></g>\n";
     }

@@ -3,13 +3,13 @@
 
 namespace sim {
 
-void RegisterMiscNatives(NativeTable& table);   // hashes, text, game timer, random
-void RegisterPlayerNatives(NativeTable& table); // the player's ped and index
-void RegisterEntityNatives(NativeTable& table); // positions of entities
-void RegisterHudNatives(NativeTable& table);    // screen text, sprites, messages, feed
-void RegisterControlNatives(NativeTable& table); // game controls
-void RegisterAudioNatives(NativeTable& table);  // frontend sounds
+void RegisterMiscNatives(NativeTable& table);      // hashes, text, game timer, random
+void RegisterPlayerNatives(NativeTable& table);    // the player's ped and index
+void RegisterEntityNatives(NativeTable& table);    // positions of entities
+void RegisterHudNatives(NativeTable& table);       // screen text, sprites, messages, feed
+void RegisterControlNatives(NativeTable& table);   // game controls
+void RegisterAudioNatives(NativeTable& table);     // frontend sounds
 void RegisterStreamingNatives(NativeTable& table); // texture dictionaries
-void RegisterMoneyNatives(NativeTable& table);  // the player's cash
+void RegisterMoneyNatives(NativeTable& table);     // the player's cash
 
 } // namespace sim

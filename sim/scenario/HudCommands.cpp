@@ -22,7 +22,8 @@ std::string Quoted(const std::vector<std::string>& texts) {
 void ExpectShown(ScenarioRun& run, const Command& c, const std::vector<std::string>& shown) {
     const std::string& text = Arg(c, 2);
     int64_t n = 0;
-    for (const std::string& s : shown) n += s == text;
+    for (const std::string& s : shown)
+        n += s == text;
     if (c.words.size() > 3) {
         const int64_t count = ArgInt(c, 3);
         return run.expect(c, n == count, std::to_string(n) + " times among " + Quoted(shown));
@@ -48,18 +49,21 @@ void RegisterHudCommands(CommandRegistry& r) {
     });
     r.add("expect help", [](ScenarioRun& run, const Command& c) {
         std::vector<std::string> shown;
-        for (const HelpText& h : run.sim().world().screen.helpTexts) shown.push_back(h.text);
+        for (const HelpText& h : run.sim().world().screen.helpTexts)
+            shown.push_back(h.text);
         ExpectShown(run, c, shown);
     });
     r.add("expect toast", [](ScenarioRun& run, const Command& c) {
         std::vector<std::string> shown;
-        for (const Toast& t : run.sim().world().screen.toasts) shown.push_back(t.title);
+        for (const Toast& t : run.sim().world().screen.toasts)
+            shown.push_back(t.title);
         ExpectShown(run, c, shown);
     });
     r.add("snapshot", [](ScenarioRun& run, const Command& c) {
         const std::string& name = Arg(c, 1);
         if (name.find('/') != std::string::npos || name.find("..") != std::string::npos)
-            throw ScenarioError(c.file + ":" + std::to_string(c.line) + ": a snapshot name is a plain name");
+            throw ScenarioError(c.file + ":" + std::to_string(c.line) +
+                                ": a snapshot name is a plain name");
         const std::string& dir = run.settings().snapshotDir;
         if (dir.empty()) return run.sim().trace("snapshot " + name + " skipped: no --snapshot-dir");
         std::error_code ec;

@@ -27,8 +27,10 @@ void RegisterInventoryCommands(CommandRegistry& r) {
         const uint32_t item = ItemHash(run, Arg(c, 2));
         const int64_t count = ArgInt(c, 3);
         auto& items = run.sim().world().player.items;
-        if (count <= 0) items.erase(item);
-        else items[item] = static_cast<int32_t>(count);
+        if (count <= 0)
+            items.erase(item);
+        else
+            items[item] = static_cast<int32_t>(count);
     });
     r.add("expect cash", [](ScenarioRun& run, const Command& c) {
         const int64_t cents = run.sim().world().player.cashCents;

@@ -44,9 +44,9 @@ struct Toast {
 struct FeedEntry {
     enum class Kind { Transaction, Cash } kind = Kind::Transaction;
     std::string text;
-    std::string dictionary;  // icon dictionary
-    uint32_t icon = 0;       // icon hash
-    uint32_t colour = 0;     // colour hash
+    std::string dictionary; // icon dictionary
+    uint32_t icon = 0;      // icon hash
+    uint32_t colour = 0;    // colour hash
     std::string soundSet, sound;
     int32_t durationMs = 0;
     uint64_t frame = 0;

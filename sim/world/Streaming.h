@@ -12,12 +12,13 @@ namespace sim {
 struct Streaming {
     static constexpr uint64_t kLoadFrames = 3;
 
-    std::set<std::string> never;                // lower-cased names that never load
-    std::map<std::string, uint64_t> requested;  // lower-cased name -> frame of first request
+    std::set<std::string> never;               // lower-cased names that never load
+    std::map<std::string, uint64_t> requested; // lower-cased name -> frame of first request
 
     static std::string key(const std::string& name) {
         std::string k = name;
-        for (char& c : k) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        for (char& c : k)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         return k;
     }
     void request(const std::string& name, uint64_t frame) { requested.emplace(key(name), frame); }

@@ -32,28 +32,31 @@ void SetTextColour(int32_t red, int32_t green, int32_t blue, int32_t alpha) {
     Invoke(kSetTextColour, red, green, blue, alpha);
 }
 
-void SetTextScale(float x, float y) { Invoke(kSetTextScale, x, y); }
+void SetTextScale(float x, float y) {
+    Invoke(kSetTextScale, x, y);
+}
 
 void DisplayText(uint64_t text, float x, float y) {
     Invoke(kDisplayText, native::Raw64{text}, x, y);
 }
 
 uint64_t ColouredText(uint64_t text) {
-    return Invoke<uint64_t>(kVarString, kColourStringFlags, "COLOR_STRING", 0,
-                            native::Raw64{text});
+    return Invoke<uint64_t>(kVarString, kColourStringFlags, "COLOR_STRING", 0, native::Raw64{text});
 }
 
-uint64_t ItemNameText(Hash item) { return Invoke<uint64_t>(kVarString, kItemNameFlags, item); }
+uint64_t ItemNameText(Hash item) {
+    return Invoke<uint64_t>(kVarString, kItemNameFlags, item);
+}
 
 uint64_t CashAmountText(int32_t cents) {
     return Invoke<uint64_t>(kVarString, kCashStringFlags, "CASH_STRING", cents);
 }
 
-void DrawSpriteCentred(const char* dictionary, const char* texture, float centreX,
-                       float centreY, float width, float height, float rotation, int32_t red,
-                       int32_t green, int32_t blue, int32_t alpha) {
-    Invoke(kDrawSprite, dictionary, texture, centreX, centreY, width, height, rotation, red,
-           green, blue, alpha, true);
+void DrawSpriteCentred(const char* dictionary, const char* texture, float centreX, float centreY,
+                       float width, float height, float rotation, int32_t red, int32_t green,
+                       int32_t blue, int32_t alpha) {
+    Invoke(kDrawSprite, dictionary, texture, centreX, centreY, width, height, rotation, red, green,
+           blue, alpha, true);
 }
 
 void PrintObjectiveMessage(uint64_t text) {
@@ -78,7 +81,9 @@ bool IsTextureDictLoaded(const char* dictionary) {
     return Invoke<bool>(kHasTextureDictLoaded, dictionary);
 }
 
-void RequestTextureDict(const char* dictionary) { Invoke(kRequestTextureDict, dictionary, false); }
+void RequestTextureDict(const char* dictionary) {
+    Invoke(kRequestTextureDict, dictionary, false);
+}
 
 bool IsControlJustPressed(Hash control) {
     return Invoke<bool>(kIsControlJustPressed, kPlayerControls, control);
@@ -96,6 +101,8 @@ void PlaySoundFrontend(const char* sound, const char* soundSet) {
     Invoke(kPlaySoundFrontend, sound, soundSet, true, 0);
 }
 
-int32_t PlayerCashCents() { return Invoke<int32_t>(kCashBalance); }
+int32_t PlayerCashCents() {
+    return Invoke<int32_t>(kCashBalance);
+}
 
 } // namespace corvale

@@ -33,7 +33,8 @@ bool AcceptPressed() {
 
 int DecimalDigits(int32_t n) {
     int digits = 1;
-    for (; n >= 10; n /= 10) ++digits;
+    for (; n >= 10; n /= 10)
+        ++digits;
     return digits;
 }
 
@@ -85,8 +86,8 @@ void MenuInput::drawSelectionFrame() const {
            0.015f, kFrameColour);
     Sprite("menu_textures", "crafting_highlight_l", x - 0.003f, y + topInset, 0.006f, side,
            kFrameColour);
-    Sprite("menu_textures", "crafting_highlight_r", x + width - 0.003f, y + topInset, 0.006f,
-           side, kFrameColour);
+    Sprite("menu_textures", "crafting_highlight_r", x + width - 0.003f, y + topInset, 0.006f, side,
+           kFrameColour);
 }
 
 void MenuInput::drawTick() const {

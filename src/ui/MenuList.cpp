@@ -18,7 +18,8 @@ MenuInput* MenuList::itemAt(int index) const {
 
 float MenuList::totalHeight() const {
     float total = 0;
-    for (const auto& entry : entries_) total += entry->height;
+    for (const auto& entry : entries_)
+        total += entry->height;
     return total;
 }
 

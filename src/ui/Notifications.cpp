@@ -85,7 +85,9 @@ void FlushToast() {
 
 } // namespace
 
-void ShowMessage(const char* text) { PrintObjectiveMessage(TextLiteral(text ? text : "")); }
+void ShowMessage(const char* text) {
+    PrintObjectiveMessage(TextLiteral(text ? text : ""));
+}
 
 void ShowHelpText(const char* text, int32_t durationMs) {
     gHelp = PendingHelp{};
@@ -94,8 +96,8 @@ void ShowHelpText(const char* text, int32_t durationMs) {
     gHelp.handle = TextLiteral(gHelp.text);
 }
 
-void QueueToast(const char* title, const char* body, const char* dictionary,
-                const char* texture, int32_t durationMs) {
+void QueueToast(const char* title, const char* body, const char* dictionary, const char* texture,
+                int32_t durationMs) {
     CopyText(gToast.title, title);
     CopyText(gToast.body, body);
     CopyText(gToast.dictionary, dictionary);
@@ -113,8 +115,7 @@ void ShowTransaction(bool positive, Hash item, const char* iconDictionary, Hash 
     gTransactionBlocks.content[2] = Slot(iconDictionary);
     gTransactionBlocks.content[3] = Slot(iconHash != 0 ? iconHash : item);
     gTransactionBlocks.content[4] = Slot(1);
-    gTransactionBlocks.content[5] =
-        Slot(HashString(positive ? "COLOR_WHITE" : "COLOR_GREYMID"));
+    gTransactionBlocks.content[5] = Slot(HashString(positive ? "COLOR_WHITE" : "COLOR_GREYMID"));
     PostSideToastFeed(gTransactionBlocks.display, gTransactionBlocks.content);
 }
 

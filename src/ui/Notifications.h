@@ -18,8 +18,8 @@ void ShowHelpText(const char* text, int32_t durationMs);
 // Queues a toast with an icon from a texture dictionary (each text cut to 99
 // characters); a second request before the flush replaces the first. A toast with an
 // empty title is never shown.
-void QueueToast(const char* title, const char* body, const char* dictionary,
-                const char* texture, int32_t durationMs);
+void QueueToast(const char* title, const char* body, const char* dictionary, const char* texture,
+                int32_t durationMs);
 
 // An item gained (positive) or lost, shown at once in the transaction feed; iconHash 0
 // means the item's own icon.

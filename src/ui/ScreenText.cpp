@@ -15,10 +15,10 @@ namespace {
 // price column, which reserves 0.0075 per digit at scale 0.476.
 namespace glyph {
 constexpr float kAverage = 0.0158f;
-constexpr float kNarrow = 0.45f;  // i l j t f r I ! | . , : ; ' `
+constexpr float kNarrow = 0.45f; // i l j t f r I ! | . , : ; ' `
 constexpr float kSpace = 0.5f;
 constexpr float kCapital = 1.15f;
-constexpr float kWide = 1.45f;    // M W m w @ %
+constexpr float kWide = 1.45f; // M W m w @ %
 constexpr const char* kNarrowSet = "iljtfrI!|.,:;'`";
 constexpr const char* kWideSet = "MWmw@%";
 } // namespace glyph
@@ -42,8 +42,8 @@ constexpr const char* kMarkupColour = "' COLOR='#ffffff'>";
 constexpr const char* kMarkupClose = "</FONT>";
 
 const char* ComposeMarkup(const char* font, const char* text) {
-    const size_t frame = std::strlen(kMarkupOpen) + std::strlen(kMarkupColour) +
-                         std::strlen(kMarkupClose);
+    const size_t frame =
+        std::strlen(kMarkupOpen) + std::strlen(kMarkupColour) + std::strlen(kMarkupClose);
     const size_t need = frame + std::strlen(font) + std::strlen(text) + 1;
     if (need > kRingBytes - gRingHead) gRingHead = 0;
     char* out = gRing + gRingHead;

@@ -11,12 +11,15 @@ class BoundedWriter {
 
     void put(const char* text, size_t n) {
         for (size_t i = 0; i < n && !full_; ++i) {
-            if (length_ == limit_) full_ = true;
-            else out_[length_++] = text[i];
+            if (length_ == limit_)
+                full_ = true;
+            else
+                out_[length_++] = text[i];
         }
     }
     void put(const char* text) {
-        while (text && *text && !full_) put(text++, 1);
+        while (text && *text && !full_)
+            put(text++, 1);
     }
 
     // Terminates; a cut that fell inside a UTF-8 character drops the partial character.
@@ -30,7 +33,8 @@ class BoundedWriter {
     // The length without a last character whose bytes were not all written.
     static size_t WholeCharacters(const char* text, size_t length) {
         size_t tail = length;
-        while (tail > 0 && (static_cast<unsigned char>(text[tail - 1]) & 0xC0) == 0x80) --tail;
+        while (tail > 0 && (static_cast<unsigned char>(text[tail - 1]) & 0xC0) == 0x80)
+            --tail;
         if (tail == 0) return length;
         const unsigned char lead = static_cast<unsigned char>(text[tail - 1]);
         if (lead < 0xC0) return length; // ends on a whole ASCII character

@@ -43,22 +43,22 @@ struct CapturedFeed {
 };
 
 // Wraps the simulator's handler of a feed native so a test sees the blocks as received.
-inline std::shared_ptr<std::vector<CapturedFeed>> CaptureFeed(sim::Simulator& s, uint64_t hash,
-                                                              size_t displaySlots,
-                                                              size_t contentSlots) {
+inline std::shared_ptr<std::vector<CapturedFeed>>
+CaptureFeed(sim::Simulator& s, uint64_t hash, size_t displaySlots, size_t contentSlots) {
     auto seen = std::make_shared<std::vector<CapturedFeed>>();
     sim::NativeHandler original = s.natives().find(hash)->handler;
-    s.natives().override(hash, [=](sim::Simulator& sim, const sim::NativeArgs& a,
-                                   sim::NativeResult& r) {
-        CapturedFeed f;
-        const uint64_t* display = a.p<const uint64_t>(0);
-        const uint64_t* content = a.p<const uint64_t>(1);
-        f.display.assign(display, display + displaySlots);
-        f.content.assign(content, content + contentSlots);
-        for (size_t i = 2; i < a.count; ++i) f.flags.push_back(a.raw(i));
-        seen->push_back(f);
-        original(sim, a, r);
-    });
+    s.natives().override(hash,
+                         [=](sim::Simulator& sim, const sim::NativeArgs& a, sim::NativeResult& r) {
+                             CapturedFeed f;
+                             const uint64_t* display = a.p<const uint64_t>(0);
+                             const uint64_t* content = a.p<const uint64_t>(1);
+                             f.display.assign(display, display + displaySlots);
+                             f.content.assign(content, content + contentSlots);
+                             for (size_t i = 2; i < a.count; ++i)
+                                 f.flags.push_back(a.raw(i));
+                             seen->push_back(f);
+                             original(sim, a, r);
+                         });
     return seen;
 }
 

@@ -42,7 +42,8 @@ struct NotificationsTest : ::testing::Test {
             FlushPendingTexts();
             done = true;
         });
-        for (int i = 0; i < 200 && !done; ++i) simulator->runFrame();
+        for (int i = 0; i < 200 && !done; ++i)
+            simulator->runFrame();
         ASSERT_TRUE(done) << "the flush never finished";
     }
     std::unique_ptr<sim::Simulator> simulator;
@@ -53,9 +54,10 @@ struct NotificationsTest : ::testing::Test {
 TEST_F(NotificationsTest, AMessageGoesStraightToTheMessageBox) {
     ShowMessage("Debug tools ON");
     ShowMessage("Failed to load Corvale, please check the logs for more info.");
-    EXPECT_EQ(world().messages, (std::vector<std::string>{
-                                    "Debug tools ON",
-                                    "Failed to load Corvale, please check the logs for more info."}));
+    EXPECT_EQ(
+        world().messages,
+        (std::vector<std::string>{"Debug tools ON",
+                                  "Failed to load Corvale, please check the logs for more info."}));
     EXPECT_TRUE(simulator->faults().empty());
 }
 

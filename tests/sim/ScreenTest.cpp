@@ -18,8 +18,13 @@ using namespace corvale;
 
 namespace {
 
-constexpr MenuInputShape kShape{.x = 0.045f, .width = 0.19f, .height = 0.05f, .margin = 0.005f,
-                                .topInset = 0.005f, .leftInset = 0, .textScale = 0.34f};
+constexpr MenuInputShape kShape{.x = 0.045f,
+                                .width = 0.19f,
+                                .height = 0.05f,
+                                .margin = 0.005f,
+                                .topInset = 0.005f,
+                                .leftInset = 0,
+                                .textScale = 0.34f};
 
 // The menu of the story: a free location, one the player cannot pay, one for sale.
 struct LocationMenu {
@@ -122,7 +127,8 @@ TEST_F(ScreenTest, TheGamesControlsMoveTheSelectionAndAccept) {
     simulator->runFrame();
     EXPECT_EQ(menu.list.selectedIndex(), 0);
     std::vector<std::string> sounds;
-    for (const auto& s : screen().sounds) sounds.push_back(s.sound);
+    for (const auto& s : screen().sounds)
+        sounds.push_back(s.sound);
     EXPECT_EQ(sounds, (std::vector<std::string>{"INFO", "SELECT", "INFO"}));
 }
 
@@ -202,5 +208,6 @@ TEST(ScreenTrace, HelpTextsToastsFeedEntriesAndCashAreTraced) {
               std::string::npos);
     EXPECT_NE(out.find("feed: cash $2.50 colour COLOR_RED"), std::string::npos);
     EXPECT_NE(out.find("cash: 500 cents"), std::string::npos);
-    EXPECT_NE(out.find("FAIL trace.scn:5 expect toast Shine: found \"Moonshine\""), std::string::npos);
+    EXPECT_NE(out.find("FAIL trace.scn:5 expect toast Shine: found \"Moonshine\""),
+              std::string::npos);
 }

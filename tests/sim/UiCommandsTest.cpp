@@ -49,7 +49,9 @@ TEST_F(UiCommandsTest, AControlReadsAsTappedDuringTheNextFrameOnly) {
         frame += Invoke<bool>(kPressed, 0, kAccept) ? "H" : "-";
         seen.push_back(frame);
     });
-    EXPECT_EQ(play("frames 1\ncontrol INPUT_FRONTEND_ACCEPT\nframes 2\ncontrol 0xC7B5340A\nframes 1\n"), 0);
+    EXPECT_EQ(
+        play("frames 1\ncontrol INPUT_FRONTEND_ACCEPT\nframes 2\ncontrol 0xC7B5340A\nframes 1\n"),
+        0);
     EXPECT_EQ(seen, (std::vector<std::string>{"---", "PRH", "---", "PRH"}));
 }
 
@@ -78,7 +80,8 @@ TEST_F(UiCommandsTest, MessagesHelpTextsAndToastsAreCountedByExactText) {
             ShowMessage("Debug tools ON");
             ShowHelpText("Pick a camp", 5000);
         }
-        if (frame == 3) QueueToast("Moonshine", "Ready", "blips_mp", "blip_business_moonshine", 5000);
+        if (frame == 3)
+            QueueToast("Moonshine", "Ready", "blips_mp", "blip_business_moonshine", 5000);
         FlushPendingTexts();
     });
     const int code = play("frames 30\n"

@@ -24,9 +24,9 @@ constexpr uint64_t kPlaySound = 0x67c540aa08e4a6f5;
 constexpr uint64_t kCashBalance = 0x0c02dabfa3b98176;
 constexpr uint64_t kHashKey = 0xfd340785adf8cfb7;
 
-constexpr uint32_t kDown = 0x05CA7C52;   // INPUT_FRONTEND_DOWN
-constexpr uint32_t kUp = 0x6319DB71;     // INPUT_FRONTEND_UP
-constexpr uint32_t kAccept = 0xC7B5340A; // INPUT_FRONTEND_ACCEPT
+constexpr uint32_t kDown = 0x05CA7C52;    // INPUT_FRONTEND_DOWN
+constexpr uint32_t kUp = 0x6319DB71;      // INPUT_FRONTEND_UP
+constexpr uint32_t kAccept = 0xC7B5340A;  // INPUT_FRONTEND_ACCEPT
 constexpr uint32_t kSatchel = 0x9B1CA8DA; // INPUT_INSPECT_OPEN_SATCHEL
 
 inline float F(uint64_t slot) {
@@ -72,7 +72,8 @@ class KitHost : public corvale::testing::FakeHost {
 
     std::vector<Text> texts() const {
         std::vector<Text> out;
-        for (const auto& c : callsTo(kDisplayText)) out.push_back({S(c.args[0]), F(c.args[1]), F(c.args[2])});
+        for (const auto& c : callsTo(kDisplayText))
+            out.push_back({S(c.args[0]), F(c.args[1]), F(c.args[2])});
         return out;
     }
     std::vector<Sprite> sprites() const {
@@ -84,7 +85,8 @@ class KitHost : public corvale::testing::FakeHost {
     }
     std::vector<std::string> sounds() const {
         std::vector<std::string> out;
-        for (const auto& c : callsTo(kPlaySound)) out.push_back(S(c.args[1]) + " " + S(c.args[0]));
+        for (const auto& c : callsTo(kPlaySound))
+            out.push_back(S(c.args[1]) + " " + S(c.args[0]));
         return out;
     }
 

@@ -1,7 +1,7 @@
 // The menu kit against the fake host: which entry the controls select, when accept fires,
 // and what the price column draws.
-#include "KitHost.h"
 #include "ui/MenuList.h"
+#include "KitHost.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +13,13 @@ using kit::Markup;
 
 namespace {
 
-constexpr MenuInputShape kShape{.x = 0.045f, .width = 0.19f, .height = 0.05f, .margin = 0.005f,
-                                .topInset = 0.005f, .leftInset = 0, .textScale = 0.34f};
+constexpr MenuInputShape kShape{.x = 0.045f,
+                                .width = 0.19f,
+                                .height = 0.05f,
+                                .margin = 0.005f,
+                                .topInset = 0.005f,
+                                .leftInset = 0,
+                                .textScale = 0.34f};
 
 ShopMenuInput& Add(MenuList& list, const char* label, float price = 0) {
     auto& entry = list.add(std::make_unique<ShopMenuInput>(list.count(), label, price, kShape));
@@ -36,8 +41,9 @@ bool Drawn(const KitHost& host, const std::string& text, const std::string& font
 
 size_t SpritesNamed(const KitHost& host, const std::string& texture) {
     const auto sprites = host.sprites();
-    return static_cast<size_t>(std::count_if(sprites.begin(), sprites.end(),
-                                             [&](const kit::Sprite& s) { return s.texture == texture; }));
+    return static_cast<size_t>(
+        std::count_if(sprites.begin(), sprites.end(),
+                      [&](const kit::Sprite& s) { return s.texture == texture; }));
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // Text and sprites as the game receives them: colour, scale, mark-up and a position moved
 // by the kit itself for centred text, since the game build has no centring native.
-#include "KitHost.h"
 #include "ui/ScreenText.h"
+#include "KitHost.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,8 @@ using kit::Markup;
 TEST(EstimateTextWidth, IsZeroForNoTextAndGrowsWithScale) {
     EXPECT_EQ(EstimateTextWidth("", 1.0f), 0.0f);
     EXPECT_EQ(EstimateTextWidth(nullptr, 1.0f), 0.0f);
-    EXPECT_FLOAT_EQ(EstimateTextWidth("Tall Trees", 0.6f), 2.0f * EstimateTextWidth("Tall Trees", 0.3f));
+    EXPECT_FLOAT_EQ(EstimateTextWidth("Tall Trees", 0.6f),
+                    2.0f * EstimateTextWidth("Tall Trees", 0.3f));
 }
 
 TEST(EstimateTextWidth, WeighsWideAndNarrowLetters) {
@@ -106,7 +107,8 @@ TEST(DrawDebugText, DrawsWhiteTitleTextAtTheTopLeft) {
     EXPECT_EQ(texts[2].markup, Markup("$title", "loading mp"));
     EXPECT_EQ(texts[2].x, 0.0f);
     EXPECT_EQ(texts[2].y, 0.0f);
-    EXPECT_EQ(host.callsTo(kit::kSetTextColour)[0].args, (std::vector<uint64_t>{255, 255, 255, 255}));
+    EXPECT_EQ(host.callsTo(kit::kSetTextColour)[0].args,
+              (std::vector<uint64_t>{255, 255, 255, 255}));
     EXPECT_FLOAT_EQ(kit::F(host.callsTo(kit::kSetTextScale)[0].args[0]), 0.7f);
 }
 

@@ -58,7 +58,8 @@ TEST(FormatText, CutsToTheStatedSizeAndNeverWritesPastIt) {
     const size_t n = FormatText(out, 8, "%s and more text", "argument");
     EXPECT_EQ(n, 7u);
     EXPECT_STREQ(out, "argumen");
-    for (size_t i = 8; i < sizeof out; ++i) EXPECT_EQ(out[i], '#') << "byte " << i << " written";
+    for (size_t i = 8; i < sizeof out; ++i)
+        EXPECT_EQ(out[i], '#') << "byte " << i << " written";
 
     std::memset(out, '#', sizeof out);
     EXPECT_EQ(FormatText(out, 1, "%s", "x"), 0u);
@@ -71,7 +72,8 @@ TEST(FormatText, CutsToTheStatedSizeAndNeverWritesPastIt) {
 
 TEST(FormatText, LongHostileFormatsStayInsideTheBuffer) {
     std::string format;
-    for (int i = 0; i < 500; ++i) format += "%n%s%d%%";
+    for (int i = 0; i < 500; ++i)
+        format += "%n%s%d%%";
     char out[201];
     out[200] = '#';
     const size_t n = FormatText(out, 200, format.c_str(), "$25");
