@@ -74,9 +74,10 @@ Simulator::Simulator(Options options) : options_(std::move(options)) {
     callArgs_.reserve(64);
     gameRandom_ = 0x9E3779B97F4A7C15ull ^ options_.seed;
     world_.player.ped = world_.spawn(EntityKind::Ped, 0, Vec3{}, 0);
-    RegisterAllNatives(natives_);
+    frameResets.push_back([](World& w) { w.events.advanceFrame(); });
     frameResets.push_back([](World& w) { w.screen.beginFrame(); });
     frameResets.push_back([](World& w) { w.controls.beginFrame(); });
+    RegisterAllNatives(natives_);
 }
 
 Simulator::~Simulator() {
@@ -202,6 +203,7 @@ void Simulator::deliverKeys() {
 void Simulator::queueKey(uint32_t virtualKey) { pendingKeys_.push_back(virtualKey); }
 
 std::string Simulator::scriptName(size_t i) const { return scripts_.at(i)->name; }
+std::string Simulator::runningScript() const { return running_ ? running_->name : ""; }
 uint64_t Simulator::scriptFrames(size_t i) const { return scripts_.at(i)->frames; }
 bool Simulator::scriptFinished(size_t i) const { return scripts_.at(i)->finished; }
 

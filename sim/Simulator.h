@@ -68,6 +68,8 @@ class Simulator {
     // Script and module views for tests and figures.
     size_t scriptCount() const { return scripts_.size(); }
     std::string scriptName(size_t i) const;
+    // The name of the script whose slice is running, "" between slices.
+    std::string runningScript() const;
     uint64_t scriptFrames(size_t i) const;
     bool scriptFinished(size_t i) const;
     size_t keyboardHandlers() const { return keyboardHandlers_.size(); }

@@ -2,6 +2,7 @@
 // The simulated world the plug-ins act in. Each family of natives reads and changes its
 // part; scenario commands set it up and expectations read it.
 #include "world/Controls.h"
+#include "world/Events.h"
 #include "world/Screen.h"
 #include "world/Streaming.h"
 
@@ -68,6 +69,7 @@ struct World {
     TextHandles texts;
     std::unordered_map<uint32_t, std::string> hashNames; // every name hashed so far
     std::vector<std::string> messages; // one-shot on-screen messages, in order
+    EventQueues events;
     Screen screen;                     // drawn texts and sprites, feeds, sounds
     Controls controls;                 // game controls by hash
     Streaming streaming;               // texture dictionaries

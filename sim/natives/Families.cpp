@@ -7,6 +7,7 @@ void RegisterAllNatives(NativeTable& table) {
     RegisterMiscNatives(table);
     RegisterPlayerNatives(table);
     RegisterEntityNatives(table);
+    RegisterEventNatives(table);
     RegisterHudNatives(table);
     RegisterControlNatives(table);
     RegisterAudioNatives(table);

@@ -6,6 +6,7 @@ void RegisterAllCommands(CommandRegistry& r) {
     RegisterSetupCommands(r);
     RegisterDriveCommands(r);
     RegisterExpectCommands(r);
+    RegisterEventCommands(r);
     RegisterHudCommands(r);
     RegisterControlCommands(r);
     RegisterInventoryCommands(r);
