@@ -1,5 +1,6 @@
 #include "Snapshot.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 
@@ -48,10 +49,15 @@ std::string Number(double v) {
     return text;
 }
 
-std::string Opacity(const Rgba& c) {
+std::string Opacity(const Rgba& c, double factor = 1.0) {
     char text[16];
-    std::snprintf(text, sizeof text, "%.3f", c.a / 255.0);
+    std::snprintf(text, sizeof text, "%.3f", c.a / 255.0 * factor);
     return text;
+}
+
+// Dark sprites (box backgrounds) still show their outline against the dark screen.
+std::string Outline(const Rgba& c) {
+    return std::max({c.r, c.g, c.b}) < 100 ? "rgb(110,110,110)" : Colour(c);
 }
 
 } // namespace
@@ -66,10 +72,9 @@ std::string ScreenSvg(const Screen& screen) {
     for (const DrawnSprite& s : screen.sprites) {
         const double x = s.x * W, y = s.y * H, w = s.width * W, h = s.height * H;
         svg += "<g><rect x=\"" + Number(x) + "\" y=\"" + Number(y) + "\" width=\"" + Number(w) +
-               "\" height=\"" + Number(h) + "\" fill=\"" + Colour(s.colour) +
-               "\" fill-opacity=\"0.15\" stroke=\"" + Colour(s.colour) + "\" stroke-opacity=\"" +
-               Opacity(s.colour) + "\" stroke-width=\"1\"/><text x=\"" + Number(x + 2) + "\" y=\"" +
-               Number(y + h - 2) +
+               "\" height=\"" + Number(h) + "\" fill=\"" + Colour(s.colour) + "\" fill-opacity=\"" +
+               Opacity(s.colour, 0.4) + "\" stroke=\"" + Outline(s.colour) +
+               "\" stroke-width=\"1\"/><text x=\"" + Number(x + 2) + "\" y=\"" + Number(y + h - 2) +
                "\" font-family=\"monospace\" font-size=\"8\" fill=\"rgb(150,150,150)\">" +
                Escape(s.texture) + "</text></g>\n";
     }
