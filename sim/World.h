@@ -2,9 +2,16 @@
 // The simulated world the plug-ins act in. Each family of natives reads and changes its
 // part; scenario commands set it up and expectations read it.
 #include "world/Controls.h"
+#include "world/EntityStates.h"
 #include "world/Events.h"
+#include "world/Ground.h"
+#include "world/Peds.h"
+#include "world/PropSets.h"
+#include "world/Prompts.h"
 #include "world/Screen.h"
 #include "world/Streaming.h"
+#include "world/Vec3.h"
+#include "world/Weapons.h"
 
 #include <cstdint>
 #include <deque>
@@ -14,10 +21,6 @@
 #include <vector>
 
 namespace sim {
-
-struct Vec3 {
-    float x = 0, y = 0, z = 0;
-};
 
 enum class EntityKind { Ped, Object, Vehicle };
 
@@ -38,7 +41,7 @@ struct Player {
     bool dead = false;
     bool inCombat = false;
     bool crouching = false;
-    uint32_t weapon = 0;   // current weapon hash
+    uint32_t weapon = 0xA2719263; // current weapon hash, "WEAPON_UNARMED"
 };
 
 // Text handles: a literal handle is a pointer to the simulator's copy of the text, as the
@@ -69,10 +72,16 @@ struct World {
     TextHandles texts;
     std::unordered_map<uint32_t, std::string> hashNames; // every name hashed so far
     std::vector<std::string> messages; // one-shot on-screen messages, in order
+    Streaming streaming;
+    Prompts prompts;
+    Ground ground;
+    PropSets propSets;
+    Peds peds;
+    EntityStates entityStates;
+    Weapons weapons;
     EventQueues events;
     Screen screen;                     // drawn texts and sprites, feeds, sounds
     Controls controls;                 // game controls by hash
-    Streaming streaming;               // texture dictionaries
 
     int32_t spawn(EntityKind kind, uint32_t model, Vec3 position, float heading);
     Entity* entity(int32_t handle);

@@ -7,11 +7,20 @@ void RegisterAllNatives(NativeTable& table) {
     RegisterMiscNatives(table);
     RegisterPlayerNatives(table);
     RegisterEntityNatives(table);
+    RegisterDistanceNatives(table);
+    RegisterGroundNatives(table);
+    RegisterStreamingNatives(table);
+    RegisterPedNatives(table);
+    RegisterObjectNatives(table);
+    RegisterPropsetNatives(table);
+    RegisterAnimationNatives(table);
+    RegisterWeaponNatives(table);
+    RegisterInventoryNatives(table);
+    RegisterPromptNatives(table);
     RegisterEventNatives(table);
     RegisterHudNatives(table);
     RegisterControlNatives(table);
     RegisterAudioNatives(table);
-    RegisterStreamingNatives(table);
     RegisterMoneyNatives(table);
 }
 

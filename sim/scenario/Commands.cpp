@@ -6,11 +6,14 @@ void RegisterAllCommands(CommandRegistry& r) {
     RegisterSetupCommands(r);
     RegisterDriveCommands(r);
     RegisterExpectCommands(r);
+    RegisterPlayerCommands(r);
+    RegisterStreamCommands(r);
+    RegisterPromptCommands(r);
+    RegisterWorldExpectCommands(r);
     RegisterEventCommands(r);
     RegisterHudCommands(r);
     RegisterControlCommands(r);
     RegisterInventoryCommands(r);
-    RegisterStreamingCommands(r);
 }
 
 } // namespace sim

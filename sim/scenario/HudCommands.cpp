@@ -1,5 +1,4 @@
-// What the plug-ins showed: drawn texts, messages, help texts, toasts, and snapshots of
-// the screen.
+// What the plug-ins showed: drawn texts, help texts, toasts, and snapshots of the screen.
 #include "Snapshot.h"
 #include "scenario/Commands.h"
 
@@ -43,9 +42,6 @@ void RegisterHudCommands(CommandRegistry& r) {
             found = found || t.text.find(text) != std::string::npos;
         }
         run.expect(c, found, Quoted(drawn));
-    });
-    r.add("expect message", [](ScenarioRun& run, const Command& c) {
-        ExpectShown(run, c, run.sim().world().messages);
     });
     r.add("expect help", [](ScenarioRun& run, const Command& c) {
         std::vector<std::string> shown;

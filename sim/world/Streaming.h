@@ -1,32 +1,23 @@
 #pragma once
-// Streaming of texture dictionaries: a requested dictionary loads a few frames later,
-// unless a scenario made it never load.
-#include <cctype>
+// Streaming of models, texture and animation dictionaries and prop sets, all by the game
+// hash of their name: a request loads a few frames later unless a scenario says "never".
 #include <cstdint>
 #include <map>
 #include <set>
-#include <string>
 
 namespace sim {
 
 struct Streaming {
-    static constexpr uint64_t kLoadFrames = 3;
+    uint64_t framesToLoad = 3;
+    std::set<uint32_t> never;               // never loads
+    std::set<uint32_t> missing;             // animation dictionaries the game does not have
+    std::map<uint32_t, uint64_t> requested; // frame of the first request
 
-    std::set<std::string> never;               // lower-cased names that never load
-    std::map<std::string, uint64_t> requested; // lower-cased name -> frame of first request
-
-    static std::string key(const std::string& name) {
-        std::string k = name;
-        for (char& c : k)
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        return k;
-    }
-    void request(const std::string& name, uint64_t frame) { requested.emplace(key(name), frame); }
-    bool loaded(const std::string& name, uint64_t frame) const {
-        const std::string k = key(name);
-        if (never.count(k)) return false;
-        auto it = requested.find(k);
-        return it != requested.end() && frame >= it->second + kLoadFrames;
+    void request(uint32_t name, uint64_t frame) { requested.emplace(name, frame); }
+    bool loaded(uint32_t name, uint64_t frame) const {
+        if (never.count(name)) return false;
+        auto it = requested.find(name);
+        return it != requested.end() && frame >= it->second + framesToLoad;
     }
 };
 

@@ -14,8 +14,6 @@ constexpr uint64_t kClearCachedObjective = 0xdff0d417277b41f8;
 constexpr uint64_t kPostHelpText = 0x049d5c615bd38bad;
 constexpr uint64_t kPostSampleToast = 0x26e87218390e6729;
 constexpr uint64_t kPostSampleToastRight = 0xb249ebcb30dd88e0;
-constexpr uint64_t kHasTextureDictLoaded = 0x54d6900929ccf162;
-constexpr uint64_t kRequestTextureDict = 0xc1ba29df5631b0f8;
 constexpr uint64_t kIsControlJustPressed = 0x580417101ddb492f;
 constexpr uint64_t kIsDisabledControlJustPressed = 0x91aef906bca88877;
 constexpr uint64_t kStopSoundWithName = 0x0f2a2175734926d8;
@@ -75,14 +73,6 @@ void PostToastFeed(uint64_t* display, uint64_t* content) {
 
 void PostSideToastFeed(uint64_t* display, uint64_t* content) {
     Invoke<int32_t>(kPostSampleToastRight, display, content, true);
-}
-
-bool IsTextureDictLoaded(const char* dictionary) {
-    return Invoke<bool>(kHasTextureDictLoaded, dictionary);
-}
-
-void RequestTextureDict(const char* dictionary) {
-    Invoke(kRequestTextureDict, dictionary, false);
 }
 
 bool IsControlJustPressed(Hash control) {

@@ -1,6 +1,6 @@
 #pragma once
 // The game's natives the interface kit uses: text and sprites, the message and feed boxes,
-// texture dictionaries, menu controls, frontend sounds and the cash balance.
+// menu controls, frontend sounds and the cash balance.
 #include "core/natives/NativeCall.h"
 
 namespace corvale {
@@ -37,10 +37,6 @@ void PrintObjectiveMessage(uint64_t text);
 void PostHelpFeed(uint64_t* display, uint64_t* content);
 void PostToastFeed(uint64_t* display, uint64_t* content);
 void PostSideToastFeed(uint64_t* display, uint64_t* content); // transactions and cash
-
-// Texture dictionaries; the waiting rule belongs to the caller.
-bool IsTextureDictLoaded(const char* dictionary);
-void RequestTextureDict(const char* dictionary);
 
 // Controls of the player's control group.
 bool IsControlJustPressed(Hash control);

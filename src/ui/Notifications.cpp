@@ -2,6 +2,7 @@
 
 #include "core/natives/Script.h"
 #include "core/natives/Strings.h"
+#include "core/natives/TextureDictionaries.h"
 #include "ui/HudNatives.h"
 #include "ui/TextFormat.h"
 
@@ -63,7 +64,7 @@ void FlushHelpText() {
 
 void LoadToastDictionary(const char* dictionary) {
     for (int attempt = 0; attempt < kToastDictionaryTries; ++attempt) {
-        if (IsTextureDictLoaded(dictionary)) return;
+        if (TextureDictLoaded(dictionary)) return;
         RequestTextureDict(dictionary);
         ScriptWait(kToastDictionaryWaitMs);
     }

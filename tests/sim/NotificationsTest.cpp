@@ -120,7 +120,7 @@ TEST_F(NotificationsTest, AToastBlockHoldsTitleBodyAndIconHashesInSevenSlots) {
 }
 
 TEST_F(NotificationsTest, AToastIsShownAfter20TriesWhenItsDictionaryNeverLoads) {
-    world().streaming.never.insert("blips_mp");
+    world().streaming.never.insert(sim::GameHash("blips_mp"));
     flushToastInScript("blips_mp");
     ASSERT_EQ(world().screen.toasts.size(), 1u);
     EXPECT_EQ(world().screen.toasts[0].title, "Moonshine");

@@ -1,0 +1,27 @@
+// Expectations on the world: peds alive, messages shown.
+#include "Hash.h"
+#include "scenario/Commands.h"
+
+namespace sim {
+
+void RegisterWorldExpectCommands(CommandRegistry& r) {
+    // expect peds MODEL N: exactly N living peds of that model.
+    r.add("expect peds", [](ScenarioRun& run, const Command& c) {
+        const uint32_t model = GameHash(Arg(c, 2));
+        const int64_t want = ArgInt(c, 3);
+        int64_t alive = 0;
+        for (const auto& [handle, e] : run.sim().world().entities)
+            if (e.kind == EntityKind::Ped && e.model == model && e.alive) ++alive;
+        run.expect(c, alive == want, std::to_string(alive));
+    });
+    // expect message "TEXT" [COUNT]: shown at least once, or exactly COUNT times, so far.
+    r.add("expect message", [](ScenarioRun& run, const Command& c) {
+        int64_t shown = 0;
+        for (const std::string& m : run.sim().world().messages)
+            if (m == Arg(c, 2)) ++shown;
+        const bool held = c.words.size() > 3 ? shown == ArgInt(c, 3) : shown > 0;
+        run.expect(c, held, std::to_string(shown) + " times");
+    });
+}
+
+} // namespace sim
