@@ -2,12 +2,14 @@
 // The simulated world the plug-ins act in. Each family of natives reads and changes its
 // part; scenario commands set it up and expectations read it.
 #include "world/Developer.h"
+#include "world/Controls.h"
 #include "world/EntityStates.h"
 #include "world/Events.h"
 #include "world/Ground.h"
 #include "world/Peds.h"
 #include "world/PropSets.h"
 #include "world/Prompts.h"
+#include "world/Screen.h"
 #include "world/Streaming.h"
 #include "world/Vec3.h"
 #include "world/Weapons.h"
@@ -82,6 +84,8 @@ struct World {
     EntityStates entityStates;
     Weapons weapons;
     EventQueues events;
+    Screen screen;                     // drawn texts and sprites, feeds, sounds
+    Controls controls;                 // game controls by hash
 
     int32_t spawn(EntityKind kind, uint32_t model, Vec3 position, float heading);
     Entity* entity(int32_t handle);

@@ -19,6 +19,10 @@ void RegisterAllNatives(NativeTable& table) {
     RegisterInventoryNatives(table);
     RegisterPromptNatives(table);
     RegisterEventNatives(table);
+    RegisterHudNatives(table);
+    RegisterControlNatives(table);
+    RegisterAudioNatives(table);
+    RegisterMoneyNatives(table);
 }
 
 } // namespace sim

@@ -11,6 +11,9 @@ void RegisterAllCommands(CommandRegistry& r) {
     RegisterPromptCommands(r);
     RegisterWorldExpectCommands(r);
     RegisterEventCommands(r);
+    RegisterHudCommands(r);
+    RegisterControlCommands(r);
+    RegisterInventoryCommands(r);
 }
 
 } // namespace sim

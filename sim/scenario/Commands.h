@@ -3,13 +3,16 @@
 
 namespace sim {
 
-void RegisterSetupCommands(CommandRegistry& r);  // file, delete, plugins
-void RegisterDriveCommands(CommandRegistry& r);  // frames, seconds, key
-void RegisterExpectCommands(CommandRegistry& r); // expect log/no-log/file/no-fault
-void RegisterPlayerCommands(CommandRegistry& r); // player at/weapon/dead/impact
-void RegisterStreamCommands(CommandRegistry& r); // stream never/missing
-void RegisterPromptCommands(CommandRegistry& r); // prompt, expect prompt
+void RegisterSetupCommands(CommandRegistry& r);       // file, delete, plugins
+void RegisterDriveCommands(CommandRegistry& r);       // frames, seconds, key
+void RegisterExpectCommands(CommandRegistry& r);      // expect log/no-log/file/no-fault
+void RegisterPlayerCommands(CommandRegistry& r);      // player at/weapon/dead/impact
+void RegisterStreamCommands(CommandRegistry& r);      // stream never/missing
+void RegisterPromptCommands(CommandRegistry& r);      // prompt, expect prompt
 void RegisterWorldExpectCommands(CommandRegistry& r); // expect peds/message
-void RegisterEventCommands(CommandRegistry& r);  // event, event-raw, game-event, expect event
+void RegisterEventCommands(CommandRegistry& r);       // event, event-raw, game-event, expect event
+void RegisterHudCommands(CommandRegistry& r);         // expect text/help/toast, snapshot
+void RegisterControlCommands(CommandRegistry& r);     // control
+void RegisterInventoryCommands(CommandRegistry& r);   // player cash/item, expect cash/item
 
 } // namespace sim
