@@ -75,8 +75,10 @@ Simulator::Simulator(Options options) : options_(std::move(options)) {
     gameRandom_ = 0x9E3779B97F4A7C15ull ^ options_.seed;
     world_.player.ped = world_.spawn(EntityKind::Ped, 0, Vec3{}, 0);
     frameResets.push_back([](World& w) { w.events.advanceFrame(); });
+    frameResets.push_back([](World& w) { w.screen.beginFrame(); });
+    frameResets.push_back([](World& w) { w.controls.beginFrame(); });
+    frameResets.push_back([](World& w) { w.prompts.beginFrame(); });
     RegisterAllNatives(natives_);
-    RegisterFrameResets(frameResets);
 }
 
 Simulator::~Simulator() {

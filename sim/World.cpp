@@ -22,12 +22,7 @@ const std::string* TextHandles::resolve(uint64_t handle) const {
 
 int32_t World::spawn(EntityKind kind, uint32_t model, Vec3 position, float heading) {
     const int32_t handle = nextHandle++;
-    Entity e;
-    e.kind = kind;
-    e.model = model;
-    e.position = position;
-    e.heading = heading;
-    entities[handle] = e;
+    entities[handle] = Entity{kind, model, position, heading, true};
     return handle;
 }
 

@@ -2,25 +2,30 @@
 // The simulated world the plug-ins act in. Each family of natives reads and changes its
 // part; scenario commands set it up and expectations read it.
 #include "world/Cameras.h"
+#include "world/Developer.h"
 #include "world/Controls.h"
+#include "world/EntityStates.h"
+#include "world/Events.h"
+#include "world/Ground.h"
+#include "world/HudContexts.h"
+#include "world/PedTasks.h"
+#include "world/Peds.h"
+#include "world/PropSets.h"
 #include "world/Prompts.h"
 #include "world/Screen.h"
 #include "world/Streaming.h"
-#include "world/Events.h"
+#include "world/Vec3.h"
+#include "world/Vehicles.h"
+#include "world/Weapons.h"
 
 #include <cstdint>
 #include <deque>
-#include <functional>
 #include <map>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 namespace sim {
-
-struct Vec3 {
-    float x = 0, y = 0, z = 0;
-};
 
 enum class EntityKind { Ped, Object, Vehicle };
 
@@ -30,10 +35,6 @@ struct Entity {
     Vec3 position;
     float heading = 0;
     bool alive = true;
-    bool visible = true;
-    uint32_t scenario = 0;       // the scenario task it plays, 0 when none
-    float maxMoveBlendRatio = 0; // 0 when never limited
-    std::vector<uint32_t> propSets; // prop sets added to a vehicle
 };
 
 struct Player {
@@ -45,7 +46,9 @@ struct Player {
     bool dead = false;
     bool inCombat = false;
     bool crouching = false;
-    uint32_t weapon = 0;   // current weapon hash
+    int32_t horse = 0;     // saddle horse ped, 0 when none
+    uint64_t shootingFrame = 0; // the frame in which the player uses a weapon
+    uint32_t weapon = 0xA2719263; // current weapon hash, "WEAPON_UNARMED"
 };
 
 // Text handles: a literal handle is a pointer to the simulator's copy of the text, as the
@@ -76,19 +79,24 @@ struct World {
     TextHandles texts;
     std::unordered_map<uint32_t, std::string> hashNames; // every name hashed so far
     std::vector<std::string> messages; // one-shot on-screen messages, in order
-    Prompts prompts;
-    Cameras cameras;
-    Screen screen;
-    Controls controls;
+    DeveloperState developer;
     Streaming streaming;
+    Prompts prompts;
+    Ground ground;
+    PropSets propSets;
+    Peds peds;
+    EntityStates entityStates;
+    Weapons weapons;
     EventQueues events;
+    Screen screen;                     // drawn texts and sprites, feeds, sounds
+    Controls controls;                 // game controls by hash
+    Cameras cameras;                   // scripted cameras
+    HudContexts hudContexts;           // HUD layouts switched on
+    PedTasks pedTasks;                 // scenarios played, pace limits
+    Vehicles vehicles;                 // prop sets carried
 
     int32_t spawn(EntityKind kind, uint32_t model, Vec3 position, float heading);
     Entity* entity(int32_t handle);
 };
-
-// Clears what lasts one frame: drawn text and sprites, just-pressed and disabled controls,
-// this frame's HUD contexts.
-void RegisterFrameResets(std::vector<std::function<void(World&)>>& resets);
 
 } // namespace sim

@@ -1,4 +1,4 @@
-// Front-end sounds.
+// Frontend sounds: what was played, by sound set and name.
 #include "Simulator.h"
 #include "natives/Families.h"
 
@@ -8,9 +8,14 @@ void RegisterAudioNatives(NativeTable& t) {
     t.add(0x67c540aa08e4a6f5, "PLAY_SOUND_FRONTEND", "const char*,const char*,BOOL,Any",
           [](Simulator& sim, const NativeArgs& a, NativeResult&) {
               World& w = sim.world();
-              if (!a.s(0) || !a.s(1)) return sim.fault("sound without a name or set");
-              w.screen.sounds.push_back(PlayedSound{w.frame, a.s(0), a.s(1)});
-              sim.trace(std::string("sound: ") + a.s(0) + " of " + a.s(1));
+              PlayedSound s{a.s(1) ? a.s(1) : "", a.s(0) ? a.s(0) : "", w.frame};
+              sim.trace("sound: " + s.soundSet + " " + s.sound);
+              w.screen.sounds.push_back(std::move(s));
+          });
+    // Frontend sounds here are one-shots that end at once; stopping one has nothing to end.
+    t.add(0x0f2a2175734926d8, "_STOP_SOUND_WITH_NAME", "const char*,const char*",
+          [](Simulator& sim, const NativeArgs& a, NativeResult&) {
+              if (!a.s(0) || !a.s(1)) sim.fault("_STOP_SOUND_WITH_NAME with a null name");
           });
 }
 

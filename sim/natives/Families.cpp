@@ -7,16 +7,25 @@ void RegisterAllNatives(NativeTable& table) {
     RegisterMiscNatives(table);
     RegisterPlayerNatives(table);
     RegisterEntityNatives(table);
-    RegisterPromptNatives(table);
-    RegisterHudNatives(table);
-    RegisterGraphicsNatives(table);
-    RegisterCameraNatives(table);
-    RegisterAudioNatives(table);
-    RegisterPadNatives(table);
-    RegisterMoneyNatives(table);
-    RegisterPedNatives(table);
+    RegisterDeveloperNatives(table);
+    RegisterDistanceNatives(table);
+    RegisterGroundNatives(table);
     RegisterStreamingNatives(table);
+    RegisterPedNatives(table);
+    RegisterObjectNatives(table);
+    RegisterPropsetNatives(table);
+    RegisterAnimationNatives(table);
+    RegisterWeaponNatives(table);
+    RegisterInventoryNatives(table);
+    RegisterPromptNatives(table);
     RegisterEventNatives(table);
+    RegisterHudNatives(table);
+    RegisterControlNatives(table);
+    RegisterAudioNatives(table);
+    RegisterMoneyNatives(table);
+    RegisterCameraNatives(table);
+    RegisterTaskNatives(table);
+    RegisterVehicleNatives(table);
 }
 
 } // namespace sim

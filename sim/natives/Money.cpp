@@ -1,38 +1,31 @@
-// The player's cash and inventory.
+// The player's cash: read and taken.
 #include "Simulator.h"
 #include "natives/Families.h"
 
-namespace sim {
+#include <cstdint>
 
-namespace {
-constexpr int32_t kPlayerInventory = 1;
-}
+namespace sim {
 
 void RegisterMoneyNatives(NativeTable& t) {
     t.add(0x0c02dabfa3b98176, "_MONEY_GET_CASH_BALANCE", "",
           [](Simulator& sim, const NativeArgs&, NativeResult& r) {
-              r.setInt(static_cast<int32_t>(sim.world().player.cashCents));
+              const int64_t cents = sim.world().player.cashCents;
+              r.setInt(cents > INT32_MAX   ? INT32_MAX
+                       : cents < INT32_MIN ? INT32_MIN
+                                           : static_cast<int32_t>(cents));
           });
-    // The game refuses to take more than the player has.
+    // The game refuses (takes nothing) a payment larger than the player's cash.
     t.add(0x466bc8769cf26a7a, "_MONEY_DECREMENT_CASH_BALANCE", "int",
           [](Simulator& sim, const NativeArgs& a, NativeResult& r) {
               Player& p = sim.world().player;
-              const int32_t amount = a.i(0);
-              if (amount < 0 || amount > p.cashCents) return r.setBool(false);
-              p.cashCents -= amount;
-              sim.trace("cash -" + std::to_string(amount) + " = " + std::to_string(p.cashCents));
+              const int32_t cents = a.i(0);
+              if (cents < 0 || cents > p.cashCents) {
+                  sim.trace("cash -" + std::to_string(cents) + " refused");
+                  return r.setBool(false);
+              }
+              p.cashCents -= cents;
+              sim.trace("cash -" + std::to_string(cents) + " = " + std::to_string(p.cashCents));
               r.setBool(true);
-          });
-    t.add(0x13d234a2a3f66e63, "_INVENTORY_GET_INVENTORY_ID_FROM_PED", "Ped",
-          [](Simulator& sim, const NativeArgs& a, NativeResult& r) {
-              r.setInt(a.i(0) == sim.world().player.ped ? kPlayerInventory : 0);
-          });
-    t.add(0xe787f05dfc977bde, "_INVENTORY_GET_INVENTORY_ITEM_COUNT_WITH_ITEMID", "int,Hash,BOOL",
-          [](Simulator& sim, const NativeArgs& a, NativeResult& r) {
-              if (a.i(0) != kPlayerInventory) return r.setInt(0);
-              const auto& items = sim.world().player.items;
-              auto it = items.find(a.u(1));
-              r.setInt(it == items.end() ? 0 : it->second);
           });
 }
 

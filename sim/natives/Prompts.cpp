@@ -1,4 +1,4 @@
-// Control prompts: built in steps, shown and enabled by the plug-ins, used by the player.
+// Control prompts: registration, text, group, mode, enabled and visible, completion.
 #include "Simulator.h"
 #include "natives/Families.h"
 
@@ -6,24 +6,44 @@ namespace sim {
 
 namespace {
 
-Prompt* Find(Simulator& sim, const NativeArgs& a, const char* what) {
-    Prompt* p = sim.world().prompts.find(a.i(0));
-    if (!p) sim.fault(std::string(what) + " on an unknown prompt " + std::to_string(a.i(0)));
+// Every prompt native but registration names an existing prompt; anything else is a bug
+// in the caller (a prompt used after removal).
+PromptState* Find(Simulator& sim, const NativeArgs& a, const char* native) {
+    PromptState* p = sim.world().prompts.find(a.i(0));
+    if (!p) sim.fault(std::string(native) + " of unknown prompt " + std::to_string(a.i(0)));
     return p;
 }
 
-NativeHandler SetMode(const char* mode) {
-    return [mode](Simulator& sim, const NativeArgs& a, NativeResult&) {
-        if (Prompt* p = Find(sim, a, "prompt mode")) p->mode = mode;
+using PromptSetter = void (*)(Simulator&, PromptState&, const NativeArgs&);
+
+NativeHandler OnPrompt(const char* native, PromptSetter set) {
+    return [native, set](Simulator& sim, const NativeArgs& a, NativeResult&) {
+        if (PromptState* p = Find(sim, a, native)) set(sim, *p, a);
     };
 }
 
-// The player completes a prompt during the frame after the scenario's "prompt" command.
-NativeHandler UsedThisFrame() {
-    return [](Simulator& sim, const NativeArgs& a, NativeResult& r) {
-        const Prompt* p = sim.world().prompts.find(a.i(0));
-        r.setBool(p && p->usedInFrame == sim.world().frame);
+NativeHandler Completed(const char* native, PromptMode m1, PromptMode m2) {
+    return [=](Simulator& sim, const NativeArgs& a, NativeResult& r) {
+        PromptState* p = Find(sim, a, native);
+        r.setBool(p && (p->mode == m1 || p->mode == m2) && p->pressedDuring(sim.world().frame));
     };
+}
+
+void SetText(Simulator& sim, PromptState& p, const NativeArgs& a) {
+    const std::string* text = sim.world().texts.resolve(a.raw(1));
+    if (!text) return sim.fault("_UI_PROMPT_SET_TEXT with a text that is not a game text handle");
+    p.text = *text;
+}
+
+// The timeline tells when the script puts a prompt on screen and when a shown one goes; a
+// new prompt's default visibility is not news.
+void SetVisible(Simulator& sim, PromptState& p, const NativeArgs& a) {
+    const bool show = a.b(1);
+    const bool onScreen = p.visible && p.shownOnce;
+    if (show != onScreen)
+        sim.trace(std::string(show ? "prompt shown: " : "prompt hidden: ") + p.text);
+    p.shownOnce = p.shownOnce || show;
+    p.visible = show;
 }
 
 } // namespace
@@ -33,42 +53,73 @@ void RegisterPromptNatives(NativeTable& t) {
           [](Simulator& sim, const NativeArgs&, NativeResult& r) {
               Prompts& prompts = sim.world().prompts;
               const int32_t handle = prompts.nextHandle++;
-              prompts.all[handle] = Prompt{};
+              prompts.all[handle] = PromptState{};
               r.setInt(handle);
           });
     t.add(0xb5352b7494a08258, "_UI_PROMPT_SET_CONTROL_ACTION", "Prompt,Hash",
-          [](Simulator& sim, const NativeArgs& a, NativeResult&) {
-              if (Prompt* p = Find(sim, a, "prompt control")) p->control = a.u(1);
-          });
+          OnPrompt("_UI_PROMPT_SET_CONTROL_ACTION",
+                   [](Simulator&, PromptState& p, const NativeArgs& a) { p.control = a.u(1); }));
     t.add(0x5dd02a8318420dd7, "_UI_PROMPT_SET_TEXT", "Prompt,const char*",
-          [](Simulator& sim, const NativeArgs& a, NativeResult&) {
-              Prompt* p = Find(sim, a, "prompt text");
-              const std::string* text = sim.world().texts.resolve(a.raw(1));
-              if (!text) sim.fault("prompt text is not a game text handle");
-              if (p && text) p->text = *text;
-          });
-    t.add(0x74c7d7b72ed0d3cf, "_UI_PROMPT_SET_STANDARDIZED_HOLD_MODE", "Prompt,Hash",
-          SetMode("standardized-hold"));
-    t.add(0x94073d5ca3f16b7b, "_UI_PROMPT_SET_HOLD_MODE", "Prompt,int", SetMode("hold"));
-    t.add(0xcc6656799977741b, "_UI_PROMPT_SET_STANDARD_MODE", "Prompt,BOOL", SetMode("standard"));
+          OnPrompt("_UI_PROMPT_SET_TEXT", SetText));
     t.add(0x2f11d3a254169ea4, "_UI_PROMPT_SET_GROUP", "Prompt,int,int",
-          [](Simulator& sim, const NativeArgs& a, NativeResult&) {
-              if (Prompt* p = Find(sim, a, "prompt group")) p->group = a.i(1);
-          });
+          OnPrompt("_UI_PROMPT_SET_GROUP",
+                   [](Simulator&, PromptState& p, const NativeArgs& a) { p.group = a.i(1); }));
+    t.add(
+        0xcc6656799977741b, "_UI_PROMPT_SET_STANDARD_MODE", "Prompt,BOOL",
+        OnPrompt("_UI_PROMPT_SET_STANDARD_MODE", [](Simulator&, PromptState& p, const NativeArgs&) {
+            p.mode = PromptMode::Standard;
+        }));
+    t.add(0x94073d5ca3f16b7b, "_UI_PROMPT_SET_HOLD_MODE", "Prompt,int",
+          OnPrompt("_UI_PROMPT_SET_HOLD_MODE", [](Simulator&, PromptState& p, const NativeArgs&) {
+              p.mode = PromptMode::Hold;
+          }));
+    t.add(
+        0x32df729d8bd3c1c6, "_UI_PROMPT_SET_MASH_MANUAL_MODE", "Prompt,float,float,float,Any",
+        OnPrompt("_UI_PROMPT_SET_MASH_MANUAL_MODE",
+                 [](Simulator&, PromptState& p, const NativeArgs&) { p.mode = PromptMode::Mash; }));
+    t.add(0x74c7d7b72ed0d3cf, "_UI_PROMPT_SET_STANDARDIZED_HOLD_MODE", "Prompt,Hash",
+          OnPrompt("_UI_PROMPT_SET_STANDARDIZED_HOLD_MODE",
+                   [](Simulator&, PromptState& p, const NativeArgs&) {
+                       p.mode = PromptMode::StandardizedHold;
+                   }));
+    t.add(0x560e76d5e2e1803f, "_UI_PROMPT_SET_ATTRIBUTE", "Prompt,int,BOOL",
+          OnPrompt("_UI_PROMPT_SET_ATTRIBUTE", [](Simulator&, PromptState& p, const NativeArgs& a) {
+              p.attributes[a.i(1)] = a.b(2);
+          }));
     t.add(0xf7aa2696a22ad8b9, "_UI_PROMPT_REGISTER_END", "Prompt",
-          [](Simulator& sim, const NativeArgs& a, NativeResult&) {
-              if (Prompt* p = Find(sim, a, "prompt end")) p->registered = true;
-          });
+          OnPrompt("_UI_PROMPT_REGISTER_END",
+                   [](Simulator&, PromptState& p, const NativeArgs&) { p.registered = true; }));
     t.add(0x8a0fb4d03a630d21, "_UI_PROMPT_SET_ENABLED", "Prompt,BOOL",
-          [](Simulator& sim, const NativeArgs& a, NativeResult&) {
-              if (Prompt* p = Find(sim, a, "prompt enabled")) p->enabled = a.b(1);
-          });
+          OnPrompt("_UI_PROMPT_SET_ENABLED",
+                   [](Simulator&, PromptState& p, const NativeArgs& a) { p.enabled = a.b(1); }));
     t.add(0x71215accfde075ee, "_UI_PROMPT_SET_VISIBLE", "Prompt,BOOL",
-          [](Simulator& sim, const NativeArgs& a, NativeResult&) {
-              if (Prompt* p = Find(sim, a, "prompt visible")) p->visible = a.b(1);
+          OnPrompt("_UI_PROMPT_SET_VISIBLE", SetVisible));
+    // Every entity has a prompt group of its own.
+    t.add(0xb796970bd125fce8, "_UI_PROMPT_GET_GROUP_ID_FOR_TARGET_ENTITY", "Entity",
+          [](Simulator& sim, const NativeArgs& a, NativeResult& r) {
+              r.setInt(sim.world().entity(a.i(0)) ? 0x1000000 + a.i(0) : 0);
           });
-    t.add(0xe0f65f0640ef0617, "_UI_PROMPT_HAS_HOLD_MODE_COMPLETED", "Prompt", UsedThisFrame());
-    t.add(0x2787cc611d3facc5, "_UI_PROMPT_IS_JUST_PRESSED", "Prompt", UsedThisFrame());
+    t.add(0x00ede88d4d13cf59, "_UI_PROMPT_DELETE", "Prompt",
+          [](Simulator& sim, const NativeArgs& a, NativeResult&) {
+              if (PromptState* p = Find(sim, a, "_UI_PROMPT_DELETE")) {
+                  sim.trace("prompt removed: " + p->text);
+                  sim.world().prompts.all.erase(a.i(0));
+              }
+          });
+    t.add(0xc92ac953f0a982ae, "_UI_PROMPT_HAS_STANDARD_MODE_COMPLETED", "Prompt,int",
+          Completed("_UI_PROMPT_HAS_STANDARD_MODE_COMPLETED", PromptMode::Standard,
+                    PromptMode::Standard));
+    t.add(0xe0f65f0640ef0617, "_UI_PROMPT_HAS_HOLD_MODE_COMPLETED", "Prompt",
+          Completed("_UI_PROMPT_HAS_HOLD_MODE_COMPLETED", PromptMode::Hold,
+                    PromptMode::StandardizedHold));
+    t.add(0x845ce958416dc473, "_UI_PROMPT_HAS_MASH_MODE_COMPLETED", "Prompt",
+          Completed("_UI_PROMPT_HAS_MASH_MODE_COMPLETED", PromptMode::Mash, PromptMode::Mash));
+    // The control went down this frame, whatever the prompt's mode.
+    t.add(0x2787cc611d3facc5, "_UI_PROMPT_IS_JUST_PRESSED", "Prompt",
+          [](Simulator& sim, const NativeArgs& a, NativeResult& r) {
+              const PromptState* p = Find(sim, a, "_UI_PROMPT_IS_JUST_PRESSED");
+              r.setBool(p && p->justPressedIn(sim.world().frame));
+          });
 }
 
 } // namespace sim

@@ -6,9 +6,15 @@ void RegisterAllCommands(CommandRegistry& r) {
     RegisterSetupCommands(r);
     RegisterDriveCommands(r);
     RegisterExpectCommands(r);
-    RegisterWorldCommands(r);
+    RegisterPlayerCommands(r);
+    RegisterStreamCommands(r);
+    RegisterPromptCommands(r);
     RegisterWorldExpectCommands(r);
     RegisterEventCommands(r);
+    RegisterHudCommands(r);
+    RegisterControlCommands(r);
+    RegisterInventoryCommands(r);
+    RegisterCameraCommands(r);
 }
 
 } // namespace sim

@@ -3,11 +3,17 @@
 
 namespace sim {
 
-void RegisterSetupCommands(CommandRegistry& r);  // file, delete, plugins
-void RegisterDriveCommands(CommandRegistry& r);  // frames, seconds, key
-void RegisterExpectCommands(CommandRegistry& r); // expect log/no-log/file/no-fault
-void RegisterWorldCommands(CommandRegistry& r);  // player, prompt, control, stream
-void RegisterWorldExpectCommands(CommandRegistry& r); // expect cash/item/prompt/text/sound...
-void RegisterEventCommands(CommandRegistry& r);  // event, event-raw, game-event, expect event
+void RegisterSetupCommands(CommandRegistry& r);       // file, delete, plugins
+void RegisterDriveCommands(CommandRegistry& r);       // frames, seconds, key
+void RegisterExpectCommands(CommandRegistry& r);      // expect log/no-log/file/no-fault
+void RegisterPlayerCommands(CommandRegistry& r);      // player at/weapon/dead/combat/impact
+void RegisterStreamCommands(CommandRegistry& r);      // stream never/missing
+void RegisterPromptCommands(CommandRegistry& r);      // prompt, expect prompt
+void RegisterWorldExpectCommands(CommandRegistry& r); // expect peds/message
+void RegisterEventCommands(CommandRegistry& r);       // event, event-raw, game-event, expect event
+void RegisterHudCommands(CommandRegistry& r);         // expect text/sprite/sound..., snapshot
+void RegisterControlCommands(CommandRegistry& r);     // control
+void RegisterInventoryCommands(CommandRegistry& r);   // player cash/item, expect cash/item
+void RegisterCameraCommands(CommandRegistry& r);      // expect camera
 
 } // namespace sim

@@ -220,6 +220,10 @@ void ScenarioRun::collectFrameOutput() {
     World& w = sim_->world();
     for (; messagesSeen_ < w.messages.size(); ++messagesSeen_)
         sim_->trace("message: " + w.messages[messagesSeen_]);
+    if (w.player.cashCents != cashSeen_) {
+        cashSeen_ = w.player.cashCents;
+        sim_->trace("cash: " + std::to_string(cashSeen_) + " cents");
+    }
     if (!settings_.options.trace) return;
     std::error_code ec;
     const fs::path log = gamePath("Corvale/Camp.log");

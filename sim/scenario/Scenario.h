@@ -94,6 +94,7 @@ class ScenarioRun {
     int failed_ = 0;
     uintmax_t logSeen_ = 0;
     size_t messagesSeen_ = 0;
+    int64_t cashSeen_ = 0;
 };
 
 } // namespace sim

@@ -1,43 +1,84 @@
 #pragma once
-// What the plug-ins put on screen during one frame (cleared at the start of every frame),
-// and the sounds played so far.
+// What the plug-ins put on the screen: this frame's drawn texts and sprites, and every
+// message box, help text, toast, feed entry and sound shown so far.
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace sim {
 
-struct Colour {
+struct Rgba {
     int32_t r = 255, g = 255, b = 255, a = 255;
 };
 
 struct DrawnText {
-    std::string text; // as drawn, mark-up included
-    float x = 0, y = 0;
+    std::string text;   // without mark-up
+    std::string markup; // as the plug-in composed it
+    std::string font;   // the FONT FACE of the mark-up, e.g. "$body"
+    float x = 0, y = 0; // top-left, screen fractions
     float scaleX = 1, scaleY = 1;
-    Colour colour;
+    Rgba colour;
 };
 
 struct DrawnSprite {
-    std::string dict, texture;
-    float x = 0, y = 0, width = 0, height = 0; // centre and size in screen fractions
-    Colour colour;
+    std::string dictionary, texture;
+    float x = 0, y = 0; // top-left (the game receives the centre)
+    float width = 0, height = 0, rotation = 0;
+    Rgba colour;
+};
+
+struct HelpText {
+    std::string text;
+    int32_t durationMs = 0;
+    uint64_t frame = 0;
+};
+
+struct Toast {
+    std::string title, body;
+    std::string dictionary, texture; // names when the simulator saw them hashed
+    int32_t durationMs = 0;
+    uint64_t frame = 0;
+};
+
+// A transaction or cash entry of the feed at the side of the screen.
+struct FeedEntry {
+    enum class Kind { Transaction, Cash } kind = Kind::Transaction;
+    std::string text;
+    std::string dictionary; // icon dictionary
+    uint32_t icon = 0;      // icon hash
+    uint32_t colour = 0;    // colour hash
+    std::string soundSet, sound;
+    int32_t durationMs = 0;
+    uint64_t frame = 0;
 };
 
 struct PlayedSound {
+    std::string soundSet, sound;
     uint64_t frame = 0;
-    std::string name, soundSet;
 };
 
 struct Screen {
-    // This frame.
+    // This frame's, cleared at its start.
     std::vector<DrawnText> texts;
     std::vector<DrawnSprite> sprites;
-    // The text style set for the next text drawn.
-    Colour textColour;
-    float textScaleX = 1, textScaleY = 1;
-    // The whole run.
+    // Colour and scale set for the next drawn text.
+    Rgba nextColour;
+    float nextScaleX = 1, nextScaleY = 1;
+    // The text the message box shows when printed.
+    std::string cachedMessage;
+
+    // Everything shown so far, in order.
+    std::vector<HelpText> helpTexts;
+    std::vector<Toast> toasts;
+    std::vector<FeedEntry> feed;
     std::vector<PlayedSound> sounds;
+
+    void beginFrame() {
+        texts.clear();
+        sprites.clear();
+        nextColour = Rgba{};
+        nextScaleX = nextScaleY = 1;
+    }
 };
 
 } // namespace sim

@@ -1,24 +1,24 @@
 #pragma once
-// Models and texture dictionaries: requested, then loaded a few frames later, unless a
-// scenario says one never loads.
+// Streaming of models, texture and animation dictionaries and prop sets, all by the game
+// hash of their name: a request loads a few frames later unless a scenario says "never".
 #include <cstdint>
 #include <map>
 #include <set>
-#include <string>
 
 namespace sim {
 
 struct Streaming {
-    static constexpr uint64_t kLoadFrames = 3;
-    std::map<std::string, uint64_t> requested; // name (or model hash in hex) -> frame asked
-    std::set<std::string> never;
+    uint64_t framesToLoad = 3;
+    std::set<uint32_t> never;               // never loads
+    std::set<uint32_t> missing;             // animation dictionaries the game does not have
+    std::map<uint32_t, uint64_t> requested; // frame of the first request
 
-    bool loaded(const std::string& name, uint64_t frame) const {
+    void request(uint32_t name, uint64_t frame) { requested.emplace(name, frame); }
+    bool loaded(uint32_t name, uint64_t frame) const {
         if (never.count(name)) return false;
         auto it = requested.find(name);
-        return it != requested.end() && frame >= it->second + kLoadFrames;
+        return it != requested.end() && frame >= it->second + framesToLoad;
     }
-    void request(const std::string& name, uint64_t frame) { requested.emplace(name, frame); }
 };
 
 } // namespace sim

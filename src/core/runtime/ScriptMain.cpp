@@ -1,11 +1,132 @@
 #include "core/runtime/ScriptMain.h"
 
+#include "core/data/DataFiles.h"
+#include "core/data/Settings.h"
+#include "core/input/KeyStateTable.h"
+#include "core/log/Log.h"
+#include "core/natives/Player.h"
 #include "core/natives/Script.h"
+#include "core/natives/TextureDictionaries.h"
+#include "core/runtime/DeveloperTools.h"
+#include "core/runtime/Session.h"
+#include "core/runtime/ThrowImpactSampler.h"
+#include "core/timers/NamedTimers.h"
+
+#include <exception>
+#include <string>
 
 namespace corvale {
 
+namespace {
+
+constexpr uint32_t kKeyF2 = 113;
+constexpr int32_t kDefaultAutosaveSeconds = 30;
+
+const char* const kBanner = "\nCorvale Camp - BETA 0.1.0 \n"
+                            "if you want to report an issue, please attach this file's contents.\n"
+                            "==========================================================="
+                            "================";
+
+// Contains what a frame's work threw: the player is told, the log keeps the reason, and
+// the game goes on with the next step outside the guarded work.
+void ContainException(Session& session) {
+    Log("Something wrong happened");
+    try {
+        throw;
+    } catch (const std::exception& e) {
+        const std::string message =
+            std::string("Fatal: ") + e.what() + ", check the logs for more info.";
+        Log(message);
+        session.showMessage(message.c_str());
+    } catch (...) {
+        Log("No exception captured.");
+    }
+}
+
+void Autosave() {
+    GameTimer& timer = TimerFor("autosave");
+    const int32_t period =
+        GeneralMetaFile()->getInt("auto_save_frequency_seconds", kDefaultAutosaveSeconds);
+    if (timer.elapsedSeconds() < period) return;
+    DictDataFile* save = SavegameFile();
+    if (save->isDirty()) {
+        Log("Autosaving...");
+        save->save(false);
+    }
+    timer.reset();
+}
+
+void GuardedWork(Session& session) {
+    ThrowSampler().sample(PlayerPed());
+    session.runWhistleDetector();
+    session.flushPendingTexts();
+    session.tickMissions();
+    session.tickCampManager();
+    Autosave();
+}
+
+void DeveloperKeys(Session& session) {
+    if (DebugToolsOn()) RunDebugToolsFrame(session);
+    if (SettingBool("DevTools") && IsKeyJustReleased(kKeyF2)) ToggleDebugTools(session);
+}
+
+} // namespace
+
+bool Initialize(Session& session) {
+    RefreshPlayerPed();
+    EnableLog(true);
+    Log(kBanner);
+    Log("loading blips_mp texture dict");
+    SetScriptTimerA(0);
+    RequestTextureDict("blips_mp");
+    while (!TextureDictLoaded("blips_mp")) ScriptWait(0);
+    LoadSettings("Corvale/Settings.ini", {{"DevTools", "0"}, {"UseMpAssets", "1"}, {"DebugLogs", "1"}});
+    try {
+        if (!SettingBool("UseMpAssets")) Log("UseMpAssets is OFF");
+    } catch (const std::exception& e) {
+        // A mistyped switch keeps its default rather than stopping the camp from loading.
+        Log(std::string("UseMpAssets is not a number, keeping it on: ") + e.what());
+    }
+    ScriptWait(0);
+    if (!LoadDataFiles()) return false;
+    ScriptWait(0);
+    session.createWorld();
+    Log("initialization completed");
+    return true;
+}
+
+void RunFrame(Session& session) {
+    RefreshPlayerPed();
+    try {
+        GuardedWork(session);
+    } catch (...) {
+        ContainException(session);
+    }
+    // The developer keys read settings too; a bad DevTools value must not end the script.
+    try {
+        DeveloperKeys(session);
+    } catch (...) {
+        ContainException(session);
+    }
+}
+
 void ScriptMain() {
+    Session* session = CurrentSession();
+    if (!session) return;
+    try {
+        if (!Initialize(*session)) {
+            session->showMessage("Failed to load Corvale, please check the logs for more info.");
+            return;
+        }
+    } catch (...) {
+        // Nothing may leave the script entry: the host is built by another compiler.
+        ContainException(*session);
+        session->showMessage("Failed to load Corvale, please check the logs for more info.");
+        return;
+    }
+    TimerFor("autosave");
     for (;;) {
+        RunFrame(*session);
         ScriptWait(0);
     }
 }

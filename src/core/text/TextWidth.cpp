@@ -1,66 +1,49 @@
 #include "core/text/TextWidth.h"
 
+#include <cstring>
+
 namespace corvale {
 
 namespace {
 
-// Widths at scale 1 as fractions of the screen width: an average letter of the game's
-// fonts is about 21 px of 1920; narrow and wide letters take about half and 1.4 of it.
-constexpr float kAverageLetter = 0.011f;
-constexpr float kNarrowFactor = 0.5f;
-constexpr float kWideFactor = 1.4f;
+// Glyph advances at scale 1.0, in screen widths. The average comes from the game's own
+// price column, which reserves 0.0075 per digit at scale 0.476.
+namespace glyph {
+constexpr float kAverage = 0.0158f;
+constexpr float kNarrow = 0.45f; // i l j t f r I ! | . , : ; ' `
+constexpr float kSpace = 0.5f;
+constexpr float kCapital = 1.15f;
+constexpr float kWide = 1.45f; // M W m w @ %
+constexpr const char* kNarrowSet = "iljtfrI!|.,:;'`";
+constexpr const char* kWideSet = "MWmw@%";
+} // namespace glyph
 
-float LetterFactor(unsigned char c) {
-    switch (c) {
-    case ' ':
-    case '.':
-    case ',':
-    case ':':
-    case ';':
-    case '\'':
-    case '!':
-    case '|':
-    case 'i':
-    case 'l':
-    case 'I':
-    case 'j':
-    case 't':
-    case 'f':
-    case '(':
-    case ')':
-        return kNarrowFactor;
-    case 'm':
-    case 'w':
-    case 'M':
-    case 'W':
-    case '@':
-    case '%':
-        return kWideFactor;
-    default:
-        return 1.0f;
-    }
+float GlyphFactor(unsigned char c) {
+    if (c == ' ') return glyph::kSpace;
+    if (std::strchr(glyph::kNarrowSet, c)) return glyph::kNarrow;
+    if (std::strchr(glyph::kWideSet, c)) return glyph::kWide;
+    if (c >= 'A' && c <= 'Z') return glyph::kCapital;
+    return 1.0f;
 }
 
 } // namespace
 
-float EstimateTextWidth(const char* text, float scale) {
-    if (!text) return 0.0f;
-    float widest = 0.0f, line = 0.0f;
-    for (const char* p = text; *p; ++p) {
-        const unsigned char c = static_cast<unsigned char>(*p);
-        if (c == '\n') {
+float EstimateTextWidth(const char* text, float scaleX) {
+    float widest = 0, line = 0;
+    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); p && *p; ++p) {
+        if (*p == '\n') {
             if (line > widest) widest = line;
-            line = 0.0f;
-        } else if ((c & 0xC0) != 0x80) { // one per character, not per UTF-8 byte
-            line += LetterFactor(c);
+            line = 0;
+        } else if ((*p & 0xC0) != 0x80) { // once per UTF-8 character, not per byte
+            line += GlyphFactor(*p);
         }
     }
     if (line > widest) widest = line;
-    return widest * kAverageLetter * scale;
+    return widest * glyph::kAverage * scaleX;
 }
 
-float CentredTextX(const char* text, float x, float scale) {
-    return x - EstimateTextWidth(text, scale) * 0.5f;
+float CentredTextX(const char* text, float x, float scaleX) {
+    return x - EstimateTextWidth(text, scaleX) * 0.5f;
 }
 
 } // namespace corvale

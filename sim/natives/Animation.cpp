@@ -1,0 +1,62 @@
+// Animation dictionaries and animations played on peds and entities.
+#include "Hash.h"
+#include "Simulator.h"
+#include "natives/Families.h"
+
+namespace sim {
+
+namespace {
+
+uint32_t NameHash(const char* name) {
+    return GameHash(name ? name : "");
+}
+
+// Records the animation when its dictionary is loaded; the game plays nothing otherwise.
+bool Play(Simulator& sim, int32_t entity, const char* dict, const char* anim) {
+    World& w = sim.world();
+    if (!dict || !anim) {
+        sim.fault("animation native without dictionary or animation name");
+        return false;
+    }
+    if (!w.entity(entity)) return false;
+    if (!w.streaming.loaded(NameHash(dict), w.frame)) {
+        sim.trace(std::string("anim ") + dict + "/" + anim + " not played: dictionary not loaded");
+        return false;
+    }
+    EntityState& s = w.entityStates.of[entity];
+    s.animDict = dict;
+    s.anim = anim;
+    sim.trace("#" + std::to_string(entity) + " plays " + dict + "/" + anim);
+    return true;
+}
+
+} // namespace
+
+void RegisterAnimationNatives(NativeTable& t) {
+    t.add(0x537f44cb0d7f150d, "DOES_ANIM_DICT_EXIST", "const char*",
+          [](Simulator& sim, const NativeArgs& a, NativeResult& r) {
+              r.setBool(sim.world().streaming.missing.count(NameHash(a.s(0))) == 0);
+          });
+    t.add(0x27ff6fe8009b40ca, "HAS_ANIM_DICT_LOADED", "const char*",
+          [](Simulator& sim, const NativeArgs& a, NativeResult& r) {
+              r.setBool(sim.world().streaming.loaded(NameHash(a.s(0)), sim.world().frame));
+          });
+    t.add(0xa862a2ad321f94b4, "REQUEST_ANIM_DICT", "const char*",
+          [](Simulator& sim, const NativeArgs& a, NativeResult&) {
+              const uint32_t dict = NameHash(a.s(0));
+              if (!sim.world().streaming.missing.count(dict))
+                  sim.world().streaming.request(dict, sim.world().frame);
+          });
+    t.add(0xea47fe3719165b94, "TASK_PLAY_ANIM",
+          "Ped,const char*,const char*,float,float,int,int,float,BOOL,int,BOOL,const char*,BOOL",
+          [](Simulator& sim, const NativeArgs& a, NativeResult&) {
+              Play(sim, a.i(0), a.s(1), a.s(2));
+          });
+    t.add(0xdc6d22fab76d4874, "PLAY_ENTITY_ANIM",
+          "Entity,const char*,const char*,float,BOOL,BOOL,BOOL,float,Any",
+          [](Simulator& sim, const NativeArgs& a, NativeResult& r) {
+              r.setBool(Play(sim, a.i(0), a.s(2), a.s(1)));
+          });
+}
+
+} // namespace sim

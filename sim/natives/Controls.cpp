@@ -1,0 +1,42 @@
+// The game controls: a control reads as pressed, just pressed or just released by its hash.
+#include "Simulator.h"
+#include "natives/Families.h"
+
+namespace sim {
+
+namespace {
+
+using Query = bool (Controls::*)(uint32_t) const;
+
+// Every control group reads the same pad. A control a script disabled for this frame reads
+// as idle through the plain natives; the disabled variants read through a disable.
+NativeHandler Read(Query query, bool throughDisable) {
+    return [query, throughDisable](Simulator& sim, const NativeArgs& a, NativeResult& r) {
+        const Controls& c = sim.world().controls;
+        const uint32_t control = a.u(1);
+        r.setBool((throughDisable || !c.disabled.count(control)) && (c.*query)(control));
+    };
+}
+
+} // namespace
+
+void RegisterControlNatives(NativeTable& t) {
+    t.add(0x580417101ddb492f, "IS_CONTROL_JUST_PRESSED", "int,Hash",
+          Read(&Controls::justPressed, false));
+    t.add(0x91aef906bca88877, "IS_DISABLED_CONTROL_JUST_PRESSED", "int,Hash",
+          Read(&Controls::justPressed, true));
+    t.add(0x50f940259d3841e6, "IS_CONTROL_JUST_RELEASED", "int,Hash",
+          Read(&Controls::justReleased, false));
+    t.add(0x305c8dcd79da8b0f, "IS_DISABLED_CONTROL_JUST_RELEASED", "int,Hash",
+          Read(&Controls::justReleased, true));
+    t.add(0xf3a21bcd95725a4a, "IS_CONTROL_PRESSED", "int,Hash", Read(&Controls::pressed, false));
+    t.add(0xe2587f8cbbd87b1d, "IS_DISABLED_CONTROL_PRESSED", "int,Hash",
+          Read(&Controls::pressed, true));
+    // Holds for the rest of this frame; scripts disable again every frame.
+    t.add(0xfe99b66d079cf6bc, "DISABLE_CONTROL_ACTION", "int,Hash,BOOL",
+          [](Simulator& sim, const NativeArgs& a, NativeResult&) {
+              sim.world().controls.disabled.insert(a.u(1));
+          });
+}
+
+} // namespace sim

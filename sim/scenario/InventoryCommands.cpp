@@ -1,0 +1,45 @@
+// The player's cash and inventory items.
+#include "Hash.h"
+#include "scenario/Commands.h"
+
+namespace sim {
+
+namespace {
+
+uint32_t ItemHash(ScenarioRun& run, const std::string& name) {
+    const uint32_t hash = GameHash(name);
+    run.sim().world().hashNames.emplace(hash, name);
+    return hash;
+}
+
+int32_t ItemCount(const Player& p, uint32_t item) {
+    auto it = p.items.find(item);
+    return it == p.items.end() ? 0 : it->second;
+}
+
+} // namespace
+
+void RegisterInventoryCommands(CommandRegistry& r) {
+    r.add("player cash", [](ScenarioRun& run, const Command& c) {
+        run.sim().world().player.cashCents = ArgInt(c, 2);
+    });
+    r.add("player item", [](ScenarioRun& run, const Command& c) {
+        const uint32_t item = ItemHash(run, Arg(c, 2));
+        const int64_t count = ArgInt(c, 3);
+        auto& items = run.sim().world().player.items;
+        if (count <= 0)
+            items.erase(item);
+        else
+            items[item] = static_cast<int32_t>(count);
+    });
+    r.add("expect cash", [](ScenarioRun& run, const Command& c) {
+        const int64_t cents = run.sim().world().player.cashCents;
+        run.expect(c, cents == ArgInt(c, 2), std::to_string(cents));
+    });
+    r.add("expect item", [](ScenarioRun& run, const Command& c) {
+        const int32_t n = ItemCount(run.sim().world().player, ItemHash(run, Arg(c, 2)));
+        run.expect(c, n == ArgInt(c, 3), std::to_string(n));
+    });
+}
+
+} // namespace sim

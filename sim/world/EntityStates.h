@@ -1,0 +1,20 @@
+#pragma once
+// What the world knows about entities beyond kind, model, position, heading and life.
+#include <cstdint>
+#include <map>
+#include <string>
+
+namespace sim {
+
+struct EntityState {
+    bool frozen = false;
+    bool visible = true;
+    bool released = false;      // handed back to the game
+    std::string animDict, anim; // the last animation played on it
+};
+
+struct EntityStates {
+    std::map<int32_t, EntityState> of;
+};
+
+} // namespace sim

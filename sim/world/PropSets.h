@@ -1,0 +1,21 @@
+#pragma once
+// Prop sets created in the world.
+#include "world/Vec3.h"
+
+#include <cstdint>
+#include <map>
+
+namespace sim {
+
+struct PropSetInstance {
+    uint32_t name = 0;
+    Vec3 position;
+    float heading = 0;
+};
+
+struct PropSets {
+    std::map<int32_t, PropSetInstance> all;
+    int32_t nextHandle = 1;
+};
+
+} // namespace sim

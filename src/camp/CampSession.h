@@ -1,0 +1,23 @@
+#pragma once
+// The camp plug-in's world as its frame loop drives it.
+#include "core/runtime/Session.h"
+
+namespace corvale {
+
+class CampSession final : public Session {
+  public:
+    void createWorld() override;
+    void runWhistleDetector() override;
+    void flushPendingTexts() override;
+    void tickMissions() override;
+    void tickCampManager() override;
+    void showMessage(const char* text) override;
+    void drawDebugText(const char* text) override;
+    void toggleDebugMission() override;
+};
+
+// Installs the process-wide camp session and the interface kit's hooks into the bridge;
+// called once at attach, before the script runs.
+void InstallCampSession();
+
+} // namespace corvale

@@ -1,0 +1,13 @@
+#include "core/natives/Combat.h"
+
+namespace corvale {
+
+namespace {
+constexpr uint64_t kIsPedShooting = 0x34616828cd07f1a1;
+constexpr uint64_t kIsThrownWeapon = 0x5809dbca0a37c82b;
+} // namespace
+
+bool IsPedShooting(int32_t ped) { return Invoke<bool>(kIsPedShooting, ped); }
+bool IsThrownWeapon(Hash weapon) { return Invoke<bool>(kIsThrownWeapon, weapon); }
+
+} // namespace corvale

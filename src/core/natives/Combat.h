@@ -1,0 +1,10 @@
+#pragma once
+// The player's use of weapons, as the throw sampler reads it.
+#include "core/natives/NativeCall.h"
+
+namespace corvale {
+
+bool IsPedShooting(int32_t ped);    // the ped is using its weapon this frame
+bool IsThrownWeapon(Hash weapon);   // a weapon that is thrown (knife, dynamite, bottle...)
+
+} // namespace corvale

@@ -1,0 +1,54 @@
+#include "core/natives/Developer.h"
+
+namespace corvale {
+
+namespace {
+constexpr uint64_t kSetEntityInvincible = 0xa5c38736c426fcb8;
+constexpr uint64_t kSaddleHorseForPlayer = 0xb48050d326e9a2f3;
+constexpr uint64_t kPlayerTargetEntity = 0xae663ddd99c8a670;
+constexpr uint64_t kFreeAimingAt = 0xa6817c110b830ead;
+constexpr uint64_t kDecorGetInt = 0x44db62727762fd9b;
+constexpr uint64_t kInteractionLockOnFlag = 0xfeca2081f61ed2cd;
+constexpr uint64_t kClearArea = 0x3b882a96ea77d5b1;
+constexpr uint64_t kAddAmmo = 0xb190bca3f4042f95;
+constexpr uint64_t kAddAmmoByType = 0x106a811c6d3035f3;
+constexpr uint64_t kSetMaxWantedLevel = 0x28a4bd2cee236e19;
+} // namespace
+
+void SetInvincible(int32_t entity, bool on) { Invoke(kSetEntityInvincible, entity, on); }
+
+int32_t SaddleHorse(int32_t playerIndex) { return Invoke<int32_t>(kSaddleHorseForPlayer, playerIndex); }
+
+int32_t TargetedEntity(int32_t playerIndex) {
+    int32_t entity[2] = {0, 0}; // an 8-byte out slot
+    return Invoke<bool>(kPlayerTargetEntity, playerIndex, entity) ? entity[0] : 0;
+}
+
+int32_t FreeAimedEntity(int32_t playerIndex) {
+    int32_t entity[2] = {0, 0};
+    return Invoke<bool>(kFreeAimingAt, playerIndex, entity) ? entity[0] : 0;
+}
+
+int32_t DecorationInt(int32_t entity, const char* name) {
+    return Invoke<int32_t>(kDecorGetInt, entity, name);
+}
+
+void SetInteractionLockOn(int32_t entity, int32_t playerIndex, int32_t flag, bool on) {
+    Invoke(kInteractionLockOnFlag, entity, playerIndex, flag, on);
+}
+
+void ClearArea(const Vector3& c, float radius, int32_t flags) {
+    Invoke(kClearArea, c.x, c.y, c.z, radius, flags);
+}
+
+void AddAmmo(int32_t ped, Hash ammo, int32_t count, Hash reason) {
+    Invoke(kAddAmmo, ped, ammo, count, reason);
+}
+
+void AddAmmoByType(int32_t ped, Hash ammoType, int32_t count, Hash reason) {
+    Invoke(kAddAmmoByType, ped, ammoType, count, reason);
+}
+
+void SetMaxWantedLevel(int32_t level) { Invoke(kSetMaxWantedLevel, level); }
+
+} // namespace corvale

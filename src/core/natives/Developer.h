@@ -1,0 +1,18 @@
+#pragma once
+// Natives only the developer debug tools use.
+#include "core/natives/NativeCall.h"
+
+namespace corvale {
+
+void SetInvincible(int32_t entity, bool on);
+int32_t SaddleHorse(int32_t playerIndex);                    // 0 when none
+int32_t TargetedEntity(int32_t playerIndex);                 // 0 when none
+int32_t FreeAimedEntity(int32_t playerIndex);                // 0 when none
+int32_t DecorationInt(int32_t entity, const char* name);
+void SetInteractionLockOn(int32_t entity, int32_t playerIndex, int32_t flag, bool on);
+void ClearArea(const Vector3& centre, float radius, int32_t flags);
+void AddAmmo(int32_t ped, Hash ammo, int32_t count, Hash reason);
+void AddAmmoByType(int32_t ped, Hash ammoType, int32_t count, Hash reason);
+void SetMaxWantedLevel(int32_t level);
+
+} // namespace corvale

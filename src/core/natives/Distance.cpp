@@ -1,0 +1,28 @@
+#include "core/natives/Distance.h"
+
+#include "core/natives/Entity.h"
+#include "core/natives/NativeCall.h"
+
+namespace corvale {
+
+namespace {
+constexpr uint64_t kGetDistanceBetweenCoords = 0x0be7f4e3cdbafb28;
+}
+
+float Distance(const Vector3& a, const Vector3& b) {
+    return Invoke<float>(kGetDistanceBetweenCoords, a.x, a.y, a.z, b.x, b.y, b.z, true);
+}
+
+float Distance(Entity a, Entity b) {
+    return Distance(EntityPosition(a), EntityPosition(b));
+}
+
+float Distance(Entity a, const Vector3& b) {
+    return Distance(EntityPosition(a), b);
+}
+
+float Distance(const Vector3& a, Entity b) {
+    return Distance(a, EntityPosition(b));
+}
+
+} // namespace corvale

@@ -1,0 +1,58 @@
+#include "core/natives/Entity.h"
+
+#include "core/natives/NativeCall.h"
+
+#include <cmath>
+
+namespace corvale {
+
+namespace {
+constexpr uint64_t kGetEntityCoords = 0xa86d5f069399f44d;
+constexpr uint64_t kGetEntityForwardVector = 0x2412d9c05bb09b97;
+constexpr uint64_t kGetEntityRotation = 0xe09caf86c32cb48f;
+constexpr uint64_t kDoesEntityExist = 0xd42bd6eb2e0f1677;
+constexpr uint64_t kIsEntityDead = 0x7d5b1f88e7504bba;
+constexpr uint64_t kDeleteEntity = 0x4cd38c78bd19a497;
+constexpr uint64_t kDeletePed = 0xcc0ef140f99365c5;
+constexpr uint64_t kSetEntityAsNoLongerNeeded = 0x4971d2f8162b9674;
+
+constexpr int32_t kRotationOrderZxy = 2;
+constexpr float kRadiansPerDegree = 3.14159265358979f / 180.0f;
+} // namespace
+
+Vector3 EntityPosition(Entity entity) {
+    return Invoke<Vector3>(kGetEntityCoords, entity, true, false);
+}
+
+Vector3 EntityForward(Entity entity) {
+    return Invoke<Vector3>(kGetEntityForwardVector, entity);
+}
+
+Vector3 EntityRotationDirection(Entity entity) {
+    const Vector3 r = Invoke<Vector3>(kGetEntityRotation, entity, kRotationOrderZxy);
+    const float pitch = r.y * kRadiansPerDegree;
+    const float yaw = r.z * kRadiansPerDegree;
+    return {std::cos(pitch) * std::cos(yaw), std::cos(pitch) * std::sin(yaw), -std::sin(pitch)};
+}
+
+bool EntityExists(Entity entity) {
+    return Invoke<bool>(kDoesEntityExist, entity);
+}
+
+bool IsEntityDead(Entity entity) {
+    return Invoke<bool>(kIsEntityDead, entity);
+}
+
+void DeleteEntity(Entity& entity) {
+    Invoke(kDeleteEntity, &entity);
+}
+
+void DeletePed(Ped& ped) {
+    Invoke(kDeletePed, &ped);
+}
+
+void ReleaseEntity(Entity& entity) {
+    Invoke(kSetEntityAsNoLongerNeeded, &entity);
+}
+
+} // namespace corvale

@@ -1,0 +1,22 @@
+#pragma once
+// Entities: where they are, which way they face, whether they exist, and removing them.
+#include "core/natives/Handles.h"
+#include "core/natives/Vector3.h"
+
+namespace corvale {
+
+Vector3 EntityPosition(Entity entity);
+// The unit direction the entity faces; add it scaled (0.5 in front, -1 behind) to a position.
+Vector3 EntityForward(Entity entity);
+// The facing derived from the entity's rotation (pitch and yaw).
+Vector3 EntityRotationDirection(Entity entity);
+bool EntityExists(Entity entity);
+bool IsEntityDead(Entity entity);
+
+// Removing entities: the game clears the handle to 0.
+void DeleteEntity(Entity& entity);
+void DeletePed(Ped& ped);
+// Hands the entity back to the game, which removes it when the player is not looking.
+void ReleaseEntity(Entity& entity);
+
+} // namespace corvale

@@ -1,0 +1,12 @@
+#pragma once
+// Game handles: 32-bit values, 0 meaning none.
+#include <cstdint>
+
+namespace corvale {
+
+using Entity = int32_t;
+using Ped = Entity;
+using Object = Entity;
+using PropSet = int32_t;
+
+} // namespace corvale

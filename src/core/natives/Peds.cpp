@@ -1,0 +1,72 @@
+#include "core/natives/Peds.h"
+
+#include "core/natives/Distance.h"
+#include "core/natives/Entity.h"
+#include "core/natives/Models.h"
+#include "core/natives/Script.h"
+#include "core/natives/Strings.h"
+
+namespace corvale {
+
+namespace {
+constexpr uint64_t kCreatePed = 0xd49f9b0955c367de;
+constexpr uint64_t kSetPedConfigFlag = 0x1913fe4cbf41c463;
+constexpr uint64_t kSetRandomOutfitVariation = 0x283978a15512b2fe;
+constexpr uint64_t kGetPedRelationshipGroupHash = 0x7dbdd04862d95f04;
+constexpr uint64_t kIsAnySpeechPlaying = 0x729072355fa39ec9;
+constexpr uint64_t kPlayPedAmbientSpeech = 0x8e04fedd28d42462;
+constexpr uint64_t kGetPedNearbyPeds = 0x23f8f5fc7e8c4a6b;
+
+constexpr int32_t kConfigFlag130 = 130;
+constexpr Hash kLawGroup = 0xCB2DC17A;
+constexpr uint32_t kSpeechParams = 0x67F3AB43;
+constexpr int32_t kNearbyCapacity = 10;
+constexpr int32_t kAnyPedType = -1;
+} // namespace
+
+Ped SpawnPed(const char* model, const Vector3& position, float heading) {
+    return SpawnPed(HashString(model), position, heading);
+}
+
+Ped SpawnPed(Hash model, const Vector3& position, float heading) {
+    RequestModel(model);
+    while (!ModelLoaded(model))
+        ScriptWait(0);
+    const Ped ped = Invoke<Ped>(kCreatePed, model, position.x, position.y, position.z, heading,
+                                false, false, false, false);
+    Invoke(kSetPedConfigFlag, ped, kConfigFlag130, false);
+    Invoke(kSetRandomOutfitVariation, ped, true);
+    return ped;
+}
+
+bool IsLawPed(Ped ped) {
+    const Hash group = Invoke<Hash>(kGetPedRelationshipGroupHash, ped);
+    return group == HashString("REL_COP") || group == kLawGroup;
+}
+
+void PedSay(Ped ped, const char* line, const char* voice) {
+    if (Invoke<int32_t>(kIsAnySpeechPlaying, ped) != 0) return;
+    uint64_t block[7] = {
+        native::Slot(line), native::Slot(voice), 1, kSpeechParams, native::Slot(ped), 1, 1};
+    Invoke<bool>(kPlayPedAmbientSpeech, ped, block);
+}
+
+Ped NearestPed(Ped ped, PedFilter accept, const void* context) {
+    // The game's sized array: the capacity in the first slot, one handle per 8-byte slot after it.
+    uint64_t found[1 + kNearbyCapacity] = {static_cast<uint64_t>(kNearbyCapacity)};
+    const int32_t count = Invoke<int32_t>(kGetPedNearbyPeds, ped, found, kAnyPedType, kAnyPedType);
+    Ped best = 0;
+    int32_t bestMetres = 0;
+    for (int32_t i = 0; i < count && i < kNearbyCapacity; ++i) {
+        const Ped candidate = static_cast<Ped>(static_cast<uint32_t>(found[1 + i]));
+        if (!EntityExists(candidate) || !accept(context, candidate)) continue;
+        const int32_t metres = static_cast<int32_t>(Distance(ped, candidate));
+        if (best == 0 || metres < bestMetres) {
+            best = candidate;
+            bestMetres = metres;
+        }
+    }
+    return best;
+}
+
+} // namespace corvale

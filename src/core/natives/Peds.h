@@ -1,0 +1,31 @@
+#pragma once
+// Peds: spawning, the law, speech and the nearest ped around another.
+#include "core/natives/Handles.h"
+#include "core/natives/NativeCall.h"
+#include "core/natives/Vector3.h"
+
+namespace corvale {
+
+// Requests the model and waits frame by frame, without limit, until it has loaded; then
+// creates the ped with a random outfit.
+Ped SpawnPed(const char* model, const Vector3& position, float heading = 0.0f);
+Ped SpawnPed(Hash model, const Vector3& position, float heading = 0.0f);
+
+// In the cops' relationship group (or the law's other group).
+bool IsLawPed(Ped ped);
+
+// Says an ambient line in a voice, unless the ped is already speaking.
+void PedSay(Ped ped, const char* line, const char* voice);
+
+// The nearest of up to 10 peds the game finds around `ped` that exist and pass `accept`,
+// by distance in whole metres (ties keep the first found); 0 when none.
+using PedFilter = bool (*)(const void* context, Ped candidate);
+Ped NearestPed(Ped ped, PedFilter accept, const void* context);
+template <class Accept> Ped NearestPed(Ped ped, const Accept& accept) {
+    return NearestPed(
+        ped,
+        [](const void* c, Ped p) { return static_cast<bool>((*static_cast<const Accept*>(c))(p)); },
+        &accept);
+}
+
+} // namespace corvale

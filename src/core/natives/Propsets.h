@@ -1,0 +1,14 @@
+#pragma once
+// Prop sets: groups of props placed as one (camp furniture, work spots).
+#include "core/natives/Handles.h"
+#include "core/natives/NativeCall.h"
+#include "core/natives/Vector3.h"
+
+namespace corvale {
+
+// Waits up to 2000 ms of game timer for the prop set to load, one request a frame; on
+// time-out logs "failed to load propset: " with the hash and returns 0.
+PropSet SpawnPropset(const char* name, const Vector3& position, float heading);
+PropSet SpawnPropset(Hash name, const Vector3& position, float heading);
+
+} // namespace corvale

@@ -1,0 +1,16 @@
+#pragma once
+// A ped's weapons: what it holds, where its last shot or throw landed, giving and equipping.
+#include "core/natives/Handles.h"
+#include "core/natives/NativeCall.h"
+#include "core/natives/Vector3.h"
+
+namespace corvale {
+
+Hash CurrentWeapon(Ped ped);
+// Where the ped's last shot or throw landed; the zero vector when the game reports none.
+Vector3 LastImpact(Ped ped);
+// Gives the weapon with ammo unless the ped has it already; equip puts it in hand.
+void GiveWeapon(Ped ped, Hash weapon, int32_t ammo, bool equip);
+void EquipBestWeapon(Ped ped);
+
+} // namespace corvale

@@ -1,0 +1,15 @@
+#include "ui/BridgeHooks.h"
+
+#include "core/natives/Inventory.h"
+#include "core/runtime/DebugTools.h"
+#include "ui/Notifications.h"
+#include "ui/ScreenText.h"
+
+namespace corvale {
+
+void InstallBridgeHooks() {
+    SetTransactionNotifier(ShowTransaction);
+    SetDebugTextDrawer(static_cast<void (*)(const char*)>(DrawDebugText));
+}
+
+} // namespace corvale

@@ -1,0 +1,52 @@
+#pragma once
+// The game's natives the interface kit uses: text and sprites, the message and feed boxes,
+// menu controls, frontend sounds and the cash balance.
+#include "core/natives/NativeCall.h"
+
+namespace corvale {
+
+// Game names the kit passes as hashes.
+namespace hud {
+inline constexpr Hash kControlFrontendDown = 0x05CA7C52;   // "INPUT_FRONTEND_DOWN"
+inline constexpr Hash kControlFrontendUp = 0x6319DB71;     // "INPUT_FRONTEND_UP"
+inline constexpr Hash kControlFrontendAccept = 0xC7B5340A; // "INPUT_FRONTEND_ACCEPT"
+inline constexpr Hash kControlContextA = 0x5181713D;       // "INPUT_CONTEXT_A"
+inline constexpr Hash kColourPureWhite = 0x067FA8F3;       // "COLOR_PURE_WHITE"
+inline constexpr Hash kItemTypeCash = 0x6D31416E;          // "ITEMTYPE_CASH"
+} // namespace hud
+
+// Text drawn this frame: colour and scale apply to the next DisplayText.
+void SetTextColour(int32_t red, int32_t green, int32_t blue, int32_t alpha);
+void SetTextScale(float x, float y);
+void DisplayText(uint64_t text, float x, float y);
+
+// Text handles the game composes.
+uint64_t ColouredText(uint64_t text);   // the text ready for DisplayText
+uint64_t ItemNameText(Hash item);       // the item's display name
+uint64_t CashAmountText(int32_t cents); // "$2.50"
+
+// A texture drawn this frame, positioned by its centre.
+void DrawSpriteCentred(const char* dictionary, const char* texture, float centreX, float centreY,
+                       float width, float height, float rotation, int32_t red, int32_t green,
+                       int32_t blue, int32_t alpha);
+
+// The one-shot message line in the middle of the screen.
+void PrintObjectiveMessage(uint64_t text);
+
+// Feed entries; blocks are caller-owned 8-byte slots.
+void PostHelpFeed(uint64_t* display, uint64_t* content);
+void PostToastFeed(uint64_t* display, uint64_t* content);
+void PostSideToastFeed(uint64_t* display, uint64_t* content); // transactions and cash
+
+// Controls of the player's control group.
+bool IsControlJustPressed(Hash control);
+bool IsDisabledControlJustPressed(Hash control); // reads even while the game disables it
+
+// Frontend sounds by name within a sound set.
+void StopSoundByName(const char* sound, const char* soundSet);
+void PlaySoundFrontend(const char* sound, const char* soundSet);
+
+// The player's cash in cents.
+int32_t PlayerCashCents();
+
+} // namespace corvale

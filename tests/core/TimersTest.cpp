@@ -1,0 +1,120 @@
+// Game timers, the named timer registry and the wall-clock stopwatch.
+#include "core/natives/Strings.h"
+#include "core/timers/GameTimer.h"
+#include "core/timers/NamedTimers.h"
+#include "core/timers/Stopwatch.h"
+#include "support/FakeHost.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+using namespace corvale;
+using corvale::testing::FakeHost;
+
+namespace {
+
+constexpr uint64_t kGetGameTimer = 0x4f67e8eca7d3f667;
+constexpr uint64_t kGetHashKey = 0xfd340785adf8cfb7;
+
+struct TimersTest : ::testing::Test {
+    void SetUp() override {
+        host.answer(kGetGameTimer,
+                    [this](const std::vector<uint64_t>&) { return static_cast<uint32_t>(now); });
+        host.answer(kGetHashKey, [](const std::vector<uint64_t>& args) {
+            return static_cast<uint32_t>(
+                std::hash<std::string>{}(reinterpret_cast<const char*>(args[0])));
+        });
+    }
+    FakeHost host;
+    int32_t now = 50000;
+};
+
+} // namespace
+
+TEST_F(TimersTest, AGameTimerCountsFromItsStart) {
+    GameTimer timer(7);
+    EXPECT_EQ(timer.tag(), 7);
+    EXPECT_EQ(timer.start(), 50000);
+    now += 1234;
+    EXPECT_EQ(timer.elapsedMs(), 1234);
+    timer.reset();
+    EXPECT_EQ(timer.elapsedMs(), 0);
+}
+
+TEST_F(TimersTest, ElapsedSecondsTruncateTowardZero) {
+    GameTimer timer;
+    now += 1999;
+    EXPECT_EQ(timer.elapsedSeconds(), 1);
+    now += 1;
+    EXPECT_EQ(timer.elapsedSeconds(), 2);
+    timer.shiftStart(2999); // starts in the future
+    EXPECT_EQ(timer.elapsedSeconds(), -2);
+}
+
+TEST_F(TimersTest, ANegativeShiftReadsAsStartedThatLongAgo) {
+    GameTimer cooldown;
+    cooldown.shiftStart(-300000);
+    EXPECT_EQ(cooldown.elapsedMs(), 300000);
+}
+
+TEST_F(TimersTest, ElapsedTimeSurvivesTheGameTimerWrapping) {
+    now = INT32_MAX - 10;
+    GameTimer timer;
+    now = INT32_MIN + 20;
+    EXPECT_EQ(timer.elapsedMs(), 31);
+}
+
+TEST_F(TimersTest, TheFirstLookupCreatesTheTimerAndTheSecondReturnsTheSameOne) {
+    GameTimer& first = TimerFor("timers_test.autosave");
+    EXPECT_EQ(first.elapsedMs(), 0);
+    now += 5000;
+    GameTimer& second = TimerFor("timers_test.autosave");
+    EXPECT_EQ(&first, &second);
+    EXPECT_EQ(second.elapsedMs(), 5000) << "the second lookup must not restart it";
+    EXPECT_EQ(static_cast<uint32_t>(first.tag()), HashString("timers_test.autosave"))
+        << "tagged with its key";
+}
+
+TEST_F(TimersTest, ReferencesStayValidWhileOtherTimersAreAdded) {
+    GameTimer& kept = TimerFor("timers_test.kept");
+    for (uint32_t ped = 1; ped <= 500; ++ped)
+        TimerFor(0x7000000u + ped);
+    EXPECT_EQ(&kept, &TimerFor("timers_test.kept"));
+}
+
+TEST_F(TimersTest, ARemovedTimerStartsAfreshOnTheNextLookup) {
+    TimerFor("timers_test.cooldown");
+    now += 9000;
+    RemoveTimer("timers_test.cooldown");
+    EXPECT_EQ(TimerFor("timers_test.cooldown").elapsedMs(), 0);
+    RemoveTimer("timers_test.never_made"); // nothing to remove: nothing happens
+}
+
+TEST_F(TimersTest, APedHandleIsAKeyOfItsOwn) {
+    GameTimer& ped = TimerFor(0x1234u);
+    EXPECT_EQ(ped.tag(), 0x1234);
+    now += 1500;
+    EXPECT_EQ(TimerFor(0x1234u).elapsedSeconds(), 1);
+}
+
+TEST(Stopwatch, ReportsMinusOneUntilStarted) {
+    FakeHost host;
+    host.calendar = 1000;
+    Stopwatch watch;
+    EXPECT_EQ(watch.elapsed(), -1.0);
+    watch.start();
+    host.calendar = 1003;
+    EXPECT_EQ(watch.elapsed(), 3.0);
+}
+
+TEST(Stopwatch, ReadsTimeThroughItsOverridableClock) {
+    struct ScriptedClock : Stopwatch {
+        int64_t t = 10;
+        int64_t now() override { return t; }
+    } watch;
+    watch.start();
+    watch.t = 12;
+    EXPECT_EQ(watch.elapsed(), 2.0);
+}

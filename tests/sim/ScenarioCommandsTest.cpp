@@ -1,0 +1,133 @@
+// The scenario commands that set the player up, make streaming fail, complete prompts and
+// check peds, prompts and messages.
+#include "Hash.h"
+#include "ScriptHarness.h"
+#include "core/natives/Peds.h"
+#include "core/natives/Prompt.h"
+#include "core/natives/Script.h"
+#include "scenario/Scenario.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace corvale;
+
+namespace {
+
+// A run without plug-ins: the test's own scripts act in the world.
+struct ScenarioCommandsTest : ::testing::Test {
+    void SetUp() override {
+        char dir[] = "/tmp/corvale-data-XXXXXX";
+        ASSERT_NE(mkdtemp(dir), nullptr);
+        dataDir = dir;
+        sim::RunSettings s;
+        s.dataDir = dataDir;
+        run = std::make_unique<sim::ScenarioRun>(s);
+        run->setPlugins({});
+    }
+    void TearDown() override {
+        run.reset();
+        std::filesystem::remove_all(dataDir);
+    }
+    int play(const std::string& text) { return run->run(sim::ParseScenarioText(text, "test.scn")); }
+    sim::World& world() { return run->sim().world(); }
+
+    std::string dataDir;
+    std::unique_ptr<sim::ScenarioRun> run;
+};
+
+} // namespace
+
+TEST_F(ScenarioCommandsTest, PlayerAtPlacesThePlayersPedWithAnOptionalHeading) {
+    EXPECT_EQ(play("player at 10 -5 2.5 90\n"), 0);
+    const sim::Entity* ped = world().entity(world().player.ped);
+    ASSERT_NE(ped, nullptr);
+    EXPECT_EQ(ped->position.x, 10.0f);
+    EXPECT_EQ(ped->position.y, -5.0f);
+    EXPECT_EQ(ped->position.z, 2.5f);
+    EXPECT_EQ(ped->heading, 90.0f);
+    play("player at 1 2 3\n");
+    EXPECT_EQ(ped->heading, 90.0f) << "without a heading the player keeps facing the same way";
+}
+
+TEST_F(ScenarioCommandsTest, PlayerDeadAndWeaponChangeThePlayer) {
+    EXPECT_EQ(world().player.weapon, sim::GameHash("WEAPON_UNARMED"))
+        << "a new world's player is unarmed";
+    play("player dead on\nplayer weapon WEAPON_THROWN_MOLOTOV\n");
+    EXPECT_TRUE(world().player.dead);
+    EXPECT_FALSE(world().entity(world().player.ped)->alive);
+    EXPECT_EQ(world().player.weapon, sim::GameHash("WEAPON_THROWN_MOLOTOV"));
+    play("player dead off\n");
+    EXPECT_TRUE(world().entity(world().player.ped)->alive);
+}
+
+TEST_F(ScenarioCommandsTest, PlayerImpactIsReportedAfterTheDelay) {
+    play("frames 2\nplayer impact 1 2 3 4\n");
+    EXPECT_EQ(world().weapons.impactFrame, 6u);
+    EXPECT_EQ(world().weapons.impact.y, 2.0f);
+    EXPECT_THROW(play("player impact 1 2 3 0\n"), sim::ScenarioError);
+}
+
+TEST_F(ScenarioCommandsTest, ExpectPedsCountsLivingPedsOfTheModel) {
+    const uint32_t cook = sim::GameHash("a_m_m_moonshiners_01");
+    world().spawn(sim::EntityKind::Ped, cook, {}, 0);
+    const int32_t dead = world().spawn(sim::EntityKind::Ped, cook, {}, 0);
+    world().entity(dead)->alive = false;
+    world().spawn(sim::EntityKind::Object, cook, {}, 0);
+    EXPECT_EQ(play("expect peds A_M_M_Moonshiners_01 1\nexpect peds a_m_m_moonshiners_01 2\n"), 1);
+    EXPECT_EQ(run->passed(), 1);
+    EXPECT_EQ(run->failed(), 1);
+}
+
+TEST_F(ScenarioCommandsTest, ExpectMessageMatchesTheWholeTextAndCountsShows) {
+    world().messages = {"Debug tools ON", "Debug tools OFF", "Debug tools ON"};
+    play("expect message \"Debug tools ON\"\n"
+         "expect message \"Debug tools ON\" 2\n"
+         "expect message \"Debug tools OFF\" 2\n"
+         "expect message \"Debug tools\"\n");
+    EXPECT_EQ(run->passed(), 2);
+    EXPECT_EQ(run->failed(), 2);
+}
+
+TEST_F(ScenarioCommandsTest, PromptCompletesTheShownPromptAndExpectPromptReadsItsState) {
+    int completions = 0;
+    corvale::testing::StartScript(run->sim(), [&] {
+        Prompt ledger("Open the ledger", sim::GameHash("INPUT_CONTEXT_X"), 0);
+        Prompt greyed("Buy mash", sim::GameHash("INPUT_CONTEXT_Y"), 0);
+        ledger.show();
+        greyed.show();
+        greyed.setEnabled(false);
+        for (;;) {
+            if (ledger.completed()) ++completions;
+            ScriptWait(0);
+        }
+    });
+    const int code = play("frames 1\n"
+                          "expect prompt \"Open the ledger\" visible\n"
+                          "expect prompt \"Open the ledger\" enabled\n"
+                          "expect prompt \"Buy mash\" disabled\n"
+                          "expect prompt \"Buy mash\" visible\n"
+                          "expect prompt \"Sell\" hidden\n"
+                          "expect prompt \"Sell\" disabled\n" // no such prompt: not disabled either
+                          "prompt \"Open the ledger\"\n"
+                          "frames 3\n");
+    EXPECT_EQ(code, 1);
+    EXPECT_EQ(run->passed(), 5);
+    EXPECT_EQ(completions, 1);
+    try {
+        play("prompt \"Buy mash\"\n");
+        FAIL() << "a disabled prompt cannot be completed";
+    } catch (const sim::ScenarioError& e) {
+        EXPECT_STREQ(e.what(), "test.scn:1: no visible and enabled prompt shows \"Buy mash\"");
+    }
+}
+
+TEST_F(ScenarioCommandsTest, StreamNeverKeepsAModelFromLoading) {
+    Ped spawned = -1;
+    play("stream never A_M_M_Moonshiners_01\n");
+    corvale::testing::StartScript(run->sim(),
+                                  [&] { spawned = SpawnPed("A_M_M_Moonshiners_01", Vector3{}); });
+    EXPECT_EQ(play("frames 100\nexpect peds A_M_M_Moonshiners_01 0\n"), 0);
+    EXPECT_EQ(spawned, -1) << "still waiting for the model";
+}

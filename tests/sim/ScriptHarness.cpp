@@ -1,0 +1,85 @@
+#include "ScriptHarness.h"
+
+#include "core/log/Log.h"
+#include "host/HostApi.h"
+
+#include <cstdlib>
+#include <deque>
+#include <fstream>
+
+namespace corvale::testing {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Scripts first run in registration order, so each entry takes the oldest waiting body.
+std::deque<std::shared_ptr<TestScript>>& Waiting() {
+    static auto* waiting = new std::deque<std::shared_ptr<TestScript>>();
+    return *waiting;
+}
+
+} // namespace
+
+std::shared_ptr<TestScript> StartScript(sim::Simulator& sim, std::function<void()> body) {
+    host::Install(host::PlatformHost());
+    auto script = std::make_shared<TestScript>();
+    script->body = std::move(body);
+    Waiting().push_back(script);
+    sim.hostScriptRegister(nullptr, [] {
+        // A script that never returns keeps its state alive on its blocked thread.
+        std::shared_ptr<TestScript> self = Waiting().front();
+        Waiting().pop_front();
+        self->body();
+        self->finished = true;
+    });
+    return script;
+}
+
+ScriptHarness::ScriptHarness(sim::Options options)
+    : sim_(std::make_unique<sim::Simulator>(options)) {
+    host::Install(host::PlatformHost());
+}
+
+ScriptHarness::~ScriptHarness() {
+    Waiting().clear(); // scripts of this simulator that never ran
+    EnableLog(false);
+    std::error_code ec;
+    if (!previousDir_.empty()) fs::current_path(previousDir_, ec);
+    if (!gameDir_.empty()) fs::remove_all(gameDir_, ec);
+}
+
+uint64_t ScriptHarness::runUntilFinished(uint64_t limit) {
+    uint64_t frames = 0;
+    while (!finished() && frames < limit) {
+        sim_->runFrame();
+        ++frames;
+    }
+    return frames;
+}
+
+void ScriptHarness::captureLog() {
+    char dir[] = "/tmp/corvale-harness-XXXXXX";
+    if (!mkdtemp(dir)) std::abort();
+    gameDir_ = dir;
+    fs::create_directories(gameDir_ / "Corvale");
+    previousDir_ = fs::current_path();
+    fs::current_path(gameDir_);
+    EnableLog(true);
+}
+
+std::vector<std::string> ScriptHarness::logLines() const {
+    std::vector<std::string> lines;
+    std::ifstream in(gameDir_ / "Corvale" / "Camp.log");
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+uint64_t ScriptHarness::callsOf(uint64_t hash) const {
+    const auto& census = sim_->figures().census();
+    auto it = census.find(hash);
+    return it == census.end() ? 0 : it->second.calls;
+}
+
+} // namespace corvale::testing

@@ -1,0 +1,109 @@
+// Spawning waits for streaming the way the rest of the plug-in relies on: models without a
+// limit, prop sets for at most 2000 ms of game timer.
+#include "Hash.h"
+#include "ScriptHarness.h"
+#include "core/natives/Objects.h"
+#include "core/natives/Peds.h"
+#include "core/natives/Propsets.h"
+
+#include <gtest/gtest.h>
+
+using namespace corvale;
+using corvale::testing::ScriptHarness;
+
+TEST(SpawnPed, WaitsForTheModelThenCreatesThePedWhereAsked) {
+    ScriptHarness h;
+    Ped ped = 0;
+    h.start([&] { ped = SpawnPed("A_M_M_ValFarmer_01", Vector3{10, 20, 1}, 45.0f); });
+    const uint64_t frames = h.runUntilFinished(100);
+    ASSERT_TRUE(h.finished());
+    EXPECT_EQ(frames, 1 + h.world().streaming.framesToLoad)
+        << "requested in the first frame, created once loaded";
+    const sim::Entity* e = h.world().entity(ped);
+    ASSERT_NE(e, nullptr);
+    EXPECT_EQ(e->kind, sim::EntityKind::Ped);
+    EXPECT_EQ(e->model, sim::GameHash("A_M_M_ValFarmer_01"));
+    EXPECT_EQ(e->position.x, 10.0f);
+    EXPECT_EQ(e->position.y, 20.0f);
+    EXPECT_EQ(e->position.z, 1.0f);
+    EXPECT_EQ(e->heading, 45.0f);
+    EXPECT_TRUE(h.world().peds.state[ped].randomOutfit);
+    EXPECT_EQ(h.world().peds.state[ped].configFlags.at(130), false);
+    EXPECT_TRUE(h.sim().faults().empty());
+}
+
+TEST(SpawnPed, KeepsWaitingForAModelThatNeverLoads) {
+    ScriptHarness h;
+    h.world().streaming.never.insert(sim::GameHash("A_M_M_Moonshiners_01"));
+    h.start([&] { SpawnPed("A_M_M_Moonshiners_01", Vector3{}); });
+    h.runUntilFinished(300);
+    EXPECT_FALSE(h.finished());
+    for (const auto& [handle, e] : h.world().entities)
+        EXPECT_NE(e.model, sim::GameHash("A_M_M_Moonshiners_01"));
+    EXPECT_EQ(h.callsOf(0xfa28fe3a6246fc30), 1u) << "the model is requested once";
+    EXPECT_GE(h.callsOf(0x1283b8b89dd5d1b6), 300u) << "and polled every frame";
+}
+
+TEST(SpawnObject, AFixedObjectStaysWhereItIsPutAndALooseOneSettlesOnTheGround) {
+    ScriptHarness h;
+    h.world().ground.height = 2.0f;
+    Object fixed = 0, loose = 0;
+    h.start([&] {
+        fixed = SpawnObject("P_STILL02X", Vector3{1, 1, 5}, 30.0f, true, true);
+        loose = SpawnObject("P_STILL02X", Vector3{2, 2, 5}, 60.0f, false, false);
+    });
+    h.runUntilFinished(100);
+    ASSERT_TRUE(h.finished());
+    ASSERT_NE(h.world().entity(fixed), nullptr);
+    ASSERT_NE(h.world().entity(loose), nullptr);
+    EXPECT_EQ(h.world().entity(fixed)->position.z, 5.0f);
+    EXPECT_EQ(h.world().entity(fixed)->heading, 30.0f);
+    EXPECT_TRUE(h.world().entityStates.of[fixed].frozen);
+    EXPECT_EQ(h.world().entity(loose)->position.z, 2.0f);
+    EXPECT_EQ(h.world().entity(loose)->heading, 60.0f);
+    EXPECT_FALSE(h.world().entityStates.of[loose].frozen);
+    EXPECT_FALSE(h.world().entityStates.of[loose].visible);
+    EXPECT_EQ(h.callsOf(0xfa28fe3a6246fc30), 1u) << "a loaded model is not requested again";
+}
+
+TEST(SpawnPropset, APropSetThatNeverLoadsCostsAboutTwoSecondsAndReturnsZeroWithALogLine) {
+    ScriptHarness h;
+    h.captureLog();
+    const uint32_t hash = sim::GameHash("pg_scenario_molotovmake");
+    ASSERT_LT(static_cast<int32_t>(hash), 0) << "chosen so the log shows a signed hash";
+    h.world().streaming.never.insert(hash);
+    PropSet result = -1;
+    int32_t startedAt = 0, endedAt = 0;
+    h.start([&] {
+        startedAt = h.world().gameTimer;
+        result = SpawnPropset("pg_scenario_molotovmake", Vector3{5, 5, 0}, 90.0f);
+        endedAt = h.world().gameTimer;
+    });
+    h.runUntilFinished(500);
+    ASSERT_TRUE(h.finished());
+    EXPECT_EQ(result, 0);
+    const int32_t frameMs = h.sim().options().frameMs;
+    EXPECT_GT(endedAt - startedAt, 2000);
+    EXPECT_LE(endedAt - startedAt, 2000 + frameMs);
+    EXPECT_TRUE(h.world().propSets.all.empty());
+    const std::vector<std::string> log = h.logLines();
+    ASSERT_EQ(log.size(), 1u);
+    const std::string expected =
+        "failed to load propset: " + std::to_string(static_cast<int32_t>(hash));
+    EXPECT_NE(log[0].find(expected), std::string::npos) << log[0];
+    EXPECT_EQ(expected, "failed to load propset: -910250514");
+}
+
+TEST(SpawnPropset, ALoadedPropSetIsCreatedWhereAskedWithinAFewFrames) {
+    ScriptHarness h;
+    PropSet result = 0;
+    h.start([&] { result = SpawnPropset("pg_mp_moonshine_camp01", Vector3{5, 6, 7}, 90.0f); });
+    const uint64_t frames = h.runUntilFinished(100);
+    ASSERT_TRUE(h.finished());
+    ASSERT_NE(result, 0);
+    EXPECT_LE(frames, 1 + h.world().streaming.framesToLoad);
+    const sim::PropSetInstance& set = h.world().propSets.all.at(result);
+    EXPECT_EQ(set.name, sim::GameHash("pg_mp_moonshine_camp01"));
+    EXPECT_EQ(set.position.y, 6.0f);
+    EXPECT_EQ(set.heading, 90.0f);
+}
