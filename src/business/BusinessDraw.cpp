@@ -44,7 +44,7 @@ const char* Compose(const char* open, const char* text) {
 void DrawText(const char* open, const char* text, float x, float y, float scale, bool centred,
               Rgba c) {
     SetScreenTextColour(c.r, c.g, c.b, c.a);
-    SetScreenTextScale(scale, scale);
+    SetTextScale(scale, scale);
     const float drawX = centred ? CentredTextX(text, x, scale) : x;
     const uint64_t literal = TextLiteral(Compose(open, text));
     DisplayScreenText(ColouredText(literal), drawX, y);
@@ -54,7 +54,7 @@ void DrawText(const char* open, const char* text, float x, float y, float scale,
 
 void DrawBusinessSprite(const char* dict, const char* texture, float x, float y, float w, float h,
                         Rgba c) {
-    if (!IsTextureDictLoaded(dict)) RequestTextureDict(dict);
+    if (!TextureDictLoaded(dict)) RequestTextureDict(dict);
     DrawScreenSprite(dict, texture, x, y, w, h, c.r, c.g, c.b, c.a);
 }
 
@@ -82,7 +82,7 @@ void DrawBodyText(const char* text, float x, float y, float scale, bool centred,
 }
 
 void PlayBusinessSound(const char* sound, const char* soundSet) {
-    PlayFrontendSound(sound, soundSet);
+    PlaySoundFrontend(sound, soundSet);
 }
 
 } // namespace corvale::business

@@ -36,7 +36,7 @@ void BusinessScript::start() {
 void BusinessScript::frame() {
     platform::SeedRandom(static_cast<uint32_t>(platform::CalendarTime()));
     readPlayer();
-    TouchSaddleHorse(0);
+    SaddleHorse(0); // asked every frame, the answer unused
     autosave();
     readHerbsEvents();
     IsControlHeld(0, HashString("INPUT_INSPECT_OPEN_SATCHEL"));
@@ -56,16 +56,17 @@ void BusinessScript::readSettings() {
 
 void BusinessScript::requestWagonModel() {
     const Hash model = HashString(kWagonModel);
-    if (!IsModelLoaded(model)) RequestModel(model);
+    if (!ModelLoaded(model)) RequestModel(model);
 }
 
 void BusinessScript::readPlayer() {
-    player = BusinessPlayerPed();
-    playerPosition = BusinessEntityPosition(player);
+    RefreshPlayerPed();
+    player = PlayerPed();
+    playerPosition = EntityPosition(player);
 }
 
 void BusinessScript::autosave() {
-    const int32_t now = BusinessGameTimer();
+    const int32_t now = GameTimerMs();
     if (now <= nextSaveTime) return;
     SaveBusinessSave(save);
     nextSaveTime = now + kSaveEveryMs;
@@ -85,14 +86,14 @@ void BusinessScript::showCargo() {
 }
 
 void BusinessScript::tickProduction() {
-    const int32_t now = BusinessGameTimer();
+    const int32_t now = GameTimerMs();
     if (now <= nextProductionTick) return;
     ProductionTick(save, flavourProgress);
     nextProductionTick = NextProductionTick(now, brewingTimeModifier);
 }
 
 void BusinessScript::nearCampPoint() {
-    const float distance = BusinessDistance(campPoint, playerPosition);
+    const float distance = Distance(campPoint, playerPosition);
     if (!(distance < kNearCampPoint)) return;
     prompts.ledger.set(!deliveryActive, true);
     // At the wagon the sell prompt takes the ledger prompt's place.

@@ -74,12 +74,9 @@ void RunFlavoursPage(BusinessScript& s) {
     if (s.prompts.confirm.fired()) {
         s.setFlavour(highlighted);
         SendFlavourSet(highlighted);
-        GoToPage(s, kMainPage);
-        PlayBusinessSound("PURCHASE", "Ledger_Sounds");
-        PlayBusinessSound("upgrade_cam_pan", "Ledger_Sounds");
+        ReturnAfterPurchase(s);
     } else if (s.prompts.back.fired()) {
-        GoToPage(s, kMainPage);
-        PlayBusinessSound("BACK", "HUD_SHOP_SOUNDSET");
+        ReturnToMainPage(s);
     }
 }
 

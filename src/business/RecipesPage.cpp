@@ -29,12 +29,9 @@ void RunRecipesPage(BusinessScript& s) {
 
     if (s.prompts.confirm.fired()) {
         s.buyRecipe(s.menuCursor + 1);
-        GoToPage(s, kMainPage);
-        PlayBusinessSound("PURCHASE", "Ledger_Sounds");
-        PlayBusinessSound("upgrade_cam_pan", "Ledger_Sounds");
+        ReturnAfterPurchase(s);
     } else if (s.prompts.back.fired()) {
-        GoToPage(s, kMainPage);
-        PlayBusinessSound("BACK", "HUD_SHOP_SOUNDSET");
+        ReturnToMainPage(s);
     }
 }
 

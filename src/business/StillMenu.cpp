@@ -43,11 +43,11 @@ int HighestRow(int page) {
 void Navigate(BusinessScript& s) {
     DisableControlThisFrame(0, HashString("INPUT_REVEAL_HUD"), true);
     const int highest = HighestRow(s.menuPage);
-    if (IsControlJustPressed(0, HashString("INPUT_FRONTEND_UP"))) {
+    if (IsControlJustPressed(HashString("INPUT_FRONTEND_UP"))) {
         PlayBusinessSound("NAV_RIGHT", "PAUSE_MENU_SOUNDSET");
         s.menuCursor = s.menuCursor <= 0 ? highest : s.menuCursor - 1;
     }
-    if (IsControlJustPressed(0, HashString("INPUT_FRONTEND_DOWN"))) {
+    if (IsControlJustPressed(HashString("INPUT_FRONTEND_DOWN"))) {
         PlayBusinessSound("NAV_LEFT", "PAUSE_MENU_SOUNDSET");
         s.menuCursor = s.menuCursor >= highest ? 0 : s.menuCursor + 1;
     }
@@ -112,6 +112,17 @@ void CloseStillMenu(BusinessScript& s) {
 void GoToPage(BusinessScript& s, int page) {
     s.menuPage = page;
     s.menuCursor = 0;
+}
+
+void ReturnAfterPurchase(BusinessScript& s) {
+    GoToPage(s, kMainPage);
+    PlayBusinessSound("PURCHASE", "Ledger_Sounds");
+    PlayBusinessSound("upgrade_cam_pan", "Ledger_Sounds");
+}
+
+void ReturnToMainPage(BusinessScript& s) {
+    GoToPage(s, kMainPage);
+    PlayBusinessSound("BACK", "HUD_SHOP_SOUNDSET");
 }
 
 void DrawMenuFrame(const BusinessScript& s, const char* subtitle) {

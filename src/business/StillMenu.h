@@ -14,6 +14,9 @@ void TickStillMenu(BusinessScript& script);
 void OpenStillMenu(BusinessScript& script);
 void CloseStillMenu(BusinessScript& script);
 void GoToPage(BusinessScript& script, int page);
+// From a sub-page to the main page: after a purchase (with the ledger's sounds) or one back.
+void ReturnAfterPurchase(BusinessScript& script);
+void ReturnToMainPage(BusinessScript& script);
 
 // Parts shared by the pages.
 void DrawMenuFrame(const BusinessScript& script, const char* subtitle);

@@ -4,7 +4,6 @@ namespace corvale {
 
 namespace {
 constexpr uint64_t kSetTextColour = 0x16fa5ce47f184f1e;
-constexpr uint64_t kSetTextScale = 0xa1253a3c870b6843;
 constexpr uint64_t kDisplayText = 0x16794e044c9efb58;
 constexpr uint64_t kVarString = 0xfa925ac00eb830b9;
 constexpr uint64_t kDrawSprite = 0xc9884ecade94cb34;
@@ -14,32 +13,17 @@ constexpr uint64_t kClearCachedObjective = 0xdff0d417277b41f8;
 constexpr uint64_t kPostHelpText = 0x049d5c615bd38bad;
 constexpr uint64_t kPostSampleToast = 0x26e87218390e6729;
 constexpr uint64_t kPostSampleToastRight = 0xb249ebcb30dd88e0;
-constexpr uint64_t kIsControlJustPressed = 0x580417101ddb492f;
-constexpr uint64_t kIsDisabledControlJustPressed = 0x91aef906bca88877;
-constexpr uint64_t kStopSoundWithName = 0x0f2a2175734926d8;
-constexpr uint64_t kPlaySoundFrontend = 0x67c540aa08e4a6f5;
-constexpr uint64_t kCashBalance = 0x0c02dabfa3b98176;
 
-constexpr int32_t kPlayerControls = 0;
 constexpr int32_t kItemNameFlags = 0;
 constexpr int32_t kCashStringFlags = 2;
-constexpr int32_t kColourStringFlags = 42;
 } // namespace
 
 void SetTextColour(int32_t red, int32_t green, int32_t blue, int32_t alpha) {
     Invoke(kSetTextColour, red, green, blue, alpha);
 }
 
-void SetTextScale(float x, float y) {
-    Invoke(kSetTextScale, x, y);
-}
-
 void DisplayText(uint64_t text, float x, float y) {
     Invoke(kDisplayText, native::Raw64{text}, x, y);
-}
-
-uint64_t ColouredText(uint64_t text) {
-    return Invoke<uint64_t>(kVarString, kColourStringFlags, "COLOR_STRING", 0, native::Raw64{text});
 }
 
 uint64_t ItemNameText(Hash item) {
@@ -73,26 +57,6 @@ void PostToastFeed(uint64_t* display, uint64_t* content) {
 
 void PostSideToastFeed(uint64_t* display, uint64_t* content) {
     Invoke<int32_t>(kPostSampleToastRight, display, content, true);
-}
-
-bool IsControlJustPressed(Hash control) {
-    return Invoke<bool>(kIsControlJustPressed, kPlayerControls, control);
-}
-
-bool IsDisabledControlJustPressed(Hash control) {
-    return Invoke<bool>(kIsDisabledControlJustPressed, kPlayerControls, control);
-}
-
-void StopSoundByName(const char* sound, const char* soundSet) {
-    Invoke(kStopSoundWithName, sound, soundSet);
-}
-
-void PlaySoundFrontend(const char* sound, const char* soundSet) {
-    Invoke(kPlaySoundFrontend, sound, soundSet, true, 0);
-}
-
-int32_t PlayerCashCents() {
-    return Invoke<int32_t>(kCashBalance);
 }
 
 } // namespace corvale

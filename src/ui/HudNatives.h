@@ -1,6 +1,11 @@
 #pragma once
-// The game's natives the interface kit uses: text and sprites, the message and feed boxes,
-// menu controls, frontend sounds and the cash balance.
+// The game's natives the interface kit uses: text and sprites, the message and feed boxes.
+// Text scale and coloured text, menu controls, frontend sounds and the cash balance are the
+// bridge's families (included here), shared with the business plug-in.
+#include "core/natives/Audio.h"
+#include "core/natives/Controls.h"
+#include "core/natives/HudText.h"
+#include "core/natives/Money.h"
 #include "core/natives/NativeCall.h"
 
 namespace corvale {
@@ -15,13 +20,11 @@ inline constexpr Hash kColourPureWhite = 0x067FA8F3;       // "COLOR_PURE_WHITE"
 inline constexpr Hash kItemTypeCash = 0x6D31416E;          // "ITEMTYPE_CASH"
 } // namespace hud
 
-// Text drawn this frame: colour and scale apply to the next DisplayText.
+// Text drawn this frame: colour and scale (SetTextScale) apply to the next DisplayText.
 void SetTextColour(int32_t red, int32_t green, int32_t blue, int32_t alpha);
-void SetTextScale(float x, float y);
 void DisplayText(uint64_t text, float x, float y);
 
-// Text handles the game composes.
-uint64_t ColouredText(uint64_t text);   // the text ready for DisplayText
+// Text handles the game composes (and ColouredText, the text ready for DisplayText).
 uint64_t ItemNameText(Hash item);       // the item's display name
 uint64_t CashAmountText(int32_t cents); // "$2.50"
 
@@ -37,16 +40,5 @@ void PrintObjectiveMessage(uint64_t text);
 void PostHelpFeed(uint64_t* display, uint64_t* content);
 void PostToastFeed(uint64_t* display, uint64_t* content);
 void PostSideToastFeed(uint64_t* display, uint64_t* content); // transactions and cash
-
-// Controls of the player's control group.
-bool IsControlJustPressed(Hash control);
-bool IsDisabledControlJustPressed(Hash control); // reads even while the game disables it
-
-// Frontend sounds by name within a sound set.
-void StopSoundByName(const char* sound, const char* soundSet);
-void PlaySoundFrontend(const char* sound, const char* soundSet);
-
-// The player's cash in cents.
-int32_t PlayerCashCents();
 
 } // namespace corvale

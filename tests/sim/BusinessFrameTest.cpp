@@ -1,5 +1,6 @@
 // The business plug-in against the simulator: a standard exception thrown during a frame
 // gives up the rest of that frame only, and the still keeps working afterwards.
+#include "BuiltPlugins.h"
 #include "scenario/Scenario.h"
 
 #include <stdexcept>
@@ -8,19 +9,12 @@
 
 namespace {
 
-sim::RunSettings Settings() {
-    sim::RunSettings s;
-    s.options.pluginDir = CORVALE_PLUGIN_DIR;
-    s.dataDir = CORVALE_SOURCE_DIR "/data";
-    return s;
-}
-
 constexpr uint64_t kIsControlPressed = 0xf3a21bcd95725a4a; // asked on every business frame
 
 } // namespace
 
 TEST(BusinessFrame, AnExceptionEndsOnlyThatFrameAndTheNextFramesRunOn) {
-    sim::ScenarioRun run(Settings());
+    sim::ScenarioRun run(corvale::testing::BuiltPluginSettings());
     int thrown = 0;
     run.sim().natives().override(
         kIsControlPressed, [&thrown](sim::Simulator&, const sim::NativeArgs&, sim::NativeResult&) {
@@ -43,7 +37,7 @@ TEST(BusinessFrame, AnExceptionEndsOnlyThatFrameAndTheNextFramesRunOn) {
 }
 
 TEST(BusinessFrame, AFrameThatThrowsDrawsNothingAfterTheFailingStep) {
-    sim::ScenarioRun run(Settings());
+    sim::ScenarioRun run(corvale::testing::BuiltPluginSettings());
     run.sim().natives().override(kIsControlPressed,
                                  [](sim::Simulator&, const sim::NativeArgs&, sim::NativeResult&) {
                                      throw std::runtime_error("odd game answer");

@@ -1,21 +1,11 @@
 // Both built plug-ins load into the simulator, register their scripts and run frames.
+#include "BuiltPlugins.h"
 #include "scenario/Scenario.h"
 
 #include <gtest/gtest.h>
 
-namespace {
-
-sim::RunSettings Settings() {
-    sim::RunSettings s;
-    s.options.pluginDir = CORVALE_PLUGIN_DIR;
-    s.dataDir = CORVALE_SOURCE_DIR "/data";
-    return s;
-}
-
-} // namespace
-
 TEST(PluginLoad, BothPluginsRegisterTheirScriptsAndRunFrames) {
-    sim::ScenarioRun run(Settings());
+    sim::ScenarioRun run(corvale::testing::BuiltPluginSettings());
     const int code = run.run(sim::ParseScenarioText("frames 300\n", "inline"));
     EXPECT_EQ(code, 0);
     ASSERT_EQ(run.sim().scriptCount(), 2u);
@@ -23,11 +13,12 @@ TEST(PluginLoad, BothPluginsRegisterTheirScriptsAndRunFrames) {
     EXPECT_EQ(run.sim().scriptName(1), "business");
     EXPECT_EQ(run.sim().scriptFrames(0), 300u);
     EXPECT_EQ(run.sim().scriptFrames(1), 300u);
-    EXPECT_EQ(run.sim().keyboardHandlers(), 1u) << "the camp plug-in registers its keyboard handler";
+    EXPECT_EQ(run.sim().keyboardHandlers(), 1u)
+        << "the camp plug-in registers its keyboard handler";
 }
 
 TEST(PluginLoad, DetachUnregistersScriptAndKeyboardHandler) {
-    sim::ScenarioRun run(Settings());
+    sim::ScenarioRun run(corvale::testing::BuiltPluginSettings());
     run.run(sim::ParseScenarioText("frames 2\n", "inline"));
     run.sim().detachAll();
     EXPECT_EQ(run.sim().keyboardHandlers(), 0u);
@@ -38,7 +29,7 @@ TEST(PluginLoad, DetachUnregistersScriptAndKeyboardHandler) {
 
 TEST(PluginLoad, EveryRunGetsFreshPluginState) {
     for (int i = 0; i < 2; ++i) {
-        sim::ScenarioRun run(Settings());
+        sim::ScenarioRun run(corvale::testing::BuiltPluginSettings());
         run.run(sim::ParseScenarioText("plugins camp\nframes 1\n", "inline"));
         EXPECT_EQ(run.sim().scriptCount(), 1u);
         EXPECT_EQ(run.sim().keyboardHandlers(), 1u);
@@ -46,7 +37,7 @@ TEST(PluginLoad, EveryRunGetsFreshPluginState) {
 }
 
 TEST(Scenario, UnknownCommandsAndBadNumbersAreErrorsWithFileAndLine) {
-    sim::ScenarioRun run(Settings());
+    sim::ScenarioRun run(corvale::testing::BuiltPluginSettings());
     try {
         run.run(sim::ParseScenarioText("frames 1\nfly away\n", "story.scn"));
         FAIL() << "expected an error";
@@ -57,14 +48,14 @@ TEST(Scenario, UnknownCommandsAndBadNumbersAreErrorsWithFileAndLine) {
 }
 
 TEST(Scenario, FileBlocksAndFileExpectations) {
-    sim::ScenarioRun run(Settings());
-    const int code = run.run(sim::ParseScenarioText(
-        "file Corvale/Note.txt <<END\nline one\n\"quoted\" = two\nEND\n"
-        "expect file Corvale/Note.txt contains \"line one\"\n"
-        "expect file Corvale/Note.txt equals \"nothing\"\n"
-        "delete Corvale/Note.txt\n"
-        "expect file Corvale/Note.txt missing\n",
-        "s"));
+    sim::ScenarioRun run(corvale::testing::BuiltPluginSettings());
+    const int code = run.run(
+        sim::ParseScenarioText("file Corvale/Note.txt <<END\nline one\n\"quoted\" = two\nEND\n"
+                               "expect file Corvale/Note.txt contains \"line one\"\n"
+                               "expect file Corvale/Note.txt equals \"nothing\"\n"
+                               "delete Corvale/Note.txt\n"
+                               "expect file Corvale/Note.txt missing\n",
+                               "s"));
     EXPECT_EQ(code, 1);
     EXPECT_EQ(run.passed(), 2);
     EXPECT_EQ(run.failed(), 1);

@@ -1,5 +1,6 @@
 // Text, sprites and the menu kit on the simulated screen: what is drawn each frame, read
 // from the game's controls, held open without allocating, and pictured by a snapshot.
+#include "BuiltPlugins.h"
 #include "Hash.h"
 #include "KitScript.h"
 #include "scenario/Scenario.h"
@@ -63,13 +64,6 @@ struct ScreenTest : ::testing::Test {
     }
     std::unique_ptr<sim::Simulator> simulator;
 };
-
-sim::RunSettings Settings() {
-    sim::RunSettings s;
-    s.options.pluginDir = CORVALE_PLUGIN_DIR;
-    s.dataDir = CORVALE_SOURCE_DIR "/data";
-    return s;
-}
 
 } // namespace
 
@@ -148,7 +142,7 @@ TEST_F(ScreenTest, AnEntryTooDearForThePlayerIsDimmedOnScreen) {
 TEST(ScreenSnapshot, AMenuOfThreeEntriesIsPicturedWithItsTextsAndPrice) {
     const std::string dir = ::testing::TempDir() + "corvale-snapshots";
     std::filesystem::remove_all(dir);
-    sim::RunSettings settings = Settings();
+    sim::RunSettings settings = corvale::testing::BuiltPluginSettings();
     settings.snapshotDir = dir;
     sim::ScenarioRun run(settings);
     corvale::host::Install(corvale::host::PlatformHost());
@@ -181,7 +175,7 @@ TEST(ScreenSnapshot, AMenuOfThreeEntriesIsPicturedWithItsTextsAndPrice) {
 }
 
 TEST(ScreenTrace, HelpTextsToastsFeedEntriesAndCashAreTraced) {
-    sim::RunSettings settings = Settings();
+    sim::RunSettings settings = corvale::testing::BuiltPluginSettings();
     settings.options.trace = true;
     sim::ScenarioRun run(settings);
     corvale::host::Install(corvale::host::PlatformHost());

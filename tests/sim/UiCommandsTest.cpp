@@ -1,5 +1,6 @@
 // Scenario commands of the screen, controls, cash, items and streaming: what they set up
 // in the world and what their expectations hold.
+#include "BuiltPlugins.h"
 #include "KitScript.h"
 #include "core/natives/NativeCall.h"
 #include "scenario/Scenario.h"
@@ -19,16 +20,9 @@ constexpr uint64_t kTextureDictLoaded = 0x54d6900929ccf162;
 constexpr uint64_t kRequestTextureDict = 0xc1ba29df5631b0f8;
 constexpr uint32_t kAccept = 0xC7B5340A; // INPUT_FRONTEND_ACCEPT
 
-sim::RunSettings Settings() {
-    sim::RunSettings s;
-    s.options.pluginDir = CORVALE_PLUGIN_DIR;
-    s.dataDir = CORVALE_SOURCE_DIR "/data";
-    return s;
-}
-
 struct UiCommandsTest : ::testing::Test {
     void SetUp() override {
-        run = std::make_unique<sim::ScenarioRun>(Settings());
+        run = std::make_unique<sim::ScenarioRun>(corvale::testing::BuiltPluginSettings());
         corvale::host::Install(corvale::host::PlatformHost());
         kit::ClearPendingTexts();
     }

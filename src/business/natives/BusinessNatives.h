@@ -1,7 +1,19 @@
 #pragma once
-// The business plug-in's own wrappers over the game's natives, one family per file. Each
-// wrapper is named for the game concept; the hashes live in the family files only.
+// The business plug-in's own wrappers over the game's natives, one family per file, for the
+// natives the bridge does not wrap. Each wrapper is named for the game concept; the hashes
+// live in the family files only. The bridge's wrappers are included here.
+#include "core/natives/Audio.h"
+#include "core/natives/Controls.h"
+#include "core/natives/Developer.h"
+#include "core/natives/Distance.h"
+#include "core/natives/Entity.h"
+#include "core/natives/GameClock.h"
+#include "core/natives/HudText.h"
+#include "core/natives/Models.h"
+#include "core/natives/Money.h"
 #include "core/natives/NativeCall.h"
+#include "core/natives/Player.h"
+#include "core/natives/TextureDictionaries.h"
 
 #include <cstdint>
 
@@ -15,22 +27,12 @@ inline constexpr Hash kShopHudContext = 0x1c43984e;
 inline constexpr int32_t kLedgerPromptGroup = static_cast<int32_t>(0x87a59ac9u);
 inline constexpr int32_t kWagonPromptGroup = static_cast<int32_t>(0xe31b1f81u);
 
-// World (World.cpp): the player, positions, time, streaming, the wagon.
-int32_t BusinessPlayerPed();
-Vector3 BusinessEntityPosition(int32_t entity);
-float BusinessDistance(const Vector3& a, const Vector3& b);
-int32_t BusinessGameTimer();
-void TouchSaddleHorse(int32_t player); // asked every frame, answer unused
-bool IsModelLoaded(Hash model);
-void RequestModel(Hash model);
+// Vehicles (Vehicles.cpp): the wagon.
 bool IsVehicleDriveable(int32_t vehicle, bool a, bool b);
 void AddVehiclePropSet(int32_t vehicle, Hash propSet);
-bool IsMapPartActive(Hash part);
-void RequestMapPart(Hash part);
 
 // Controls (Controls.cpp): frame-wide control reads.
 bool IsControlHeld(int32_t pad, Hash control);
-bool IsControlJustPressed(int32_t pad, Hash control);
 void DisableControlThisFrame(int32_t pad, Hash control, bool disable);
 
 // Prompts (Prompts.cpp): a prompt is built in steps, then shown, enabled and polled.
@@ -52,13 +54,9 @@ void EnableHudContext(Hash context);
 void DisableHudContext(Hash context);
 void EnableHudContextThisFrame(Hash context);
 void SetScreenTextColour(int32_t r, int32_t g, int32_t b, int32_t a);
-void SetScreenTextScale(float x, float y);
 void DisplayScreenText(uint64_t textHandle, float x, float y);
-uint64_t ColouredText(uint64_t textHandle);
 
-// Graphics (Graphics.cpp): texture dictionaries and sprites.
-bool IsTextureDictLoaded(const char* dict);
-void RequestTextureDict(const char* dict);
+// Graphics (Graphics.cpp): sprites.
 void DrawScreenSprite(const char* dict, const char* texture, float x, float y, float w, float h,
                       int32_t r, int32_t g, int32_t b, int32_t a);
 
@@ -69,11 +67,7 @@ void PointCameraAt(Cam cam, const Vector3& target);
 void SetCameraActive(Cam cam, bool active);
 void RenderScriptCameras(bool render);
 
-// Audio (Audio.cpp).
-void PlayFrontendSound(const char* sound, const char* soundSet);
-
 // Money and inventory (Money.cpp).
-int32_t PlayerCashCents();
 void TakeCash(int32_t cents);
 int32_t PlayerItemCount(int32_t player, Hash item);
 

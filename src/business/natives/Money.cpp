@@ -1,18 +1,13 @@
-// The player's money and inventory.
+// The player's money taken and items counted (the cash balance is the bridge's).
 #include "business/natives/BusinessNatives.h"
 
 namespace corvale::business {
 
 namespace {
-constexpr uint64_t kMoneyGetCashBalance = 0x0c02dabfa3b98176;
 constexpr uint64_t kMoneyDecrementCashBalance = 0x466bc8769cf26a7a;
 constexpr uint64_t kInventoryIdFromPed = 0x13d234a2a3f66e63;
 constexpr uint64_t kInventoryItemCount = 0xe787f05dfc977bde;
 } // namespace
-
-int32_t PlayerCashCents() {
-    return Invoke<int32_t>(kMoneyGetCashBalance);
-}
 
 void TakeCash(int32_t cents) {
     Invoke<bool>(kMoneyDecrementCashBalance, cents);

@@ -1,5 +1,5 @@
 #pragma once
-// Natives only the developer debug tools use.
+// Natives the developer debug tools use (the business plug-in asks for the saddle horse too).
 #include "core/natives/NativeCall.h"
 
 namespace corvale {

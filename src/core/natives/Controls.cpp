@@ -1,0 +1,19 @@
+#include "core/natives/Controls.h"
+
+namespace corvale {
+
+namespace {
+constexpr uint64_t kIsControlJustPressed = 0x580417101ddb492f;
+constexpr uint64_t kIsDisabledControlJustPressed = 0x91aef906bca88877;
+constexpr int32_t kPlayerControls = 0;
+} // namespace
+
+bool IsControlJustPressed(Hash control) {
+    return Invoke<bool>(kIsControlJustPressed, kPlayerControls, control);
+}
+
+bool IsDisabledControlJustPressed(Hash control) {
+    return Invoke<bool>(kIsDisabledControlJustPressed, kPlayerControls, control);
+}
+
+} // namespace corvale
