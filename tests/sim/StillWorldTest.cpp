@@ -1,0 +1,254 @@
+// The business plug-in's own wrappers against the simulated world: the menu's camera, the
+// player's scenario and pace, the wagon, HUD contexts, cash taken, items counted, the plain
+// text natives, control disables and prompts used.
+#include "Hash.h"
+#include "ScriptHarness.h"
+#include "business/natives/BusinessNatives.h"
+#include "core/natives/Script.h"
+#include "core/natives/Strings.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace corvale;
+using namespace corvale::business;
+using corvale::testing::ScriptHarness;
+
+namespace {
+constexpr uint64_t kIsControlJustPressed = 0x580417101ddb492f;
+constexpr uint64_t kIsDisabledControlJustPressed = 0x91aef906bca88877;
+constexpr uint64_t kIsControlPressed = 0xf3a21bcd95725a4a;
+} // namespace
+
+TEST(StillCamera, IsShownOnlyWhileActiveAndRendered) {
+    ScriptHarness h;
+    const Cam cam = CreateScriptedCamera({1790, -818, 44}, 60.0f);
+    ASSERT_NE(cam, 0);
+    const sim::Camera* c = h.world().cameras.find(cam);
+    ASSERT_NE(c, nullptr);
+    EXPECT_EQ(c->name, "DEFAULT_SCRIPTED_CAMERA");
+    EXPECT_FLOAT_EQ(c->position.y, -818.0f);
+    EXPECT_FLOAT_EQ(c->fieldOfView, 60.0f);
+    EXPECT_FALSE(h.world().cameras.showing()) << "made active, but nothing renders it yet";
+    PointCameraAt(cam, {1790, -821, 42.5f});
+    EXPECT_TRUE(c->pointed);
+    EXPECT_FLOAT_EQ(c->target.z, 42.5f);
+    RenderScriptCameras(true);
+    EXPECT_TRUE(h.world().cameras.showing());
+    SetCameraActive(cam, false);
+    EXPECT_FALSE(h.world().cameras.showing());
+    SetCameraActive(cam, true);
+    DestroyCamera(cam);
+    EXPECT_EQ(h.world().cameras.find(cam), nullptr);
+    EXPECT_FALSE(h.world().cameras.showing()) << "no camera left to look through";
+    SetCameraActive(cam, false); // the menu does this after destroying it: left alone
+    EXPECT_TRUE(h.sim().faults().empty());
+}
+
+TEST(StillCamera, PointingACameraThatDoesNotExistIsAFault) {
+    ScriptHarness h;
+    PointCameraAt(77, {0, 0, 0});
+    ASSERT_EQ(h.sim().faults().size(), 1u);
+    EXPECT_NE(h.sim().faults()[0].find("unknown camera 77"), std::string::npos);
+}
+
+TEST(PlayerAtTheStill, PlaysTheClipboardScenarioUntilTheTasksAreCleared) {
+    ScriptHarness h;
+    RefreshPlayerPed();
+    const Ped player = PlayerPed();
+    const Hash clipboard = HashString("WORLD_HUMAN_CLIPBOARD");
+    StartScenarioInPlace(player, clipboard);
+    EXPECT_EQ(h.world().pedTasks.scenario(player), clipboard);
+    ClearPedTasksNow(player);
+    EXPECT_EQ(h.world().pedTasks.scenario(player), 0u);
+    EXPECT_TRUE(h.sim().faults().empty());
+    StartScenarioInPlace(4242, clipboard);
+    EXPECT_EQ(h.sim().faults().size(), 1u) << "a task for a ped that does not exist";
+}
+
+TEST(PlayerAtTheStill, IsInCombatOnlyWhenTheWorldSaysSo) {
+    ScriptHarness h;
+    RefreshPlayerPed();
+    EXPECT_FALSE(IsPedInCombat(PlayerPed()));
+    h.world().player.inCombat = true;
+    EXPECT_TRUE(IsPedInCombat(PlayerPed()));
+    const Ped other = h.world().spawn(sim::EntityKind::Ped, 1, {}, 0);
+    EXPECT_FALSE(IsPedInCombat(other));
+}
+
+TEST(PlayerAtTheStill, APaceLimitHoldsForTheFrameItWasSetIn) {
+    ScriptHarness h;
+    RefreshPlayerPed();
+    const Ped player = PlayerPed();
+    h.sim().runFrame();
+    EXPECT_LT(h.world().pedTasks.paceLimit(player, h.world().frame), 0.0f);
+    SetPedMaxMoveBlendRatio(player, 1.0f);
+    EXPECT_FLOAT_EQ(h.world().pedTasks.paceLimit(player, h.world().frame), 1.0f);
+    h.sim().runFrame();
+    EXPECT_LT(h.world().pedTasks.paceLimit(player, h.world().frame), 0.0f)
+        << "not set again this frame";
+}
+
+TEST(Wagon, OnlyALivingVehicleIsDriveableAndCarriesPropSets) {
+    ScriptHarness h;
+    const int32_t wagon = h.world().spawn(sim::EntityKind::Vehicle, 1, {}, 0);
+    const int32_t horse = h.world().spawn(sim::EntityKind::Ped, 2, {}, 0);
+    EXPECT_TRUE(IsVehicleDriveable(wagon, false, false));
+    EXPECT_FALSE(IsVehicleDriveable(horse, false, false));
+    EXPECT_FALSE(IsVehicleDriveable(0, false, false));
+    const Hash cargo = HashString("PG_MISSION_BRT2");
+    AddVehiclePropSet(wagon, cargo);
+    EXPECT_EQ(h.world().vehicles.propSets[wagon], (std::vector<uint32_t>{cargo}));
+    EXPECT_TRUE(h.sim().faults().empty());
+    AddVehiclePropSet(horse, cargo);
+    EXPECT_EQ(h.sim().faults().size(), 1u) << "prop sets go on vehicles only";
+    h.world().entity(wagon)->alive = false;
+    EXPECT_FALSE(IsVehicleDriveable(wagon, false, false));
+}
+
+TEST(ShopHud, AContextStaysOnUntilDisabledOrForOneFrame) {
+    ScriptHarness h;
+    const Hash shop = kShopHudContext;
+    const Hash inShop = HashString("HUD_CTX_IN_SHOP");
+    h.sim().runFrame();
+    EnableHudContext(shop);
+    EnableHudContextThisFrame(inShop);
+    EXPECT_TRUE(h.world().hudContexts.on(shop, h.world().frame));
+    EXPECT_TRUE(h.world().hudContexts.on(inShop, h.world().frame));
+    h.sim().runFrame();
+    EXPECT_TRUE(h.world().hudContexts.on(shop, h.world().frame));
+    EXPECT_FALSE(h.world().hudContexts.on(inShop, h.world().frame));
+    DisableHudContext(shop);
+    EXPECT_FALSE(h.world().hudContexts.on(shop, h.world().frame));
+}
+
+TEST(StillPurchase, TakesCashButNeverMoreThanThePlayerHas) {
+    ScriptHarness h;
+    h.world().player.cashCents = 2000;
+    TakeCash(1500);
+    EXPECT_EQ(h.world().player.cashCents, 500);
+    EXPECT_EQ(PlayerCashCents(), 500);
+    TakeCash(5000);
+    EXPECT_EQ(h.world().player.cashCents, 500) << "refused, nothing taken";
+    TakeCash(-100);
+    EXPECT_EQ(h.world().player.cashCents, 500);
+}
+
+TEST(StillPurchase, CountsThePlayersItemsAndNobodyElses) {
+    ScriptHarness h;
+    RefreshPlayerPed();
+    const Hash apple = HashString("consumable_apple");
+    h.world().player.items[apple] = 3;
+    EXPECT_EQ(PlayerItemCount(PlayerPed(), apple), 3);
+    EXPECT_EQ(PlayerItemCount(PlayerPed(), HashString("consumable_herb_ginseng")), 0);
+    const Ped cook = h.world().spawn(sim::EntityKind::Ped, 1, {}, 0);
+    EXPECT_EQ(PlayerItemCount(cook, apple), 0);
+}
+
+TEST(MenuText, ThePlainTextNativesDrawWithColourAndScale) {
+    ScriptHarness h;
+    h.sim().runFrame();
+    SetScreenTextColour(10, 20, 30, 200);
+    SetTextScale(0.55f, 0.5f);
+    DisplayScreenText(ColouredText(TextLiteral("<FONT FACE='$title' COLOR='#%04X'>$15</FONT>")),
+                      0.25f, 0.85f);
+    const auto& texts = h.world().screen.texts;
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0].text, "$15");
+    EXPECT_EQ(texts[0].font, "$title");
+    EXPECT_EQ(texts[0].colour.a, 200);
+    EXPECT_EQ(texts[0].colour.g, 20);
+    EXPECT_FLOAT_EQ(texts[0].scaleX, 0.55f);
+    EXPECT_FLOAT_EQ(texts[0].x, 0.25f);
+    h.sim().runFrame();
+    EXPECT_TRUE(h.world().screen.texts.empty()) << "drawn for one frame";
+}
+
+TEST(MenuControls, ADisabledControlReadsIdleExceptThroughTheDisabledNatives) {
+    ScriptHarness h;
+    const Hash revealHud = HashString("INPUT_REVEAL_HUD");
+    std::vector<std::string> seen;
+    h.start([&] {
+        for (int frame = 0; frame < 2; ++frame) {
+            if (frame == 0) DisableControlThisFrame(0, revealHud, true);
+            std::string s;
+            s += Invoke<bool>(kIsControlJustPressed, 0, revealHud) ? "P" : "-";
+            s += Invoke<bool>(kIsDisabledControlJustPressed, 0, revealHud) ? "D" : "-";
+            s += Invoke<bool>(kIsControlPressed, 0, revealHud) ? "H" : "-";
+            seen.push_back(s);
+            ScriptWait(0);
+        }
+    });
+    h.world().controls.queued.insert(revealHud);
+    h.sim().runFrame();
+    h.world().controls.queued.insert(revealHud);
+    h.runUntilFinished(3);
+    EXPECT_EQ(seen, (std::vector<std::string>{"-D-", "PDH"}))
+        << "disabled for the first frame only; the disabled natives always read the pad";
+}
+
+namespace {
+
+// A business prompt polled each frame after all prompts were hidden first, as the business
+// frame does; it is shown again only after the poll.
+struct HiddenFirstPrompt {
+    HiddenFirstPrompt(ScriptHarness& h, const char* text, bool hold) {
+        h.start([this, &h, text, hold] {
+            const PromptHandle p = BeginPrompt();
+            SetPromptControl(p, HashString("INPUT_FRONTEND_ACCEPT"));
+            SetPromptText(p, TextLiteral(text));
+            if (hold)
+                SetPromptStandardizedHoldMode(p);
+            else
+                SetPromptStandardMode(p);
+            EndPrompt(p);
+            for (;;) {
+                SetPromptVisible(p, false);
+                const bool used = hold ? PromptHoldCompleted(p) : PromptJustPressed(p);
+                if (used) usedInFrames.push_back(h.world().frame);
+                SetPromptEnabled(p, true);
+                SetPromptVisible(p, shown);
+                ScriptWait(0);
+            }
+        });
+        h.sim().runFrame();
+    }
+    std::vector<uint64_t> usedInFrames;
+    bool shown = true;
+};
+
+} // namespace
+
+TEST(StillPrompts, APressOnAPromptHiddenAndShownAgainEachFrameIsRead) {
+    ScriptHarness h;
+    HiddenFirstPrompt ledger(h, "Run the Still", true);
+    ASSERT_TRUE(h.world().prompts.press("Run the Still", h.world().frame, 1));
+    const uint64_t next = h.world().frame + 1;
+    h.sim().runFrames(3);
+    EXPECT_EQ(ledger.usedInFrames, (std::vector<uint64_t>{next}));
+    EXPECT_TRUE(h.sim().faults().empty());
+}
+
+TEST(StillPrompts, AJustPressedPromptReportsTheFirstFrameOfAHoldOnly) {
+    ScriptHarness h;
+    HiddenFirstPrompt back(h, "Back", false);
+    ASSERT_TRUE(h.world().prompts.press("Back", h.world().frame, 4));
+    const uint64_t next = h.world().frame + 1;
+    h.sim().runFrames(6);
+    EXPECT_EQ(back.usedInFrames, (std::vector<uint64_t>{next}));
+}
+
+TEST(StillPrompts, AHoldEndsWhenThePromptLeftTheScreen) {
+    ScriptHarness h;
+    HiddenFirstPrompt sell(h, "Sell", true);
+    ASSERT_TRUE(h.world().prompts.press("Sell", h.world().frame, 5));
+    const uint64_t first = h.world().frame + 1;
+    h.sim().runFrame();
+    sell.shown = false; // the script takes it off screen from this frame on
+    h.sim().runFrames(4);
+    EXPECT_EQ(sell.usedInFrames, (std::vector<uint64_t>{first, first + 1}))
+        << "held while on screen at the start of a frame, not after";
+    EXPECT_FALSE(h.world().prompts.press("Sell", h.world().frame, 1)) << "nothing to press";
+}
