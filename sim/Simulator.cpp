@@ -148,6 +148,7 @@ void Simulator::runFrame() {
                                              static_cast<int64_t>(s->waitMs));
         if (due) resume(*s);
     }
+    tracePromptChanges();
     if (options_.trace && world_.frame % 100 == 0) trace("frame " + std::to_string(world_.frame));
     if (afterFrame) afterFrame();
 }
@@ -199,6 +200,18 @@ void Simulator::deliverKeys() {
         }
     }
     pendingKeys_.clear();
+}
+
+// The timeline tells when a prompt came on screen or went, as it stood at the end of a
+// frame: a script that hides and shows its prompts within a frame changes nothing on screen.
+// A new prompt's default visibility is not news.
+void Simulator::tracePromptChanges() {
+    for (auto& [handle, p] : world_.prompts.all) {
+        const bool onScreen = p.registered && p.visible && p.shownOnce;
+        if (onScreen == p.tracedOnScreen) continue;
+        p.tracedOnScreen = onScreen;
+        trace(std::string(onScreen ? "prompt shown: " : "prompt hidden: ") + p.text);
+    }
 }
 
 void Simulator::queueKey(uint32_t virtualKey) { pendingKeys_.push_back(virtualKey); }

@@ -95,6 +95,7 @@ class Simulator {
   private:
     void resume(Script& script);
     void deliverKeys();
+    void tracePromptChanges();
 
     Options options_;
     World world_;

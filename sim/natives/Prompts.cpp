@@ -35,13 +35,8 @@ void SetText(Simulator& sim, PromptState& p, const NativeArgs& a) {
     p.text = *text;
 }
 
-// The timeline tells when the script puts a prompt on screen and when a shown one goes; a
-// new prompt's default visibility is not news.
-void SetVisible(Simulator& sim, PromptState& p, const NativeArgs& a) {
+void SetVisible(Simulator&, PromptState& p, const NativeArgs& a) {
     const bool show = a.b(1);
-    const bool onScreen = p.visible && p.shownOnce;
-    if (show != onScreen)
-        sim.trace(std::string(show ? "prompt shown: " : "prompt hidden: ") + p.text);
     p.shownOnce = p.shownOnce || show;
     p.visible = show;
 }

@@ -25,6 +25,7 @@ struct PromptState {
     // On screen when this frame began: what the player pressed. A script that hides its
     // prompts first thing every frame and shows them again still reads that press.
     bool shownAtFrameStart = false;
+    bool tracedOnScreen = false; // as the timeline last told it
 
     bool shown() const { return registered && visible && enabled; }
     bool pressedDuring(uint64_t frame) const {
