@@ -13,6 +13,7 @@
 #include "core/natives/Money.h"
 #include "core/natives/NativeCall.h"
 #include "core/natives/Player.h"
+#include "core/natives/PromptSteps.h"
 #include "core/natives/TextureDictionaries.h"
 
 #include <cstdint>
@@ -35,19 +36,6 @@ void AddVehiclePropSet(int32_t vehicle, Hash propSet);
 bool IsControlHeld(int32_t pad, Hash control);
 void DisableControlThisFrame(int32_t pad, Hash control, bool disable);
 
-// Prompts (Prompts.cpp): a prompt is built in steps, then shown, enabled and polled.
-PromptHandle BeginPrompt();
-void SetPromptControl(PromptHandle prompt, Hash control);
-void SetPromptText(PromptHandle prompt, uint64_t textHandle);
-void SetPromptStandardizedHoldMode(PromptHandle prompt);
-void SetPromptHoldMode(PromptHandle prompt);
-void SetPromptStandardMode(PromptHandle prompt);
-void SetPromptGroup(PromptHandle prompt, int32_t group);
-void EndPrompt(PromptHandle prompt);
-void SetPromptEnabled(PromptHandle prompt, bool enabled);
-void SetPromptVisible(PromptHandle prompt, bool visible);
-bool PromptHoldCompleted(PromptHandle prompt);
-bool PromptJustPressed(PromptHandle prompt);
 
 // Hud (Hud.cpp): HUD contexts and screen text.
 void EnableHudContext(Hash context);
