@@ -55,7 +55,7 @@ void DrawText(const char* open, const char* text, float x, float y, float scale,
 void DrawBusinessSprite(const char* dict, const char* texture, float x, float y, float w, float h,
                         Rgba c) {
     if (!TextureDictLoaded(dict)) RequestTextureDict(dict);
-    DrawScreenSprite(dict, texture, x, y, w, h, c.r, c.g, c.b, c.a);
+    DrawSpriteCentred(dict, texture, x, y, w, h, 0.0f, c.r, c.g, c.b, c.a, false);
 }
 
 void DrawBusinessSpritePixels(const char* dict, const char* texture, float x, float y, float w,

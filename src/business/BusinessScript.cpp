@@ -117,7 +117,7 @@ bool BusinessScript::isFlavourAvailable(int flavour) const {
     if (!f) return false;
     int32_t held[3];
     for (int k = 0; k < 3; ++k)
-        held[k] = PlayerItemCount(player, HashString(f->items[k]));
+        held[k] = ItemCount(player, HashString(f->items[k]));
     return IsFlavourAvailable(flavour, save.recipe, held);
 }
 

@@ -19,7 +19,7 @@ constexpr float kSlotY = 0.75f;
 // The three ingredient slots of the highlighted flavour, with how many of each are held.
 void DrawIngredientGrid(const BusinessScript& s, const Flavour& f) {
     for (int k = 0; k < 3; ++k) {
-        const int32_t count = PlayerItemCount(s.player, HashString(f.gridItems[k]));
+        const int32_t count = ItemCount(s.player, HashString(f.gridItems[k]));
         const bool held = count > 0;
         const int32_t alpha = held ? 255 : 155;
         DrawBusinessSprite(kMenuTextures, "hud_menu_grid", kSlotX[k], kSlotY, 0.06f, 0.1f,

@@ -86,7 +86,7 @@ void TickStillMenu(BusinessScript& s) {
 void OpenStillMenu(BusinessScript& s) {
     s.menuPage = kMainPage;
     EnableHudContext(kShopHudContext);
-    SetPedVisible(s.player, false);
+    SetEntityVisible(s.player, false);
     if (s.menuCamera != 0) DestroyCamera(s.menuCamera);
     const CameraPlacement at = PlacementFor(s);
     s.menuCamera = CreateScriptedCamera(at.position, kFieldOfView);
@@ -99,7 +99,7 @@ void OpenStillMenu(BusinessScript& s) {
 
 void CloseStillMenu(BusinessScript& s) {
     s.menuPage = kMenuClosed;
-    SetPedVisible(s.player, true);
+    SetEntityVisible(s.player, true);
     DestroyCamera(s.menuCamera);
     SetCameraActive(s.menuCamera, false);
     RenderScriptCameras(false);

@@ -24,15 +24,6 @@ inline constexpr Hash kItemTypeCash = 0x6D31416E;          // "ITEMTYPE_CASH"
 void SetTextColour(int32_t red, int32_t green, int32_t blue, int32_t alpha);
 void DisplayText(uint64_t text, float x, float y);
 
-// Text handles the game composes (and ColouredText, the text ready for DisplayText).
-uint64_t ItemNameText(Hash item);       // the item's display name
-uint64_t CashAmountText(int32_t cents); // "$2.50"
-
-// A texture drawn this frame, positioned by its centre.
-void DrawSpriteCentred(const char* dictionary, const char* texture, float centreX, float centreY,
-                       float width, float height, float rotation, int32_t red, int32_t green,
-                       int32_t blue, int32_t alpha);
-
 // The one-shot message line in the middle of the screen.
 void PrintObjectiveMessage(uint64_t text);
 

@@ -73,7 +73,7 @@ void DrawSprite(const char* dictionary, const char* texture, float x, float y, f
                 int32_t alpha) {
     // The game positions sprites by their centre.
     DrawSpriteCentred(dictionary, texture, x + width * 0.5f, y + height * 0.5f, width, height,
-                      rotation, red, green, blue, alpha);
+                      rotation, red, green, blue, alpha, true);
 }
 
 } // namespace corvale

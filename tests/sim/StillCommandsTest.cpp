@@ -51,8 +51,8 @@ TEST_F(StillCommandsTest, ASpriteIsExpectedByTextureAndOptionallyByAlpha) {
     int frame = 0;
     kit::RunEveryFrame(run->sim(), [&] {
         if (++frame > 1) return;
-        DrawScreenSprite("generic_textures", "menu_bar", 0.16f, 0.85f, 0.23f, 0.0015f, 255, 255,
-                         255, 175);
+        DrawSpriteCentred("generic_textures", "menu_bar", 0.16f, 0.85f, 0.23f, 0.0015f, 0.0f, 255,
+                          255, 255, 175, false);
     });
     const int code = play("frames 1\n"
                           "expect sprite menu_bar\n"

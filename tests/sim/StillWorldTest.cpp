@@ -141,10 +141,10 @@ TEST(StillPurchase, CountsThePlayersItemsAndNobodyElses) {
     RefreshPlayerPed();
     const Hash apple = HashString("consumable_apple");
     h.world().player.items[apple] = 3;
-    EXPECT_EQ(PlayerItemCount(PlayerPed(), apple), 3);
-    EXPECT_EQ(PlayerItemCount(PlayerPed(), HashString("consumable_herb_ginseng")), 0);
+    EXPECT_EQ(ItemCount(PlayerPed(), apple), 3);
+    EXPECT_EQ(ItemCount(PlayerPed(), HashString("consumable_herb_ginseng")), 0);
     const Ped cook = h.world().spawn(sim::EntityKind::Ped, 1, {}, 0);
-    EXPECT_EQ(PlayerItemCount(cook, apple), 0);
+    EXPECT_EQ(ItemCount(cook, apple), 0);
 }
 
 TEST(MenuText, ThePlainTextNativesDrawWithColourAndScale) {

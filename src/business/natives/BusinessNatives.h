@@ -9,6 +9,7 @@
 #include "core/natives/Entity.h"
 #include "core/natives/GameClock.h"
 #include "core/natives/HudText.h"
+#include "core/natives/Inventory.h"
 #include "core/natives/Models.h"
 #include "core/natives/Money.h"
 #include "core/natives/NativeCall.h"
@@ -44,10 +45,6 @@ void EnableHudContextThisFrame(Hash context);
 void SetScreenTextColour(int32_t r, int32_t g, int32_t b, int32_t a);
 void DisplayScreenText(uint64_t textHandle, float x, float y);
 
-// Graphics (Graphics.cpp): sprites.
-void DrawScreenSprite(const char* dict, const char* texture, float x, float y, float w, float h,
-                      int32_t r, int32_t g, int32_t b, int32_t a);
-
 // Camera (Camera.cpp): the menu's scripted camera.
 void DestroyCamera(Cam cam);
 Cam CreateScriptedCamera(const Vector3& position, float fieldOfView);
@@ -55,12 +52,10 @@ void PointCameraAt(Cam cam, const Vector3& target);
 void SetCameraActive(Cam cam, bool active);
 void RenderScriptCameras(bool render);
 
-// Money and inventory (Money.cpp).
+// Money (Money.cpp).
 void TakeCash(int32_t cents);
-int32_t PlayerItemCount(int32_t player, Hash item);
 
 // Peds and tasks (Peds.cpp).
-void SetPedVisible(int32_t ped, bool visible);
 void StartScenarioInPlace(int32_t ped, Hash scenario);
 void ClearPedTasksNow(int32_t ped);
 bool IsPedInCombat(int32_t ped);

@@ -1,19 +1,14 @@
-// The player's ped: visibility, scenario tasks, combat and pace.
+// The player's ped: scenario tasks, combat and pace.
 #include "business/natives/BusinessNatives.h"
 
 namespace corvale::business {
 
 namespace {
-constexpr uint64_t kSetEntityVisible = 0x1794b4fcc84d812f;
 constexpr uint64_t kTaskStartScenarioInPlaceHash = 0x524b54361229154f;
 constexpr uint64_t kClearPedTasksImmediately = 0xaaa34f8a7cb32098;
 constexpr uint64_t kIsPedInCombat = 0x4859f1fc66a6278e;
 constexpr uint64_t kSetPedMaxMoveBlendRatio = 0x433083750c5e064a;
 } // namespace
-
-void SetPedVisible(int32_t ped, bool visible) {
-    Invoke(kSetEntityVisible, ped, visible);
-}
 
 void StartScenarioInPlace(int32_t ped, Hash scenario) {
     Invoke(kTaskStartScenarioInPlaceHash, ped, scenario, -1, true, 1u, 0.0f, true);

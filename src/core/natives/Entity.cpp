@@ -15,6 +15,7 @@ constexpr uint64_t kIsEntityDead = 0x7d5b1f88e7504bba;
 constexpr uint64_t kDeleteEntity = 0x4cd38c78bd19a497;
 constexpr uint64_t kDeletePed = 0xcc0ef140f99365c5;
 constexpr uint64_t kSetEntityAsNoLongerNeeded = 0x4971d2f8162b9674;
+constexpr uint64_t kSetEntityVisible = 0x1794b4fcc84d812f;
 
 constexpr int32_t kRotationOrderZxy = 2;
 constexpr float kRadiansPerDegree = 3.14159265358979f / 180.0f;
@@ -53,6 +54,10 @@ void DeletePed(Ped& ped) {
 
 void ReleaseEntity(Entity& entity) {
     Invoke(kSetEntityAsNoLongerNeeded, &entity);
+}
+
+void SetEntityVisible(Entity entity, bool visible) {
+    Invoke(kSetEntityVisible, entity, visible);
 }
 
 } // namespace corvale

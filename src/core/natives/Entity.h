@@ -12,6 +12,7 @@ Vector3 EntityForward(Entity entity);
 Vector3 EntityRotationDirection(Entity entity);
 bool EntityExists(Entity entity);
 bool IsEntityDead(Entity entity);
+void SetEntityVisible(Entity entity, bool visible);
 
 // Removing entities: the game clears the handle to 0.
 void DeleteEntity(Entity& entity);

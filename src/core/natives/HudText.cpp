@@ -4,16 +4,18 @@ namespace corvale {
 
 namespace {
 constexpr uint64_t kSetTextScale = 0xa1253a3c870b6843;
-constexpr uint64_t kVarString = 0xfa925ac00eb830b9;
-constexpr int32_t kColourStringFlags = 42;
+constexpr uint64_t kDrawSprite = 0xc9884ecade94cb34;
 } // namespace
 
 void SetTextScale(float x, float y) {
     Invoke(kSetTextScale, x, y);
 }
 
-uint64_t ColouredText(uint64_t text) {
-    return Invoke<uint64_t>(kVarString, kColourStringFlags, "COLOR_STRING", 0, native::Raw64{text});
+void DrawSpriteCentred(const char* dictionary, const char* texture, float centreX, float centreY,
+                       float width, float height, float rotation, int32_t red, int32_t green,
+                       int32_t blue, int32_t alpha, bool flag) {
+    Invoke(kDrawSprite, dictionary, texture, centreX, centreY, width, height, rotation, red, green,
+           blue, alpha, flag);
 }
 
 } // namespace corvale

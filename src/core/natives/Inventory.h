@@ -13,6 +13,9 @@ void SetTransactionNotifier(TransactionNotifier notifier);
 
 // Takes quantity of the item from the ped's inventory (not while the debug tools are on);
 // then, for the player with notify, a negative feed entry with the icon (iconHash 0: the item's).
+// How many of item the ped carries.
+int32_t ItemCount(Ped ped, Hash item);
+
 void RemoveItem(Ped ped, Hash item, int32_t quantity, const char* iconDict, Hash iconHash,
                 bool notify);
 

@@ -1,5 +1,6 @@
 #include "core/natives/Objects.h"
 
+#include "core/natives/Entity.h"
 #include "core/natives/Models.h"
 #include "core/natives/Script.h"
 #include "core/natives/Strings.h"
@@ -10,7 +11,6 @@ namespace {
 constexpr uint64_t kCreateObject = 0x509d5878eb39e842;
 constexpr uint64_t kSetEntityHeading = 0xcf2b9c0645c4651b;
 constexpr uint64_t kFreezeEntityPosition = 0x7d9efb7ad6b19754;
-constexpr uint64_t kSetEntityVisible = 0x1794b4fcc84d812f;
 constexpr uint64_t kPlaceObjectOnGroundProperly = 0x58a850eaee20faa3;
 } // namespace
 
@@ -27,7 +27,7 @@ Object SpawnObject(Hash model, const Vector3& position, float heading, bool fixe
                                          false, false, !fixed, false, false);
     Invoke(kSetEntityHeading, object, heading);
     Invoke(kFreezeEntityPosition, object, fixed);
-    Invoke(kSetEntityVisible, object, visible);
+    SetEntityVisible(object, visible);
     if (!fixed) Invoke<bool>(kPlaceObjectOnGroundProperly, object, false);
     return object;
 }
