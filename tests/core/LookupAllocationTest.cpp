@@ -2,6 +2,7 @@
 // key is given in.
 #include "core/data/DictDataFile.h"
 #include "core/data/Settings.h"
+#include "core/runtime/Executable.h"
 #include "support/GameFolder.h"
 
 #include <cstdlib>
@@ -98,6 +99,40 @@ TEST_F(LookupAllocationTest, SettingLookUpsAllocateNothing) {
     EXPECT_EQ(allocations, 0);
     EXPECT_TRUE(devTools);
     EXPECT_EQ(length, 3u);
+}
+
+// A mission reads its one-shot flags every frame: after the first write of a name, reads and
+// rewrites of it touch no heap, and a name never set reads 0 without being stored.
+class Flags final : public Executable {
+  public:
+    void tick() override {}
+};
+
+TEST_F(LookupAllocationTest, NamedValuesReadAndRewrittenAllocateNothing) {
+    Flags mission;
+    mission.setValue("prisonGuard.next_pee_time", 5000);
+    int32_t sum = 0;
+    const long allocations = AllocationsOf([&] {
+        sum += mission.getValue("prisonGuard.next_pee_time");
+        sum += mission.getValue(std::string_view("hints.clint_low_health.never_set_at_all"));
+        mission.setValue("prisonGuard.next_pee_time", 7000);
+        sum += mission.getValue("prisonGuard.next_pee_time");
+    });
+    EXPECT_EQ(allocations, 0);
+    EXPECT_EQ(sum, 12000);
+}
+
+TEST(Executable, ANameNeverSetReadsZeroAndAWriteOverwrites) {
+    Flags mission;
+    EXPECT_EQ(mission.getValue("hints.back_door"), 0);
+    mission.setValue("hints.back_door", 1);
+    mission.setValue("objectives.1", -3);
+    mission.setValue("hints.back_door", 2);
+    EXPECT_EQ(mission.getValue("hints.back_door"), 2);
+    EXPECT_EQ(mission.getValue("objectives.1"), -3);
+    EXPECT_EQ(mission.getValue("hints.back"), 0) << "no prefix match";
+    Flags other;
+    EXPECT_EQ(other.getValue("hints.back_door"), 0) << "each object has its own table";
 }
 
 } // namespace
