@@ -7,8 +7,18 @@
 #include "core/data/Settings.h"
 #include "core/events/EventChannel.h"
 #include "core/events/EventNames.h"
+#include "core/natives/Controls.h"
+#include "core/natives/Developer.h"
+#include "core/natives/Distance.h"
+#include "core/natives/Entity.h"
+#include "core/natives/GameClock.h"
+#include "core/natives/Inventory.h"
+#include "core/natives/Models.h"
+#include "core/natives/Money.h"
+#include "core/natives/Player.h"
 #include "core/natives/Script.h"
 #include "core/natives/Strings.h"
+#include "core/natives/Vehicles.h"
 #include "core/platform/Platform.h"
 
 namespace corvale::business {
@@ -39,7 +49,7 @@ void BusinessScript::frame() {
     SaddleHorse(0); // asked every frame, the answer unused
     autosave();
     readHerbsEvents();
-    IsControlHeld(0, HashString("INPUT_INSPECT_OPEN_SATCHEL"));
+    IsControlHeld(HashString("INPUT_INSPECT_OPEN_SATCHEL"));
     showCargo();
     tickProduction();
     prompts.hideAll();

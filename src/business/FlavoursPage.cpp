@@ -4,6 +4,7 @@
 #include "business/StillMenu.h"
 #include "core/events/EventChannel.h"
 #include "core/events/EventNames.h"
+#include "core/natives/Inventory.h"
 #include "core/natives/Strings.h"
 
 #include <cstdio>
@@ -71,11 +72,11 @@ void RunFlavoursPage(BusinessScript& s) {
     DrawMenuBar(0.16f, 0.9f);
     if (flavour) DrawIngredientGrid(s, *flavour);
 
-    if (s.prompts.confirm.fired()) {
+    if (s.prompts.confirm.completed()) {
         s.setFlavour(highlighted);
         SendFlavourSet(highlighted);
         ReturnAfterPurchase(s);
-    } else if (s.prompts.back.fired()) {
+    } else if (s.prompts.back.completed()) {
         ReturnToMainPage(s);
     }
 }

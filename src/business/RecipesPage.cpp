@@ -2,6 +2,7 @@
 #include "business/Brewing.h"
 #include "business/BusinessScript.h"
 #include "business/StillMenu.h"
+#include "core/natives/Money.h"
 
 namespace corvale::business {
 
@@ -27,10 +28,10 @@ void RunRecipesPage(BusinessScript& s) {
     DrawMenuBar(0.16f, 0.85f);
     DrawMenuBar(0.16f, 0.9f);
 
-    if (s.prompts.confirm.fired()) {
+    if (s.prompts.confirm.completed()) {
         s.buyRecipe(s.menuCursor + 1);
         ReturnAfterPurchase(s);
-    } else if (s.prompts.back.fired()) {
+    } else if (s.prompts.back.completed()) {
         ReturnToMainPage(s);
     }
 }

@@ -3,6 +3,7 @@
 #include "business/Brewing.h"
 #include "business/BusinessDraw.h"
 #include "business/BusinessScript.h"
+#include "core/natives/Peds.h"
 
 namespace corvale::business {
 
@@ -41,7 +42,7 @@ void DrawStatusPanel(const BusinessScript& s) {
     DrawIcon("moonshiner_workbench_still", 0.06f, hasMash ? White() : Rgba{150, 0, 0, 255});
     DrawBar(0.07f, s.save.mash, !hasMash);
 
-    DrawIcon("moonshiner_workbench_flavoring", 0.1f);
+    DrawIcon(FlavourPicture(0), 0.1f);
     if (s.save.flavour == 0) {
         DrawBodyText(s.texts.flavourName(0), 0.905f, 0.105f, kTextScale, false);
     } else if (s.flavourProgress < kFullBatch) {
@@ -51,10 +52,10 @@ void DrawStatusPanel(const BusinessScript& s) {
         DrawBodyText(s.texts.flavourName(s.save.flavour), x, 0.105f, kTextScale, false);
     }
 
-    DrawIcon("moonshiner_workbench_moonshine", 0.14f);
+    DrawIcon(kProductPicture, 0.14f);
     DrawBar(0.15f, s.save.production, false);
 
-    if (!IsPedInCombat(s.player)) SetPedMaxMoveBlendRatio(s.player, kWalkingPace);
+    if (!IsPedInCombat(s.player, 0)) SetPedMaxMoveBlendRatio(s.player, kWalkingPace);
 }
 
 } // namespace corvale::business

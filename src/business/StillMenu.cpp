@@ -3,7 +3,12 @@
 #include "business/BusinessScript.h"
 #include "core/events/EventChannel.h"
 #include "core/events/EventNames.h"
+#include "core/natives/Camera.h"
+#include "core/natives/Controls.h"
+#include "core/natives/Entity.h"
+#include "core/natives/HudContexts.h"
 #include "core/natives/Strings.h"
+#include "core/natives/Tasks.h"
 
 namespace corvale::business {
 
@@ -34,6 +39,8 @@ CameraPlacement PlacementFor(const BusinessScript& s) {
 }
 
 constexpr float kFieldOfView = 60.0f;
+constexpr int32_t kEaseMs = 500;
+constexpr Hash kAnyCondition = 1;
 constexpr float kRowStepPx = 110.16f;
 
 int HighestRow(int page) {
@@ -41,7 +48,7 @@ int HighestRow(int page) {
 }
 
 void Navigate(BusinessScript& s) {
-    DisableControlThisFrame(0, HashString("INPUT_REVEAL_HUD"), true);
+    DisableControlThisFrame(HashString("INPUT_REVEAL_HUD"), true);
     const int highest = HighestRow(s.menuPage);
     if (IsControlJustPressed(HashString("INPUT_FRONTEND_UP"))) {
         PlayBusinessSound("NAV_RIGHT", "PAUSE_MENU_SOUNDSET");
@@ -58,7 +65,7 @@ void Navigate(BusinessScript& s) {
 
 void TickStillMenu(BusinessScript& s) {
     if (s.menuPage == kMenuClosed) {
-        if (!s.ledgerOffered || !s.prompts.ledger.used()) return;
+        if (!s.ledgerOffered || !s.prompts.ledger.answer()) return;
         OpenStillMenu(s);
     }
     EnableHudContextThisFrame(HashString("HUD_CTX_IN_SHOP"));
@@ -89,12 +96,14 @@ void OpenStillMenu(BusinessScript& s) {
     SetEntityVisible(s.player, false);
     if (s.menuCamera != 0) DestroyCamera(s.menuCamera);
     const CameraPlacement at = PlacementFor(s);
-    s.menuCamera = CreateScriptedCamera(at.position, kFieldOfView);
+    s.menuCamera = CreateScriptedCamera(at.position, Vector3{}, kFieldOfView, true);
     PointCameraAt(s.menuCamera, at.target);
     SetCameraActive(s.menuCamera, true);
-    RenderScriptCameras(true);
+    RenderScriptCameras(true, true, kEaseMs);
     events::SendBusinessEvent({static_cast<int32_t>(HashString(events::kMenuOpen))});
-    StartScenarioInPlace(s.player, HashString("WORLD_HUMAN_CLIPBOARD"));
+    // Until the menu clears it.
+    StartScenarioInPlace(s.player, HashString("WORLD_HUMAN_CLIPBOARD"), -1, true, kAnyCondition,
+                         0.0f);
 }
 
 void CloseStillMenu(BusinessScript& s) {
@@ -102,7 +111,7 @@ void CloseStillMenu(BusinessScript& s) {
     SetEntityVisible(s.player, true);
     DestroyCamera(s.menuCamera);
     SetCameraActive(s.menuCamera, false);
-    RenderScriptCameras(false);
+    RenderScriptCameras(false, true, kEaseMs);
     PlayBusinessSound("BACK", "HUD_SHOP_SOUNDSET");
     DisableHudContext(kShopHudContext);
     events::SendBusinessEvent({static_cast<int32_t>(HashString(events::kMenuClosed))});
@@ -162,33 +171,6 @@ void DrawRowClock(int row, int32_t alpha) {
 
 void DrawMenuBar(float x, float y) {
     DrawBusinessSprite(kGenericTextures, "menu_bar", x, y, 0.23f, 0.0015f, White(175));
-}
-
-const char* StillPicture(int recipe) {
-    switch (recipe) {
-    case 1:
-        return "moonshiner_workbench_still_weak";
-    case 2:
-        return "moonshiner_workbench_still_average";
-    case 3:
-        return "moonshiner_workbench_still_strong";
-    default:
-        return "moonshiner_workbench_still_empty";
-    }
-}
-
-const char* FlavourPicture(int flavour) {
-    switch (flavour) {
-    case 1:
-        return "moonshiner_workbench_flavoring_quality_01";
-    case 2:
-        return "moonshiner_workbench_flavoring_quality_02";
-    case 3:
-    case 4:
-        return "moonshiner_workbench_flavoring_quality_03";
-    default:
-        return "moonshiner_workbench_flavoring";
-    }
 }
 
 } // namespace corvale::business

@@ -2,8 +2,19 @@
 // alpha, sounds counted by name, the scripted camera, the player in combat.
 #include "BuiltPlugins.h"
 #include "KitScript.h"
-#include "business/natives/BusinessNatives.h"
+#include "core/natives/Audio.h"
+#include "core/natives/Camera.h"
+#include "core/natives/Controls.h"
+#include "core/natives/Entity.h"
+#include "core/natives/HudContexts.h"
+#include "core/natives/HudText.h"
+#include "core/natives/Money.h"
+#include "core/natives/Peds.h"
+#include "core/natives/Player.h"
+#include "core/natives/PromptSteps.h"
 #include "core/natives/Strings.h"
+#include "core/natives/Tasks.h"
+#include "core/natives/Vehicles.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +22,6 @@
 #include <vector>
 
 using namespace corvale;
-using namespace corvale::business;
 
 namespace {
 
@@ -33,9 +43,8 @@ TEST_F(StillCommandsTest, NoTextHoldsWhenNoTextOfTheLastFrameContainsIt) {
     int frame = 0;
     kit::RunEveryFrame(run->sim(), [&] {
         if (++frame > 1) return;
-        DisplayScreenText(
-            ColouredText(TextLiteral("<FONT FACE='$title'>Moonshine Production</FONT>")), 0.1f,
-            0.1f);
+        DisplayHudText(ColouredText(TextLiteral("<FONT FACE='$title'>Moonshine Production</FONT>")),
+                       0.1f, 0.1f);
     });
     const int code = play("frames 1\n"
                           "expect no-text \"Production\"\n"
@@ -88,12 +97,12 @@ TEST_F(StillCommandsTest, TheCameraIsOnWhileAnActiveScriptedCameraIsRendered) {
     kit::RunEveryFrame(run->sim(), [&] {
         ++frame;
         if (frame == 2) {
-            cam = CreateScriptedCamera({0, 0, 2}, 60.0f);
-            RenderScriptCameras(true);
+            cam = CreateScriptedCamera({0, 0, 2}, {}, 60.0f, true);
+            RenderScriptCameras(true, true, 500);
         }
         if (frame == 4) {
             DestroyCamera(cam);
-            RenderScriptCameras(false);
+            RenderScriptCameras(false, true, 500);
         }
     });
     const int code = play("frames 1\n"
@@ -112,7 +121,7 @@ TEST_F(StillCommandsTest, TheCameraIsOnWhileAnActiveScriptedCameraIsRendered) {
 TEST_F(StillCommandsTest, ThePlayerIsInCombatBetweenOnAndOff) {
     std::vector<bool> seen;
     kit::RunEveryFrame(run->sim(),
-                       [&] { seen.push_back(IsPedInCombat(run->sim().world().player.ped)); });
+                       [&] { seen.push_back(IsPedInCombat(run->sim().world().player.ped, 0)); });
     EXPECT_EQ(play("frames 1\nplayer combat on\nframes 2\nplayer combat off\nframes 1\n"), 0);
     EXPECT_EQ(seen, (std::vector<bool>{false, true, true, false}));
     EXPECT_THROW(play("player combat maybe\n"), sim::ScenarioError);
