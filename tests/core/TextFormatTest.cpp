@@ -1,6 +1,6 @@
 // Texts from the data files are formats a translator writes: whatever they hold, the one
 // argument lands in the first "%s", nothing else is interpreted and the buffer holds.
-#include "ui/TextFormat.h"
+#include "core/text/TextFormat.h"
 
 #include <gtest/gtest.h>
 
