@@ -1,12 +1,12 @@
 // Wrappers whose behaviour lies in how they use the game's answers: random picks, the law,
 // speech blocks, inventory removal and its feed entry, ground probes, zones and weapons.
+#include "core/natives/DebugTools.h"
 #include "core/natives/Ground.h"
 #include "core/natives/Inventory.h"
 #include "core/natives/Peds.h"
 #include "core/natives/Player.h"
 #include "core/natives/Random.h"
 #include "core/natives/Weapons.h"
-#include "core/runtime/DebugTools.h"
 #include "support/FakeHost.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // Game timers, the named timer registry and the wall-clock stopwatch.
 #include "core/natives/Strings.h"
+#include "core/platform/Stopwatch.h"
 #include "core/timers/GameTimer.h"
 #include "core/timers/NamedTimers.h"
-#include "core/timers/Stopwatch.h"
 #include "support/FakeHost.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 #include "core/natives/Animation.h"
 #include "Hash.h"
 #include "ScriptHarness.h"
-#include "core/runtime/DebugTools.h"
+#include "core/natives/DebugTools.h"
 
 #include <gtest/gtest.h>
 

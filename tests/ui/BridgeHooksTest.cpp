@@ -1,9 +1,9 @@
 // Once the kit is installed, the bridge's item removals and debug texts reach the screen.
 #include "ui/BridgeHooks.h"
 #include "KitHost.h"
+#include "core/natives/DebugTools.h"
 #include "core/natives/Inventory.h"
 #include "core/natives/Player.h"
-#include "core/runtime/DebugTools.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "ui/Tutorials.h"
 #include "KitHost.h"
 #include "core/data/DataFiles.h"
-#include "core/runtime/DebugTools.h"
+#include "core/natives/DebugTools.h"
 #include "support/GameFolder.h"
 #include "ui/Notifications.h"
 
