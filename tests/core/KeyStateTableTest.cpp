@@ -9,8 +9,12 @@ using corvale::testing::FakeHost;
 
 namespace {
 
-void Release(uint32_t key) { OnKeyboardMessage(key, 1, 0, 0, 0, 1, 1); }
-void Press(uint32_t key) { OnKeyboardMessage(key, 1, 0, 0, 0, 0, 0); }
+void Release(uint32_t key) {
+    OnKeyboardMessage(key, 1, 0, 0, 0, 1, 1);
+}
+void Press(uint32_t key) {
+    OnKeyboardMessage(key, 1, 0, 0, 0, 0, 0);
+}
 
 struct KeyStateTableTest : ::testing::Test {
     void SetUp() override {
@@ -25,21 +29,21 @@ struct KeyStateTableTest : ::testing::Test {
 TEST_F(KeyStateTableTest, AReleaseIsReportedFor99MsButNot100) {
     Release(113);
     host.tick += 99;
-    EXPECT_TRUE(IsKeyJustReleased(113, false));
+    EXPECT_TRUE(IsKeyJustReleased(113));
     host.tick += 1;
-    EXPECT_FALSE(IsKeyJustReleased(113, false));
+    EXPECT_FALSE(IsKeyJustReleased(113));
 }
 
 TEST_F(KeyStateTableTest, AConsumedReleaseIsReportedOnce) {
     Release(90);
-    EXPECT_TRUE(IsKeyJustReleased(90, true));
-    EXPECT_FALSE(IsKeyJustReleased(90, true));
+    EXPECT_TRUE(TakeKeyRelease(90));
+    EXPECT_FALSE(TakeKeyRelease(90));
 }
 
 TEST_F(KeyStateTableTest, WithoutConsumeTheReleaseStays) {
     Release(75);
-    EXPECT_TRUE(IsKeyJustReleased(75, false));
-    EXPECT_TRUE(IsKeyJustReleased(75, true));
+    EXPECT_TRUE(IsKeyJustReleased(75));
+    EXPECT_TRUE(TakeKeyRelease(75));
 }
 
 TEST_F(KeyStateTableTest, AKeyHeldDownIsNotReleased) {

@@ -67,7 +67,7 @@ void GuardedWork(Session& session) {
 
 void DeveloperKeys(Session& session) {
     if (DebugToolsOn()) RunDebugToolsFrame(session);
-    if (SettingBool("DevTools") && IsKeyJustReleased(kKeyF2)) ToggleDebugTools(session);
+    if (SettingBool("DevTools") && TakeKeyRelease(kKeyF2)) ToggleDebugTools(session);
 }
 
 } // namespace
@@ -79,8 +79,10 @@ bool Initialize(Session& session) {
     Log("loading blips_mp texture dict");
     SetScriptTimerA(0);
     RequestTextureDict("blips_mp");
-    while (!TextureDictLoaded("blips_mp")) ScriptWait(0);
-    LoadSettings("Corvale/Settings.ini", {{"DevTools", "0"}, {"UseMpAssets", "1"}, {"DebugLogs", "1"}});
+    while (!TextureDictLoaded("blips_mp"))
+        ScriptWait(0);
+    LoadSettings("Corvale/Settings.ini",
+                 {{"DevTools", "0"}, {"UseMpAssets", "1"}, {"DebugLogs", "1"}});
     try {
         if (!SettingBool("UseMpAssets")) Log("UseMpAssets is OFF");
     } catch (const std::exception& e) {
