@@ -34,11 +34,11 @@ void DrawRows(const BusinessScript& s) {
     }
 
     const bool canFlavour =
-        (save.mash > 0.0f || save.production > 0.0f) && s.flavourProgress == 0.0f;
+        (save.mash > 0.0f || save.production > 0.0f) && s.brewing.flavourProgress == 0.0f;
     const int32_t flavourAlpha = canFlavour ? kBright : kDim;
     DrawMenuRow(1, kRolePictures, FlavourPicture(save.flavour), t.flavoring,
                 t.flavourName(save.flavour), flavourAlpha);
-    if (save.flavour != 0 && s.flavourProgress < kFullBatch) DrawRowClock(1, flavourAlpha);
+    if (save.flavour != 0 && s.brewing.flavourProgress < kFullBatch) DrawRowClock(1, flavourAlpha);
 
     if (save.production < kFullBatch) {
         char made[128];
@@ -66,7 +66,7 @@ void DrawLowerPanel(BusinessScript& s) {
     const char* upper = "";
     const char* lower = "";
     char progress[160];
-    switch (s.menuCursor) {
+    switch (s.menu.cursor) {
     case 0:
         if (save.mash != 0.0f) {
             s.prompts.select.hide();
@@ -108,9 +108,9 @@ void RunMainPage(BusinessScript& s) {
     DrawMenuBar(0.16f, 0.9f);
 
     const bool selected = s.prompts.select.completed();
-    if (selected && s.menuCursor == 0)
+    if (selected && s.menu.cursor == 0)
         GoToPage(s, kRecipesPage);
-    else if (selected && s.menuCursor == 1)
+    else if (selected && s.menu.cursor == 1)
         GoToPage(s, kFlavoursPage);
     else if (s.prompts.back.completed())
         CloseStillMenu(s);

@@ -10,7 +10,7 @@ void RunRecipesPage(BusinessScript& s) {
     const BusinessTexts& t = s.texts;
     const bool stillFull = s.save.mash == kFullBatch;
     const int32_t alpha = stillFull ? 155 : 255;
-    const Recipe* highlighted = RecipeFor(s.menuCursor + 1);
+    const Recipe* highlighted = RecipeFor(s.menu.cursor + 1);
 
     s.prompts.back.set(true, true);
     if (stillFull || !highlighted)
@@ -29,7 +29,7 @@ void RunRecipesPage(BusinessScript& s) {
     DrawMenuBar(0.16f, 0.9f);
 
     if (s.prompts.confirm.completed()) {
-        s.buyRecipe(s.menuCursor + 1);
+        s.buyRecipe(s.menu.cursor + 1);
         ReturnAfterPurchase(s);
     } else if (s.prompts.back.completed()) {
         ReturnToMainPage(s);

@@ -45,8 +45,8 @@ void DrawStatusPanel(const BusinessScript& s) {
     DrawIcon(FlavourPicture(0), 0.1f);
     if (s.save.flavour == 0) {
         DrawBodyText(s.texts.flavourName(0), 0.905f, 0.105f, kTextScale, false);
-    } else if (s.flavourProgress < kFullBatch) {
-        DrawBar(0.11f, s.flavourProgress, false);
+    } else if (s.brewing.flavourProgress < kFullBatch) {
+        DrawBar(0.11f, s.brewing.flavourProgress, false);
     } else {
         const float x = s.save.flavour == 1 ? 0.855f : 0.84f;
         DrawBodyText(s.texts.flavourName(s.save.flavour), x, 0.105f, kTextScale, false);
@@ -54,8 +54,10 @@ void DrawStatusPanel(const BusinessScript& s) {
 
     DrawIcon(kProductPicture, 0.14f);
     DrawBar(0.15f, s.save.production, false);
+}
 
-    if (!IsPedInCombat(s.player, 0)) SetPedMaxMoveBlendRatio(s.player, kWalkingPace);
+void KeepToWalkingPace(Ped player) {
+    if (!IsPedInCombat(player, 0)) SetPedMaxMoveBlendRatio(player, kWalkingPace);
 }
 
 } // namespace corvale::business

@@ -26,14 +26,20 @@ void ThrowImpactSampler::sample(int32_t playerPed) {
     pending_ = false;
 }
 
-bool ThrowImpactSampler::hasImpact() const { return !IsZero(impact_); }
+bool ThrowImpactSampler::hasImpact() const {
+    return !IsZero(impact_);
+}
 
 ThrowImpactSampler& ThrowSampler() {
     static ThrowImpactSampler sampler;
     return sampler;
 }
 
-bool HasThrowImpact() { return ThrowSampler().hasImpact(); }
-Vector3 ThrowImpactPoint() { return ThrowSampler().impactPoint(); }
+bool HasThrowImpact() {
+    return ThrowSampler().hasImpact();
+}
+Vector3 ThrowImpactPoint() {
+    return ThrowSampler().impactPoint();
+}
 
 } // namespace corvale
