@@ -51,11 +51,10 @@ class FrameLoopTest : public GameFolderTest {
         ResetDataFiles();
         SetDebugToolsOn(false);
         ResetKeyStates();
-        RemoveTimer("autosave");
         host.answer(kGameTimer, [this](const auto&) { return static_cast<uint64_t>(timer); });
         host.answer(kTextureLoaded, 1);
-        for (const char* name : {"Lang.dat", "GeneralMeta.dat", "AI.dat", "Savegame.dat",
-                                 "TutorialFlags.dat"})
+        for (const char* name :
+             {"Lang.dat", "GeneralMeta.dat", "AI.dat", "Savegame.dat", "TutorialFlags.dat"})
             WriteFile(std::string("Corvale/") + name, "");
     }
     void TearDown() override {
@@ -117,8 +116,7 @@ TEST_F(FrameLoopTest, GuardedWorkRunsInItsOrder) {
     ASSERT_TRUE(Initialize(session));
     session.steps.clear();
     frame();
-    EXPECT_EQ(session.steps,
-              (std::vector<std::string>{"whistle", "flush", "missions", "camp"}));
+    EXPECT_EQ(session.steps, (std::vector<std::string>{"whistle", "flush", "missions", "camp"}));
 }
 
 TEST_F(FrameLoopTest, AnExceptionSkipsTheRestOfThatFrameOnly) {
@@ -144,15 +142,17 @@ TEST_F(FrameLoopTest, ANonNumericDevToolsIsContainedEveryFrame) {
     frame();
     frame();
     EXPECT_EQ(session.messages,
-              (std::vector<std::string>(2, "Fatal: invalid stoi argument, check the logs for more info.")));
+              (std::vector<std::string>(
+                  2, "Fatal: invalid stoi argument, check the logs for more info.")));
 }
 
 TEST_F(FrameLoopTest, ADirtySaveIsWrittenWhenTheAutosavePeriodHasPassed) {
     WriteFile("Corvale/GeneralMeta.dat", "auto_save_frequency_seconds=30\n");
     ASSERT_TRUE(Initialize(session));
-    TimerFor("autosave");
+    session.timers().timerFor("autosave");
     SavegameFile()->setInt("operation.location", 3);
-    for (int ms = 0; ms < 29000; ms += 1000) frame(1000);
+    for (int ms = 0; ms < 29000; ms += 1000)
+        frame(1000);
     EXPECT_FALSE(Logged("Autosaving..."));
     frame(1000);
     EXPECT_TRUE(Logged("Autosaving..."));
@@ -162,8 +162,9 @@ TEST_F(FrameLoopTest, ADirtySaveIsWrittenWhenTheAutosavePeriodHasPassed) {
 
 TEST_F(FrameLoopTest, ACleanSaveIsNotWrittenButTheTimerStillRestarts) {
     ASSERT_TRUE(Initialize(session));
-    GameTimer& autosave = TimerFor("autosave");
-    for (int i = 0; i < 31; ++i) frame(1000);
+    GameTimer& autosave = session.timers().timerFor("autosave");
+    for (int i = 0; i < 31; ++i)
+        frame(1000);
     EXPECT_FALSE(Logged("Autosaving..."));
     EXPECT_LT(autosave.elapsedSeconds(), 2);
 }
@@ -184,9 +185,10 @@ TEST_F(FrameLoopTest, AThrowLandingThreeFramesLaterIsPublishedOnThatFrameOnly) {
         return 1u;
     });
     std::vector<bool> published;
+    ThrowImpactSampler sampler;
     for (frameNo = 1; frameNo <= 6; ++frameNo) {
-        ThrowSampler().sample(1);
-        published.push_back(HasThrowImpact());
+        sampler.sample(1);
+        published.push_back(sampler.hasImpact());
     }
     EXPECT_EQ(published, (std::vector<bool>{false, false, false, true, false, false}));
 }

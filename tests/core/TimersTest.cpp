@@ -29,6 +29,7 @@ struct TimersTest : ::testing::Test {
     }
     FakeHost host;
     int32_t now = 50000;
+    NamedTimers timers;
 };
 
 } // namespace
@@ -67,10 +68,10 @@ TEST_F(TimersTest, ElapsedTimeSurvivesTheGameTimerWrapping) {
 }
 
 TEST_F(TimersTest, TheFirstLookupCreatesTheTimerAndTheSecondReturnsTheSameOne) {
-    GameTimer& first = TimerFor("timers_test.autosave");
+    GameTimer& first = timers.timerFor("timers_test.autosave");
     EXPECT_EQ(first.elapsedMs(), 0);
     now += 5000;
-    GameTimer& second = TimerFor("timers_test.autosave");
+    GameTimer& second = timers.timerFor("timers_test.autosave");
     EXPECT_EQ(&first, &second);
     EXPECT_EQ(second.elapsedMs(), 5000) << "the second lookup must not restart it";
     EXPECT_EQ(static_cast<uint32_t>(first.tag()), HashString("timers_test.autosave"))
@@ -78,25 +79,25 @@ TEST_F(TimersTest, TheFirstLookupCreatesTheTimerAndTheSecondReturnsTheSameOne) {
 }
 
 TEST_F(TimersTest, ReferencesStayValidWhileOtherTimersAreAdded) {
-    GameTimer& kept = TimerFor("timers_test.kept");
+    GameTimer& kept = timers.timerFor("timers_test.kept");
     for (uint32_t ped = 1; ped <= 500; ++ped)
-        TimerFor(0x7000000u + ped);
-    EXPECT_EQ(&kept, &TimerFor("timers_test.kept"));
+        timers.timerFor(0x7000000u + ped);
+    EXPECT_EQ(&kept, &timers.timerFor("timers_test.kept"));
 }
 
 TEST_F(TimersTest, ARemovedTimerStartsAfreshOnTheNextLookup) {
-    TimerFor("timers_test.cooldown");
+    timers.timerFor("timers_test.cooldown");
     now += 9000;
-    RemoveTimer("timers_test.cooldown");
-    EXPECT_EQ(TimerFor("timers_test.cooldown").elapsedMs(), 0);
-    RemoveTimer("timers_test.never_made"); // nothing to remove: nothing happens
+    timers.remove("timers_test.cooldown");
+    EXPECT_EQ(timers.timerFor("timers_test.cooldown").elapsedMs(), 0);
+    timers.remove("timers_test.never_made"); // nothing to remove: nothing happens
 }
 
 TEST_F(TimersTest, APedHandleIsAKeyOfItsOwn) {
-    GameTimer& ped = TimerFor(0x1234u);
+    GameTimer& ped = timers.timerFor(0x1234u);
     EXPECT_EQ(ped.tag(), 0x1234);
     now += 1500;
-    EXPECT_EQ(TimerFor(0x1234u).elapsedSeconds(), 1);
+    EXPECT_EQ(timers.timerFor(0x1234u).elapsedSeconds(), 1);
 }
 
 TEST(Stopwatch, ReportsMinusOneUntilStarted) {

@@ -43,8 +43,8 @@ void ContainException(Session& session) {
     }
 }
 
-void Autosave() {
-    GameTimer& timer = TimerFor("autosave");
+void Autosave(NamedTimers& timers) {
+    GameTimer& timer = timers.timerFor("autosave");
     const int32_t period =
         GeneralMetaFile()->getInt("auto_save_frequency_seconds", kDefaultAutosaveSeconds);
     if (timer.elapsedSeconds() < period) return;
@@ -57,12 +57,12 @@ void Autosave() {
 }
 
 void GuardedWork(Session& session) {
-    ThrowSampler().sample(PlayerPed());
+    session.throwSampler().sample(PlayerPed());
     session.runWhistleDetector();
     session.flushPendingTexts();
     session.tickMissions();
     session.tickCampManager();
-    Autosave();
+    Autosave(session.timers());
 }
 
 void DeveloperKeys(Session& session) {
@@ -126,7 +126,7 @@ void ScriptMain() {
         session->showMessage("Failed to load Corvale, please check the logs for more info.");
         return;
     }
-    TimerFor("autosave");
+    session->timers().timerFor("autosave");
     for (;;) {
         RunFrame(*session);
         ScriptWait(0);

@@ -30,16 +30,4 @@ bool ThrowImpactSampler::hasImpact() const {
     return !IsZero(impact_);
 }
 
-ThrowImpactSampler& ThrowSampler() {
-    static ThrowImpactSampler sampler;
-    return sampler;
-}
-
-bool HasThrowImpact() {
-    return ThrowSampler().hasImpact();
-}
-Vector3 ThrowImpactPoint() {
-    return ThrowSampler().impactPoint();
-}
-
 } // namespace corvale
