@@ -1,10 +1,10 @@
 // Spawning waits for streaming the way the rest of the plug-in relies on: models for at most
 // 10 s, prop sets for at most 2000 ms of game timer.
 #include "Hash.h"
-#include "ScriptHarness.h"
 #include "core/natives/Objects.h"
 #include "core/natives/Peds.h"
 #include "core/natives/Propsets.h"
+#include "support/ScriptHarness.h"
 
 #include <gtest/gtest.h>
 
@@ -98,7 +98,7 @@ TEST(SpawnObject, AFixedObjectStaysWhereItIsPutAndALooseOneSettlesOnTheGround) {
     EXPECT_EQ(h.world().entity(loose)->heading, 60.0f);
     EXPECT_FALSE(h.world().entityStates.of[loose].frozen);
     EXPECT_FALSE(h.world().entityStates.of[loose].visible);
-    EXPECT_EQ(h.callsOf(0xfa28fe3a6246fc30), 1u) << "a loaded model is not requested again";
+    EXPECT_EQ(h.callsOf("REQUEST_MODEL"), 1u) << "a loaded model is not requested again";
 }
 
 TEST(SpawnPropset, APropSetThatNeverLoadsCostsAboutTwoSecondsAndReturnsZeroWithALogLine) {

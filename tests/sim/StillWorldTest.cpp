@@ -2,7 +2,6 @@
 // player's scenario and pace, the wagon, HUD contexts, cash taken, items counted, the plain
 // text natives, control disables and prompts used.
 #include "Hash.h"
-#include "ScriptHarness.h"
 #include "core/natives/Camera.h"
 #include "core/natives/Controls.h"
 #include "core/natives/Entity.h"
@@ -17,6 +16,7 @@
 #include "core/natives/Strings.h"
 #include "core/natives/Tasks.h"
 #include "core/natives/Vehicles.h"
+#include "support/ScriptHarness.h"
 
 #include <gtest/gtest.h>
 
@@ -27,9 +27,10 @@ using namespace corvale;
 using corvale::testing::ScriptHarness;
 
 namespace {
-constexpr uint64_t kIsControlJustPressed = 0x580417101ddb492f;
-constexpr uint64_t kIsDisabledControlJustPressed = 0x91aef906bca88877;
-constexpr uint64_t kIsControlPressed = 0xf3a21bcd95725a4a;
+const uint64_t kIsControlJustPressed = corvale::testing::NativeHash("IS_CONTROL_JUST_PRESSED");
+const uint64_t kIsDisabledControlJustPressed =
+    corvale::testing::NativeHash("IS_DISABLED_CONTROL_JUST_PRESSED");
+const uint64_t kIsControlPressed = corvale::testing::NativeHash("IS_CONTROL_PRESSED");
 } // namespace
 
 TEST(StillCamera, IsShownOnlyWhileActiveAndRendered) {
