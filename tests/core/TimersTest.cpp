@@ -3,7 +3,7 @@
 #include "core/platform/Stopwatch.h"
 #include "core/timers/GameTimer.h"
 #include "core/timers/NamedTimers.h"
-#include "support/FakeHost.h"
+#include "support/ScriptHarness.h"
 
 #include <gtest/gtest.h>
 
@@ -11,24 +11,14 @@
 #include <string>
 
 using namespace corvale;
-using corvale::testing::FakeHost;
+using corvale::testing::ScriptHarness;
 
 namespace {
 
-constexpr uint64_t kGetGameTimer = 0x4f67e8eca7d3f667;
-constexpr uint64_t kGetHashKey = 0xfd340785adf8cfb7;
-
+// Timers read the simulated game timer, which each test moves by hand.
 struct TimersTest : ::testing::Test {
-    void SetUp() override {
-        host.answer(kGetGameTimer,
-                    [this](const std::vector<uint64_t>&) { return static_cast<uint32_t>(now); });
-        host.answer(kGetHashKey, [](const std::vector<uint64_t>& args) {
-            return static_cast<uint32_t>(
-                std::hash<std::string>{}(reinterpret_cast<const char*>(args[0])));
-        });
-    }
-    FakeHost host;
-    int32_t now = 50000;
+    ScriptHarness h;
+    int32_t& now = h.world().gameTimer = 50000;
     NamedTimers timers;
 };
 
@@ -100,13 +90,13 @@ TEST_F(TimersTest, APedHandleIsAKeyOfItsOwn) {
     EXPECT_EQ(timers.timerFor(0x1234u).elapsedSeconds(), 1);
 }
 
-TEST(Stopwatch, ReportsMinusOneUntilStarted) {
-    FakeHost host;
-    host.calendar = 1000;
+TEST(Stopwatch, ReportsMinusOneUntilStartedThenWholeSecondsOfTheClock) {
+    ScriptHarness h; // the simulated calendar runs with the game timer
+    h.world().gameTimer = 1000000;
     Stopwatch watch;
     EXPECT_EQ(watch.elapsed(), -1.0);
     watch.start();
-    host.calendar = 1003;
+    h.world().gameTimer += 3000;
     EXPECT_EQ(watch.elapsed(), 3.0);
 }
 
