@@ -8,6 +8,7 @@
 #include "core/runtime/Session.h"
 #include "core/runtime/ThrowImpactSampler.h"
 #include "core/timers/NamedTimers.h"
+#include "support/FakeHost.h"
 #include "support/GameFolder.h"
 
 #include <stdexcept>
@@ -48,6 +49,14 @@ class FrameLoopTest : public GameFolderTest {
   protected:
     void SetUp() override {
         GameFolderTest::SetUp();
+        // The game folder's clock, answered by the fake host that stands over it.
+        host.local = std::tm{};
+        host.local.tm_mday = 6;
+        host.local.tm_mon = 11;
+        host.local.tm_year = 126;
+        host.local.tm_hour = 9;
+        host.local.tm_min = 5;
+        host.local.tm_sec = 3;
         ResetDataFiles();
         SetDebugToolsOn(false);
         ResetKeyStates();
@@ -68,6 +77,7 @@ class FrameLoopTest : public GameFolderTest {
     }
     uint32_t timer = 0;
     RecordingSession session;
+    corvale::testing::FakeHost host; // installed over the game folder's simulator
 };
 
 } // namespace

@@ -1,9 +1,10 @@
 #pragma once
 // A fresh game folder per test: the working directory moves into an empty temporary
-// folder (with a "Corvale" folder, as the game's has) and moves back afterwards. The fake
-// host answers the local time 6 December 2026 09:05:03 and the camp log is switched on.
+// folder (with a "Corvale" folder, as the game's has) and moves back afterwards. The game is
+// the simulator's: its clock reads 6 December 2026 09:05:03 until the game timer moves, and
+// the camp log is switched on.
 #include "core/log/Log.h"
-#include "support/FakeHost.h"
+#include "support/ScriptHarness.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -29,13 +30,6 @@ class GameFolderTest : public ::testing::Test {
         folder_ = pattern;
         std::filesystem::current_path(folder_);
         std::filesystem::create_directory("Corvale");
-        host.local = std::tm{};
-        host.local.tm_mday = 6;
-        host.local.tm_mon = 11;
-        host.local.tm_year = 126;
-        host.local.tm_hour = 9;
-        host.local.tm_min = 5;
-        host.local.tm_sec = 3;
         EnableLog(true);
     }
 
@@ -74,7 +68,7 @@ class GameFolderTest : public ::testing::Test {
         return false;
     }
 
-    FakeHost host;
+    ScriptHarness game;
 
   private:
     std::filesystem::path previous_;
