@@ -21,8 +21,6 @@ namespace corvale::testing {
 
 class GameFolderTest : public ::testing::Test {
   protected:
-    static constexpr const char* kLogPrefix = "[6/12/2026 9:5:3] ";
-
     void SetUp() override {
         previous_ = std::filesystem::current_path();
         std::string pattern = (std::filesystem::temp_directory_path() / "corvale-XXXXXX").string();
@@ -50,13 +48,15 @@ class GameFolderTest : public ::testing::Test {
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
 
-    // The messages of Corvale/Camp.log, one per line, with the fixed timestamp removed.
+    // The messages of Corvale/Camp.log, one per line, with the timestamp removed.
     static std::vector<std::string> LogMessages() {
         std::vector<std::string> messages;
         std::istringstream in(ReadFile("Corvale/Camp.log"));
         std::string line;
         while (std::getline(in, line)) {
-            if (line.rfind(kLogPrefix, 0) == 0) line.erase(0, std::string_view(kLogPrefix).size());
+            // The timestamp moves with the game timer: drop whatever stands in its brackets.
+            const size_t stamp = line.find("] ");
+            if (line.rfind("[", 0) == 0 && stamp != std::string::npos) line.erase(0, stamp + 2);
             messages.push_back(line);
         }
         return messages;
