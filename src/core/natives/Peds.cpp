@@ -17,6 +17,10 @@ constexpr uint64_t kPlayPedAmbientSpeech = 0x8e04fedd28d42462;
 constexpr uint64_t kGetPedNearbyPeds = 0x23f8f5fc7e8c4a6b;
 constexpr uint64_t kIsPedInCombat = 0x4859f1fc66a6278e;
 constexpr uint64_t kSetPedMaxMoveBlendRatio = 0x433083750c5e064a;
+constexpr uint64_t kCreatePedOnMount = 0xf89aa2bd01fc06b7;
+constexpr uint64_t kSetPedRelationshipGroupHash = 0xc80a74ac829ddd92;
+constexpr uint64_t kSetBlockingOfNonTemporaryEvents = 0x9f8aa94d6d97dbf4;
+constexpr uint64_t kSetPedPanicExitScenario = 0xfe07ff6495d52e2a;
 
 constexpr int32_t kConfigFlag130 = 130;
 constexpr Hash kLawGroup = 0xCB2DC17A;
@@ -37,6 +41,31 @@ Ped SpawnPed(Hash model, const Vector3& position, float heading) {
     Invoke(kSetPedConfigFlag, ped, kConfigFlag130, false);
     Invoke(kSetRandomOutfitVariation, ped, true);
     return ped;
+}
+
+Ped CreateNetworkedPed(Hash model, const Vector3& position, float heading) {
+    return Invoke<Ped>(kCreatePed, model, position.x, position.y, position.z, heading, true,
+                       false, false, false);
+}
+
+void SetRandomOutfit(Ped ped) {
+    Invoke(kSetRandomOutfitVariation, ped, true);
+}
+
+Ped CreatePedOnMount(Ped mount, Hash model, int32_t seat) {
+    return Invoke<Ped>(kCreatePedOnMount, mount, model, seat, false, false, false, false);
+}
+
+void SetPedRelationshipGroup(Ped ped, Hash group) {
+    Invoke(kSetPedRelationshipGroupHash, ped, group);
+}
+
+void SetBlockingOfNonTemporaryEvents(Ped ped, bool block) {
+    Invoke(kSetBlockingOfNonTemporaryEvents, ped, block);
+}
+
+void SetPedPanicExitPoint(Ped ped, const Vector3& point) {
+    Invoke<bool>(kSetPedPanicExitScenario, ped, point.x, point.y, point.z);
 }
 
 bool IsLawPed(Ped ped) {

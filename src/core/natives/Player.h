@@ -11,5 +11,7 @@ Ped PlayerPed();
 void RefreshPlayerPed();
 int32_t PlayerIndex();
 Vector3 PlayerPosition();
+// By player index (0: the single-player player).
+bool IsPlayerDead(int32_t player);
 
 } // namespace corvale

@@ -36,4 +36,13 @@ void EquipBestWeapon(Ped ped) {
     Invoke(kSetCurrentPedWeapon, ped, weapon, true, 0, false, false);
 }
 
+Hash BestPedWeapon(Ped ped, bool flagA, bool flagB) {
+    return Invoke<Hash>(kGetBestPedWeapon, ped, flagA, flagB);
+}
+
+void SetCurrentPedWeapon(Ped ped, Hash weapon, bool equipNow, int32_t attachPoint, bool flagA,
+                         bool flagB) {
+    Invoke(kSetCurrentPedWeapon, ped, weapon, equipNow, attachPoint, flagA, flagB);
+}
+
 } // namespace corvale
