@@ -1,7 +1,9 @@
-// Streaming of models and texture dictionaries: loaded a few frames after the request.
+// Streaming of models and texture dictionaries, loaded a few frames after the request, and
+// of map data sets, active from the request on.
 #include "Hash.h"
 #include "Simulator.h"
 #include "natives/Families.h"
+#include "natives/Out.h"
 
 namespace sim {
 
@@ -27,6 +29,15 @@ void RegisterStreamingNatives(NativeTable& t) {
     t.add(0x54d6900929ccf162, "HAS_STREAMED_TEXTURE_DICT_LOADED", "const char*",
           [](Simulator& sim, const NativeArgs& a, NativeResult& r) {
               r.setBool(sim.world().streaming.loaded(NameHash(a.s(0)), sim.world().frame));
+          });
+    t.add(0x59767c5a7a9ae6da, "REQUEST_IPL_HASH", "Hash",
+          [](Simulator& sim, const NativeArgs& a, NativeResult&) {
+              if (sim.world().streaming.mapData.insert(a.u(0)).second)
+                  sim.trace("map data " + NameOf(sim.world(), a.u(0)) + " requested");
+          });
+    t.add(0xd779b9b910bd3b7c, "IS_IPL_ACTIVE_HASH", "Hash",
+          [](Simulator& sim, const NativeArgs& a, NativeResult& r) {
+              r.setBool(sim.world().streaming.mapData.count(a.u(0)) > 0);
           });
 }
 

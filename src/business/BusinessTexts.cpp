@@ -48,6 +48,12 @@ void LoadBusinessTexts(BusinessTexts& t) {
     t.recipe = BusinessText("menu.recipe");
     t.currentBatchSold = BusinessText("menu.currentBatchSold");
     t.buyerFlavour = BusinessText("menu.buyerFlavour");
+    t.boardWagon = BusinessText("delivery.boardWagon");
+    t.stopWagon = BusinessText("delivery.stopWagon");
+    t.suppliesDestroyed = BusinessText("delivery.suppliesDestroyed");
+    t.suppliesStolen = BusinessText("delivery.suppliesStolen");
+    t.wagonBlipName = BusinessText("delivery.deliveryWagonBlipName");
+    t.destinationBlipName = BusinessText("delivery.deliveryDestinationBlipName");
     t.mashRequired2 = MultiLine(BusinessText("menu.mashRequired2"));
     t.recipeSelection = MultiLine(BusinessText("menu.recipeSelection"));
     t.potentialBuyers = MultiLine(BusinessText("menu.potentialBuyers"));
