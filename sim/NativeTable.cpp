@@ -1,8 +1,15 @@
 #include "NativeTable.h"
 
+#include "Simulator.h"
+
 #include <stdexcept>
 
 namespace sim {
+
+void NativeHandler::operator()(Simulator& sim, const NativeArgs& a, NativeResult& r) const {
+    Call call{sim, sim.world(), a, r};
+    fn_(call);
+}
 
 void NativeTable::add(uint64_t hash, const char* name, const char* types, NativeHandler handler) {
     NativeSpec spec;

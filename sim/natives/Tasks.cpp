@@ -19,31 +19,27 @@ bool IsPed(Simulator& sim, int32_t handle, const char* native) {
 
 void RegisterTaskNatives(NativeTable& t) {
     t.add(0x524b54361229154f, "TASK_START_SCENARIO_IN_PLACE_HASH",
-          "Ped,Hash,int,BOOL,Hash,float,BOOL",
-          [](Simulator& sim, const NativeArgs& a, NativeResult&) {
-              if (!IsPed(sim, a.i(0), "TASK_START_SCENARIO_IN_PLACE_HASH")) return;
-              World& w = sim.world();
-              w.pedTasks.of[a.i(0)].scenario = a.u(1);
-              sim.trace("#" + std::to_string(a.i(0)) + " plays " + NameOf(w, a.u(1)));
+          "Ped,Hash,int,BOOL,Hash,float,BOOL", [](Call& c) {
+              if (!IsPed(c.sim, c.i(0), "TASK_START_SCENARIO_IN_PLACE_HASH")) return;
+              World& w = c.w;
+              w.pedTasks.of[c.i(0)].scenario = c.u(1);
+              c.sim.trace("#" + std::to_string(c.i(0)) + " plays " + NameOf(w, c.u(1)));
           });
-    t.add(0xaaa34f8a7cb32098, "CLEAR_PED_TASKS_IMMEDIATELY", "Ped,BOOL,BOOL",
-          [](Simulator& sim, const NativeArgs& a, NativeResult&) {
-              if (!IsPed(sim, a.i(0), "CLEAR_PED_TASKS_IMMEDIATELY")) return;
-              sim.world().pedTasks.of[a.i(0)].scenario = 0;
-          });
+    t.add(0xaaa34f8a7cb32098, "CLEAR_PED_TASKS_IMMEDIATELY", "Ped,BOOL,BOOL", [](Call& c) {
+        if (!IsPed(c.sim, c.i(0), "CLEAR_PED_TASKS_IMMEDIATELY")) return;
+        c.w.pedTasks.of[c.i(0)].scenario = 0;
+    });
     // Only the player fights in this world, when a scenario says so.
-    t.add(0x4859f1fc66a6278e, "IS_PED_IN_COMBAT", "Ped,Ped",
-          [](Simulator& sim, const NativeArgs& a, NativeResult& r) {
-              const World& w = sim.world();
-              r.setBool(a.i(0) == w.player.ped && w.player.inCombat);
-          });
-    t.add(0x433083750c5e064a, "SET_PED_MAX_MOVE_BLEND_RATIO", "Ped,float",
-          [](Simulator& sim, const NativeArgs& a, NativeResult&) {
-              if (!IsPed(sim, a.i(0), "SET_PED_MAX_MOVE_BLEND_RATIO")) return;
-              PedTask& task = sim.world().pedTasks.of[a.i(0)];
-              task.maxMoveBlendRatio = a.f(1);
-              task.paceLimitFrame = sim.world().frame;
-          });
+    t.add(0x4859f1fc66a6278e, "IS_PED_IN_COMBAT", "Ped,Ped", [](Call& c) {
+        const World& w = c.w;
+        c.r.setBool(c.i(0) == w.player.ped && w.player.inCombat);
+    });
+    t.add(0x433083750c5e064a, "SET_PED_MAX_MOVE_BLEND_RATIO", "Ped,float", [](Call& c) {
+        if (!IsPed(c.sim, c.i(0), "SET_PED_MAX_MOVE_BLEND_RATIO")) return;
+        PedTask& task = c.w.pedTasks.of[c.i(0)];
+        task.maxMoveBlendRatio = c.f(1);
+        task.paceLimitFrame = c.w.frame;
+    });
 }
 
 } // namespace sim

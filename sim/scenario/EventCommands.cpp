@@ -13,10 +13,6 @@ namespace {
 
 constexpr const char* kScenarioSender = "scenario";
 
-[[noreturn]] void Fail(const Command& c, const std::string& what) {
-    throw ScenarioError(c.file + ":" + std::to_string(c.line) + ": " + what);
-}
-
 // Words packed 4 bytes apart in a zeroed buffer of size slots (or more, for all the words).
 void SendWords(ScenarioRun& run, const std::vector<int32_t>& words, int32_t size) {
     std::vector<uint64_t> buffer(std::max(static_cast<size_t>(size), (words.size() + 1) / 2));

@@ -54,12 +54,14 @@ void RegisterExpectCommands(CommandRegistry& r) {
         if (!exists) return run.expect(c, false, "no such file");
         if (mode == "contains")
             return run.expect(c, content.find(Arg(c, 4)) != std::string::npos, Shorten(content));
-        if (mode == "equals") return run.expect(c, content == Arg(c, 4), "\"" + Shorten(content) + "\"");
-        throw ScenarioError(c.file + ":" + std::to_string(c.line) + ": expect file PATH contains|equals|missing");
+        if (mode == "equals")
+            return run.expect(c, content == Arg(c, 4), "\"" + Shorten(content) + "\"");
+        Fail(c, "expect file PATH contains|equals|missing");
     });
     r.add("expect no-fault", [](ScenarioRun& run, const Command& c) {
         std::string found;
-        for (const std::string& f : run.sim().faults()) found += "fault: " + f + "; ";
+        for (const std::string& f : run.sim().faults())
+            found += "fault: " + f + "; ";
         for (const std::string& m : run.sim().world().messages)
             if (m.rfind("Fatal: ", 0) == 0) found += "message: " + m + "; ";
         run.expect(c, found.empty(), found);

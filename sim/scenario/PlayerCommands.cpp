@@ -6,10 +6,6 @@ namespace sim {
 
 namespace {
 
-[[noreturn]] void Fail(const Command& c, const std::string& what) {
-    throw ScenarioError(c.file + ":" + std::to_string(c.line) + ": " + what);
-}
-
 Entity& PlayerEntity(ScenarioRun& run, const Command& c) {
     World& w = run.sim().world();
     Entity* e = w.entity(w.player.ped);

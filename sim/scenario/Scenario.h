@@ -23,6 +23,9 @@ struct ScenarioError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// Throws the ScenarioError of a malformed command, naming its file and line.
+[[noreturn]] void Fail(const Command& c, const std::string& what);
+
 // Parses a scenario; throws ScenarioError.
 std::vector<Command> ParseScenario(const std::string& path);
 std::vector<Command> ParseScenarioText(const std::string& text, const std::string& name);
