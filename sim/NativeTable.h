@@ -66,6 +66,14 @@ struct Call {
     World& w;
     const NativeArgs& a;
     NativeResult& r;
+    const char* name = ""; // the native's name, for faults and the timeline
+
+    // The entity an argument names, or nullptr; a missing one (0 included) is traced.
+    Entity* entity(size_t n) const;
+    // The ped an argument names; a missing one is a protocol fault (the game would crash).
+    Entity* ped(size_t n) const;
+    void fault(const std::string& what) const;
+    void trace(const std::string& what) const;
 
     uint64_t raw(size_t n) const { return a.raw(n); }
     int32_t i(size_t n) const { return a.i(n); }

@@ -1,5 +1,7 @@
 #include "Simulator.h"
 
+#include "world/Advance.h"
+
 #include <chrono>
 #include <cinttypes>
 #include <cstdio>
@@ -73,6 +75,7 @@ Simulator::Simulator(Options options) : options_(std::move(options)) {
     (void)anchor;
     callArgs_.reserve(64);
     gameRandom_ = 0x9E3779B97F4A7C15ull ^ options_.seed;
+    world_.frameMs = options_.frameMs;
     world_.player.ped = world_.spawn(EntityKind::Ped, 0, Vec3{}, 0);
     frameResets.push_back([](World& w) { w.events.advanceFrame(); });
     frameResets.push_back([](World& w) { w.screen.beginFrame(); });
@@ -316,14 +319,15 @@ uint64_t* Simulator::hostNativeCall() {
     } else {
         for (size_t i = 0; i < spec->argc; ++i) {
             const uint32_t low = static_cast<uint32_t>(callArgs_[i]);
-            if (spec->isFloat[i] && low != 0 && low < 65536) {
+            // Small integers and -1 read as tiny numbers or NaN where the game wants a float.
+            if (spec->isFloat[i] && ((low != 0 && low < 65536) || low == 0xFFFFFFFFu)) {
                 fault("native " + Hex(callHash_) + " " + spec->name + " argument " +
-                      std::to_string(i) + " is a float, an integer (" + std::to_string(low) +
-                      ") was pushed");
+                      std::to_string(i) + " is a float, an integer (" +
+                      std::to_string(static_cast<int32_t>(low)) + ") was pushed");
             }
         }
         const NativeArgs args{callArgs_.data(), callArgs_.size()};
-        Call call{*this, world_, args, callResult_};
+        Call call{*this, world_, args, callResult_, spec->name.c_str()};
         spec->handler(call);
     }
     if (running_) running_->current.nativeNs += ThreadCpuNs() - start;

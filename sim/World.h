@@ -1,18 +1,26 @@
 #pragma once
 // The simulated world the plug-ins act in. Each family of natives reads and changes its
 // part; scenario commands set it up and expectations read it.
+#include "world/Blips.h"
 #include "world/Cameras.h"
+#include "world/Clock.h"
 #include "world/Developer.h"
 #include "world/Controls.h"
 #include "world/EntityStates.h"
 #include "world/Events.h"
 #include "world/Ground.h"
 #include "world/HudContexts.h"
+#include "world/ItemInteractions.h"
+#include "world/Law.h"
+#include "world/MapState.h"
 #include "world/PedTasks.h"
 #include "world/Peds.h"
+#include "world/Perception.h"
+#include "world/Pools.h"
 #include "world/PropSets.h"
 #include "world/Prompts.h"
 #include "world/Screen.h"
+#include "world/ScreenEffects.h"
 #include "world/Streaming.h"
 #include "world/Vec3.h"
 #include "world/Vehicles.h"
@@ -34,7 +42,8 @@ struct Entity {
     uint32_t model = 0;
     Vec3 position;
     float heading = 0;
-    bool alive = true;
+    bool alive = true;    // a destroyed vehicle or object is not
+    bool byPlugin = false; // created by a plug-in (released or not)
 };
 
 struct Player {
@@ -69,8 +78,10 @@ class TextHandles {
 struct World {
     int32_t gameTimer = 0;  // ms; 0 before the first frame
     uint64_t frame = 0;     // frames run so far
-    int clockHour = 12;
+    int32_t frameMs = 33;   // the game timer's step
+    Clock clock;
     float wind = 0, rain = 0;
+    int32_t timerBBase = 0; // game timer at which the script timer B read 0
 
     Player player;
     std::map<int32_t, Entity> entities;
@@ -93,10 +104,23 @@ struct World {
     Cameras cameras;                   // scripted cameras
     HudContexts hudContexts;           // HUD layouts switched on
     PedTasks pedTasks;                 // scenarios played, pace limits
-    Vehicles vehicles;                 // prop sets carried
+    Vehicles vehicles;                 // seats, draft horses, speed, prop sets carried
+    Pools pools;                       // task sequences, item sets, ped groups
+    Blips blips;
+    MapState map;                      // navigation mesh, safe coordinates, doors, walls
+    ScreenEffects effects;             // fade, HUD, radar, post effects
+    Perception perception;             // noise, recent AI events
+    ItemInteractions items;            // items in peds' hands
+    Law law;
 
     int32_t spawn(EntityKind kind, uint32_t model, Vec3 position, float heading);
     Entity* entity(int32_t handle);
+    const Entity* entity(int32_t handle) const;
+    // A ped that exists (the player's included), or nullptr.
+    Entity* ped(int32_t handle);
+    const Entity* ped(int32_t handle) const;
+    // The nearest entity of a kind and model to a point, living ones only when asked.
+    int32_t nearest(EntityKind kind, uint32_t model, Vec3 from, bool livingOnly) const;
 };
 
 } // namespace sim

@@ -29,6 +29,18 @@ void RegisterDeveloperNatives(NativeTable& t) {
         auto it = d.find({c.i(0), c.s(1) ? c.s(1) : ""});
         c.r.setInt(it == d.end() ? 0 : it->second);
     });
+    t.add(0x0b253d644e3c36b3, "DECOR_REGISTER", "const char*,int", [](Call& c) {
+        if (!c.s(0)) return c.fault("no decoration name");
+        c.w.developer.decorationTypes[c.s(0)] = c.i(1);
+    });
+    t.add(0xe88f4d7f52a6090f, "DECOR_SET_INT", "Entity,const char*,int", [](Call& c) {
+        if (!c.s(1)) return c.fault("no decoration name");
+        if (!c.w.developer.decorationTypes.count(c.s(1)))
+            c.trace(std::string("decoration ") + c.s(1) + " set before it was registered");
+        if (!c.entity(0)) return c.r.setBool(false);
+        c.w.developer.decorations[{c.i(0), c.s(1)}] = c.i(2);
+        c.r.setBool(true);
+    });
     t.add(0xfeca2081f61ed2cd, "_SET_INTERACTION_LOCKON_FLAG", "Ped,Player,int,BOOL", [](Call&) {});
     t.add(0x3b882a96ea77d5b1, "CLEAR_AREA", "float,float,float,float,int",
           [](Call& c) { ++c.w.developer.areasCleared; });

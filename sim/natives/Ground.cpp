@@ -23,9 +23,10 @@ void RegisterGroundNatives(NativeTable& t) {
           });
     t.add(0x43ad8fc02b429d33, "_GET_MAP_ZONE_AT_COORDS", "float,float,float,int",
           [](Call& c) { c.r.setU32(c.w.ground.zoneAt(c.vec(0), c.i(3))); });
-    // Flat open ground: every point is safe, on the ground.
+    // Flat open ground: every point is safe, on the ground, unless a scenario says never.
     t.add(0xb61c8e878a4199ca, "GET_SAFE_COORD_FOR_PED", "float,float,float,BOOL,Vector3*,int",
           [](Call& c) {
+              if (c.w.map.safeCoordsNever) return c.r.setBool(false);
               if (void* out = c.p<void>(4))
                   WriteVector(out, Vec3{c.f(0), c.f(1), c.w.ground.height});
               c.r.setBool(true);

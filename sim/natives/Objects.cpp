@@ -14,6 +14,7 @@ void RegisterObjectNatives(NativeTable& t) {
                   return c.r.setInt(0);
               }
               const int32_t object = w.spawn(EntityKind::Object, c.u(0), c.vec(1), 0);
+              w.entities[object].byPlugin = true;
               c.sim.trace("spawn object " + NameOf(w, c.u(0)) + " #" + std::to_string(object) +
                           " at " + Describe(c.vec(1)));
               c.r.setInt(object);
@@ -23,6 +24,16 @@ void RegisterObjectNatives(NativeTable& t) {
         if (e) e->position.z = c.w.ground.height;
         c.r.setBool(e != nullptr);
     });
+    // The nearest object of the model within the radius, 0 when none.
+    t.add(0xe143fa2249364369, "GET_CLOSEST_OBJECT_OF_TYPE",
+          "float,float,float,float,Hash,BOOL,BOOL,BOOL", [](Call& c) {
+              const int32_t nearest = c.w.nearest(EntityKind::Object, c.u(4), c.vec(0), false);
+              const Entity* e = c.w.entity(nearest);
+              const float dx = e ? e->position.x - c.f(0) : 0, dy = e ? e->position.y - c.f(1) : 0,
+                          dz = e ? e->position.z - c.f(2) : 0;
+              const bool within = e && dx * dx + dy * dy + dz * dz <= c.f(3) * c.f(3);
+              c.r.setInt(within ? nearest : 0);
+          });
 }
 
 } // namespace sim

@@ -16,6 +16,7 @@ void CreatePed(Call& c) {
         return c.r.setInt(0);
     }
     const int32_t ped = w.spawn(EntityKind::Ped, model, c.vec(1), c.f(4));
+    w.entities[ped].byPlugin = true;
     w.peds.state[ped].relationship = GameHash("REL_CIVMALE");
     c.sim.trace("spawn ped " + NameOf(w, model) + " #" + std::to_string(ped) + " at " +
                 Describe(c.vec(1)) + " heading " + std::to_string(static_cast<int>(c.f(4))));

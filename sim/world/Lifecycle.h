@@ -1,0 +1,23 @@
+#pragma once
+// How entities leave the world or die, with everything that goes with them: their tasks,
+// their blips, their seats. Shared by the natives and the scenario commands.
+#include <cstdint>
+#include <string>
+
+namespace sim {
+
+class Simulator;
+struct TaskStep;
+
+// Removes an entity from the world; blips on it go with it.
+void RemoveEntity(Simulator& sim, int32_t handle);
+// A ped dies (or a vehicle or object is destroyed): its tasks end, it gets off its seat.
+void KillEntity(Simulator& sim, int32_t handle, const std::string& why);
+// Ends every task of a ped.
+void EndTasks(Simulator& sim, int32_t ped, const std::string& why);
+// Seats a ped in a vehicle: the seat asked for, or the first free one; false when full.
+bool SeatPed(Simulator& sim, int32_t ped, int32_t vehicle, int32_t seat);
+// Describes a task for the timeline.
+std::string DescribeTask(const TaskStep& step);
+
+} // namespace sim
