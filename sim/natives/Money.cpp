@@ -25,6 +25,18 @@ void RegisterMoneyNatives(NativeTable& t) {
         c.sim.trace("cash -" + std::to_string(cents) + " = " + std::to_string(p.cashCents));
         c.r.setBool(true);
     });
+    // A payment in: the reason hash is kept for the timeline only.
+    t.add(0xbc3422dc91667621, "_MONEY_INCREMENT_CASH_BALANCE", "int,Hash", [](Call& c) {
+        Player& p = c.w.player;
+        const int32_t cents = c.i(0);
+        if (cents < 0) {
+            c.trace("cash +" + std::to_string(cents) + " refused");
+            return c.r.setBool(false);
+        }
+        p.cashCents += cents;
+        c.trace("cash +" + std::to_string(cents) + " = " + std::to_string(p.cashCents));
+        c.r.setBool(true);
+    });
 }
 
 } // namespace sim

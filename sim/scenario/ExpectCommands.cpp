@@ -39,6 +39,8 @@ std::string Shorten(const std::string& s) {
 void RegisterExpectCommands(CommandRegistry& r) {
     r.add("expect log", [](ScenarioRun& run, const Command& c) {
         const int n = LogLinesWith(run, Arg(c, 2));
+        if (c.words.size() > 3)
+            return run.expect(c, n == ArgInt(c, 3), std::to_string(n) + " such lines");
         run.expect(c, n > 0, "no such line in Corvale/Camp.log");
     });
     r.add("expect no-log", [](ScenarioRun& run, const Command& c) {

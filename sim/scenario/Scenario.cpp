@@ -122,6 +122,17 @@ double ArgNumber(const Command& c, size_t n) {
     return v;
 }
 
+float ArgFloat(const Command& c, size_t n) {
+    return static_cast<float>(ArgNumber(c, n));
+}
+
+uint32_t ArgModel(ScenarioRun& run, const Command& c, size_t n) {
+    const std::string& name = Arg(c, n);
+    const uint32_t hash = GameHash(name);
+    run.sim().world().hashNames.emplace(hash, name);
+    return hash;
+}
+
 bool ArgOnOff(const Command& c, size_t n) {
     const std::string& w = Arg(c, n);
     if (w == "on") return true;

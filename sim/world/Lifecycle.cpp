@@ -128,6 +128,16 @@ void KillEntity(Simulator& sim, int32_t handle, const std::string& why) {
     w.peds.state[handle].mount = 0;
 }
 
+void NoticeAround(Simulator& sim, const Vec3& centre, float radius, uint32_t type, int32_t source) {
+    World& w = sim.world();
+    for (const auto& [handle, e] : w.entities) {
+        if (e.kind != EntityKind::Ped || !e.alive || handle == source || handle == w.player.ped)
+            continue;
+        if (Distance(e.position, centre) <= radius)
+            w.perception.notice(handle, RecentEvent{type, source, w.frame});
+    }
+}
+
 bool SeatPed(Simulator& sim, int32_t ped, int32_t vehicle, int32_t seat) {
     World& w = sim.world();
     Entity* v = w.entity(vehicle);

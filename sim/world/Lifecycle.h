@@ -1,6 +1,8 @@
 #pragma once
 // How entities leave the world or die, with everything that goes with them: their tasks,
 // their blips, their seats. Shared by the natives and the scenario commands.
+#include "world/Vec3.h"
+
 #include <cstdint>
 #include <string>
 
@@ -17,6 +19,8 @@ void KillEntity(Simulator& sim, int32_t handle, const std::string& why);
 void EndTasks(Simulator& sim, int32_t ped, const std::string& why);
 // Seats a ped in a vehicle: the seat asked for, or the first free one; false when full.
 bool SeatPed(Simulator& sim, int32_t ped, int32_t vehicle, int32_t seat);
+// Every living ped within radius of centre, the source excepted, notices an AI event.
+void NoticeAround(Simulator& sim, const Vec3& centre, float radius, uint32_t type, int32_t source);
 // Describes a task for the timeline.
 std::string DescribeTask(const TaskStep& step);
 
