@@ -146,6 +146,7 @@ void Simulator::runFrame() {
     deliverKeys();
     for (auto& reset : frameResets)
         reset(world_);
+    AdvanceWorld(*this);
     const std::vector<Script*> order = scripts_;
     for (Script* s : order) {
         if (s->finished || s->unregistered) continue;
