@@ -156,8 +156,11 @@ void Kill(ScenarioRun& run, const Command& c) {
 
 void Explode(ScenarioRun& run, const Command& c, const Vec3& at, size_t weaponArg) {
     World& w = run.sim().world();
-    const uint32_t weapon = c.words.size() > weaponArg ? static_cast<uint32_t>(ArgInt(c, weaponArg))
-                                                       : GameHash("WEAPON_THROWN_DYNAMITE");
+    const bool given = c.words.size() > weaponArg;
+    const std::string name = given ? Arg(c, weaponArg) : "hash:WEAPON_THROWN_DYNAMITE";
+    const uint32_t weapon = given ? static_cast<uint32_t>(ArgInt(c, weaponArg))
+                                  : GameHash("WEAPON_THROWN_DYNAMITE");
+    if (name.rfind("hash:", 0) == 0) w.hashNames.emplace(weapon, name.substr(5));
     auto bits = [](float f) {
         uint32_t u;
         std::memcpy(&u, &f, sizeof u);
