@@ -60,13 +60,16 @@ struct CampWorld : ::testing::Test {
     sim::World& world() { return run->sim().world(); }
     void frames(uint64_t n) { run->runFrames(n); }
 
+    // The hash of the native of that name.
+    uint64_t hashOf(const std::string& name) {
+        for (const auto& [h, spec] : sim().natives().all())
+            if (spec.name == name) return h;
+        ADD_FAILURE() << name << " has no handler";
+        return 0;
+    }
     // Calls the native of that name with the slots given; the first result slot.
     template <class... A> uint64_t call(const std::string& name, A... args) {
-        uint64_t hash = 0;
-        for (const auto& [h, spec] : sim().natives().all())
-            if (spec.name == name) hash = h;
-        EXPECT_NE(hash, 0u) << name << " has no handler";
-        sim().hostNativeInit(hash);
+        sim().hostNativeInit(hashOf(name));
         (sim().hostNativePush(Slot(args)), ...);
         return sim().hostNativeCall()[0];
     }
