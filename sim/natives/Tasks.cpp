@@ -40,7 +40,7 @@ void FollowOffset(Call& c) {
 void Combat(Call& c) {
     TaskStep s = Make(TaskKind::Combat, "SCRIPT_TASK_COMBAT");
     s.entity = c.i(1);
-    if (!c.w.entity(s.entity)) c.entity(1); // traced: a fight with nobody ends at once
+    c.entity(1); // a fight with nobody is traced, and ends at once
     GiveTask(c, s);
 }
 
