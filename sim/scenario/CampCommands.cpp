@@ -158,8 +158,8 @@ void Explode(ScenarioRun& run, const Command& c, const Vec3& at, size_t weaponAr
     World& w = run.sim().world();
     const bool given = c.words.size() > weaponArg;
     const std::string name = given ? Arg(c, weaponArg) : "hash:WEAPON_THROWN_DYNAMITE";
-    const uint32_t weapon = given ? static_cast<uint32_t>(ArgInt(c, weaponArg))
-                                  : GameHash("WEAPON_THROWN_DYNAMITE");
+    const uint32_t weapon =
+        given ? static_cast<uint32_t>(ArgInt(c, weaponArg)) : GameHash("WEAPON_THROWN_DYNAMITE");
     if (name.rfind("hash:", 0) == 0) w.hashNames.emplace(weapon, name.substr(5));
     auto bits = [](float f) {
         uint32_t u;

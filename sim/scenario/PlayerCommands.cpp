@@ -50,7 +50,8 @@ void RegisterPlayerCommands(CommandRegistry& r) {
         w.weapons.impactFrame = w.frame + static_cast<uint64_t>(delay);
         // The shot is heard around the player and whizzes by those near where it lands.
         if (const Entity* p = w.entity(w.player.ped))
-            NoticeAround(run.sim(), p->position, 100.0f, GameHash("EVENT_SHOT_FIRED"), w.player.ped);
+            NoticeAround(run.sim(), p->position, 100.0f, GameHash("EVENT_SHOT_FIRED"),
+                         w.player.ped);
         NoticeAround(run.sim(), w.weapons.impact, 5.0f, GameHash("EVENT_SHOT_FIRED_WHIZZED_BY"),
                      w.player.ped);
     });
