@@ -79,7 +79,8 @@ void AmbushGang::checkNextRider() {
     if (count_ == 0) return;
     if (nextCheck_ >= count_) nextCheck_ = 0;
     AmbushRider& r = riders_[nextCheck_++];
-    if (r.blip != 0 && (!EntityExists(r.rider) || IsEntityDead(r.rider))) RemoveBlipIfExists(r.blip);
+    if (r.blip != 0 && (!EntityExists(r.rider) || IsEntityDead(r.rider)))
+        RemoveBlipIfExists(r.blip);
 }
 
 void AmbushGang::removeDead() {

@@ -56,7 +56,7 @@ void BusinessScript::frame() {
     SaddleHorse(0); // asked every frame, the answer unused
     saveWhenChanged();
     readHerbsEvents();
-    IsControlHeld(HashString("INPUT_INSPECT_OPEN_SATCHEL"));
+    IsControlHeld(kControlOpenSatchel);
     showCargo();
     tickProduction();
     prompts.hideAll();
@@ -127,7 +127,8 @@ void BusinessScript::keepMapDataLoaded() {
 }
 
 void BusinessScript::nearCampPoint() {
-    const float distance = Distance(camp.campPoint, player.position);
+    player.campDistance = Distance(camp.campPoint, player.position);
+    const float distance = player.campDistance;
     if (!(distance < kNearCampPoint)) return;
     prompts.ledger.set(!camp.deliveryActive, true);
     // At the wagon the sell prompt takes the ledger prompt's place.

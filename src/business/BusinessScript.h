@@ -34,7 +34,7 @@ struct StillMenuState {
 struct CampAndDelivery {
     int campLocation = 0; // 1 to 7; 0 until the camp plug-in names one
     int pendingLocation = 0;
-    int32_t locationEventTime = 0; // when the pending location was announced
+    int32_t locationEventTime = 0;                  // when the pending location was announced
     Vector3 campPoint{1796.65f, -821.094f, 42.59f}; // where the wagon stands
     float campHeading = 0.0f;
     Vector3 destination{1886.713f, -1344.294f, 42.509f};
@@ -53,6 +53,7 @@ struct PlayerThisFrame {
     Ped ped = 0;
     Vector3 position;
     int32_t now = 0; // the game timer
+    float campDistance = 0.0f; // from the camp point, kept up to date when the camp moves
 };
 
 class BusinessScript {

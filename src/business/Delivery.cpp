@@ -66,6 +66,7 @@ void ApplyPendingLocation(BusinessScript& s) {
     if (!place) return;
     c.campPoint = place->point;
     c.campHeading = place->heading;
+    s.player.campDistance = Distance(c.campPoint, s.player.position);
     LetGoOfWagon(s);
     SpawnWagon(s, s.texts.wagonBlipName);
 }
@@ -76,7 +77,7 @@ void TickDelivery(BusinessScript& s) {
         RunDelivery(s);
         return;
     }
-    const float distance = Distance(c.campPoint, s.player.position);
+    const float distance = s.player.campDistance;
     if (!(distance < kWagonBlipRange)) {
         RemoveBlipIfExists(c.wagonBlip);
     } else if (c.wagon != 0 && !WagonBlipShown(c) && EntityExists(c.wagon)) {

@@ -96,7 +96,7 @@ void AmbushWhenDue(BusinessScript& s) {
 void StartDelivery(BusinessScript& s) {
     CampAndDelivery& c = s.camp;
     // A wagon wrecked at the camp would lose the batch on the first frame of the drive.
-    if (!IsVehicleDriveable(c.wagon, false, false)) {
+    if (c.wagon == 0 || !IsVehicleDriveable(c.wagon, false, false)) {
         LetGoOfWagon(s);
         if (!SpawnWagon(s, s.texts.wagonBlipName)) return;
     }
@@ -115,8 +115,7 @@ void RunDelivery(BusinessScript& s) {
     CampAndDelivery& c = s.camp;
     // The player first, then the wagon: a dead driver or a wreck is never paid.
     if (IsPlayerDead(kSinglePlayer)) return FailDelivery(s, s.texts.suppliesStolen);
-    if (!IsVehicleDriveable(c.wagon, true, true))
-        return FailDelivery(s, s.texts.suppliesDestroyed);
+    if (!IsVehicleDriveable(c.wagon, true, true)) return FailDelivery(s, s.texts.suppliesDestroyed);
     // The buyer takes the wagon, not a player who rode ahead alone.
     if (Distance(c.wagon, c.destination) < kBuyerCircle) {
         if (IsVehicleStopped(c.wagon)) return FinishDelivery(s);
@@ -146,8 +145,7 @@ void FinishDelivery(BusinessScript& s) {
         if (price > 0) GiveCash(price);
         Send(events::kDeliveryFinished);
         if (Ped buyer = SpawnBusinessPed(kBuyerModel, c.destination, kBuyerHeading)) {
-            TaskEnterVehicle(buyer, c.wagon, kBuyerBoardTimeoutMs, kDriverSeat, 1.0f,
-                             kNormalEntry);
+            TaskEnterVehicle(buyer, c.wagon, kBuyerBoardTimeoutMs, kDriverSeat, 1.0f, kNormalEntry);
             TaskVehicleDriveWander(buyer, c.wagon, 1.0f, 0);
             ReleaseEntity(buyer);
         }

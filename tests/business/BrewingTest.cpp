@@ -107,7 +107,7 @@ TEST(NextProductionTick, NearTheTimersTopTheTickStillComesOnTime) {
     const int32_t next = NextProductionTick(now, 1.0f);
     EXPECT_LT(next, 0); // wrapped
     EXPECT_EQ(MsSince(next, now), 28800);
-    EXPECT_LE(MsSince(now + 0, next), 0);                    // not yet due
+    EXPECT_LE(MsSince(now + 0, next), 0); // not yet due
     EXPECT_GT(MsSince(static_cast<int32_t>(static_cast<uint32_t>(now) + 28801u), next), 0);
 }
 

@@ -1,6 +1,6 @@
 // What a batch fetches at the buyer and what the still holds once it has gone.
-#include "business/CampLocations.h"
 #include "business/Sale.h"
+#include "business/CampLocations.h"
 
 #include <gtest/gtest.h>
 

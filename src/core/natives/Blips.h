@@ -8,7 +8,7 @@ namespace corvale {
 
 // Game names blips are styled with by value.
 namespace blips {
-inline constexpr Hash kStyleStill = 0xB04092F8; // the still's marker while herbs wait
+inline constexpr Hash kStyleStill = 0xB04092F8;       // the still's marker while herbs wait
 inline constexpr Hash kStyleWagonAtCamp = 0xEC972124; // the delivery wagon waiting at the camp
 inline constexpr Hash kStyleDelivery = 0x1857A152;    // the wagon and the buyer on a delivery
 inline constexpr Hash kStyleEnemy = 0x318C617C;       // a rider who attacks the player

@@ -44,8 +44,8 @@ Ped SpawnPed(Hash model, const Vector3& position, float heading) {
 }
 
 Ped CreateNetworkedPed(Hash model, const Vector3& position, float heading) {
-    return Invoke<Ped>(kCreatePed, model, position.x, position.y, position.z, heading, true,
-                       false, false, false);
+    return Invoke<Ped>(kCreatePed, model, position.x, position.y, position.z, heading, true, false,
+                       false, false);
 }
 
 void SetRandomOutfit(Ped ped) {

@@ -14,8 +14,8 @@ constexpr uint64_t kAddPropSetForVehicle = 0xd80faf919a2e56ea;
 
 Vehicle CreateVehicle(Hash model, const Vector3& position, float heading) {
     // Networked and owned by this script, placed on the ground as the game places it.
-    return Invoke<Vehicle>(kCreateVehicle, model, position.x, position.y, position.z, heading,
-                           true, true, false, true);
+    return Invoke<Vehicle>(kCreateVehicle, model, position.x, position.y, position.z, heading, true,
+                           true, false, true);
 }
 
 int32_t PassengerSeatCount(Vehicle vehicle) {
