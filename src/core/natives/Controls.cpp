@@ -5,6 +5,7 @@ namespace corvale {
 namespace {
 constexpr uint64_t kIsControlJustPressed = 0x580417101ddb492f;
 constexpr uint64_t kIsDisabledControlJustPressed = 0x91aef906bca88877;
+constexpr uint64_t kDisableControlAction = 0xfe99b66d079cf6bc;
 constexpr int32_t kPlayerControls = 0;
 } // namespace
 
@@ -14,6 +15,10 @@ bool IsControlJustPressed(Hash control) {
 
 bool IsDisabledControlJustPressed(Hash control) {
     return Invoke<bool>(kIsDisabledControlJustPressed, kPlayerControls, control);
+}
+
+void DisableControlThisFrame(Hash control) {
+    Invoke(kDisableControlAction, kPlayerControls, control, true);
 }
 
 } // namespace corvale

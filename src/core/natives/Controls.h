@@ -8,5 +8,7 @@ namespace corvale {
 bool IsControlJustPressed(Hash control);
 // Reads even while the game disables the control.
 bool IsDisabledControlJustPressed(Hash control);
+// The control does nothing in the game for this frame; scripts still read it as disabled.
+void DisableControlThisFrame(Hash control);
 
 } // namespace corvale

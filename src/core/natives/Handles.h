@@ -8,5 +8,6 @@ using Entity = int32_t;
 using Ped = Entity;
 using Object = Entity;
 using PropSet = int32_t;
+using Blip = int32_t;
 
 } // namespace corvale
