@@ -14,7 +14,9 @@ void CampSession::createWorld() {}
 // Seam: the whistle detector ticks here once it exists.
 void CampSession::runWhistleDetector() {}
 
-void CampSession::flushPendingTexts() { FlushPendingTexts(); }
+void CampSession::flushPendingTexts() {
+    FlushPendingTexts();
+}
 
 // Seam: the missions manager ticks here once it exists.
 void CampSession::tickMissions() {}
@@ -22,17 +24,20 @@ void CampSession::tickMissions() {}
 // Seam: the camp manager ticks here once it exists.
 void CampSession::tickCampManager() {}
 
-void CampSession::showMessage(const char* text) { ShowMessage(text); }
+void CampSession::showMessage(const char* text) {
+    ShowMessage(text);
+}
 
-void CampSession::drawDebugText(const char* text) { DrawDebugText(text); }
+void CampSession::drawDebugText(const char* text) {
+    DrawDebugText(text);
+}
 
 // Seam: F3 aborts the current mission or starts a sabotage once missions exist.
 void CampSession::toggleDebugMission() {}
 
 void InstallCampSession() {
-    static CampSession session;
     InstallBridgeHooks();
-    InstallSession(&session);
+    InstallSession(new CampSession());
 }
 
 } // namespace corvale

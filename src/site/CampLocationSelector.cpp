@@ -14,12 +14,12 @@
 #include "core/natives/Script.h"
 #include "core/natives/Strings.h"
 #include "core/natives/TextureDictionaries.h"
+#include "core/text/TextFormat.h"
 #include "site/CampFee.h"
 #include "site/CampInterface.h"
 #include "site/CampLocation.h"
 #include "ui/LangText.h"
 #include "ui/ScreenText.h"
-#include "ui/TextFormat.h"
 
 #include <memory>
 
@@ -168,7 +168,7 @@ void CampLocationSelector::onClose() {
 
 void CampLocationSelector::draw() {
     if (!TextureDictLoaded(kPictures)) return;
-    DisableControlThisFrame(frontendUp_);
+    DisableControlThisFrame(frontendUp_, true);
     EnableHudContextThisFrame(fastTravelMenu_);
 
     DrawSprite("generic_textures", "inkroller_1a", 0.015f, 0.025f, 0.25f, 0.95f, 0.0f, 4, 4, 4,

@@ -1,8 +1,8 @@
 #pragma once
 // The camp's site code run as the camp plug-in runs it, inside a script of the simulator,
 // with the shipped data files loaded from a fresh game folder and the camp log captured.
-#include "ScriptHarness.h"
 #include "core/data/DataFiles.h"
+#include "support/ScriptHarness.h"
 
 #include <gtest/gtest.h>
 
