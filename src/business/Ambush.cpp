@@ -16,8 +16,6 @@ namespace {
 constexpr const char* kHorseModel = "A_C_Horse_TennesseeWalker_DappleBay";
 constexpr const char* kRiderModel = "G_M_M_UniCriminals_01";
 constexpr const char* kRiderGroup = "REL_CRIMINALS";
-constexpr Hash kEnemyBlipStyle = 0x318c617c;
-constexpr Hash kNoSprite = 0;
 constexpr int32_t kSaddle = -1;
 constexpr int32_t kThreatResponse = 16;
 
@@ -46,8 +44,8 @@ void AmbushGang::spawnWave(Ped player, const Vector3& playerPosition, int size) 
     }
     // Only the new wave is blipped: earlier riders keep the blips they have.
     for (int i = firstNew; i < count_; ++i) {
-        riders_[i].blip = AddEntityBlip(kEnemyBlipStyle, riders_[i].rider);
-        SetBlipSprite(riders_[i].blip, kNoSprite);
+        riders_[i].blip = AddEntityBlip(blips::kStyleEnemy, riders_[i].rider);
+        SetBlipSprite(riders_[i].blip, blips::kSpriteNone);
     }
     for (int i = 0; i < count_; ++i) {
         const Ped rider = riders_[i].rider;
