@@ -37,6 +37,8 @@ constexpr int32_t kBuyerBoardTimeoutMs = 20000;
 constexpr int32_t kNormalEntry = 1;
 constexpr int32_t kStepOffMs = 4000;
 constexpr int32_t kHandOverMs = 1000;
+constexpr int32_t kFadeOutMs = 10;
+constexpr int32_t kFadeInMs = 1;
 constexpr const char* kBuyerModel = "A_M_M_ValTownfolk_01";
 constexpr float kBuyerHeading = 116.0f;
 
@@ -51,7 +53,7 @@ class HandoverScene {
     HandoverScene() { SetCinematicMode(true); }
     ~HandoverScene() {
         SetCinematicMode(false);
-        FadeScreenIn(1);
+        FadeScreenIn(kFadeInMs);
     }
     HandoverScene(const HandoverScene&) = delete;
     HandoverScene& operator=(const HandoverScene&) = delete;
@@ -135,7 +137,7 @@ void FinishDelivery(BusinessScript& s) {
         HandoverScene scene;
         TaskLeaveVehicle(s.player.ped, c.wagon, 0);
         ScriptWait(kStepOffMs);
-        FadeScreenOut(10);
+        FadeScreenOut(kFadeOutMs);
         c.deliveryActive = false;
         RemoveBlipIfExists(c.destinationBlip);
         RemoveBlipIfExists(c.wagonBlip);
