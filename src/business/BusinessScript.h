@@ -10,6 +10,10 @@
 #include <cstdint>
 #include <vector>
 
+namespace corvale {
+class GameData;
+}
+
 namespace corvale::business {
 
 enum MenuPage : int { kMenuClosed = 0, kMainPage = 1, kRecipesPage = 2, kFlavoursPage = 3 };
@@ -54,7 +58,8 @@ struct PlayerThisFrame {
 
 class BusinessScript {
   public:
-    BusinessScript() = default;
+    // data: the plug-in's data files and settings, made by the script entry.
+    explicit BusinessScript(GameData& data) : data_(data) {}
     BusinessScript(const BusinessScript&) = delete;
     BusinessScript& operator=(const BusinessScript&) = delete;
 
@@ -62,6 +67,8 @@ class BusinessScript {
     void start();
     // One pass of the frame loop (the caller yields after it).
     void frame();
+
+    const GameData& data() const { return data_; }
 
     BusinessSave save;
     BrewingState brewing;
@@ -86,6 +93,7 @@ class BusinessScript {
     void tickProduction();
     void nearCampPoint();
 
+    GameData& data_;
     int32_t nextSaveTime_ = 0;
 };
 
