@@ -5,14 +5,8 @@
 namespace sim {
 
 void RegisterPlayerNatives(NativeTable& t) {
-    t.add(0x096275889b8e0ee0, "PLAYER_PED_ID", "",
-          [](Simulator& sim, const NativeArgs&, NativeResult& r) {
-              r.setInt(sim.world().player.ped);
-          });
-    t.add(0x217e9dc48139933d, "PLAYER_ID", "",
-          [](Simulator& sim, const NativeArgs&, NativeResult& r) {
-              r.setInt(sim.world().player.index);
-          });
+    t.add(0x096275889b8e0ee0, "PLAYER_PED_ID", "", [](Call& c) { c.r.setInt(c.w.player.ped); });
+    t.add(0x217e9dc48139933d, "PLAYER_ID", "", [](Call& c) { c.r.setInt(c.w.player.index); });
 }
 
 } // namespace sim

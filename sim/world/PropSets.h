@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <map>
+#include <vector>
 
 namespace sim {
 
@@ -11,6 +12,8 @@ struct PropSetInstance {
     uint32_t name = 0;
     Vec3 position;
     float heading = 0;
+    std::vector<int32_t> objects; // placed with the set, deleted with it
+    bool released = false;        // left to the game
 };
 
 struct PropSets {
