@@ -16,6 +16,8 @@ constexpr uint64_t kDeleteEntity = 0x4cd38c78bd19a497;
 constexpr uint64_t kDeletePed = 0xcc0ef140f99365c5;
 constexpr uint64_t kSetEntityAsNoLongerNeeded = 0x4971d2f8162b9674;
 constexpr uint64_t kSetEntityVisible = 0x1794b4fcc84d812f;
+constexpr uint64_t kSetEntityHealth = 0xac2767ed8bdfab15;
+constexpr uint64_t kSetEntityProofs = 0xfaee099c6f890bb8;
 
 constexpr int32_t kRotationOrderZxy = 2;
 constexpr float kRadiansPerDegree = 3.14159265358979f / 180.0f;
@@ -58,6 +60,14 @@ void ReleaseEntity(Entity& entity) {
 
 void SetEntityVisible(Entity entity, bool visible) {
     Invoke(kSetEntityVisible, entity, visible);
+}
+
+void SetEntityHealth(Entity entity, int32_t health, Entity source) {
+    Invoke(kSetEntityHealth, entity, health, source);
+}
+
+void SetEntityProofs(Entity entity, int32_t proofs, bool flag) {
+    Invoke(kSetEntityProofs, entity, proofs, flag);
 }
 
 } // namespace corvale

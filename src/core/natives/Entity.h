@@ -13,6 +13,10 @@ Vector3 EntityRotationDirection(Entity entity);
 bool EntityExists(Entity entity);
 bool IsEntityDead(Entity entity);
 void SetEntityVisible(Entity entity, bool visible);
+// source: the entity held responsible for the change, 0 for none.
+void SetEntityHealth(Entity entity, int32_t health, Entity source);
+// Which kinds of damage the entity ignores (a bit set of the game's).
+void SetEntityProofs(Entity entity, int32_t proofs, bool flag);
 
 // Removing entities: the game clears the handle to 0.
 void DeleteEntity(Entity& entity);

@@ -11,6 +11,7 @@ constexpr uint64_t kCreateObject = 0x509d5878eb39e842;
 constexpr uint64_t kSetEntityHeading = 0xcf2b9c0645c4651b;
 constexpr uint64_t kFreezeEntityPosition = 0x7d9efb7ad6b19754;
 constexpr uint64_t kPlaceObjectOnGroundProperly = 0x58a850eaee20faa3;
+constexpr uint64_t kGetClosestObjectOfType = 0xe143fa2249364369;
 } // namespace
 
 Object SpawnObject(const char* model, const Vector3& position, float heading, bool fixed,
@@ -26,8 +27,17 @@ Object SpawnObject(Hash model, const Vector3& position, float heading, bool fixe
     Invoke(kSetEntityHeading, object, heading);
     Invoke(kFreezeEntityPosition, object, fixed);
     SetEntityVisible(object, visible);
-    if (!fixed) Invoke<bool>(kPlaceObjectOnGroundProperly, object, false);
+    if (!fixed) PlaceObjectOnGround(object, false);
     return object;
+}
+
+bool PlaceObjectOnGround(Object object, bool flag) {
+    return Invoke<bool>(kPlaceObjectOnGroundProperly, object, flag);
+}
+
+Object ClosestObjectOfModel(const Vector3& point, float radius, Hash model) {
+    return Invoke<Object>(kGetClosestObjectOfType, point.x, point.y, point.z, radius, model, false,
+                          false, false);
 }
 
 } // namespace corvale

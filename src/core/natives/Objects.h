@@ -11,5 +11,9 @@ namespace corvale {
 Object SpawnObject(const char* model, const Vector3& position, float heading, bool fixed,
                    bool visible);
 Object SpawnObject(Hash model, const Vector3& position, float heading, bool fixed, bool visible);
+// Sets the object down on the ground below it.
+bool PlaceObjectOnGround(Object object, bool flag);
+// The object of model nearest the point within radius metres, or 0.
+Object ClosestObjectOfModel(const Vector3& point, float radius, Hash model);
 
 } // namespace corvale

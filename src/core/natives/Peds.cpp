@@ -17,6 +17,12 @@ constexpr uint64_t kPlayPedAmbientSpeech = 0x8e04fedd28d42462;
 constexpr uint64_t kGetPedNearbyPeds = 0x23f8f5fc7e8c4a6b;
 constexpr uint64_t kIsPedInCombat = 0x4859f1fc66a6278e;
 constexpr uint64_t kSetPedMaxMoveBlendRatio = 0x433083750c5e064a;
+constexpr uint64_t kSetPedPromptName = 0x4a48b6e03babb4ac;
+constexpr uint64_t kEquipMetaPedOutfitPreset = 0x77ff8d35eec6bbc4;
+constexpr uint64_t kApplyShopItemToPed = 0xd3a7b003ed343fd9;
+constexpr uint64_t kSetPedCombatAttributes = 0x9f7794730795e019;
+constexpr uint64_t kSetPedAccuracy = 0x7aefb85c1d49deb6;
+constexpr uint64_t kSetPedRelationshipGroupHash = 0xc80a74ac829ddd92;
 
 constexpr int32_t kConfigFlag130 = 130;
 constexpr Hash kLawGroup = 0xCB2DC17A;
@@ -34,7 +40,7 @@ Ped SpawnPed(Hash model, const Vector3& position, float heading) {
     if (!AwaitModel(model)) return 0;
     const Ped ped = Invoke<Ped>(kCreatePed, model, position.x, position.y, position.z, heading,
                                 false, false, false, false);
-    Invoke(kSetPedConfigFlag, ped, kConfigFlag130, false);
+    SetPedConfigFlag(ped, kConfigFlag130, false);
     Invoke(kSetRandomOutfitVariation, ped, true);
     return ped;
 }
@@ -75,6 +81,34 @@ Ped NearestPed(Ped ped, PedFilter accept, const void* context) {
         }
     }
     return best;
+}
+
+void SetPedPromptName(Ped ped, const char* name) {
+    Invoke(kSetPedPromptName, ped, name);
+}
+
+void EquipOutfitPreset(Ped ped, int32_t preset, bool flag) {
+    Invoke(kEquipMetaPedOutfitPreset, ped, preset, flag);
+}
+
+void ApplyShopItem(Ped ped, Hash item, bool immediately, bool flagA, bool flagB) {
+    Invoke(kApplyShopItemToPed, ped, item, immediately, flagA, flagB);
+}
+
+void SetPedConfigFlag(Ped ped, int32_t flag, bool on) {
+    Invoke(kSetPedConfigFlag, ped, flag, on);
+}
+
+void SetPedCombatAttribute(Ped ped, int32_t attribute, bool on) {
+    Invoke(kSetPedCombatAttributes, ped, attribute, on);
+}
+
+void SetPedAccuracy(Ped ped, int32_t accuracy) {
+    Invoke(kSetPedAccuracy, ped, accuracy);
+}
+
+void SetPedRelationshipGroup(Ped ped, Hash group) {
+    Invoke(kSetPedRelationshipGroupHash, ped, group);
 }
 
 } // namespace corvale

@@ -1,5 +1,6 @@
 #pragma once
-// Peds: spawning, the law, combat, pace, speech and the nearest ped around another.
+// Peds: spawning and setting up, the law, combat, pace, speech and the nearest ped around
+// another.
 #include "core/natives/Handles.h"
 #include "core/natives/NativeCall.h"
 #include "core/natives/Vector3.h"
@@ -33,5 +34,20 @@ template <class Accept> Ped NearestPed(Ped ped, const Accept& accept) {
         [](const void* c, Ped p) { return static_cast<bool>((*static_cast<const Accept*>(c))(p)); },
         &accept);
 }
+
+// How a ped looks, fights and belongs, set once after spawning.
+namespace peds {
+inline constexpr Hash kCookOutfitPartA = 0xB3911F0D; // shop items the cook wears
+inline constexpr Hash kCookOutfitPartB = 0x57CE45CA;
+} // namespace peds
+// The name shown on the ped's prompts.
+void SetPedPromptName(Ped ped, const char* name);
+void EquipOutfitPreset(Ped ped, int32_t preset, bool flag);
+void ApplyShopItem(Ped ped, Hash item, bool immediately, bool flagA, bool flagB);
+void SetPedConfigFlag(Ped ped, int32_t flag, bool on);
+void SetPedCombatAttribute(Ped ped, int32_t attribute, bool on);
+// 0 to 100.
+void SetPedAccuracy(Ped ped, int32_t accuracy);
+void SetPedRelationshipGroup(Ped ped, Hash group);
 
 } // namespace corvale

@@ -14,6 +14,8 @@ constexpr uint64_t kRequestPropSet = 0xf3de57a46d5585e9;
 constexpr uint64_t kHasPropSetLoaded = 0x48a88fc684c55fdc;
 constexpr uint64_t kCreatePropSet = 0x899c97a1cce7d483;
 constexpr uint64_t kReleasePropSet = 0xb1964a83b345b4ab;
+constexpr uint64_t kDoesPropSetExist = 0x7dddcf815e650ff5;
+constexpr uint64_t kDeletePropSet = 0x58ac173a55d9d7b4;
 
 constexpr int32_t kLoadLimitMs = 2000;
 } // namespace
@@ -39,6 +41,14 @@ PropSet SpawnPropset(Hash name, const Vector3& position, float heading) {
                                             position.z, 0, heading, 0.0f, true, true);
     Invoke<bool>(kReleasePropSet, name);
     return propset;
+}
+
+bool PropSetExists(PropSet propset) {
+    return Invoke<bool>(kDoesPropSetExist, propset);
+}
+
+void DeletePropSet(PropSet propset, bool a, bool b) {
+    Invoke(kDeletePropSet, propset, a, b);
 }
 
 } // namespace corvale

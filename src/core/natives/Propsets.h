@@ -10,5 +10,9 @@ namespace corvale {
 // time-out logs "failed to load propset: " with the hash and returns 0.
 PropSet SpawnPropset(const char* name, const Vector3& position, float heading);
 PropSet SpawnPropset(Hash name, const Vector3& position, float heading);
+// The game may drop a prop set on its own; false then.
+bool PropSetExists(PropSet propset);
+// Removes the prop set with its props.
+void DeletePropSet(PropSet propset, bool a, bool b);
 
 } // namespace corvale

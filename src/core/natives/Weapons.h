@@ -6,6 +6,10 @@
 
 namespace corvale {
 
+namespace weapons {
+inline constexpr Hash kRevolverDoubleAction = 0x797FBF5; // "WEAPON_REVOLVER_DOUBLEACTION"
+} // namespace weapons
+
 Hash CurrentWeapon(Ped ped);
 // Where the ped's last shot or throw landed; the zero vector when the game reports none.
 Vector3 LastImpact(Ped ped);

@@ -1,0 +1,204 @@
+#include "site/CampLocationSelector.h"
+
+#include "core/events/EventChannel.h"
+#include "core/events/EventNames.h"
+#include "core/log/Log.h"
+#include "core/natives/Controls.h"
+#include "core/natives/Entity.h"
+#include "core/natives/GameClock.h"
+#include "core/natives/HudContexts.h"
+#include "core/natives/ItemInteractions.h"
+#include "core/natives/Objects.h"
+#include "core/natives/Player.h"
+#include "core/natives/Radar.h"
+#include "core/natives/Script.h"
+#include "core/natives/Strings.h"
+#include "core/natives/TextureDictionaries.h"
+#include "core/text/TextFormat.h"
+#include "site/CampFee.h"
+#include "site/CampInterface.h"
+#include "site/CampLocation.h"
+#include "ui/LangText.h"
+#include "ui/ScreenText.h"
+
+#include <memory>
+
+namespace corvale {
+
+namespace {
+
+constexpr const char* kMapModel = "mp006_p_mnshine_hideout_map01x";
+constexpr const char* kPictures = "menu_camp_textures";
+constexpr const char* kMapIntro = "DOCUMENT_INSPECT@Paper_W48-2_H32-2_FoldVerticalHorizontal_INTRO";
+constexpr const char* kMapHeld = "DOCUMENT_INSPECT@Paper_W48-2_H32-2_FoldVerticalHorizontal_BASE";
+constexpr const char* kMapOutro = "DOCUMENT_INSPECT@Paper_W48-2_H32-2_FoldVerticalHorizontal_OUTRO";
+constexpr int32_t kInteractionFlags = 1;
+constexpr float kInteractionDuration = -1.0f;
+// The map is hidden while the hands reach for it.
+constexpr uint32_t kRevealAfterMs = 500;
+
+// Layout, in screen fractions.
+constexpr float kLeft = 0.045f;
+constexpr float kWidth = 0.19f;
+constexpr float kListTop = 0.185f;
+constexpr float kBottomLine = 0.93f;
+constexpr float kDividerHeight = 0.0015f;
+constexpr int32_t kLight = 229;
+
+void Divider(float y) {
+    DrawSprite("menu_textures", "divider_line", kLeft, y, kWidth, kDividerHeight, 0.0f, kLight,
+               kLight, kLight, 255);
+}
+
+void TitleText(const char* text, float x, float y, bool centred, float scale) {
+    DrawText(text, x, y, kLight, kLight, kLight, 255, centred, scale, scale, "$title");
+}
+
+MenuInputShape EntryShape() {
+    MenuInputShape shape;
+    shape.x = kLeft;
+    shape.width = kWidth;
+    shape.height = 0.05f;
+    shape.margin = 0.005f;
+    shape.topInset = 0.005f;
+    shape.leftInset = 0.0f;
+    shape.textScale = 0.34f;
+    return shape;
+}
+
+} // namespace
+
+CampLocationSelector::CampLocationSelector(const CampInterface& campSet) : campSet_(campSet) {
+    for (const CampLocation& location : CampLocations()) {
+        // No price column: the fee row below the list shows what a move costs.
+        auto entry = std::make_unique<ShopMenuInput>(location.missionId, CampLocationName(location),
+                                                     0.0f, EntryShape());
+        entry->acceptCallback = [this](MenuInput& picked) { onPick(picked); };
+        list_.add(std::move(entry));
+    }
+}
+
+void CampLocationSelector::onOpen() {
+    phase_ = Phase::Opening;
+    mapHeldState_ = HashString(kMapHeld);
+    frontendUp_ = HashString("INPUT_FRONTEND_UP");
+    fastTravelMenu_ = HashString("HUD_CTX_IN_FAST_TRAVEL_MENU");
+    title_ = LangText("location_selector.title");
+    feeLabel_ = LangText("location_selector.price");
+    const uint64_t fee = CashAmountText(CampFee() * 100);
+    CopyText(feeText_, fee ? reinterpret_cast<const char*>(fee) : "");
+
+    mapObject_ = SpawnObject(kMapModel, Vector3{}, 0.0f, false, true);
+    if (mapObject_ == 0) {
+        Log("CampLocationSelector: the map could not be spawned, closing");
+        close();
+        return;
+    }
+    SetEntityVisible(mapObject_, false);
+    StartItemInteraction(PlayerPed(), HashString("OPERATION_LOCATIONS_MAP"), mapObject_,
+                         HashString("PrimaryItem"), HashString(kMapIntro), kInteractionFlags,
+                         kInteractionDuration);
+    interactionStartedAt_ = GameTimerMs();
+    ScriptWait(kRevealAfterMs);
+    SetEntityVisible(mapObject_, true);
+    ShowRadar(false);
+    RequestTextureDict(kPictures);
+    markCurrentLocation();
+    list_.selectFirst();
+}
+
+void CampLocationSelector::markCurrentLocation() {
+    const CampLocation* current = campSet_.location();
+    if (!current) return;
+    for (int i = 0; i < list_.count(); ++i) {
+        MenuInput* entry = list_.itemAt(i);
+        if (entry->id != current->id) continue;
+        entry->setTicked(true);
+        entry->setDisabled(true); // the camp is there already
+        return;
+    }
+}
+
+void CampLocationSelector::tick() {
+    switch (phase_) {
+    case Phase::Opening:
+        waitForMapHeld();
+        break;
+    case Phase::Shown:
+        followMap();
+        break;
+    case Phase::Closed:
+        break;
+    }
+}
+
+void CampLocationSelector::waitForMapHeld() {
+    if (ItemInteractionState(PlayerPed()) == mapHeldState_) {
+        phase_ = Phase::Shown;
+        return;
+    }
+    // On a horse, in water or in a fight the map may never come up.
+    if (GameTimerMs() - interactionStartedAt_ < kMapHeldLimitMs) return;
+    Log("CampLocationSelector: the map was not held up within 5 s, putting it away");
+    close();
+}
+
+void CampLocationSelector::followMap() {
+    if (ItemInteractionState(PlayerPed()) == mapHeldState_) {
+        draw();
+        return;
+    }
+    close(); // put away, or the player was interrupted
+}
+
+void CampLocationSelector::onClose() {
+    phase_ = Phase::Closed;
+    if (mapObject_ != 0) DeleteEntity(mapObject_);
+    mapObject_ = 0;
+    ShowRadar(true);
+    for (int i = 0; i < list_.count(); ++i) {
+        MenuInput* entry = list_.itemAt(i);
+        entry->setTicked(false);
+        entry->setDisabled(false);
+    }
+    const Ped player = PlayerPed();
+    if (ItemInteractionState(player) == mapHeldState_)
+        SetItemInteractionState(player, HashString(kMapOutro));
+}
+
+void CampLocationSelector::draw() {
+    if (!TextureDictLoaded(kPictures)) return;
+    DisableControlThisFrame(frontendUp_, true);
+    EnableHudContextThisFrame(fastTravelMenu_);
+
+    DrawSprite("generic_textures", "inkroller_1a", 0.015f, 0.025f, 0.25f, 0.95f, 0.0f, 4, 4, 4,
+               210);
+    DrawSprite("generic_textures", "menu_header_1a", kLeft, 0.04f, kWidth, 0.1f, 0.0f, kLight,
+               kLight, kLight, 255);
+    TitleText(title_, 0.14f, 0.025f + 0.043478261517441795f, true, 0.6f);
+
+    list_.setTop(kListTop);
+    list_.update();
+    Divider(kListTop + list_.totalHeight());
+    Divider(kBottomLine);
+
+    float y = kBottomLine - 0.0365f;
+    TitleText(feeLabel_, kLeft + 0.015f / 3.0f, y, false, 0.4f);
+    TitleText(feeText_, 0.235f - 0.03f - 0.015f * 1.3f, y, false, 0.4f);
+    y -= 0.0135f;
+    Divider(y);
+
+    const int selected = list_.selectedIndex();
+    if (selected < 0 || selected >= static_cast<int>(CampLocations().size())) return;
+    const float side = kWidth;
+    DrawSprite(kPictures, CampLocations()[static_cast<size_t>(selected)].picture, kLeft,
+               y - (0.015f + side), side, side, 0.0f, kLight, kLight, kLight, 255);
+}
+
+void CampLocationSelector::onPick(const MenuInput& entry) {
+    // The camp manager moves the camp and closes the selector when it reads this.
+    events::SendCampEvent(
+        {static_cast<int32_t>(HashString(events::kCampLocationChanged)), entry.id, 0});
+}
+
+} // namespace corvale

@@ -1,0 +1,47 @@
+// The fee for moving the camp as the selector shows it: whatever GeneralMeta.dat holds, the
+// player never sees a negative fee and the amount in cents fits the game's 32-bit money.
+#include "site/CampFee.h"
+#include "SiteFixture.h"
+#include "core/data/DictDataFile.h"
+
+using namespace corvale;
+
+namespace {
+
+struct CampFeeTest : corvale::testing::SiteTest {
+    int32_t feeFor(const char* text) {
+        DictDataFile meta("unused.dat");
+        if (text) meta.set("camp.change_location_fee", text);
+        return CampFee(&meta);
+    }
+};
+
+} // namespace
+
+TEST_F(CampFeeTest, TheShippedFeeIsReadAsItStands) {
+    EXPECT_EQ(CampFee(), 150);
+    EXPECT_EQ(feeFor("0"), 0);
+    EXPECT_EQ(logged("CampFee"), 0u);
+}
+
+TEST_F(CampFeeTest, AMissingOrNegativeFeeIsFreeWithOneLogLineEach) {
+    EXPECT_EQ(feeFor(nullptr), 0) << "not -999, the missing-key marker";
+    EXPECT_EQ(logged("CampFee: camp.change_location_fee is missing or negative (-999)"), 1u);
+    EXPECT_EQ(feeFor("-5"), 0);
+    EXPECT_EQ(logged("CampFee: camp.change_location_fee is missing or negative (-5)"), 1u);
+    EXPECT_EQ(CampFee(nullptr), 0) << "GeneralMeta.dat not loaded";
+}
+
+TEST_F(CampFeeTest, AnUnreadableFeeIsFreeInsteadOfStoppingTheFrame) {
+    EXPECT_EQ(feeFor("fifty"), 0);
+    EXPECT_EQ(feeFor("99999999999"), 0) << "past 32 bits";
+    EXPECT_EQ(logged("CampFee: camp.change_location_fee is not a number"), 2u);
+}
+
+TEST_F(CampFeeTest, AHugeFeeIsCappedSoItsCentsFitThirtyTwoBits) {
+    EXPECT_EQ(feeFor("21474836"), 21474836);
+    EXPECT_EQ(feeFor("21474837"), kMaxCampFee);
+    EXPECT_EQ(feeFor("2147483647"), kMaxCampFee);
+    EXPECT_LE(static_cast<int64_t>(kMaxCampFee) * 100, INT32_MAX);
+    EXPECT_EQ(logged("capped at 21474836"), 2u);
+}
