@@ -1,6 +1,7 @@
 #include "business/BusinessMain.h"
 
 #include "business/BusinessScript.h"
+#include "core/data/GameData.h"
 #include "core/natives/Script.h"
 #include "core/platform/Platform.h"
 
@@ -10,9 +11,10 @@ namespace corvale::business {
 
 void BusinessMain() {
     platform::SeedRandom(platform::TickCount());
-    // The plug-in's one script object, made here at start-up: the host never returns from
-    // this loop, so it lives as long as the game.
-    BusinessScript script;
+    // The plug-in's process-wide objects, made here at start-up and handed to the script:
+    // the host never returns from this loop, so they live as long as the game.
+    GameData data;
+    BusinessScript script(data);
     // An exception leaving this entry would cross into the host and end the game: a failed
     // start-up step keeps the defaults, a failed frame gives up the rest of that frame.
     try {

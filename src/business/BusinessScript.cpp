@@ -5,8 +5,7 @@
 #include "business/GameTime.h"
 #include "business/StatusPanel.h"
 #include "business/StillMenu.h"
-#include "core/data/DataFiles.h"
-#include "core/data/Settings.h"
+#include "core/data/GameData.h"
 #include "core/events/EventChannel.h"
 #include "core/events/EventNames.h"
 #include "core/natives/Controls.h"
@@ -37,8 +36,8 @@ constexpr float kAtWagon = 4.0f;
 
 void BusinessScript::start() {
     // Lang2.dat first; the chain stops at the first file that fails, without a word.
-    LoadDataFiles("Lang2.dat");
-    LoadBusinessTexts(texts);
+    data_.loadFiles("Lang2.dat");
+    LoadBusinessTexts(data_, texts);
     prompts.create(texts);
     readSettings();
     requestWagonModel();
@@ -70,10 +69,11 @@ void BusinessScript::frame() {
 }
 
 void BusinessScript::readSettings() {
-    LoadSettings(kSettingsPath,
-                 {{"DevTools", "0"}, {"UseMpAssets", "1"}, {"BrewingTimeModifier", "1"}});
+    Settings& settings = data_.settings();
+    settings.load(kSettingsPath,
+                  {{"DevTools", "0"}, {"UseMpAssets", "1"}, {"BrewingTimeModifier", "1"}});
     brewing.brewingTimeModifier =
-        ParseBrewingTimeModifier(SettingString("BrewingTimeModifier").c_str());
+        ParseBrewingTimeModifier(settings.getString("BrewingTimeModifier").c_str());
 }
 
 void BusinessScript::requestWagonModel() {

@@ -10,6 +10,10 @@
 
 #include <cstdint>
 
+namespace corvale {
+class GameData;
+}
+
 namespace corvale::business {
 
 enum MenuPage : int { kMenuClosed = 0, kMainPage = 1, kRecipesPage = 2, kFlavoursPage = 3 };
@@ -58,7 +62,8 @@ struct PlayerThisFrame {
 
 class BusinessScript {
   public:
-    BusinessScript() = default;
+    // data: the plug-in's data files and settings, made by the script entry.
+    explicit BusinessScript(GameData& data) : data_(data) {}
     BusinessScript(const BusinessScript&) = delete;
     BusinessScript& operator=(const BusinessScript&) = delete;
 
@@ -66,6 +71,8 @@ class BusinessScript {
     void start();
     // One pass of the frame loop (the caller yields after it).
     void frame();
+
+    const GameData& data() const { return data_; }
 
     BusinessSave save;
     BrewingState brewing;
@@ -94,6 +101,7 @@ class BusinessScript {
     void nearCampPoint();
     void keepMapDataLoaded();
 
+    GameData& data_;
     // What the file holds, as last written or read.
     BusinessSave written_;
     bool lastSaveFailed_ = false;

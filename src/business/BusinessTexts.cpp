@@ -1,12 +1,12 @@
 #include "business/BusinessTexts.h"
 
 #include "business/Brewing.h"
-#include "core/data/DataFiles.h"
+#include "core/data/GameData.h"
 
 namespace corvale::business {
 
-const char* BusinessText(const char* key) {
-    const DictDataFile* lang = LangFile();
+const char* BusinessText(const GameData& data, const char* key) {
+    const DictDataFile* lang = data.langFile();
     return lang ? lang->getString(key).c_str() : "";
 }
 
@@ -17,46 +17,47 @@ std::string MultiLine(const std::string& text) {
     return out;
 }
 
-void LoadBusinessTexts(BusinessTexts& t) {
-    t.ledgerPrompt = BusinessText("prompts.ledger.business");
-    t.sellPrompt = BusinessText("prompts.menu.sell");
-    t.selectPrompt = BusinessText("prompts.menu.select");
-    t.backPrompt = BusinessText("prompts.menu.back");
-    t.title1 = BusinessText("menu.title1");
-    t.title2 = BusinessText("menu.title2");
-    t.stillFlavourText = BusinessText("menu.stillFlavourText");
-    t.mashRequiredText = BusinessText("menu.mashRequiredText");
-    t.mashRequiredTextLong = BusinessText("menu.mashRequiredTextLong");
+void LoadBusinessTexts(const GameData& data, BusinessTexts& t) {
+    const auto text = [&data](const char* key) { return BusinessText(data, key); };
+    t.ledgerPrompt = text("prompts.ledger.business");
+    t.sellPrompt = text("prompts.menu.sell");
+    t.selectPrompt = text("prompts.menu.select");
+    t.backPrompt = text("prompts.menu.back");
+    t.title1 = text("menu.title1");
+    t.title2 = text("menu.title2");
+    t.stillFlavourText = text("menu.stillFlavourText");
+    t.mashRequiredText = text("menu.mashRequiredText");
+    t.mashRequiredTextLong = text("menu.mashRequiredTextLong");
     for (int r = 1; r <= kRecipeCount; ++r) {
-        t.recipeNames[r - 1] = BusinessText(RecipeFor(r)->nameKey);
-        t.recipeTimes[r - 1] = BusinessText(RecipeFor(r)->timeKey);
+        t.recipeNames[r - 1] = text(RecipeFor(r)->nameKey);
+        t.recipeTimes[r - 1] = text(RecipeFor(r)->timeKey);
     }
-    t.flavoring = BusinessText("menu.Flavoring");
-    t.flavourNames[0] = BusinessText("menu.Flavour0");
+    t.flavoring = text("menu.Flavoring");
+    t.flavourNames[0] = text("menu.Flavour0");
     for (int f = 1; f <= kFlavourCount; ++f)
-        t.flavourNames[f] = BusinessText(FlavourFor(f)->nameKey);
-    t.productionComplete = BusinessText("menu.productionComplete");
-    t.inProd = BusinessText("menu.inProd");
-    t.mashRequired = BusinessText("menu.mashRequired");
-    t.fullBatchRequired = BusinessText("menu.fullBatchRequired");
-    t.moonshine = BusinessText("menu.Moonshine");
-    t.bottlesOutOf20 = BusinessText("menu.bottlesOutOf20");
-    t.bottles = BusinessText("menu.bottles");
-    t.moonshineProduction = BusinessText("menu.moonshineProduction");
-    t.mashPrice = BusinessText("menu.mashPrice");
-    t.recipes = BusinessText("menu.recipes");
-    t.recipe = BusinessText("menu.recipe");
-    t.currentBatchSold = BusinessText("menu.currentBatchSold");
-    t.buyerFlavour = BusinessText("menu.buyerFlavour");
-    t.boardWagon = BusinessText("delivery.boardWagon");
-    t.stopWagon = BusinessText("delivery.stopWagon");
-    t.suppliesDestroyed = BusinessText("delivery.suppliesDestroyed");
-    t.suppliesStolen = BusinessText("delivery.suppliesStolen");
-    t.wagonBlipName = BusinessText("delivery.deliveryWagonBlipName");
-    t.destinationBlipName = BusinessText("delivery.deliveryDestinationBlipName");
-    t.mashRequired2 = MultiLine(BusinessText("menu.mashRequired2"));
-    t.recipeSelection = MultiLine(BusinessText("menu.recipeSelection"));
-    t.potentialBuyers = MultiLine(BusinessText("menu.potentialBuyers"));
+        t.flavourNames[f] = text(FlavourFor(f)->nameKey);
+    t.productionComplete = text("menu.productionComplete");
+    t.inProd = text("menu.inProd");
+    t.mashRequired = text("menu.mashRequired");
+    t.fullBatchRequired = text("menu.fullBatchRequired");
+    t.moonshine = text("menu.Moonshine");
+    t.bottlesOutOf20 = text("menu.bottlesOutOf20");
+    t.bottles = text("menu.bottles");
+    t.moonshineProduction = text("menu.moonshineProduction");
+    t.mashPrice = text("menu.mashPrice");
+    t.recipes = text("menu.recipes");
+    t.recipe = text("menu.recipe");
+    t.currentBatchSold = text("menu.currentBatchSold");
+    t.buyerFlavour = text("menu.buyerFlavour");
+    t.boardWagon = text("delivery.boardWagon");
+    t.stopWagon = text("delivery.stopWagon");
+    t.suppliesDestroyed = text("delivery.suppliesDestroyed");
+    t.suppliesStolen = text("delivery.suppliesStolen");
+    t.wagonBlipName = text("delivery.deliveryWagonBlipName");
+    t.destinationBlipName = text("delivery.deliveryDestinationBlipName");
+    t.mashRequired2 = MultiLine(text("menu.mashRequired2"));
+    t.recipeSelection = MultiLine(text("menu.recipeSelection"));
+    t.potentialBuyers = MultiLine(text("menu.potentialBuyers"));
 }
 
 } // namespace corvale::business

@@ -3,6 +3,10 @@
 // kept for the whole run. A missing key (or a missing Lang2.dat) gives the empty text.
 #include <string>
 
+namespace corvale {
+class GameData;
+}
+
 namespace corvale::business {
 
 struct BusinessTexts {
@@ -56,10 +60,10 @@ struct BusinessTexts {
     }
 };
 
-// Looks every key up in the loaded language file.
-void LoadBusinessTexts(BusinessTexts& texts);
+// Looks every key up in the data's language file.
+void LoadBusinessTexts(const GameData& data, BusinessTexts& texts);
 // The text of any other language key (ingredient names, by the flavour table).
-const char* BusinessText(const char* key);
+const char* BusinessText(const GameData& data, const char* key);
 // A copy of text with every "@" replaced by a line break.
 std::string MultiLine(const std::string& text);
 

@@ -34,7 +34,7 @@ void DrawIngredientGrid(const BusinessScript& s, const Flavour& f) {
         char number[16];
         std::snprintf(number, sizeof number, "%d", count);
         DrawTitleText(number, kCountX[k], 0.7585f, 0.45f, true, Rgba{0, 0, 0, held ? 220 : 120});
-        DrawBodyText(BusinessText(f.gridNameKeys[k]), 0.157f,
+        DrawBodyText(BusinessText(s.data(), f.gridNameKeys[k]), 0.157f,
                      0.81f + 0.025f * static_cast<float>(k), 0.35f, true, held ? 255 : 150);
     }
 }

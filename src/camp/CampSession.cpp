@@ -1,10 +1,15 @@
 #include "camp/CampSession.h"
 
-#include "ui/BridgeHooks.h"
-#include "ui/Notifications.h"
+#include "core/runtime/ScriptMain.h"
 #include "ui/ScreenText.h"
 
+#include <memory>
+
 namespace corvale {
+
+CampSession::CampSession()
+    : Session(static_cast<void (*)(const char*)>(DrawDebugText)),
+      tutorials_(data(), notifications_, debugTools()) {}
 
 // The world objects join here as they are built, each in its own step: the camp
 // complexes, the camp set, the missions manager (given the camp set) and the camp
@@ -15,7 +20,7 @@ void CampSession::createWorld() {}
 void CampSession::runWhistleDetector() {}
 
 void CampSession::flushPendingTexts() {
-    FlushPendingTexts();
+    notifications_.flushPendingTexts();
 }
 
 // Seam: the missions manager ticks here once it exists.
@@ -25,7 +30,7 @@ void CampSession::tickMissions() {}
 void CampSession::tickCampManager() {}
 
 void CampSession::showMessage(const char* text) {
-    ShowMessage(text);
+    notifications_.showMessage(text);
 }
 
 void CampSession::drawDebugText(const char* text) {
@@ -35,9 +40,10 @@ void CampSession::drawDebugText(const char* text) {
 // Seam: F3 aborts the current mission or starts a sabotage once missions exist.
 void CampSession::toggleDebugMission() {}
 
-void InstallCampSession() {
-    InstallBridgeHooks();
-    InstallSession(new CampSession());
+void CampMain() {
+    // Made once here, at the top of the script the host never returns from.
+    const auto session = std::make_unique<CampSession>();
+    ScriptMain(*session);
 }
 
 } // namespace corvale

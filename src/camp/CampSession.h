@@ -1,11 +1,20 @@
 #pragma once
-// The camp plug-in's world as its frame loop drives it.
+// The camp plug-in's world as its frame loop drives it, and the camp's composition root: the
+// session owns the process-wide objects and hands them to the components it creates.
 #include "core/runtime/Session.h"
+#include "ui/Notifications.h"
+#include "ui/Tutorials.h"
 
 namespace corvale {
 
 class CampSession final : public Session {
   public:
+    CampSession();
+
+    // The kit's objects the camp's components are handed: what the player is told and taught.
+    Notifications& notifications() { return notifications_; }
+    Tutorials& tutorials() { return tutorials_; }
+
     void createWorld() override;
     void runWhistleDetector() override;
     void flushPendingTexts() override;
@@ -14,10 +23,14 @@ class CampSession final : public Session {
     void showMessage(const char* text) override;
     void drawDebugText(const char* text) override;
     void toggleDebugMission() override;
+
+  private:
+    Notifications notifications_;
+    Tutorials tutorials_;
 };
 
-// Makes the camp plug-in's one session (it lives as long as the game) and installs it, with
-// the interface kit's hooks into the bridge; called once at attach, before the script runs.
-void InstallCampSession();
+// The camp plug-in's script entry, registered with the host at attach: makes the one session
+// (it lives as long as the game) and runs start-up and the frame loop with it.
+void CampMain();
 
 } // namespace corvale

@@ -24,8 +24,8 @@ constexpr int32_t kCombatAttribute13 = 13;
 constexpr int32_t kAccuracy = 80;
 constexpr int32_t kAmmo = 99;
 
-void SetUpCook(Ped cook) {
-    SetPedPromptName(cook, LangText("prompts.cook"));
+void SetUpCook(Ped cook, const GameData& data) {
+    SetPedPromptName(cook, LangText(data, "prompts.cook"));
     EquipOutfitPreset(cook, kOutfitPreset, false);
     ApplyShopItem(cook, peds::kCookOutfitPartA, true, false, false);
     ApplyShopItem(cook, peds::kCookOutfitPartB, true, false, false);
@@ -52,7 +52,7 @@ Ped CampInterface::spawnCook(bool armed) {
         Log("CampInterface: the cook could not be spawned");
         return 0;
     }
-    SetUpCook(cook);
+    SetUpCook(cook, data_);
     if (armed) GiveWeapon(cook, weapons::kRevolverDoubleAction, kAmmo, true);
     cook_ = cook;
     objects_.push_back(cook_);

@@ -1,6 +1,6 @@
 #include "site/CampFee.h"
 
-#include "core/data/DataFiles.h"
+#include "core/data/DictDataFile.h"
 #include "core/log/Log.h"
 
 #include <stdexcept>
@@ -33,10 +33,6 @@ int32_t CampFee(const DictDataFile* generalMeta) {
         return kMaxCampFee;
     }
     return fee;
-}
-
-int32_t CampFee() {
-    return CampFee(GeneralMetaFile());
 }
 
 } // namespace corvale

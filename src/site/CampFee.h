@@ -12,7 +12,5 @@ inline constexpr int32_t kMaxCampFee = 21474836;
 // "camp.change_location_fee" of GeneralMeta.dat in whole dollars. Missing, negative or
 // unreadable: 0, with a log line; above kMaxCampFee: kMaxCampFee, with a log line.
 int32_t CampFee(const DictDataFile* generalMeta);
-// The same from the process-wide GeneralMeta.dat.
-int32_t CampFee();
 
 } // namespace corvale

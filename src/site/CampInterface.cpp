@@ -97,7 +97,7 @@ Blip CampInterface::ensureStillBlip() {
     if (stillBlip_ != 0) return stillBlip_;
     stillBlip_ = BlipForEntity(still, blips::kStyleStill, HashString("blip_moonshine_still"));
     if (stillBlip_ == 0) return 0;
-    SetBlipName(stillBlip_, LangText("blips.still"));
+    SetBlipName(stillBlip_, LangText(data_, "blips.still"));
     blips_.push_back(stillBlip_);
     return stillBlip_;
 }
@@ -137,7 +137,7 @@ void CampInterface::createCampBlip() {
     campBlip_ = BlipAtPoint(location_->position, HashString("BLIP_STYLE_SHOP"),
                             HashString("blip_business_moonshine"));
     if (campBlip_ == 0) return;
-    SetBlipName(campBlip_, LangText("blips.camp"));
+    SetBlipName(campBlip_, LangText(data_, "blips.camp"));
     blips_.push_back(campBlip_);
 }
 

@@ -12,9 +12,12 @@
 
 namespace corvale {
 
+class GameData;
+
 class CampInterface final {
   public:
-    CampInterface() = default;
+    // Blip and cook names are read from the data's Lang.dat.
+    explicit CampInterface(const GameData& data) : data_(data) {}
     CampInterface(const CampInterface&) = delete;
     CampInterface& operator=(const CampInterface&) = delete;
 
@@ -59,6 +62,7 @@ class CampInterface final {
     bool holdsProps() const;
     Object findNear(Object& cached, const char* model, float radius);
 
+    const GameData& data_;
     const CampLocation* location_ = nullptr;
     PropSet propset_ = 0;
     Object still_ = 0;

@@ -69,10 +69,10 @@ std::span<const CampLocation> CampLocations() {
     return Table();
 }
 
-const char* CampLocationName(const CampLocation& location) {
+const char* CampLocationName(const GameData& data, const CampLocation& location) {
     char key[32];
     std::snprintf(key, sizeof key, "areas.%d", static_cast<int>(location.id));
-    return LangText(key);
+    return LangText(data, key);
 }
 
 } // namespace corvale

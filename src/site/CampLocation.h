@@ -8,6 +8,8 @@
 
 namespace corvale {
 
+class GameData;
+
 struct CampLocation {
     int32_t id;
     Vector3 position;   // the camp's origin on the ground
@@ -26,6 +28,6 @@ const CampLocation* FindCampLocation(int32_t id);
 // Every location, in the order the selector lists them.
 std::span<const CampLocation> CampLocations();
 // The display name: the Lang.dat text of "areas." and the id in signed decimal.
-const char* CampLocationName(const CampLocation& location);
+const char* CampLocationName(const GameData& data, const CampLocation& location);
 
 } // namespace corvale

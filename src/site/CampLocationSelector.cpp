@@ -1,5 +1,6 @@
 #include "site/CampLocationSelector.h"
 
+#include "core/data/GameData.h"
 #include "core/events/EventChannel.h"
 #include "core/events/EventNames.h"
 #include "core/log/Log.h"
@@ -68,11 +69,12 @@ MenuInputShape EntryShape() {
 
 } // namespace
 
-CampLocationSelector::CampLocationSelector(const CampInterface& campSet) : campSet_(campSet) {
+CampLocationSelector::CampLocationSelector(const CampInterface& campSet, const GameData& data)
+    : campSet_(campSet), data_(data) {
     for (const CampLocation& location : CampLocations()) {
         // No price column: the fee row below the list shows what a move costs.
-        auto entry = std::make_unique<ShopMenuInput>(location.missionId, CampLocationName(location),
-                                                     0.0f, EntryShape());
+        auto entry = std::make_unique<ShopMenuInput>(
+            location.missionId, CampLocationName(data_, location), 0.0f, EntryShape());
         entry->acceptCallback = [this](MenuInput& picked) { onPick(picked); };
         list_.add(std::move(entry));
     }
@@ -83,9 +85,9 @@ void CampLocationSelector::onOpen() {
     mapHeldState_ = HashString(kMapHeld);
     frontendUp_ = HashString("INPUT_FRONTEND_UP");
     fastTravelMenu_ = HashString("HUD_CTX_IN_FAST_TRAVEL_MENU");
-    title_ = LangText("location_selector.title");
-    feeLabel_ = LangText("location_selector.price");
-    const uint64_t fee = CashAmountText(CampFee() * 100);
+    title_ = LangText(data_, "location_selector.title");
+    feeLabel_ = LangText(data_, "location_selector.price");
+    const uint64_t fee = CashAmountText(CampFee(data_.generalMetaFile()) * 100);
     CopyText(feeText_, fee ? reinterpret_cast<const char*>(fee) : "");
 
     mapObject_ = SpawnObject(kMapModel, Vector3{}, 0.0f, false, true);

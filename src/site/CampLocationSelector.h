@@ -14,6 +14,7 @@
 namespace corvale {
 
 class CampInterface;
+class GameData;
 
 class CampLocationSelector final : public BaseUIComponent {
   public:
@@ -22,9 +23,9 @@ class CampLocationSelector final : public BaseUIComponent {
     // How long the player may take to hold the map up before it is put away.
     static constexpr int32_t kMapHeldLimitMs = 5000;
 
-    // One entry per location, in table order; the labels are Lang.dat texts, so the data
-    // files are loaded first.
-    explicit CampLocationSelector(const CampInterface& campSet);
+    // One entry per location, in table order; the labels are texts of the data's Lang.dat,
+    // so the data files are loaded first.
+    CampLocationSelector(const CampInterface& campSet, const GameData& data);
 
     // Opening: waits for the map to be held up (at most kMapHeldLimitMs). Shown: draws
     // while the map is held and closes as soon as it is not.
@@ -46,6 +47,7 @@ class CampLocationSelector final : public BaseUIComponent {
     void onPick(const MenuInput& entry);
 
     const CampInterface& campSet_;
+    const GameData& data_;
     MenuList list_;
     Object mapObject_ = 0;
     Phase phase_ = Phase::Closed;

@@ -1,11 +1,11 @@
 #include "ui/LangText.h"
 
-#include "core/data/DataFiles.h"
+#include "core/data/GameData.h"
 
 namespace corvale {
 
-const char* LangText(std::string_view key) {
-    const DictDataFile* lang = LangFile();
+const char* LangText(const GameData& data, std::string_view key) {
+    const DictDataFile* lang = data.langFile();
     return lang ? lang->getString(key).c_str() : "";
 }
 

@@ -4,8 +4,10 @@
 
 namespace corvale {
 
-// The text of key, or "" when the key or the file is missing; the pointer stays valid until
-// the key is next changed.
-const char* LangText(std::string_view key);
+class GameData;
+
+// The text of key in the data's language file, or "" when the key or the file is missing;
+// the pointer stays valid until the key is next changed.
+const char* LangText(const GameData& data, std::string_view key);
 
 } // namespace corvale

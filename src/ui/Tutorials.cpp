@@ -1,6 +1,6 @@
 #include "ui/Tutorials.h"
 
-#include "core/data/DataFiles.h"
+#include "core/data/GameData.h"
 #include "core/log/Log.h"
 #include "core/natives/DebugTools.h"
 #include "core/natives/Random.h"
@@ -14,15 +14,16 @@ namespace {
 constexpr int32_t kTutorialDurationMs = 10000;
 } // namespace
 
-void TriggerTutorial(const char* name, bool force) {
+void Tutorials::trigger(const char* name, bool force) {
     const std::string tutorial = name ? name : "";
-    DictDataFile* flags = TutorialFlagsFile();
+    DictDataFile* flags = data_.tutorialFlagsFile();
     // Of RandomInt's five answers only 4 brings a shown tutorial back.
     if (!force && flags && flags->getBool(tutorial) && RandomInt(0, 5) <= 3) return;
-    DictDataFile* lang = LangFile();
-    ShowHelpText(lang ? lang->getString("tutorial." + tutorial).c_str() : "", kTutorialDurationMs);
+    DictDataFile* lang = data_.langFile();
+    notifications_.showHelpText(lang ? lang->getString("tutorial." + tutorial).c_str() : "",
+                                kTutorialDurationMs);
     Log("Tutorials: triggered: " + tutorial);
-    if (DebugToolsOn()) return;
+    if (debug_.on()) return;
     if (!flags) return;
     flags->setInt(tutorial, 1);
     flags->save(false);

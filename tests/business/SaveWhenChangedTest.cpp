@@ -1,6 +1,7 @@
 // The still's file is written only when what it holds changed, at most once a second: an
 // idle game leaves the disk alone.
 #include "business/BusinessScript.h"
+#include "core/data/GameData.h"
 #include "core/natives/Script.h"
 #include "support/GameFolder.h"
 
@@ -14,7 +15,8 @@ class StillSaveTest : public corvale::testing::GameFolderTest {
   protected:
     void startScript() {
         game.start([this] {
-            BusinessScript s;
+            corvale::GameData data;
+            BusinessScript s(data);
             script = &s;
             s.start();
             for (;;) {

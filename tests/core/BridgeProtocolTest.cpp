@@ -51,10 +51,13 @@ struct Feed {
     std::string dict;
     Hash icon;
 };
-std::vector<Feed> gFeed;
-void RecordFeed(bool positive, Hash item, const char* dict, Hash icon) {
-    gFeed.push_back(Feed{positive, item, dict ? dict : "", icon});
-}
+// The transaction entries the bridge asks for, as the kit would receive them.
+struct RecordedFeed final : TransactionFeed {
+    void showTransaction(bool positive, Hash item, const char* dict, Hash icon) override {
+        entries.push_back(Feed{positive, item, dict ? dict : "", icon});
+    }
+    std::vector<Feed> entries;
+};
 
 } // namespace
 
@@ -131,53 +134,50 @@ struct RemoveItemTest : ::testing::Test {
     void SetUp() override {
         h.world().player.items[apple] = 5;
         RefreshPlayerPed();
-        gFeed.clear();
-        SetTransactionNotifier(RecordFeed);
-    }
-    void TearDown() override {
-        SetTransactionNotifier(nullptr);
-        SetDebugToolsOn(false);
     }
     int32_t apples() { return h.world().player.items[apple]; }
 
     ScriptHarness h;
     const uint32_t apple = sim::GameHash("consumable_apple");
+    DebugTools debug;
+    RecordedFeed recorded;
+    std::vector<Feed>& feed = recorded.entries;
 };
 
 TEST_F(RemoveItemTest, TakesTheItemsAndShowsANegativeEntryWithTheItemAsIcon) {
     auto removals = Calls(h, "_INVENTORY_REMOVE_INVENTORY_ITEM_WITH_ITEMID");
-    RemoveItem(PlayerPed(), apple, 2, "inventory_items", 0, true);
+    RemoveItem(PlayerPed(), apple, 2, "inventory_items", 0, debug, &recorded);
     EXPECT_EQ(apples(), 3);
     ASSERT_EQ(removals->size(), 1u);
     EXPECT_EQ(removals->at(0)[3], sim::GameHash("REMOVE_REASON_DEFAULT"));
-    ASSERT_EQ(gFeed.size(), 1u);
-    EXPECT_FALSE(gFeed[0].positive);
-    EXPECT_EQ(gFeed[0].item, apple);
-    EXPECT_EQ(gFeed[0].dict, "inventory_items");
-    EXPECT_EQ(gFeed[0].icon, apple) << "icon 0 stands for the item's own icon";
+    ASSERT_EQ(feed.size(), 1u);
+    EXPECT_FALSE(feed[0].positive);
+    EXPECT_EQ(feed[0].item, apple);
+    EXPECT_EQ(feed[0].dict, "inventory_items");
+    EXPECT_EQ(feed[0].icon, apple) << "icon 0 stands for the item's own icon";
 }
 
 TEST_F(RemoveItemTest, AGivenIconIsKept) {
-    RemoveItem(PlayerPed(), apple, 1, "dict", 0x5151, true);
-    ASSERT_EQ(gFeed.size(), 1u);
-    EXPECT_EQ(gFeed[0].icon, 0x5151u);
+    RemoveItem(PlayerPed(), apple, 1, "dict", 0x5151, debug, &recorded);
+    ASSERT_EQ(feed.size(), 1u);
+    EXPECT_EQ(feed[0].icon, 0x5151u);
 }
 
 TEST_F(RemoveItemTest, OnlyThePlayersRemovalsWithNotifyShowAnEntry) {
     const int32_t cook = SpawnPedAt(h, "CS_MP_MOONSHINER");
-    RemoveItem(cook, apple, 1, "inventory_items", 0, true);
-    RemoveItem(PlayerPed(), apple, 1, "inventory_items", 0, false);
-    EXPECT_TRUE(gFeed.empty());
+    RemoveItem(cook, apple, 1, "inventory_items", 0, debug, &recorded);
+    RemoveItem(PlayerPed(), apple, 1, "inventory_items", 0, debug, nullptr);
+    EXPECT_TRUE(feed.empty());
     EXPECT_EQ(h.callsOf("_INVENTORY_REMOVE_INVENTORY_ITEM_WITH_ITEMID"), 2u);
     EXPECT_EQ(apples(), 4) << "the cook's inventory is not the player's";
 }
 
 TEST_F(RemoveItemTest, WithDebugToolsOnNothingIsTakenButTheEntryStillShows) {
-    SetDebugToolsOn(true);
-    RemoveItem(PlayerPed(), apple, 1, "inventory_items", 0, true);
+    debug.setOn(true);
+    RemoveItem(PlayerPed(), apple, 1, "inventory_items", 0, debug, &recorded);
     EXPECT_EQ(apples(), 5);
     EXPECT_EQ(h.callsOf("_INVENTORY_GET_INVENTORY_ID_FROM_PED"), 0u);
-    EXPECT_EQ(gFeed.size(), 1u);
+    EXPECT_EQ(feed.size(), 1u);
 }
 
 TEST(HeightAboveGround, IsTheHeightOverTheSurfaceTheProbeFinds) {

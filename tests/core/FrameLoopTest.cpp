@@ -1,10 +1,8 @@
 // The camp script's start-up and frame loop: order of work, containment of a frame's
 // exception, autosave, the throw sampler and the developer toggle.
 #include "Hash.h"
-#include "core/data/DataFiles.h"
-#include "core/data/Settings.h"
+#include "core/data/GameData.h"
 #include "core/input/KeyStateTable.h"
-#include "core/natives/DebugTools.h"
 #include "core/runtime/DeveloperTools.h"
 #include "core/runtime/ScriptMain.h"
 #include "core/runtime/Session.h"
@@ -42,16 +40,10 @@ class FrameLoopTest : public GameFolderTest {
   protected:
     void SetUp() override {
         GameFolderTest::SetUp();
-        ResetDataFiles();
-        SetDebugToolsOn(false);
         ResetKeyStates();
         for (const char* name :
              {"Lang.dat", "GeneralMeta.dat", "AI.dat", "Savegame.dat", "TutorialFlags.dat"})
             WriteFile(std::string("Corvale/") + name, "");
-    }
-    void TearDown() override {
-        ResetDataFiles();
-        GameFolderTest::TearDown();
     }
     // Start-up runs as the camp's script does, waiting frame by frame; its answer.
     bool Initialize(uint64_t frameLimit = 100) {
@@ -90,9 +82,9 @@ TEST_F(FrameLoopTest, StartUpLogsTheBannerWaitsForTheBlipTexturesAndCreatesTheWo
     EXPECT_TRUE(Logged("loading blips_mp texture dict"));
     EXPECT_TRUE(Logged("initialization completed"));
     EXPECT_EQ(session.steps, (std::vector<std::string>{"create"}));
-    EXPECT_FALSE(SettingBool("DevTools"));
-    EXPECT_TRUE(SettingBool("UseMpAssets"));
-    EXPECT_TRUE(SettingBool("DebugLogs"));
+    EXPECT_FALSE(session.data().settings().getBool("DevTools"));
+    EXPECT_TRUE(session.data().settings().getBool("UseMpAssets"));
+    EXPECT_TRUE(session.data().settings().getBool("DebugLogs"));
 }
 
 TEST_F(FrameLoopTest, AMissingSaveFileStopsStartUpBeforeTheWorldExists) {
@@ -111,7 +103,6 @@ TEST_F(FrameLoopTest, UseMpAssetsOffIsLoggedAndAMistypedValueKeepsItOn) {
     WriteFile("Corvale/Settings.ini", "UseMpAssets=0\n");
     ASSERT_TRUE(Initialize());
     EXPECT_TRUE(Logged("UseMpAssets is OFF"));
-    ResetDataFiles();
     WriteFile("Corvale/Settings.ini", "UseMpAssets=yes\n");
     EXPECT_TRUE(Initialize());
 }
@@ -154,14 +145,14 @@ TEST_F(FrameLoopTest, ADirtySaveIsWrittenWhenTheAutosavePeriodHasPassed) {
     WriteFile("Corvale/GeneralMeta.dat", "auto_save_frequency_seconds=30\n");
     ASSERT_TRUE(Initialize());
     session.timers().timerFor("autosave");
-    SavegameFile()->setInt("operation.location", 3);
+    session.data().savegameFile()->setInt("operation.location", 3);
     for (int ms = 0; ms < 29000; ms += 1000)
         frame(1000);
     EXPECT_FALSE(Logged("Autosaving..."));
     frame(1000);
     EXPECT_TRUE(Logged("Autosaving..."));
     EXPECT_EQ(ReadFile("Corvale/Savegame.dat"), "operation.location=3\n");
-    EXPECT_FALSE(SavegameFile()->isDirty());
+    EXPECT_FALSE(session.data().savegameFile()->isDirty());
 }
 
 TEST_F(FrameLoopTest, ACleanSaveIsNotWrittenButTheTimerStillRestarts) {
@@ -197,17 +188,16 @@ TEST_F(FrameLoopTest, F2TogglesTheDebugToolsOnlyWhenDevToolsIsOn) {
     ASSERT_TRUE(Initialize());
     OnKeyboardMessage(113, 1, 0, 0, 0, 1, 1);
     frame(10);
-    EXPECT_FALSE(DebugToolsOn()) << "DevTools is off by default";
-    ResetDataFiles();
+    EXPECT_FALSE(session.debugTools().on()) << "DevTools is off by default";
     WriteFile("Corvale/Settings.ini", "[Corvale]\nDevTools=1\n");
     ASSERT_TRUE(Initialize());
     OnKeyboardMessage(113, 1, 0, 0, 0, 1, 1);
     frame(10);
-    EXPECT_TRUE(DebugToolsOn());
+    EXPECT_TRUE(session.debugTools().on());
     EXPECT_EQ(session.messages.back(), "Debug tools ON");
     EXPECT_GE(game.callsOf("SET_ENTITY_INVINCIBLE"), 1u);
     OnKeyboardMessage(113, 1, 0, 0, 0, 1, 1);
     frame(10);
-    EXPECT_FALSE(DebugToolsOn());
+    EXPECT_FALSE(session.debugTools().on());
     EXPECT_EQ(session.messages.back(), "Debug tools OFF");
 }

@@ -19,25 +19,26 @@ class SettingsTest : public corvale::testing::GameFolderTest {
   protected:
     void LoadText(std::string_view text) {
         WriteFile(kPath, text);
-        LoadSettings(kPath, kCampDefaults);
+        settings.load(kPath, kCampDefaults);
     }
+    Settings settings;
 };
 
-// LoadSettings
+// Settings::load
 
 TEST_F(SettingsTest, WithoutAFileTheDefaultsStayAndTheFailureIsLogged) {
-    LoadSettings(kPath, kCampDefaults);
-    EXPECT_EQ(SettingString("DevTools"), "0");
-    EXPECT_EQ(SettingString("UseMpAssets"), "1");
-    EXPECT_EQ(SettingString("DebugLogs"), "1");
+    settings.load(kPath, kCampDefaults);
+    EXPECT_EQ(settings.getString("DevTools"), "0");
+    EXPECT_EQ(settings.getString("UseMpAssets"), "1");
+    EXPECT_EQ(settings.getString("DebugLogs"), "1");
     EXPECT_EQ(LogMessages(), (std::vector<std::string>{
                                  "Unable to load from data file, please make sure it exists."}));
 }
 
 TEST_F(SettingsTest, ASectionHeaderAndDevToolsOneTurnTheDebugToolsOn) {
     LoadText("[General]\nDevTools=1\n");
-    EXPECT_TRUE(SettingBool("DevTools"));
-    EXPECT_TRUE(SettingBool("UseMpAssets"));
+    EXPECT_TRUE(settings.getBool("DevTools"));
+    EXPECT_TRUE(settings.getBool("UseMpAssets"));
     EXPECT_EQ(LogMessages(),
               (std::vector<std::string>{"loading settings file: Corvale/Settings.ini",
                                         "settings file loaded"}));
@@ -45,11 +46,11 @@ TEST_F(SettingsTest, ASectionHeaderAndDevToolsOneTurnTheDebugToolsOn) {
 
 TEST_F(SettingsTest, CommentAndHeaderLinesAreSkippedWhateverTheyHold) {
     LoadText("; DevTools=1\n// DebugLogs=0\n\\UseMpAssets=0\n[DevTools=1]\n/x=y\n");
-    EXPECT_EQ(SettingString("DevTools"), "0");
-    EXPECT_EQ(SettingString("DebugLogs"), "1");
-    EXPECT_EQ(SettingString("UseMpAssets"), "1");
-    EXPECT_EQ(SettingString("; DevTools"), "");
-    EXPECT_EQ(SettingString("/x"), "");
+    EXPECT_EQ(settings.getString("DevTools"), "0");
+    EXPECT_EQ(settings.getString("DebugLogs"), "1");
+    EXPECT_EQ(settings.getString("UseMpAssets"), "1");
+    EXPECT_EQ(settings.getString("; DevTools"), "");
+    EXPECT_EQ(settings.getString("/x"), "");
     EXPECT_FALSE(Logged("cannot parse line: [DevTools=1], please make sure it is assembled of "
                         "the correct format (<setting_name>=<settings_value>)."));
 }
@@ -60,8 +61,8 @@ TEST_F(SettingsTest, ABadLineIsLoggedAndTheLinesAfterItAreStillRead) {
                        "correct format (<setting_name>=<settings_value>)."));
     EXPECT_TRUE(Logged("cannot parse line: A=b=c, please make sure it is assembled of the "
                        "correct format (<setting_name>=<settings_value>)."));
-    EXPECT_EQ(SettingString("A"), "");
-    EXPECT_EQ(SettingString("DebugLogs"), "0");
+    EXPECT_EQ(settings.getString("A"), "");
+    EXPECT_EQ(settings.getString("DebugLogs"), "0");
     EXPECT_TRUE(Logged("settings file loaded"));
 }
 
@@ -69,52 +70,52 @@ TEST_F(SettingsTest, BlanksAroundTheEqualsMakeAnotherKeySoTheDefaultStays) {
     const SettingsMap businessDefaults{
         {"DevTools", "0"}, {"UseMpAssets", "1"}, {"BrewingTimeModifier", "1"}};
     WriteFile(kPath, "BrewingTimeModifier = 2\n");
-    LoadSettings(kPath, businessDefaults);
-    EXPECT_EQ(SettingString("BrewingTimeModifier"), "1");
-    EXPECT_EQ(SettingString("BrewingTimeModifier "), " 2");
+    settings.load(kPath, businessDefaults);
+    EXPECT_EQ(settings.getString("BrewingTimeModifier"), "1");
+    EXPECT_EQ(settings.getString("BrewingTimeModifier "), " 2");
 }
 
 TEST_F(SettingsTest, ALaterLineWinsAndKeysOutsideTheDefaultsAreKept) {
     LoadText("DebugLogs=0\nDebugLogs=1\nBrewingTimeModifier=0.5\n");
-    EXPECT_EQ(SettingString("DebugLogs"), "1");
-    EXPECT_EQ(SettingString("BrewingTimeModifier"), "0.5");
+    EXPECT_EQ(settings.getString("DebugLogs"), "1");
+    EXPECT_EQ(settings.getString("BrewingTimeModifier"), "0.5");
 }
 
 TEST_F(SettingsTest, LoadingAgainStartsFromTheNewDefaults) {
     LoadText("Extra=1\nDevTools=1\n");
-    LoadSettings("Corvale/Missing.ini", kCampDefaults);
-    EXPECT_EQ(SettingString("Extra"), "");
-    EXPECT_EQ(SettingString("DevTools"), "0");
+    settings.load("Corvale/Missing.ini", kCampDefaults);
+    EXPECT_EQ(settings.getString("Extra"), "");
+    EXPECT_EQ(settings.getString("DevTools"), "0");
 }
 
-// SettingBool
+// Settings::getBool
 
 TEST_F(SettingsTest, MinusOneAndZeroReadFalseOtherNumbersTrue) {
     LoadText("DevTools=-1\nDebugLogs=2\nUseMpAssets=0\nA=-999\nB=1 and more\n");
-    EXPECT_FALSE(SettingBool("DevTools"));
-    EXPECT_TRUE(SettingBool("DebugLogs"));
-    EXPECT_FALSE(SettingBool("UseMpAssets"));
-    EXPECT_TRUE(SettingBool("A"));
-    EXPECT_TRUE(SettingBool("B"));
+    EXPECT_FALSE(settings.getBool("DevTools"));
+    EXPECT_TRUE(settings.getBool("DebugLogs"));
+    EXPECT_FALSE(settings.getBool("UseMpAssets"));
+    EXPECT_TRUE(settings.getBool("A"));
+    EXPECT_TRUE(settings.getBool("B"));
 }
 
 TEST_F(SettingsTest, AnEmptyOrAbsentSettingReadsFalse) {
     LoadText("DevTools==\n");
-    EXPECT_EQ(SettingString("DevTools"), "");
-    EXPECT_FALSE(SettingBool("DevTools"));
-    EXPECT_FALSE(SettingBool("Absent"));
+    EXPECT_EQ(settings.getString("DevTools"), "");
+    EXPECT_FALSE(settings.getBool("DevTools"));
+    EXPECT_FALSE(settings.getBool("Absent"));
 }
 
 TEST_F(SettingsTest, ASettingThatIsNoNumberThrowsWithTheStoiTexts) {
     LoadText("DevTools=on\nDebugLogs=4294967296\n");
     try {
-        SettingBool("DevTools");
+        settings.getBool("DevTools");
         ADD_FAILURE() << "nothing thrown";
     } catch (const std::invalid_argument& e) {
         EXPECT_STREQ(e.what(), "invalid stoi argument");
     }
     try {
-        SettingBool("DebugLogs");
+        settings.getBool("DebugLogs");
         ADD_FAILURE() << "nothing thrown";
     } catch (const std::out_of_range& e) {
         EXPECT_STREQ(e.what(), "stoi argument out of range");

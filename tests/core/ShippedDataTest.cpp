@@ -1,8 +1,7 @@
 // The shipped data folder, loaded with the real loaders: every key the plug-ins read is there,
 // every value the code parses is a number, every text a player sees exists and fits where
 // it is shown.
-#include "core/data/DataFiles.h"
-#include "core/data/Settings.h"
+#include "core/data/GameData.h"
 #include "support/GameFolder.h"
 
 #include <cstdlib>
@@ -193,13 +192,8 @@ class ShippedDataTest : public corvale::testing::GameFolderTest {
   protected:
     void SetUp() override {
         GameFolderTest::SetUp();
-        ResetDataFiles();
         std::filesystem::copy(std::filesystem::path(CORVALE_SOURCE_DIR) / "data" / "Corvale",
                               "Corvale", std::filesystem::copy_options::recursive);
-    }
-    void TearDown() override {
-        ResetDataFiles();
-        GameFolderTest::TearDown();
     }
 
     // The whole text is one number of the kind: what the code reads is all there is.
@@ -229,44 +223,46 @@ class ShippedDataTest : public corvale::testing::GameFolderTest {
         std::snprintf(text, sizeof text, format.c_str(), argument);
         return text;
     }
+
+    GameData data;
 };
 
 TEST_F(ShippedDataTest, TheCampPluginLoadsEveryShippedFile) {
-    ASSERT_TRUE(LoadDataFiles("Lang.dat"));
+    ASSERT_TRUE(data.loadFiles("Lang.dat"));
     EXPECT_FALSE(Logged("TutorialFlags didn't load properly, continuing anyway."));
     for (const std::string& line : LogMessages())
         EXPECT_EQ(line.find("cannot parse line"), std::string::npos) << line;
 }
 
 TEST_F(ShippedDataTest, TheBusinessPluginLoadsEveryShippedFile) {
-    EXPECT_TRUE(LoadDataFiles("Lang2.dat"));
-    EXPECT_NE(TutorialFlagsFile(), nullptr);
+    EXPECT_TRUE(data.loadFiles("Lang2.dat"));
+    EXPECT_NE(data.tutorialFlagsFile(), nullptr);
 }
 
 TEST_F(ShippedDataTest, EveryCampTextExistsAndNoUnknownKeyIsShipped) {
-    ASSERT_TRUE(LoadDataFiles("Lang.dat"));
+    ASSERT_TRUE(data.loadFiles("Lang.dat"));
     const std::set<std::string> expected(std::begin(kCampTexts), std::end(kCampTexts));
     for (const std::string& key : expected)
-        EXPECT_NE(LangFile()->getString(key), "") << key;
-    for (const auto& [key, value] : LangFile()->entries())
+        EXPECT_NE(data.langFile()->getString(key), "") << key;
+    for (const auto& [key, value] : data.langFile()->entries())
         EXPECT_EQ(expected.count(key), 1u) << "no code reads " << key;
 }
 
 TEST_F(ShippedDataTest, EveryBusinessTextExistsAndNoUnknownKeyIsShipped) {
-    ASSERT_TRUE(LoadDataFiles("Lang2.dat"));
+    ASSERT_TRUE(data.loadFiles("Lang2.dat"));
     const std::set<std::string> expected(std::begin(kBusinessTexts), std::end(kBusinessTexts));
     for (const std::string& key : expected)
-        EXPECT_NE(LangFile()->getString(key), "") << key;
-    for (const auto& [key, value] : LangFile()->entries())
+        EXPECT_NE(data.langFile()->getString(key), "") << key;
+    for (const auto& [key, value] : data.langFile()->entries())
         EXPECT_EQ(expected.count(key), 1u) << "no code reads " << key;
     for (const char* key : kMultiLineTexts)
-        EXPECT_NE(LangFile()->getString(key).find('@'), std::string::npos) << key;
+        EXPECT_NE(data.langFile()->getString(key).find('@'), std::string::npos) << key;
 }
 
 TEST_F(ShippedDataTest, TextsArePlainAsciiAndOnlyFormatTextsHoldPercentSigns) {
     for (const char* lang : {"Lang.dat", "Lang2.dat"}) {
-        ASSERT_TRUE(LoadDataFiles(lang));
-        for (const auto& [key, value] : LangFile()->entries()) {
+        ASSERT_TRUE(data.loadFiles(lang));
+        for (const auto& [key, value] : data.langFile()->entries()) {
             SCOPED_TRACE(key);
             for (const char c : value)
                 EXPECT_TRUE(c >= 0x20 && c < 0x7f) << int(c);
@@ -283,9 +279,9 @@ TEST_F(ShippedDataTest, TextsArePlainAsciiAndOnlyFormatTextsHoldPercentSigns) {
 }
 
 TEST_F(ShippedDataTest, ComposedTextsFitTheirBuffers) {
-    ASSERT_TRUE(LoadDataFiles("Lang.dat"));
-    const DictDataFile& lang = *LangFile();
-    const std::string& fee = GeneralMetaFile()->getString("camp.change_location_fee");
+    ASSERT_TRUE(data.loadFiles("Lang.dat"));
+    const DictDataFile& lang = *data.langFile();
+    const std::string& fee = data.generalMetaFile()->getString("camp.change_location_fee");
     // Toasts hold 99 characters per text, help texts 499, the ledger hint 99, the jail
     // message 199.
     for (const auto& [key, value] : lang.entries()) {
@@ -313,18 +309,18 @@ TEST_F(ShippedDataTest, ComposedTextsFitTheirBuffers) {
 }
 
 TEST_F(ShippedDataTest, EveryTuningKeyIsANumberAndUnsetOnesAreSupplied) {
-    ASSERT_TRUE(LoadDataFiles("Lang.dat"));
+    ASSERT_TRUE(data.loadFiles("Lang.dat"));
     for (const TuningKey& entry : kGeneralMeta)
-        ExpectTuning(*GeneralMetaFile(), entry);
+        ExpectTuning(*data.generalMetaFile(), entry);
     for (const TuningKey& entry : kAi)
-        ExpectTuning(*AiFile(), entry);
-    EXPECT_EQ(GeneralMetaFile()->entries().size(), std::size(kGeneralMeta));
-    EXPECT_EQ(AiFile()->entries().size(), std::size(kAi));
+        ExpectTuning(*data.aiFile(), entry);
+    EXPECT_EQ(data.generalMetaFile()->entries().size(), std::size(kGeneralMeta));
+    EXPECT_EQ(data.aiFile()->entries().size(), std::size(kAi));
 }
 
 TEST_F(ShippedDataTest, TheMovingFeeIsWholeDollarsThatAFewDeliveriesEarn) {
-    ASSERT_TRUE(LoadDataFiles("Lang.dat"));
-    const DictDataFile& meta = *GeneralMetaFile();
+    ASSERT_TRUE(data.loadFiles("Lang.dat"));
+    const DictDataFile& meta = *data.generalMetaFile();
     const int fee = meta.getInt("camp.change_location_fee", -999);
     EXPECT_EQ(meta.getString("camp.change_location_fee"), std::to_string(fee))
         << "shown to the player as it is written";
@@ -339,8 +335,8 @@ TEST_F(ShippedDataTest, TheMovingFeeIsWholeDollarsThatAFewDeliveriesEarn) {
 }
 
 TEST_F(ShippedDataTest, GuardSensesLeaveRoomForStealth) {
-    ASSERT_TRUE(LoadDataFiles("Lang.dat"));
-    const DictDataFile& ai = *AiFile();
+    ASSERT_TRUE(data.loadFiles("Lang.dat"));
+    const DictDataFile& ai = *data.aiFile();
     const float sight = static_cast<float>(ai.getInt("guard.sight_range", -999));
     const float minSight = ai.getFloat("guard.min_sight_range", -999);
     const float crouch = ai.getFloat("guard.crouch_sight_impact", -999);
@@ -370,16 +366,17 @@ TEST_F(ShippedDataTest, SaveAndTutorialFlagsShipEmpty) {
 }
 
 TEST_F(ShippedDataTest, SettingsParseAndExplainEverySwitch) {
-    LoadSettings("Corvale/Settings.ini", {});
+    data.settings().load("Corvale/Settings.ini", {});
     for (const std::string& line : LogMessages())
         EXPECT_EQ(line.find("cannot parse line"), std::string::npos) << line;
-    EXPECT_FALSE(SettingBool("DevTools")) << "players start without developer tools";
-    EXPECT_TRUE(SettingBool("UseMpAssets"));
-    EXPECT_NO_THROW(SettingBool("DebugLogs"));
-    EXPECT_FLOAT_EQ(std::strtof(SettingString("BrewingTimeModifier").c_str(), nullptr), 1.0f);
+    EXPECT_FALSE(data.settings().getBool("DevTools")) << "players start without developer tools";
+    EXPECT_TRUE(data.settings().getBool("UseMpAssets"));
+    EXPECT_NO_THROW(data.settings().getBool("DebugLogs"));
+    EXPECT_FLOAT_EQ(std::strtof(data.settings().getString("BrewingTimeModifier").c_str(), nullptr),
+                    1.0f);
     const std::string text = ReadFile("Corvale/Settings.ini");
     for (const char* name : kSettings) {
-        EXPECT_NE(SettingString(name), "") << name;
+        EXPECT_NE(data.settings().getString(name), "") << name;
         EXPECT_NE(text.find(std::string("; ") + name + ":"), std::string::npos)
             << name << " has no comment explaining it";
     }

@@ -26,12 +26,9 @@ void RecordDebugText(const char* text) {
 
 struct AnimationTest : ::testing::Test {
     void SetUp() override { ped = h.world().spawn(sim::EntityKind::Ped, 1, {}, 0); }
-    void TearDown() override {
-        SetDebugToolsOn(false);
-        SetDebugTextDrawer(nullptr);
-        gDebugTexts.clear();
-    }
+    void TearDown() override { gDebugTexts.clear(); }
     ScriptHarness h;
+    DebugTools debug{RecordDebugText};
     Ped ped = 0;
 };
 
@@ -77,7 +74,8 @@ TEST_F(AnimationTest, PlaySceneAnimTriesAtMost501Times) {
     h.world().streaming.never.insert(sim::GameHash(kDict));
     bool played = true;
     h.start([&] {
-        played = PlaySceneAnim(ped, "put_in_still_still", kDict, -1.0f, false, false, 0.0f, 0);
+        played =
+            PlaySceneAnim(ped, "put_in_still_still", kDict, -1.0f, false, false, 0.0f, 0, debug);
     });
     h.runUntilFinished(1000);
     ASSERT_TRUE(h.finished());
@@ -87,15 +85,18 @@ TEST_F(AnimationTest, PlaySceneAnimTriesAtMost501Times) {
 }
 
 TEST_F(AnimationTest, PlaySceneAnimShowsLoadingTextOnlyWhileDebugToolsAreOn) {
-    SetDebugTextDrawer(RecordDebugText);
-    h.start([&] { PlaySceneAnim(ped, "put_in_still_still", kDict, -1.0f, false, false, 0.0f, 0); });
+    h.start([&] {
+        PlaySceneAnim(ped, "put_in_still_still", kDict, -1.0f, false, false, 0.0f, 0, debug);
+    });
     h.runUntilFinished(100);
     EXPECT_TRUE(gDebugTexts.empty());
     EXPECT_EQ(h.world().entityStates.of[ped].anim, "put_in_still_still");
 
     const char* other = "script_re@moonshine_camp@player_put_in_herbs";
-    SetDebugToolsOn(true);
-    h.start([&] { PlaySceneAnim(ped, "put_in_still_still", other, -1.0f, false, false, 0.0f, 0); });
+    debug.setOn(true);
+    h.start([&] {
+        PlaySceneAnim(ped, "put_in_still_still", other, -1.0f, false, false, 0.0f, 0, debug);
+    });
     h.runUntilFinished(100);
     ASSERT_FALSE(gDebugTexts.empty());
     EXPECT_EQ(gDebugTexts[0], std::string("loading ") + other);

@@ -1,6 +1,6 @@
 #pragma once
-// What the interface kit's feed natives receive, and the kit's pending texts forgotten between
-// tests; kit code runs every frame through the script harness (EveryFrame).
+// What the interface kit's feed natives receive; kit code runs every frame through the script
+// harness (EveryFrame), and each test makes its own Notifications.
 #include "Simulator.h"
 #include "host/HostApi.h"
 #include "support/ScriptHarness.h"
@@ -11,12 +11,6 @@
 #include <vector>
 
 namespace kit {
-
-// Forgets what an earlier test left pending in the kit.
-inline void ClearPendingTexts() {
-    corvale::ShowHelpText("", 0);
-    corvale::QueueToast("", "", "", "", 0);
-}
 
 // Copies of the argument blocks a feed native received, slot by slot.
 struct CapturedFeed {

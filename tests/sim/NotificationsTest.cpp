@@ -21,7 +21,6 @@ struct NotificationsTest : ::testing::Test {
     void SetUp() override {
         simulator = std::make_unique<sim::Simulator>(sim::Options{});
         corvale::host::Install(corvale::host::PlatformHost());
-        kit::ClearPendingTexts();
     }
     sim::World& world() { return simulator->world(); }
     std::string text(uint64_t handle) {
@@ -38,9 +37,9 @@ struct NotificationsTest : ::testing::Test {
         bool done = false;
         corvale::testing::EveryFrame(*simulator, [&, dictionary] {
             if (done) return;
-            QueueToast("Moonshine", "The camp moved to Tall Trees", dictionary,
-                       "blip_business_moonshine", 5000);
-            FlushPendingTexts();
+            notes.queueToast("Moonshine", "The camp moved to Tall Trees", dictionary,
+                             "blip_business_moonshine", 5000);
+            notes.flushPendingTexts();
             done = true;
         });
         for (int i = 0; i < 200 && !done; ++i)
@@ -48,13 +47,14 @@ struct NotificationsTest : ::testing::Test {
         ASSERT_TRUE(done) << "the flush never finished";
     }
     std::unique_ptr<sim::Simulator> simulator;
+    Notifications notes;
 };
 
 } // namespace
 
 TEST_F(NotificationsTest, AMessageGoesStraightToTheMessageBox) {
-    ShowMessage("Debug tools ON");
-    ShowMessage("Failed to load Corvale, please check the logs for more info.");
+    notes.showMessage("Debug tools ON");
+    notes.showMessage("Failed to load Corvale, please check the logs for more info.");
     EXPECT_EQ(
         world().messages,
         (std::vector<std::string>{"Debug tools ON",
@@ -64,9 +64,9 @@ TEST_F(NotificationsTest, AMessageGoesStraightToTheMessageBox) {
 
 TEST_F(NotificationsTest, AHelpTextBlockHoldsTheDurationAndTheTextHandle) {
     auto seen = kit::CaptureFeed(*simulator, kPostHelp, 4, 2);
-    ShowHelpText("Press the ledger to choose a location", 5000);
+    notes.showHelpText("Press the ledger to choose a location", 5000);
     EXPECT_TRUE(world().screen.helpTexts.empty()) << "queued until the flush";
-    FlushPendingTexts();
+    notes.flushPendingTexts();
     ASSERT_EQ(seen->size(), 1u);
     const kit::CapturedFeed& f = seen->at(0);
     EXPECT_EQ(f.display, (std::vector<uint64_t>{5000, 0, 0, 0}));
@@ -75,25 +75,25 @@ TEST_F(NotificationsTest, AHelpTextBlockHoldsTheDurationAndTheTextHandle) {
     EXPECT_EQ(f.flags, (std::vector<uint64_t>{1}));
     ASSERT_EQ(world().screen.helpTexts.size(), 1u);
     EXPECT_EQ(world().screen.helpTexts[0].durationMs, 5000);
-    FlushPendingTexts();
+    notes.flushPendingTexts();
     EXPECT_EQ(seen->size(), 1u) << "a flushed help text is gone";
     EXPECT_TRUE(simulator->faults().empty());
 }
 
 TEST_F(NotificationsTest, ASecondHelpTextInAFrameReplacesTheFirst) {
-    ShowHelpText("first", 5000);
-    ShowHelpText("second", 3000);
-    FlushPendingTexts();
+    notes.showHelpText("first", 5000);
+    notes.showHelpText("second", 3000);
+    notes.flushPendingTexts();
     ASSERT_EQ(world().screen.helpTexts.size(), 1u);
     EXPECT_EQ(world().screen.helpTexts[0].text, "second");
     EXPECT_EQ(world().screen.helpTexts[0].durationMs, 3000);
 }
 
 TEST_F(NotificationsTest, HelpTextIsCutTo499CharactersAndLeavesNothingBehind) {
-    ShowHelpText(std::string(600, 'h').c_str(), 5000);
-    FlushPendingTexts();
-    ShowHelpText("short", 5000);
-    FlushPendingTexts();
+    notes.showHelpText(std::string(600, 'h').c_str(), 5000);
+    notes.flushPendingTexts();
+    notes.showHelpText("short", 5000);
+    notes.flushPendingTexts();
     ASSERT_EQ(world().screen.helpTexts.size(), 2u);
     EXPECT_EQ(world().screen.helpTexts[0].text, std::string(499, 'h'));
     EXPECT_EQ(world().screen.helpTexts[1].text, "short");
@@ -135,8 +135,8 @@ TEST_F(NotificationsTest, ToastFieldsAreCutTo99Characters) {
     bool done = false;
     corvale::testing::EveryFrame(*simulator, [&] {
         if (done) return;
-        QueueToast(title.c_str(), body.c_str(), "blips_mp", "blip_business_moonshine", 5000);
-        FlushPendingTexts();
+        notes.queueToast(title.c_str(), body.c_str(), "blips_mp", "blip_business_moonshine", 5000);
+        notes.flushPendingTexts();
         done = true;
     });
     simulator->runFrames(30);
@@ -146,8 +146,8 @@ TEST_F(NotificationsTest, ToastFieldsAreCutTo99Characters) {
 }
 
 TEST_F(NotificationsTest, AToastWithAnEmptyTitleIsNeverShown) {
-    QueueToast("", "body only", "blips_mp", "blip_business_moonshine", 5000);
-    FlushPendingTexts(); // outside a script: a wait here would be a fault
+    notes.queueToast("", "body only", "blips_mp", "blip_business_moonshine", 5000);
+    notes.flushPendingTexts(); // outside a script: a wait here would be a fault
     EXPECT_TRUE(world().screen.toasts.empty());
     EXPECT_EQ(requests(), 0u);
     EXPECT_TRUE(simulator->faults().empty());
@@ -157,8 +157,8 @@ TEST_F(NotificationsTest, ATransactionBlockNamesTheItemSoundAndColour) {
     auto seen = kit::CaptureFeed(*simulator, kPostSideToast, 4, 7);
     const Hash mint = HashString("consumable_herb_wild_mint");
     const Hash icon = HashString("provision_wldflwr_wild_mint");
-    ShowTransaction(false, mint, "inventory_items", 0);
-    ShowTransaction(true, mint, "inventory_items", icon);
+    notes.showTransaction(false, mint, "inventory_items", 0);
+    notes.showTransaction(true, mint, "inventory_items", icon);
     ASSERT_EQ(seen->size(), 2u);
     const kit::CapturedFeed& lost = seen->at(0);
     EXPECT_EQ(lost.display[0], 450u);
@@ -184,8 +184,8 @@ TEST_F(NotificationsTest, ATransactionBlockNamesTheItemSoundAndColour) {
 
 TEST_F(NotificationsTest, ACashBlockShowsALossAsAPositiveAmountInRed) {
     auto seen = kit::CaptureFeed(*simulator, kPostSideToast, 4, 9);
-    ShowCashChange(-250, 1000);
-    ShowCashChange(5000, 1000);
+    notes.showCashChange(-250, 1000);
+    notes.showCashChange(5000, 1000);
     ASSERT_EQ(seen->size(), 2u);
     const kit::CapturedFeed& loss = seen->at(0);
     EXPECT_EQ(loss.display, (std::vector<uint64_t>{1000, 0, 0, 0}));
@@ -208,7 +208,7 @@ TEST_F(NotificationsTest, ACashBlockShowsALossAsAPositiveAmountInRed) {
 }
 
 TEST_F(NotificationsTest, TheLargestLossStillShowsAPositiveAmount) {
-    ShowCashChange(INT32_MIN, 1000);
+    notes.showCashChange(INT32_MIN, 1000);
     ASSERT_EQ(world().screen.feed.size(), 1u);
     EXPECT_EQ(world().screen.feed[0].text, "$21474836.47");
     EXPECT_EQ(world().screen.feed[0].colour, sim::GameHash("COLOR_RED"));

@@ -55,7 +55,6 @@ struct ScreenTest : ::testing::Test {
     void SetUp() override {
         simulator = std::make_unique<sim::Simulator>(sim::Options{});
         corvale::host::Install(corvale::host::PlatformHost());
-        kit::ClearPendingTexts();
         simulator->world().player.cashCents = 10000;
     }
     sim::Screen& screen() { return simulator->world().screen; }
@@ -63,6 +62,7 @@ struct ScreenTest : ::testing::Test {
         simulator->world().controls.queued.insert(sim::GameHash(control));
     }
     std::unique_ptr<sim::Simulator> simulator;
+    Notifications notes;
 };
 
 } // namespace
@@ -89,7 +89,7 @@ TEST_F(ScreenTest, AMenuHeldOpenAllocatesNothingFrameAfterFrame) {
     corvale::testing::EveryFrame(*simulator, [&] {
         menu.draw();
         DrawDebugText(1.25f);
-        FlushPendingTexts();
+        notes.flushPendingTexts();
     });
     simulator->runFrames(120);
     const auto& frames = simulator->figures().frames("unknown");
@@ -179,14 +179,15 @@ TEST(ScreenTrace, HelpTextsToastsFeedEntriesAndCashAreTraced) {
     settings.options.trace = true;
     sim::ScenarioRun run(settings);
     corvale::host::Install(corvale::host::PlatformHost());
-    kit::ClearPendingTexts();
+    Notifications notes;
     int frame = 0;
     corvale::testing::EveryFrame(run.sim(), [&] {
         if (++frame != 1) return;
-        ShowHelpText("Pick a camp", 5000);
-        QueueToast("Moonshine", "The camp moved", "blips_mp", "blip_business_moonshine", 5000);
-        ShowCashChange(-250, 1000);
-        FlushPendingTexts();
+        notes.showHelpText("Pick a camp", 5000);
+        notes.queueToast("Moonshine", "The camp moved", "blips_mp", "blip_business_moonshine",
+                         5000);
+        notes.showCashChange(-250, 1000);
+        notes.flushPendingTexts();
     });
     ::testing::internal::CaptureStdout();
     const int code = run.run(sim::ParseScenarioText("player cash 500\nframes 30\n"

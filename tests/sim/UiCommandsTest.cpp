@@ -27,12 +27,12 @@ struct UiCommandsTest : ::testing::Test {
     void SetUp() override {
         run = std::make_unique<sim::ScenarioRun>(corvale::testing::BuiltPluginSettings());
         corvale::host::Install(corvale::host::PlatformHost());
-        kit::ClearPendingTexts();
     }
     int play(const std::string& scenario) {
         return run->run(sim::ParseScenarioText(scenario, "ui.scn"));
     }
     std::unique_ptr<sim::ScenarioRun> run;
+    Notifications notes;
 };
 
 } // namespace
@@ -74,12 +74,12 @@ TEST_F(UiCommandsTest, MessagesHelpTextsAndToastsAreCountedByExactText) {
     corvale::testing::EveryFrame(run->sim(), [&] {
         ++frame;
         if (frame <= 2) {
-            ShowMessage("Debug tools ON");
-            ShowHelpText("Pick a camp", 5000);
+            notes.showMessage("Debug tools ON");
+            notes.showHelpText("Pick a camp", 5000);
         }
         if (frame == 3)
-            QueueToast("Moonshine", "Ready", "blips_mp", "blip_business_moonshine", 5000);
-        FlushPendingTexts();
+            notes.queueToast("Moonshine", "Ready", "blips_mp", "blip_business_moonshine", 5000);
+        notes.flushPendingTexts();
     });
     const int code = play("frames 30\n"
                           "expect message \"Debug tools ON\" 2\n"

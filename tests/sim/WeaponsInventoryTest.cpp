@@ -58,8 +58,8 @@ TEST(Inventory, RemoveItemTakesItemsFromThePlayer) {
     RefreshPlayerPed();
     const Hash herb = sim::GameHash("CONSUMABLE_HERB_GINSENG");
     h.world().player.items[herb] = 3;
-    RemoveItem(PlayerPed(), herb, 2, "inventory_items", 0, false);
+    RemoveItem(PlayerPed(), herb, 2, "inventory_items", 0, DebugTools{}, nullptr);
     EXPECT_EQ(h.world().player.items[herb], 1);
-    RemoveItem(PlayerPed(), herb, 5, "inventory_items", 0, false);
+    RemoveItem(PlayerPed(), herb, 5, "inventory_items", 0, DebugTools{}, nullptr);
     EXPECT_EQ(h.world().player.items[herb], 1) << "the game refuses to take more than there is";
 }

@@ -19,7 +19,7 @@ struct CampFeeTest : corvale::testing::SiteTest {
 } // namespace
 
 TEST_F(CampFeeTest, TheShippedFeeIsReadAsItStands) {
-    EXPECT_EQ(CampFee(), 150);
+    EXPECT_EQ(CampFee(data.generalMetaFile()), 150);
     EXPECT_EQ(feeFor("0"), 0);
     EXPECT_EQ(logged("CampFee"), 0u);
 }

@@ -35,7 +35,7 @@ TEST_F(CampLocationTest, SevenPlacesInTableOrderWithTheirLangDatNames) {
         SCOPED_TRACE(expected[i].name);
         EXPECT_EQ(table[i].id, expected[i].id);
         EXPECT_EQ(table[i].missionId, table[i].id) << "missions get the location id";
-        EXPECT_STREQ(CampLocationName(table[i]), expected[i].name)
+        EXPECT_STREQ(CampLocationName(data, table[i]), expected[i].name)
             << "a negative id keeps its minus sign in the key";
         EXPECT_EQ(table[i].position.x, expected[i].x);
         EXPECT_EQ(table[i].heading, expected[i].heading);
@@ -69,7 +69,7 @@ TEST_F(CampLocationTest, LayoutsFollowTheHeadingUnlessAPlaceOverridesThem) {
 TEST_F(CampLocationTest, AnUnknownIdIsLoggedAndFindsNothing) {
     const CampLocation* cholla = FindCampLocation(-108848014);
     ASSERT_NE(cholla, nullptr);
-    EXPECT_STREQ(CampLocationName(*cholla), "Cholla Springs");
+    EXPECT_STREQ(CampLocationName(data, *cholla), "Cholla Springs");
     EXPECT_EQ(logged("could not find"), 0u);
 
     EXPECT_EQ(FindCampLocation(0), nullptr);

@@ -1,7 +1,7 @@
 #pragma once
 // The camp's site code run as the camp plug-in runs it, inside a script of the simulator,
 // with the shipped data files loaded from a fresh game folder and the camp log captured.
-#include "core/data/DataFiles.h"
+#include "core/data/GameData.h"
 #include "support/ScriptHarness.h"
 
 #include <gtest/gtest.h>
@@ -22,9 +22,8 @@ class SiteTest : public ::testing::Test {
             std::filesystem::copy_file(file.path(),
                                        std::filesystem::path("Corvale") / file.path().filename(),
                                        std::filesystem::copy_options::overwrite_existing);
-        ASSERT_TRUE(LoadDataFiles());
+        ASSERT_TRUE(data.loadFiles());
     }
-    void TearDown() override { ResetDataFiles(); }
 
     // Lines of the camp log that contain text.
     size_t logged(const std::string& text) const {
@@ -35,6 +34,7 @@ class SiteTest : public ::testing::Test {
     }
 
     ScriptHarness h;
+    GameData data;
 };
 
 } // namespace corvale::testing

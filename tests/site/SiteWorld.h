@@ -22,8 +22,8 @@ class SiteWorldTest : public SiteTest {
     void SetUp() override {
         SiteTest::SetUp();
         if (HasFatalFailure()) return;
-        camp = std::make_unique<CampInterface>();
-        selector = std::make_unique<CampLocationSelector>(*camp);
+        camp = std::make_unique<CampInterface>(data);
+        selector = std::make_unique<CampLocationSelector>(*camp, data);
         // Parked for good when the test ends; it is never resumed after that.
         h.start([this] {
             for (;;) {

@@ -1,7 +1,7 @@
 // Tutorials against real data files: the Lang.dat text as a help box, the log line, the
 // flag written to TutorialFlags.dat, and the one-in-five return of a shown tutorial.
 #include "ui/Tutorials.h"
-#include "core/data/DataFiles.h"
+#include "core/data/GameData.h"
 #include "core/natives/DebugTools.h"
 #include "support/GameFolder.h"
 #include "ui/Notifications.h"
@@ -21,7 +21,7 @@ struct TriggerTutorialTest : corvale::testing::GameFolderTest {
         WriteFile("Corvale/AI.dat", "");
         WriteFile("Corvale/Savegame.dat", "");
         WriteFile("Corvale/TutorialFlags.dat", "camp_raids=1\n");
-        ASSERT_TRUE(LoadDataFiles());
+        ASSERT_TRUE(data.loadFiles());
         // The game's draw answers what the test says, and shows the range asked.
         game.sim().natives().override(
             corvale::testing::NativeHash("GET_RANDOM_INT_IN_RANGE"),
@@ -29,17 +29,11 @@ struct TriggerTutorialTest : corvale::testing::GameFolderTest {
                 randomRanges.emplace_back(a.i(0), a.i(1));
                 r.setInt(randomAnswer);
             });
-        ShowHelpText("", 0); // nothing left pending by an earlier test
-    }
-    void TearDown() override {
-        SetDebugToolsOn(false);
-        ResetDataFiles();
-        GameFolderTest::TearDown();
     }
     std::vector<std::string> trigger(const char* name, bool force) {
         game.world().screen.helpTexts.clear();
-        TriggerTutorial(name, force);
-        FlushPendingTexts();
+        tutorials.trigger(name, force);
+        notes.flushPendingTexts();
         // The help boxes the player sees.
         std::vector<std::string> shown;
         for (const auto& help : game.world().screen.helpTexts)
@@ -47,6 +41,10 @@ struct TriggerTutorialTest : corvale::testing::GameFolderTest {
         return shown;
     }
 
+    GameData data;
+    Notifications notes;
+    DebugTools debug;
+    Tutorials tutorials{data, notes, debug};
     int32_t randomAnswer = 0;
     std::vector<std::pair<int32_t, int32_t>> randomRanges;
 };
@@ -82,14 +80,14 @@ TEST_F(TriggerTutorialTest, ForceShowsAShownTutorialWithoutADraw) {
 }
 
 TEST_F(TriggerTutorialTest, WithDebugToolsOnTheFlagIsNotWritten) {
-    SetDebugToolsOn(true);
+    debug.setOn(true);
     EXPECT_EQ(trigger("law_near_camp", false).size(), 1u);
-    EXPECT_FALSE(TutorialFlagsFile()->getBool("law_near_camp"));
+    EXPECT_FALSE(data.tutorialFlagsFile()->getBool("law_near_camp"));
     EXPECT_EQ(ReadFile("Corvale/TutorialFlags.dat"), "camp_raids=1\n");
 }
 
 TEST_F(TriggerTutorialTest, AMissingTextShowsNothingButIsStillLoggedAndRemembered) {
     EXPECT_TRUE(trigger("kickoff", false).empty());
     EXPECT_TRUE(Logged("Tutorials: triggered: kickoff"));
-    EXPECT_TRUE(TutorialFlagsFile()->getBool("kickoff"));
+    EXPECT_TRUE(data.tutorialFlagsFile()->getBool("kickoff"));
 }

@@ -9,7 +9,6 @@ namespace corvale {
 
 namespace {
 
-SettingsMap gSettings;
 const std::string kEmpty;
 
 bool IsSkipped(std::string_view line) {
@@ -20,15 +19,15 @@ bool IsSkipped(std::string_view line) {
 
 } // namespace
 
-void LoadSettings(const char* path, const SettingsMap& defaults) {
-    gSettings = defaults;
+void Settings::load(const char* path, const SettingsMap& defaults) {
+    values_ = defaults;
     std::string content;
     if (!ReadTextFile(path, content)) {
         Log("Unable to load from data file, please make sure it exists.");
         return;
     }
     Log(std::string("loading settings file: ") + path);
-    ReadSettingsText(content, gSettings);
+    ReadSettingsText(content, values_);
     Log("settings file loaded");
 }
 
@@ -48,13 +47,13 @@ void ReadSettingsText(std::string_view text, SettingsMap& settings) {
     }
 }
 
-const std::string& SettingString(std::string_view key) {
-    const auto it = gSettings.find(key);
-    return it == gSettings.end() ? kEmpty : it->second;
+const std::string& Settings::getString(std::string_view key) const {
+    const auto it = values_.find(key);
+    return it == values_.end() ? kEmpty : it->second;
 }
 
-bool SettingBool(std::string_view key) {
-    const std::string& value = SettingString(key);
+bool Settings::getBool(std::string_view key) const {
+    const std::string& value = getString(key);
     if (value.empty()) return false;
     const int32_t number = ParseInt(value.c_str());
     return number != 0 && number != -1;

@@ -1,6 +1,7 @@
 #pragma once
 // Raw keyboard state for the developer keys. The host's keyboard callback may run outside
 // the script thread; it writes only this table, each field an independent 32-bit value.
+// One table per plug-in, not an object handed round: the host calls back with no user pointer.
 #include <cstdint>
 
 namespace corvale {

@@ -51,11 +51,11 @@ void PlayAnim(Ped ped, const char* anim, const char* dict, int32_t duration, flo
 }
 
 bool PlaySceneAnim(Entity entity, const char* anim, const char* dict, float speed, bool loop,
-                   bool stayInAnim, float delta, int32_t flags) {
+                   bool stayInAnim, float delta, int32_t flags, const DebugTools& debug) {
     for (int tries = 0; tries < kSceneAnimTries && !AnimDictLoaded(dict); ++tries) {
         RequestAnimDict(dict);
         ScriptWait(kSceneAnimPollMs);
-        if (DebugToolsOn()) DrawBridgeDebugText((std::string("loading ") + dict).c_str());
+        if (debug.on()) debug.drawText((std::string("loading ") + dict).c_str());
     }
     return Invoke<bool>(kPlayEntityAnim, entity, anim, dict, speed, loop, stayInAnim, true, delta,
                         flags);

@@ -1,5 +1,6 @@
 #pragma once
 // Animations: a ped task animation and an entity's own (scene) animation.
+#include "core/natives/DebugTools.h"
 #include "core/natives/Handles.h"
 
 #include <cstdint>
@@ -12,7 +13,8 @@ void PlayAnim(Ped ped, const char* anim, const char* dict, int32_t duration, flo
               float blendOut, int32_t flags);
 // Tries up to 501 times, 10 ms apart, to load the dictionary, then plays the animation on
 // the entity itself (a still's lid moving with the player's hands). Returns the game's answer.
+// While the debug tools are on, each try draws "loading " and the dictionary.
 bool PlaySceneAnim(Entity entity, const char* anim, const char* dict, float speed, bool loop,
-                   bool stayInAnim, float delta, int32_t flags);
+                   bool stayInAnim, float delta, int32_t flags, const DebugTools& debug);
 
 } // namespace corvale

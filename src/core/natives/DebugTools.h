@@ -1,29 +1,29 @@
 #pragma once
-// The developer debug-tools flag and the bridge's way to draw debug text. Header-only so
-// that the bridge, which both plug-ins carry, reads them without linking the camp runtime;
-// each plug-in has its own copy (the business plug-in never turns them on).
+// The developer debug tools as the bridge's wrappers see them: whether they are on, and
+// where their texts are drawn. The camp session owns the one the camp plug-in hands to its
+// wrappers; the business plug-in never turns them on and hands a default one.
 
 namespace corvale {
 
-namespace detail {
-inline bool gDebugToolsOn = false;
-inline void (*gDebugTextDrawer)(const char* text) = nullptr;
-} // namespace detail
+class DebugTools {
+  public:
+    using TextDrawer = void (*)(const char* text);
 
-// Off until the developer hotkey turns them on.
-inline bool DebugToolsOn() {
-    return detail::gDebugToolsOn;
-}
-inline void SetDebugToolsOn(bool on) {
-    detail::gDebugToolsOn = on;
-}
+    DebugTools() = default;
+    explicit DebugTools(TextDrawer drawer) : drawer_(drawer) {}
 
-// The interface kit installs DrawDebugText here at start-up; without it nothing is drawn.
-inline void SetDebugTextDrawer(void (*drawer)(const char* text)) {
-    detail::gDebugTextDrawer = drawer;
-}
-inline void DrawBridgeDebugText(const char* text) {
-    if (detail::gDebugTextDrawer) detail::gDebugTextDrawer(text);
-}
+    // Off until the developer hotkey turns them on.
+    bool on() const { return on_; }
+    void setOn(bool on) { on_ = on; }
+
+    // Draws a debug text this frame; without a drawer (the business plug-in) nothing is drawn.
+    void drawText(const char* text) const {
+        if (drawer_) drawer_(text);
+    }
+
+  private:
+    bool on_ = false;
+    TextDrawer drawer_ = nullptr;
+};
 
 } // namespace corvale

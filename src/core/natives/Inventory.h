@@ -1,22 +1,28 @@
 #pragma once
 // The player's satchel: taking items away, with a transaction feed entry when asked.
+#include "core/natives/DebugTools.h"
 #include "core/natives/Handles.h"
 #include "core/natives/NativeCall.h"
 
 namespace corvale {
 
-// Shows a transaction feed entry. The interface kit installs it at start-up (the bridge
-// cannot reach the kit); without one, removals show nothing. iconHash is never 0: the
-// item hash stands in for it.
-using TransactionNotifier = void (*)(bool positive, Hash item, const char* iconDict, Hash iconHash);
-void SetTransactionNotifier(TransactionNotifier notifier);
+// Where a transaction feed entry is shown: the camp's notifications (the bridge cannot reach
+// the interface kit). iconHash is never 0: the item hash stands in for it.
+class TransactionFeed {
+  public:
+    virtual void showTransaction(bool positive, Hash item, const char* iconDict, Hash iconHash) = 0;
 
-// Takes quantity of the item from the ped's inventory (not while the debug tools are on);
-// then, for the player with notify, a negative feed entry with the icon (iconHash 0: the item's).
+  protected:
+    ~TransactionFeed() = default;
+};
+
 // How many of item the ped carries.
 int32_t ItemCount(Ped ped, Hash item);
 
+// Takes quantity of the item from the ped's inventory (not while the debug tools are on);
+// then, for the player and a feed given, a negative entry with the icon (iconHash 0: the
+// item's). A null feed shows nothing.
 void RemoveItem(Ped ped, Hash item, int32_t quantity, const char* iconDict, Hash iconHash,
-                bool notify);
+                const DebugTools& debug, TransactionFeed* feed);
 
 } // namespace corvale

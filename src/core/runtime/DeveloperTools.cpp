@@ -71,16 +71,16 @@ void GiveDebugSupplies() {
 } // namespace
 
 void ToggleDebugTools(Session& session) {
-    if (!DebugToolsOn()) {
+    if (!session.debugTools().on()) {
         session.showMessage("Debug tools ON");
         SetInvincible(PlayerPed(), true);
-        SetDebugToolsOn(true);
+        session.debugTools().setOn(true);
         return;
     }
     session.showMessage("Debug tools OFF");
     SetInvincible(PlayerPed(), false);
     SetMaxWantedLevel(kMaxWantedLevelWhenOff);
-    SetDebugToolsOn(false);
+    session.debugTools().setOn(false);
 }
 
 void RunDebugToolsFrame(Session& session) {

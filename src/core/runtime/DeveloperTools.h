@@ -1,6 +1,6 @@
 #pragma once
-// The developer debug tools: toggled with F2 when the DevTools setting is on.
-#include "core/natives/DebugTools.h"
+// The developer debug tools: toggled with F2 when the DevTools setting is on; the session
+// holds whether they are on.
 
 namespace corvale {
 

@@ -1,7 +1,6 @@
 #include "core/runtime/ScriptMain.h"
 
-#include "core/data/DataFiles.h"
-#include "core/data/Settings.h"
+#include "core/data/GameData.h"
 #include "core/input/KeyStateTable.h"
 #include "core/log/Log.h"
 #include "core/natives/Player.h"
@@ -43,12 +42,12 @@ void ContainException(Session& session) {
     }
 }
 
-void Autosave(NamedTimers& timers) {
+void Autosave(NamedTimers& timers, const GameData& data) {
     GameTimer& timer = timers.timerFor("autosave");
     const int32_t period =
-        GeneralMetaFile()->getInt("auto_save_frequency_seconds", kDefaultAutosaveSeconds);
+        data.generalMetaFile()->getInt("auto_save_frequency_seconds", kDefaultAutosaveSeconds);
     if (timer.elapsedSeconds() < period) return;
-    DictDataFile* save = SavegameFile();
+    DictDataFile* save = data.savegameFile();
     if (save->isDirty()) {
         Log("Autosaving...");
         save->save(false);
@@ -62,12 +61,13 @@ void GuardedWork(Session& session) {
     session.flushPendingTexts();
     session.tickMissions();
     session.tickCampManager();
-    Autosave(session.timers());
+    Autosave(session.timers(), session.data());
 }
 
 void DeveloperKeys(Session& session) {
-    if (DebugToolsOn()) RunDebugToolsFrame(session);
-    if (SettingBool("DevTools") && TakeKeyRelease(kKeyF2)) ToggleDebugTools(session);
+    if (session.debugTools().on()) RunDebugToolsFrame(session);
+    if (session.data().settings().getBool("DevTools") && TakeKeyRelease(kKeyF2))
+        ToggleDebugTools(session);
 }
 
 } // namespace
@@ -81,16 +81,17 @@ bool Initialize(Session& session) {
     RequestTextureDict("blips_mp");
     while (!TextureDictLoaded("blips_mp"))
         ScriptWait(0);
-    LoadSettings("Corvale/Settings.ini",
-                 {{"DevTools", "0"}, {"UseMpAssets", "1"}, {"DebugLogs", "1"}});
+    Settings& settings = session.data().settings();
+    settings.load("Corvale/Settings.ini",
+                  {{"DevTools", "0"}, {"UseMpAssets", "1"}, {"DebugLogs", "1"}});
     try {
-        if (!SettingBool("UseMpAssets")) Log("UseMpAssets is OFF");
+        if (!settings.getBool("UseMpAssets")) Log("UseMpAssets is OFF");
     } catch (const std::exception& e) {
         // A mistyped switch keeps its default rather than stopping the camp from loading.
         Log(std::string("UseMpAssets is not a number, keeping it on: ") + e.what());
     }
     ScriptWait(0);
-    if (!LoadDataFiles()) return false;
+    if (!session.data().loadFiles()) return false;
     ScriptWait(0);
     session.createWorld();
     Log("initialization completed");
@@ -112,23 +113,21 @@ void RunFrame(Session& session) {
     }
 }
 
-void ScriptMain() {
-    Session* session = CurrentSession();
-    if (!session) return;
+void ScriptMain(Session& session) {
     try {
-        if (!Initialize(*session)) {
-            session->showMessage("Failed to load Corvale, please check the logs for more info.");
+        if (!Initialize(session)) {
+            session.showMessage("Failed to load Corvale, please check the logs for more info.");
             return;
         }
     } catch (...) {
         // Nothing may leave the script entry: the host is built by another compiler.
-        ContainException(*session);
-        session->showMessage("Failed to load Corvale, please check the logs for more info.");
+        ContainException(session);
+        session.showMessage("Failed to load Corvale, please check the logs for more info.");
         return;
     }
-    session->timers().timerFor("autosave");
+    session.timers().timerFor("autosave");
     for (;;) {
-        RunFrame(*session);
+        RunFrame(session);
         ScriptWait(0);
     }
 }

@@ -5,8 +5,9 @@ namespace corvale {
 
 class Session;
 
-// Registered with the host at attach; never returns while the game runs.
-void ScriptMain();
+// Start-up, then the frame loop; never returns while the game runs. The camp's script
+// entry calls it with the session it made.
+void ScriptMain(Session& session);
 
 // Start-up: log banner, texture wait, settings, data files, world objects.
 bool Initialize(Session& session);

@@ -1,7 +1,10 @@
 #pragma once
 // The camp plug-in's world as the frame loop drives it. The runtime knows only this
-// interface; the camp operation implements it and installs it at attach, so the loop's
-// order of work lives here while its steps live in the subsystems that own them.
+// interface; the camp operation implements it and makes the one session at the top of its
+// script entry, so the loop's order of work lives here while its steps live in the
+// subsystems that own them.
+#include "core/data/GameData.h"
+#include "core/natives/DebugTools.h"
 #include "core/runtime/ThrowImpactSampler.h"
 #include "core/timers/NamedTimers.h"
 
@@ -9,9 +12,17 @@ namespace corvale {
 
 class Session {
   public:
+    // debugTextDrawer draws the debug tools' texts (none: nothing is drawn).
+    explicit Session(DebugTools::TextDrawer debugTextDrawer = nullptr)
+        : debugTools_(debugTextDrawer) {}
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
     virtual ~Session() = default;
 
-    // The runtime's own process-wide objects, made with the session.
+    // The runtime's own process-wide objects, made with the session and handed from here
+    // to those who use them.
+    GameData& data() { return data_; }
+    DebugTools& debugTools() { return debugTools_; }
     NamedTimers& timers() { return timers_; }
     ThrowImpactSampler& throwSampler() { return throwSampler_; }
 
@@ -29,13 +40,10 @@ class Session {
     virtual void toggleDebugMission() = 0;
 
   private:
+    GameData data_;
+    DebugTools debugTools_;
     NamedTimers timers_;
     ThrowImpactSampler throwSampler_;
 };
-
-// The host starts the script entry without arguments: the plug-in's attach installs the one
-// session it made, and the entry takes it from here.
-void InstallSession(Session* session);
-Session* CurrentSession();
 
 } // namespace corvale

@@ -1,7 +1,6 @@
 // Camp plug-in: registers the camp script and the keyboard callback of the developer keys.
 #include "camp/CampSession.h"
 #include "core/input/KeyStateTable.h"
-#include "core/runtime/ScriptMain.h"
 #include "host/HostApi.h"
 #include "plugins/PluginEntry.h"
 
@@ -10,8 +9,7 @@ namespace {
 void AttachCamp(void* module) {
     using namespace corvale;
     host::Install(host::PlatformHost());
-    InstallCampSession();
-    host::Api().scriptRegister(module, ScriptMain);
+    host::Api().scriptRegister(module, CampMain);
     host::Api().keyboardHandlerRegister(OnKeyboardMessage);
 }
 

@@ -110,13 +110,14 @@ TEST_F(LookupAllocationTest, DataFileLookUpsAllocateNothing) {
 
 TEST_F(LookupAllocationTest, SettingLookUpsAllocateNothing) {
     WriteFile("Corvale/Settings.ini", "DevTools=1\nSomeVeryLongSettingNameBeyondSso=yes\n");
-    LoadSettings("Corvale/Settings.ini", {{"DebugLogs", "1"}});
+    Settings settings;
+    settings.load("Corvale/Settings.ini", {{"DebugLogs", "1"}});
     bool devTools = false;
     size_t length = 0;
     const long allocations = AllocationsOf([&] {
-        devTools = SettingBool("DevTools");
-        length = SettingString("SomeVeryLongSettingNameBeyondSso").size();
-        length += SettingString("AnAbsentSettingWithAVeryLongName").size();
+        devTools = settings.getBool("DevTools");
+        length = settings.getString("SomeVeryLongSettingNameBeyondSso").size();
+        length += settings.getString("AnAbsentSettingWithAVeryLongName").size();
     });
     EXPECT_EQ(allocations, 0);
     EXPECT_TRUE(devTools);

@@ -1,6 +1,6 @@
-// The five process-wide data files: load order, where the chain stops, and the optional
-// tutorial flags.
-#include "core/data/DataFiles.h"
+// A plug-in's five data files: load order, where the chain stops, and the optional tutorial
+// flags.
+#include "core/data/GameData.h"
 #include "support/GameFolder.h"
 
 #include <gtest/gtest.h>
@@ -9,20 +9,15 @@ using namespace corvale;
 
 namespace {
 
-class LoadDataFilesTest : public corvale::testing::GameFolderTest {
+class LoadFilesTest : public corvale::testing::GameFolderTest {
   protected:
     void SetUp() override {
         GameFolderTest::SetUp();
-        ResetDataFiles();
         WriteFile("Corvale/Lang.dat", "blips.camp=Moonshine Camp\n");
         WriteFile("Corvale/GeneralMeta.dat", "auto_save_frequency_seconds=30\n");
         WriteFile("Corvale/AI.dat", "guard.sight_range=35\n");
         WriteFile("Corvale/Savegame.dat", "operation.location=131399519\n");
         WriteFile("Corvale/TutorialFlags.dat", "kickoff=1\n");
-    }
-    void TearDown() override {
-        ResetDataFiles();
-        GameFolderTest::TearDown();
     }
 
     // The files named by "loading data file: " lines, in log order.
@@ -33,76 +28,78 @@ class LoadDataFilesTest : public corvale::testing::GameFolderTest {
             if (line.rfind(marker, 0) == 0) files.push_back(line.substr(marker.size()));
         return files;
     }
+
+    GameData data;
 };
 
-TEST_F(LoadDataFilesTest, LoadsTheFiveFilesInOrder) {
-    ASSERT_TRUE(LoadDataFiles());
+TEST_F(LoadFilesTest, LoadsTheFiveFilesInOrder) {
+    ASSERT_TRUE(data.loadFiles());
     EXPECT_EQ(FilesOpened(), (std::vector<std::string>{
                                  "Corvale/Lang.dat", "Corvale/GeneralMeta.dat", "Corvale/AI.dat",
                                  "Corvale/Savegame.dat", "Corvale/TutorialFlags.dat"}));
-    EXPECT_EQ(LangFile()->getString("blips.camp"), "Moonshine Camp");
-    EXPECT_EQ(GeneralMetaFile()->getInt("auto_save_frequency_seconds", 0), 30);
-    EXPECT_EQ(AiFile()->getInt("guard.sight_range", -999), 35);
-    EXPECT_EQ(SavegameFile()->getInt("operation.location", -1), 131399519);
-    EXPECT_TRUE(TutorialFlagsFile()->getBool("kickoff"));
-    EXPECT_EQ(SavegameFile()->path(), "Corvale/Savegame.dat");
+    EXPECT_EQ(data.langFile()->getString("blips.camp"), "Moonshine Camp");
+    EXPECT_EQ(data.generalMetaFile()->getInt("auto_save_frequency_seconds", 0), 30);
+    EXPECT_EQ(data.aiFile()->getInt("guard.sight_range", -999), 35);
+    EXPECT_EQ(data.savegameFile()->getInt("operation.location", -1), 131399519);
+    EXPECT_TRUE(data.tutorialFlagsFile()->getBool("kickoff"));
+    EXPECT_EQ(data.savegameFile()->path(), "Corvale/Savegame.dat");
 }
 
-TEST_F(LoadDataFilesTest, AMissingAiFileStopsTheChainBeforeTheSaveIsOpened) {
+TEST_F(LoadFilesTest, AMissingAiFileStopsTheChainBeforeTheSaveIsOpened) {
     std::filesystem::remove("Corvale/AI.dat");
-    EXPECT_FALSE(LoadDataFiles());
+    EXPECT_FALSE(data.loadFiles());
     EXPECT_EQ(FilesOpened(), (std::vector<std::string>{
                                  "Corvale/Lang.dat", "Corvale/GeneralMeta.dat", "Corvale/AI.dat"}));
-    ASSERT_NE(LangFile(), nullptr);
-    EXPECT_EQ(GeneralMetaFile()->getInt("auto_save_frequency_seconds", 0), 30);
-    EXPECT_EQ(SavegameFile(), nullptr);
-    EXPECT_EQ(TutorialFlagsFile(), nullptr);
+    ASSERT_NE(data.langFile(), nullptr);
+    EXPECT_EQ(data.generalMetaFile()->getInt("auto_save_frequency_seconds", 0), 30);
+    EXPECT_EQ(data.savegameFile(), nullptr);
+    EXPECT_EQ(data.tutorialFlagsFile(), nullptr);
 }
 
-TEST_F(LoadDataFilesTest, ACorruptLanguageFileStopsTheChainAtOnce) {
+TEST_F(LoadFilesTest, ACorruptLanguageFileStopsTheChainAtOnce) {
     WriteFile("Corvale/Lang.dat", "blips.camp=\n");
-    EXPECT_FALSE(LoadDataFiles());
+    EXPECT_FALSE(data.loadFiles());
     EXPECT_EQ(FilesOpened(), (std::vector<std::string>{"Corvale/Lang.dat"}));
-    EXPECT_EQ(GeneralMetaFile(), nullptr);
+    EXPECT_EQ(data.generalMetaFile(), nullptr);
 }
 
-TEST_F(LoadDataFilesTest, AMissingSaveFailsStartUp) {
+TEST_F(LoadFilesTest, AMissingSaveFailsStartUp) {
     std::filesystem::remove("Corvale/Savegame.dat");
-    EXPECT_FALSE(LoadDataFiles());
-    EXPECT_EQ(TutorialFlagsFile(), nullptr);
+    EXPECT_FALSE(data.loadFiles());
+    EXPECT_EQ(data.tutorialFlagsFile(), nullptr);
 }
 
-TEST_F(LoadDataFilesTest, MissingTutorialFlagsAreLoggedAndStartUpGoesOn) {
+TEST_F(LoadFilesTest, MissingTutorialFlagsAreLoggedAndStartUpGoesOn) {
     std::filesystem::remove("Corvale/TutorialFlags.dat");
-    EXPECT_TRUE(LoadDataFiles());
+    EXPECT_TRUE(data.loadFiles());
     EXPECT_TRUE(Logged("TutorialFlags didn't load properly, continuing anyway."));
-    ASSERT_NE(TutorialFlagsFile(), nullptr);
-    EXPECT_FALSE(TutorialFlagsFile()->getBool("kickoff"));
+    ASSERT_NE(data.tutorialFlagsFile(), nullptr);
+    EXPECT_FALSE(data.tutorialFlagsFile()->getBool("kickoff"));
 }
 
-TEST_F(LoadDataFilesTest, EmptyTutorialFlagsLoadWithOneLineAndNothingShown) {
+TEST_F(LoadFilesTest, EmptyTutorialFlagsLoadWithOneLineAndNothingShown) {
     WriteFile("Corvale/TutorialFlags.dat", "");
-    EXPECT_TRUE(LoadDataFiles());
+    EXPECT_TRUE(data.loadFiles());
     EXPECT_TRUE(Logged("'Corvale/TutorialFlags.dat' loaded, lines red: 1"));
     EXPECT_FALSE(Logged("TutorialFlags didn't load properly, continuing anyway."));
-    EXPECT_FALSE(TutorialFlagsFile()->getBool("kickoff"));
+    EXPECT_FALSE(data.tutorialFlagsFile()->getBool("kickoff"));
 }
 
-TEST_F(LoadDataFilesTest, TheBusinessPluginReadsItsOwnLanguageFileFirst) {
+TEST_F(LoadFilesTest, TheBusinessPluginReadsItsOwnLanguageFileFirst) {
     std::filesystem::remove("Corvale/Lang.dat");
     WriteFile("Corvale/Lang2.dat", "delivery.boardWagon=Get on the wagon.\n");
     EnableLog(false);
-    EXPECT_TRUE(LoadDataFiles("Lang2.dat"));
-    EXPECT_EQ(LangFile()->getString("delivery.boardWagon"), "Get on the wagon.");
-    EXPECT_EQ(LangFile()->path(), "Corvale/Lang2.dat");
+    EXPECT_TRUE(data.loadFiles("Lang2.dat"));
+    EXPECT_EQ(data.langFile()->getString("delivery.boardWagon"), "Get on the wagon.");
+    EXPECT_EQ(data.langFile()->path(), "Corvale/Lang2.dat");
     EXPECT_FALSE(std::filesystem::exists("Corvale/Camp.log")) << "the business plug-in is silent";
 }
 
-TEST_F(LoadDataFilesTest, LoadingAgainForgetsFilesOfTheEarlierRun) {
-    ASSERT_TRUE(LoadDataFiles());
+TEST_F(LoadFilesTest, LoadingAgainForgetsFilesOfTheEarlierRun) {
+    ASSERT_TRUE(data.loadFiles());
     std::filesystem::remove("Corvale/GeneralMeta.dat");
-    EXPECT_FALSE(LoadDataFiles());
-    EXPECT_EQ(SavegameFile(), nullptr);
+    EXPECT_FALSE(data.loadFiles());
+    EXPECT_EQ(data.savegameFile(), nullptr);
 }
 
 } // namespace
