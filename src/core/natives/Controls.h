@@ -6,6 +6,8 @@ namespace corvale {
 
 // Pressed this frame (and not disabled for it).
 bool IsControlJustPressed(Hash control);
+// Held down this frame.
+bool IsControlPressed(Hash control);
 // Reads even while the game disables the control.
 bool IsDisabledControlJustPressed(Hash control);
 

@@ -16,6 +16,10 @@ constexpr uint64_t kGetPedRelationshipGroupHash = 0x7dbdd04862d95f04;
 constexpr uint64_t kIsAnySpeechPlaying = 0x729072355fa39ec9;
 constexpr uint64_t kPlayPedAmbientSpeech = 0x8e04fedd28d42462;
 constexpr uint64_t kGetPedNearbyPeds = 0x23f8f5fc7e8c4a6b;
+constexpr uint64_t kGetScenarioPointPedIsUsing = 0xdf7993356f52359a;
+constexpr uint64_t kSetPedShouldPlayCombatScenarioExit = 0x802092b07e3b1eea;
+constexpr uint64_t kSetPedShouldPlayQuickScenarioExit = 0x463803429297117c;
+constexpr uint64_t kSetPedBlackboardFloat = 0x437c08db4febe2bd;
 
 constexpr int32_t kConfigFlag130 = 130;
 constexpr Hash kLawGroup = 0xCB2DC17A;
@@ -67,6 +71,23 @@ Ped NearestPed(Ped ped, PedFilter accept, const void* context) {
         }
     }
     return best;
+}
+
+int32_t PedScenarioPoint(Ped ped, bool includeQueued) {
+    return Invoke<int32_t>(kGetScenarioPointPedIsUsing, ped, includeQueued);
+}
+
+bool SetPedCombatScenarioExit(Ped ped, const Vector3& point, int32_t flags) {
+    return Invoke<bool>(kSetPedShouldPlayCombatScenarioExit, ped, point.x, point.y, point.z, flags);
+}
+
+bool SetPedQuickScenarioExit(Ped ped, const Vector3& point, int32_t flags, bool flag) {
+    return Invoke<bool>(kSetPedShouldPlayQuickScenarioExit, ped, point.x, point.y, point.z, flags,
+                        flag);
+}
+
+void SetPedBlackboardFloat(Ped ped, const char* name, float value, int32_t durationMs) {
+    Invoke(kSetPedBlackboardFloat, ped, name, value, durationMs);
 }
 
 } // namespace corvale
