@@ -1,0 +1,30 @@
+#include "ai/TaskGeometry.h"
+
+#include "core/natives/VectorMath.h"
+
+#include <algorithm>
+
+namespace corvale {
+
+namespace {
+constexpr float kLookBeyondMetres = 50.0f;
+constexpr float kNoiseShare = 0.7f;
+constexpr float kNoiseMaxMetres = 15.0f;
+constexpr float kSuspiciousShare = 0.85f;
+} // namespace
+
+CheckRoute RouteTowards(const Vector3& start, const Vector3& point, float approachMetres) {
+    const Vector3 unit = Normalise(Subtract(point, start));
+    return {Add(start, Scale(unit, approachMetres)), Add(start, Scale(unit, kLookBeyondMetres)),
+            HeadingBetween(point, start) - 90.0f};
+}
+
+float ShockingNoiseApproach(float distance) {
+    return std::min(kNoiseShare * distance, kNoiseMaxMetres);
+}
+
+float SuspiciousEventApproach(float distance) {
+    return kSuspiciousShare * distance;
+}
+
+} // namespace corvale
