@@ -1,4 +1,4 @@
-// The player's ped and index.
+// The player's ped and index, whether he is dead, wanted or fought.
 #include "Simulator.h"
 #include "natives/Families.h"
 
@@ -12,6 +12,20 @@ void RegisterPlayerNatives(NativeTable& t) {
     t.add(0x217e9dc48139933d, "PLAYER_ID", "",
           [](Simulator& sim, const NativeArgs&, NativeResult& r) {
               r.setInt(sim.world().player.index);
+          });
+    t.add(0x2e9c3fcb6798f397, "IS_PLAYER_DEAD", "Player",
+          [](Simulator& sim, const NativeArgs&, NativeResult& r) {
+              r.setBool(sim.world().player.dead);
+          });
+    t.add(0xad401c63158acbaa, "IS_LAW_INCIDENT_ACTIVE", "Player",
+          [](Simulator& sim, const NativeArgs&, NativeResult& r) {
+              r.setBool(sim.world().player.wanted);
+          });
+    // Only the player is ever fought: `player combat on` makes him count as fought.
+    t.add(0x5407b7288d0478b7, "COUNT_PEDS_IN_COMBAT_WITH_TARGET", "Ped,int",
+          [](Simulator& sim, const NativeArgs& a, NativeResult& r) {
+              const Player& p = sim.world().player;
+              r.setInt(a.i(0) == p.ped && p.inCombat ? 1 : 0);
           });
 }
 

@@ -1,6 +1,10 @@
 #pragma once
 // The camp plug-in's world as its frame loop drives it.
+#include "ai/WhistleDetector.h"
 #include "core/runtime/Session.h"
+#include "missions/MissionsManager.h"
+
+#include <memory>
 
 namespace corvale {
 
@@ -14,6 +18,14 @@ class CampSession final : public Session {
     void showMessage(const char* text) override;
     void drawDebugText(const char* text) override;
     void toggleDebugMission() override;
+
+    // Null until createWorld.
+    WhistleDetector* whistleDetector() const { return whistle_.get(); }
+    MissionsManager* missions() const { return missions_.get(); }
+
+  private:
+    std::unique_ptr<WhistleDetector> whistle_;
+    std::unique_ptr<MissionsManager> missions_;
 };
 
 // Installs the process-wide camp session and the interface kit's hooks into the bridge;
