@@ -46,6 +46,7 @@ struct Player {
     bool dead = false;
     bool inCombat = false;
     bool crouching = false;
+    float stealthNoise = 0;     // how loud the player is to the game's stealth
     int32_t horse = 0;     // saddle horse ped, 0 when none
     uint64_t shootingFrame = 0; // the frame in which the player uses a weapon
     uint32_t weapon = 0xA2719263; // current weapon hash, "WEAPON_UNARMED"
@@ -68,6 +69,7 @@ class TextHandles {
 
 struct World {
     int32_t gameTimer = 0;  // ms; 0 before the first frame
+    bool missionFlag = false; // a script mission is under way
     uint64_t frame = 0;     // frames run so far
     int clockHour = 12;
     float wind = 0, rain = 0;

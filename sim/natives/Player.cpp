@@ -21,6 +21,14 @@ void RegisterPlayerNatives(NativeTable& t) {
           [](Simulator& sim, const NativeArgs&, NativeResult& r) {
               r.setBool(sim.world().player.wanted);
           });
+    t.add(0xd7ecc25e176ecba5, "GET_PLAYER_CURRENT_STEALTH_NOISE", "Player",
+          [](Simulator& sim, const NativeArgs&, NativeResult& r) {
+              r.setFloat(sim.world().player.stealthNoise);
+          });
+    t.add(0x36694b456be80d0a, "SET_MISSION_FLAG", "BOOL",
+          [](Simulator& sim, const NativeArgs& a, NativeResult&) {
+              sim.world().missionFlag = a.b(0);
+          });
     // Only the player is ever fought: `player combat on` makes him count as fought.
     t.add(0x5407b7288d0478b7, "COUNT_PEDS_IN_COMBAT_WITH_TARGET", "Ped,int",
           [](Simulator& sim, const NativeArgs& a, NativeResult& r) {

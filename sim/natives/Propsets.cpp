@@ -32,6 +32,24 @@ void RegisterPropsetNatives(NativeTable& t) {
     // Releases the streaming request; created sets stay.
     t.add(0xb1964a83b345b4ab, "_RELEASE_PROP_SET", "Hash",
           [](Simulator&, const NativeArgs&, NativeResult& r) { r.setBool(true); });
+    // A created set stands in full at once.
+    t.add(0xf42db680a8b2a4d9, "IS_PROP_SET_FULLY_LOADED", "PropSet",
+          [](Simulator& sim, const NativeArgs& a, NativeResult& r) {
+              r.setBool(sim.world().propSets.all.count(a.i(0)) != 0);
+          });
+    t.add(0x58ac173a55d9d7b4, "_DELETE_PROP_SET", "PropSet,BOOL,BOOL",
+          [](Simulator& sim, const NativeArgs& a, NativeResult&) {
+              if (sim.world().propSets.all.erase(a.i(0)) == 0)
+                  sim.trace("delete propset #" + std::to_string(a.i(0)) + ": no such set");
+              else sim.trace("delete propset #" + std::to_string(a.i(0)));
+          });
+    // The game removes a released set when nobody looks; it stays until then.
+    t.add(0x909e3c7fae539fb1, "_SET_PROP_SET_AS_NO_LONGER_NEEDED", "PropSet",
+          [](Simulator& sim, const NativeArgs& a, NativeResult&) {
+              PropSets& sets = sim.world().propSets;
+              if (!sets.all.count(a.i(0))) sim.trace("release propset #" + std::to_string(a.i(0)) + ": no such set");
+              else sets.released.insert(a.i(0));
+          });
 }
 
 } // namespace sim

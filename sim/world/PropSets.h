@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <map>
+#include <set>
 
 namespace sim {
 
@@ -15,6 +16,7 @@ struct PropSetInstance {
 
 struct PropSets {
     std::map<int32_t, PropSetInstance> all;
+    std::set<int32_t> released; // handed back to the game
     int32_t nextHandle = 1;
 };
 

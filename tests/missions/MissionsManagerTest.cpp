@@ -1,0 +1,146 @@
+// The missions manager's stories: the cook rescue kick-off while the player has no camp,
+// starting and refusing missions, and what a terminated mission leaves behind.
+#include "MissionStory.h"
+
+#include <gtest/gtest.h>
+
+using namespace corvale;
+using namespace corvale::testing;
+
+namespace {
+
+constexpr const char* kKickOff = "MissionsManager: initiating cook rescue kick off mission";
+
+// Stands in for the cook rescue, so a kick-off that is not refused starts a mission.
+std::unique_ptr<BaseMissionProcessor> Running(int32_t) {
+    return std::make_unique<TestMission>(MissionType::CookRescue);
+}
+
+TEST(KickOff, WithNoCampItIsTriedOnTheFirstFrameThenAtMostOnceEvery300000Ms) {
+    MissionStory story(1000); // one frame a second
+    story.begin();
+    story.frames(1);
+    EXPECT_EQ(story.logCount(kKickOff), 1);
+    // No cook rescue has been built yet, so each try is refused as unknown.
+    EXPECT_EQ(story.logCount("MissionsManager: cannot start mission: unknown mission type 1"), 1);
+    story.frames(299);
+    EXPECT_EQ(story.logCount(kKickOff), 1);
+    story.frames(1);
+    EXPECT_EQ(story.logCount(kKickOff), 2);
+    story.frames(300);
+    EXPECT_EQ(story.logCount(kKickOff), 3);
+}
+
+TEST(KickOff, ARefusedKickOffIsRetriedAfterTheCooldown) {
+    MissionStory story(1000);
+    story.world().player.wanted = true;
+    story.begin([](MissionsManager& m) { m.registerType(MissionType::CookRescue, Running); });
+    story.frames(2);
+    EXPECT_EQ(story.logCount(kKickOff), 1);
+    EXPECT_FALSE(story.manager().hasMission());
+    story.world().player.wanted = false;
+    story.frames(298);
+    EXPECT_FALSE(story.manager().hasMission());
+    story.frames(1);
+    EXPECT_EQ(story.logCount(kKickOff), 2);
+    EXPECT_TRUE(story.manager().hasMission());
+}
+
+TEST(KickOff, ASavedPlaceOfTheTableMeansACampAndNoKickOff) {
+    MissionStory story;
+    story.save.setInt("operation.location", kTallTrees);
+    story.begin([](MissionsManager& m) { m.registerType(MissionType::CookRescue, Running); });
+    story.frames(30);
+    EXPECT_EQ(story.logCount(kKickOff), 0);
+    EXPECT_FALSE(story.manager().hasMission());
+}
+
+// An id that names no place, -1 or 0 is no camp: the kick-off is how the player gets one.
+TEST(KickOff, ASavedValueThatNamesNoPlaceStillStartsTheKickOff) {
+    for (const char* saved : {"-1", "0", "12345", "-108848013"}) {
+        MissionStory story;
+        story.save.set("operation.location", saved);
+        story.begin([](MissionsManager& m) { m.registerType(MissionType::CookRescue, Running); });
+        story.frames(1);
+        EXPECT_TRUE(story.manager().hasMission()) << saved;
+        EXPECT_EQ(story.manager().mission()->getType(), MissionType::CookRescue) << saved;
+    }
+}
+
+TEST(KickOff, ASavedValueThatIsNoNumberIsNoCampLoggedOnceAndNeverThrows) {
+    MissionStory story(1000);
+    story.save.set("operation.location", "tall trees");
+    story.world().player.wanted = true; // every try refused, so the value is read again
+    story.begin([](MissionsManager& m) { m.registerType(MissionType::CookRescue, Running); });
+    story.frames(901);
+    EXPECT_EQ(story.logCount(kKickOff), 4);
+    EXPECT_EQ(story.logCount("saved camp location is not a number: tall trees"), 1);
+    EXPECT_EQ(story.logCount("Something wrong happened"), 0);
+}
+
+TEST(KickOff, ItWaitsWhileThePlayerIsDead) {
+    MissionStory story;
+    story.world().player.dead = true;
+    story.begin([](MissionsManager& m) { m.registerType(MissionType::CookRescue, Running); });
+    story.frames(20);
+    EXPECT_EQ(story.logCount(kKickOff), 0);
+    story.world().player.dead = false;
+    story.frames(1);
+    EXPECT_EQ(story.logCount(kKickOff), 1);
+    EXPECT_TRUE(story.manager().hasMission());
+}
+
+TEST(StartMission, AnUnknownTypeIsLoggedAndRefused) {
+    MissionStory story;
+    story.save.setInt("operation.location", kTallTrees);
+    story.begin();
+    bool started = true;
+    story.inScript([&] { started = story.manager().startMission(static_cast<MissionType>(5), 3); });
+    EXPECT_FALSE(started);
+    EXPECT_EQ(story.logCount("MissionsManager: cannot start mission: unknown mission type 5"), 1);
+    EXPECT_TRUE(story.sent("CORVALE_MISSION_ACCEPTED").empty());
+}
+
+TEST(StartMission, ARefusedStartLeavesNoTrace) {
+    MissionStory story;
+    story.save.setInt("operation.location", kTallTrees);
+    story.begin([](MissionsManager& m) {
+        m.registerType(kTestType, [](int32_t) { return std::make_unique<TestMission>(); });
+    });
+    story.frames(1);
+    const size_t linesBefore = story.harness().logLines().size();
+    story.world().player.wanted = true;
+    bool started = true;
+    story.inScript([&] { started = story.manager().startMission(kTestType, kTallTrees); });
+    EXPECT_FALSE(started);
+    story.world().player.wanted = false;
+    story.world().player.inCombat = true;
+    story.inScript([&] { started = story.manager().startMission(kTestType, kTallTrees); });
+    EXPECT_FALSE(started);
+    EXPECT_FALSE(story.manager().hasMission());
+    EXPECT_EQ(story.harness().logLines().size(), linesBefore);
+    EXPECT_TRUE(story.sent("CORVALE_MISSION_ACCEPTED").empty());
+    EXPECT_FALSE(story.world().missionFlag);
+}
+
+TEST(StartMission, AStartIsAnnouncedWithTheLocationAndTheTypeAndASecondIsRefused) {
+    MissionStory story;
+    story.save.setInt("operation.location", kTallTrees);
+    story.begin([](MissionsManager& m) {
+        m.registerType(kTestType, [](int32_t) { return std::make_unique<TestMission>(); });
+    });
+    bool first = false, second = true;
+    story.inScript([&] {
+        first = story.manager().startMission(kTestType, kTallTrees);
+        second = story.manager().startMission(kTestType, kTallTrees);
+    });
+    EXPECT_TRUE(first);
+    EXPECT_FALSE(second);
+    const auto accepted = story.sent("CORVALE_MISSION_ACCEPTED");
+    ASSERT_EQ(accepted.size(), 1u);
+    EXPECT_EQ(accepted[0]->size, 3);
+    EXPECT_EQ(accepted[0]->word(1), kTallTrees);
+    EXPECT_EQ(accepted[0]->word(2), 7);
+}
+
+} // namespace
