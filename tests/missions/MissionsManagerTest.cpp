@@ -144,3 +144,28 @@ TEST(StartMission, AStartIsAnnouncedWithTheLocationAndTheTypeAndASecondIsRefused
 }
 
 } // namespace
+
+namespace {
+
+// Between kick-off tries, with or without a camp, a frame costs the game timer and nothing
+// else: no save key read, no text composed, no name hashed, no allocation.
+TEST(IdleFrame, WhileTheKickOffCoolsDownAFrameCostsTheTimerAndNoAllocation) {
+    for (const bool withCamp : {false, true}) {
+        MissionStory story;
+        if (withCamp) story.save.setInt("operation.location", kTallTrees);
+        story.begin();
+        story.frames(2); // start-up and the first kick-off try
+        const size_t seen = story.harness().sim().figures().frames("unknown").size();
+        story.frames(50);
+        const auto& figures = story.harness().sim().figures().frames("unknown");
+        ASSERT_EQ(figures.size(), seen + 50);
+        EXPECT_GT(figures[0].allocs, 0u); // building the manager is counted
+        for (size_t i = seen; i < figures.size(); ++i) {
+            // The player's ped, refreshed by the frame loop, and the game timer.
+            EXPECT_EQ(figures[i].natives, 2u) << "frame " << i;
+            EXPECT_EQ(figures[i].allocs, 0u) << "frame " << i;
+        }
+    }
+}
+
+} // namespace
