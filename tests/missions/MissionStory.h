@@ -6,6 +6,7 @@
 #include "core/natives/Script.h"
 #include "missions/MissionsManager.h"
 #include "sim/ScriptHarness.h"
+#include "ui/Notifications.h"
 
 #include <algorithm>
 #include <functional>
@@ -43,10 +44,14 @@ class MissionStory {
     explicit MissionStory(int frameMs = 33) : h_(Options(frameMs)) { h_.captureLog(); }
 
     // Builds the manager in the script's first frame, then, as the camp's frame loop does,
-    // refreshes the player's ped and ticks the manager once per frame; setUp
+    // refreshes the player's ped, shows pending toasts and ticks the manager once per frame;
+    // setUp
     // registers mission types.
     void begin(std::function<void(MissionsManager&)> setUp = nullptr) {
         h_.start([this, setUp] {
+            // Forget what an earlier story left pending in the kit.
+            ShowHelpText("", 0);
+            QueueToast("", "", "", "", 0);
             manager_ = std::make_unique<MissionsManager>(
                 save, lang, [](int32_t id) { return id == kTallTrees; });
             if (setUp) setUp(*manager_);
@@ -57,6 +62,7 @@ class MissionStory {
                     action_ = nullptr;
                     action();
                 }
+                FlushPendingTexts();
                 manager_->tick();
                 ScriptWait(0);
             }

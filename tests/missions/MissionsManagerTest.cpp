@@ -169,3 +169,36 @@ TEST(IdleFrame, WhileTheKickOffCoolsDownAFrameCostsTheTimerAndNoAllocation) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(StartMission, TheMissionsToastShowsItsBodyAndAnEmptyBodyShowsNone) {
+    MissionStory story;
+    story.save.setInt("operation.location", kTallTrees);
+    story.lang.set("toasts.generic_title", "Moonshine business");
+    story.lang.set("toasts.missions.7.body", "Ride to the rival camp.");
+    story.begin([](MissionsManager& m) {
+        m.registerType(kTestType, [](int32_t) { return std::make_unique<TestMission>(); });
+        m.registerType(MissionType::CampRaid, [](int32_t) {
+            return std::make_unique<TestMission>(MissionType::CampRaid);
+        });
+    });
+    story.inScript([&] { story.manager().startMission(kTestType, kTallTrees); });
+    story.frames(10); // the toast's texture dictionary loads first
+    const auto& toasts = story.world().screen.toasts;
+    ASSERT_EQ(toasts.size(), 1u);
+    EXPECT_EQ(toasts[0].title, "Moonshine business");
+    EXPECT_EQ(toasts[0].body, "Ride to the rival camp.");
+    EXPECT_EQ(toasts[0].texture, "blip_business_moonshine");
+    EXPECT_EQ(toasts[0].durationMs, 5000);
+
+    story.inScript([&] { story.manager().abortMission(); });
+    bool started = false;
+    story.inScript([&] { started = story.manager().startMission(MissionType::CampRaid, 9); });
+    story.frames(10);
+    EXPECT_TRUE(started);
+    EXPECT_EQ(story.world().screen.toasts.size(), 1u);
+    EXPECT_EQ(story.sent("CORVALE_MISSION_ACCEPTED").size(), 2u);
+}
+
+} // namespace
