@@ -16,8 +16,8 @@ bool IsLawPed(Ped ped);
 
 // Says an ambient line in a voice, unless the ped is already speaking.
 void PedSay(Ped ped, const char* line, const char* voice);
-// In the ped's own voice.
-inline void PedSay(Ped ped, const char* line) { PedSay(ped, line, static_cast<const char*>(nullptr)); }
+// In the ped's own voice (an empty voice name).
+inline void PedSay(Ped ped, const char* line) { PedSay(ped, line, ""); }
 
 // The scenario point the ped is using; -1 when none.
 int32_t PedScenarioPoint(Ped ped, bool includeQueued);
