@@ -115,7 +115,7 @@ TEST_F(Whistle, AnUnreadableWhistleIsLoggedAndEndsTheFramesUpdate) {
 }
 
 // A quiet frame costs the player's ped, the control read, the event count and one type read
-// per AI event: nothing of the noise level.
+// per AI event: nothing of the noise level, and no allocation.
 TEST_F(Whistle, AQuietFrameReadsTheControlTheEventCountAndEachEventsTypeOnly) {
     const uint64_t before = allCalls();
     for (int i = 0; i < 10; ++i) {
@@ -125,6 +125,10 @@ TEST_F(Whistle, AQuietFrameReadsTheControlTheEventCountAndEachEventsTypeOnly) {
     }
     EXPECT_EQ(allCalls() - before, 10u * (1 + 1 + 1 + 2));
     EXPECT_EQ(h.callsOf(0xd7ecc25e176ecba5), 0u);
+    const auto& figures = h.sim().figures().frames("unknown");
+    ASSERT_GE(figures.size(), 10u);
+    for (size_t i = figures.size() - 10; i < figures.size(); ++i)
+        EXPECT_EQ(figures[i].allocs, 0u) << "frame " << i;
 }
 
 } // namespace
