@@ -2,6 +2,7 @@
 
 #include "camp/CampPlaces.h"
 #include "core/data/DataFiles.h"
+#include "core/timers/NamedTimers.h"
 
 #include "ui/BridgeHooks.h"
 #include "ui/Notifications.h"
@@ -14,7 +15,8 @@ namespace corvale {
 // manager (given both), in that order.
 void CampSession::createWorld() {
     whistle_ = std::make_unique<WhistleDetector>();
-    missions_ = std::make_unique<MissionsManager>(*SavegameFile(), *LangFile(), IsCampPlace);
+    missions_ = std::make_unique<MissionsManager>(
+        *SavegameFile(), *LangFile(), TimerFor("missions_manager.cook_cooldown"), IsCampPlace);
 }
 
 void CampSession::runWhistleDetector() {

@@ -8,7 +8,7 @@
 #include "core/natives/Missions.h"
 #include "core/natives/Player.h"
 #include "core/natives/Strings.h"
-#include "core/timers/NamedTimers.h"
+#include "core/timers/GameTimer.h"
 #include "ui/Notifications.h"
 
 #include <string>
@@ -21,9 +21,9 @@ constexpr int32_t kToastMs = 5000;
 } // namespace
 
 MissionsManager::MissionsManager(DictDataFile& save, const DictDataFile& lang,
-                                 SavedCamp::PlaceTest isCampLocation)
+                                 GameTimer& kickOffCooldown, SavedCamp::PlaceTest isCampLocation)
     : save_(save), lang_(lang), camp_(save, std::move(isCampLocation), "MissionsManager: "),
-      kickOffCooldown_(TimerFor("missions_manager.cook_cooldown")) {
+      kickOffCooldown_(kickOffCooldown) {
     kickOffCooldown_.shiftStart(-kKickOffCooldownMs);
 }
 

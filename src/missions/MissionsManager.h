@@ -20,9 +20,10 @@ class MissionsManager final {
     // Builds a mission of one type for a location; null refuses the start.
     using Builder = std::function<std::unique_ptr<BaseMissionProcessor>(int32_t locationId)>;
 
-    // save: "Savegame.dat" (the camp's location, results); lang: "Lang.dat" (the toasts).
-    // The kick-off's cooldown reads as passed from the start.
-    MissionsManager(DictDataFile& save, const DictDataFile& lang,
+    // save: "Savegame.dat" (the camp's location, results); lang: "Lang.dat" (the toasts);
+    // kickOffCooldown: the named timer "missions_manager.cook_cooldown", which reads as
+    // passed from the start.
+    MissionsManager(DictDataFile& save, const DictDataFile& lang, GameTimer& kickOffCooldown,
                     SavedCamp::PlaceTest isCampLocation);
     MissionsManager(const MissionsManager&) = delete;
     MissionsManager& operator=(const MissionsManager&) = delete;

@@ -4,6 +4,7 @@
 #include "core/data/DictDataFile.h"
 #include "core/natives/Player.h"
 #include "core/natives/Script.h"
+#include "core/timers/GameTimer.h"
 #include "missions/MissionsManager.h"
 #include "sim/ScriptHarness.h"
 #include "ui/Notifications.h"
@@ -52,8 +53,9 @@ class MissionStory {
             // Forget what an earlier story left pending in the kit.
             ShowHelpText("", 0);
             QueueToast("", "", "", "", 0);
+            cooldown_ = std::make_unique<GameTimer>();
             manager_ = std::make_unique<MissionsManager>(
-                save, lang, [](int32_t id) { return id == kTallTrees; });
+                save, lang, *cooldown_, [](int32_t id) { return id == kTallTrees; });
             if (setUp) setUp(*manager_);
             for (;;) {
                 RefreshPlayerPed();
@@ -107,6 +109,7 @@ class MissionStory {
     }
 
     ScriptHarness h_;
+    std::unique_ptr<GameTimer> cooldown_;
     std::unique_ptr<MissionsManager> manager_;
     std::function<void()> action_;
 };
