@@ -6,7 +6,7 @@
 namespace corvale {
 
 using Sequence = int32_t;
-inline constexpr Sequence kNoSequence = -1;
+inline constexpr Sequence kNoSequence = 0;
 
 // Opens a sequence for recording; kNoSequence when the game has none left to lend.
 Sequence OpenSequence();
