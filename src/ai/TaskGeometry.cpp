@@ -15,8 +15,11 @@ constexpr float kSuspiciousShare = 0.85f;
 
 CheckRoute RouteTowards(const Vector3& start, const Vector3& point, float approachMetres) {
     const Vector3 unit = Normalise(Subtract(point, start));
+    // Game headings count from +y, the direction's angle from +x; kept in [0, 360).
+    float facing = HeadingBetween(point, start) - 90.0f;
+    if (facing < 0.0f) facing += 360.0f;
     return {Add(start, Scale(unit, approachMetres)), Add(start, Scale(unit, kLookBeyondMetres)),
-            HeadingBetween(point, start) - 90.0f};
+            facing};
 }
 
 float ShockingNoiseApproach(float distance) {

@@ -7,7 +7,7 @@ namespace corvale {
 struct CheckRoute {
     Vector3 approach; // where he walks to, on the line towards the point
     Vector3 beyond;   // 50 m past his start towards the point: where he looks last
-    float facing;     // the heading that faces from his start towards the point
+    float facing;     // the heading in [0, 360) that faces from his start towards the point
 };
 
 // A route from start towards point, walking approachMetres along the line.

@@ -35,13 +35,13 @@ TEST(CheckRoute, ASuspiciousEventFortyMetresAwayBringsTheGuardThirtyFourMetresCl
 
 TEST(CheckRoute, HeLooksFiftyMetresBeyondHisStartAndArrivesFacingThePoint) {
     const Vector3 guard(0, 0, 0);
-    // Due +y is heading 0 in the game, due +x heading -90 (that is 270).
+    // Due +y is heading 0 in the game, due +x heading 270.
     const CheckRoute north = RouteTowards(guard, Vector3(0, 10, 0), 7.0f);
     EXPECT_NEAR(north.beyond.y, 50.0f, 1e-4f);
     EXPECT_FLOAT_EQ(north.facing, 0.0f);
     const CheckRoute east = RouteTowards(guard, Vector3(10, 0, 0), 7.0f);
     EXPECT_NEAR(east.beyond.x, 50.0f, 1e-4f);
-    EXPECT_FLOAT_EQ(east.facing, -90.0f);
+    EXPECT_FLOAT_EQ(east.facing, 270.0f);
 }
 
 TEST(CheckRoute, APointWhereHeStandsKeepsHimInPlace) {
