@@ -51,8 +51,8 @@ CheckSuspiciousEventTask::CheckSuspiciousEventTask(Ped ped, const Vector3& point
         TaskGoToPoint(kRecording, route.approach, kWalk, kNoTimeout, kStopRange, 0, route.facing);
         TaskTurnToFacePoint(kRecording, route.beyond, kFaceBeyondMs);
         TaskLookAtPoint(kRecording, route.beyond, kNoTimeout, 0, kLookPriority, false);
-        TaskStartScenarioInPlace(kRecording, HashString("WORLD_HUMAN_GUARD_SCOUT"),
-                                 RandomInt(4000, 8000), true, kAnyConditional, route.facing, true);
+        StartScenarioInPlace(kRecording, HashString("WORLD_HUMAN_GUARD_SCOUT"),
+                             RandomInt(4000, 8000), true, kAnyConditional, route.facing);
         TaskClearLookAt(kRecording);
         RecordReturn(start);
         PerformAndClear(ped, sequence);

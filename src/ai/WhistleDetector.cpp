@@ -21,7 +21,7 @@ WhistleDetector::WhistleDetector()
 
 void WhistleDetector::update() {
     if (framesSinceWhistle_ < std::numeric_limits<int32_t>::max()) ++framesSinceWhistle_;
-    if (IsControlPressed(whistleControl_)) {
+    if (IsControlHeld(whistleControl_)) {
         state_ = Plain;
         framesSinceWhistle_ = 0;
     }

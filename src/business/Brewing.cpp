@@ -57,6 +57,8 @@ constexpr Flavour kFlavours[kFlavourCount] = {
 };
 
 constexpr float kDefaultModifier = 1.0f;
+constexpr const char* kEmptyStillPicture = "moonshiner_workbench_still_empty";
+constexpr const char* kNoFlavourPicture = "moonshiner_workbench_flavoring";
 
 } // namespace
 
@@ -66,6 +68,16 @@ const Recipe* RecipeFor(int recipe) {
 
 const Flavour* FlavourFor(int flavour) {
     return flavour >= 1 && flavour <= kFlavourCount ? &kFlavours[flavour - 1] : nullptr;
+}
+
+const char* StillPicture(int recipe) {
+    const Recipe* r = RecipeFor(recipe);
+    return r ? r->stillPicture : kEmptyStillPicture;
+}
+
+const char* FlavourPicture(int flavour) {
+    const Flavour* f = FlavourFor(flavour);
+    return f ? f->picture : kNoFlavourPicture;
 }
 
 int BottlesMade(float production) {

@@ -38,6 +38,12 @@ constexpr float kProductionIntervalMs = 28800.0f;
 const Recipe* RecipeFor(int recipe);
 const Flavour* FlavourFor(int flavour);
 
+// Pictures of the "toast_mp_roles" dictionary: the still by recipe (the empty still for none),
+// the flavouring by flavour (the bare flavouring for none) and the product.
+const char* StillPicture(int recipe);
+const char* FlavourPicture(int flavour);
+inline constexpr const char* kProductPicture = "moonshiner_workbench_moonshine";
+
 // Whole bottles made so far: a full batch is 20.
 int BottlesMade(float production);
 

@@ -10,8 +10,9 @@ namespace corvale::business {
 
 void BusinessMain() {
     platform::SeedRandom(platform::TickCount());
-    // Lives as long as the game: the host never returns from this loop.
-    static BusinessScript& script = *new BusinessScript();
+    // The plug-in's one script object, made here at start-up: the host never returns from
+    // this loop, so it lives as long as the game.
+    BusinessScript script;
     // An exception leaving this entry would cross into the host and end the game: a failed
     // start-up step keeps the defaults, a failed frame gives up the rest of that frame.
     try {

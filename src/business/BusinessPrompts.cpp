@@ -7,57 +7,32 @@
 
 namespace corvale::business {
 
-void BusinessPrompt::create(const char* control, const char* text, Mode mode, int32_t group,
-                            PromptFires fires) {
-    fires_ = fires;
-    handle_ = BeginPrompt();
-    SetPromptControl(handle_, HashString(control));
-    SetPromptText(handle_, TextLiteral(text));
-    switch (mode) {
-    case Mode::StandardizedHold:
-        SetPromptStandardizedHoldMode(handle_);
-        break;
-    case Mode::Hold:
-        SetPromptHoldMode(handle_);
-        break;
-    case Mode::Standard:
-        SetPromptStandardMode(handle_);
-        break;
-    }
-    if (group != 0) SetPromptGroup(handle_, group);
-    EndPrompt(handle_);
-    set(false, false);
+namespace {
+// The menu's prompts are made plainly and report the game's answer alone.
+PromptSetup Setup(int32_t kind, int32_t group, PromptPoll poll) {
+    return PromptSetup{kind, group, poll, false};
 }
-
-void BusinessPrompt::set(bool enabled, bool visible) {
-    enabled_ = enabled;
-    visible_ = visible;
-    SetPromptEnabled(handle_, enabled);
-    SetPromptVisible(handle_, visible);
-}
-
-bool BusinessPrompt::used() const {
-    return fires_ == PromptFires::OnHoldCompleted ? PromptHoldCompleted(handle_)
-                                                  : PromptJustPressed(handle_);
-}
+constexpr int32_t kPress = 0;
+constexpr int32_t kHold = 1;
+constexpr int32_t kStandardizedHold = 3;
+} // namespace
 
 void BusinessPrompts::create(const BusinessTexts& t) {
-    using Mode = BusinessPrompt::Mode;
-    ledger.create("INPUT_SHOP_BUY", t.ledgerPrompt, Mode::StandardizedHold, kLedgerPromptGroup,
-                  PromptFires::OnHoldCompleted);
-    sell.create("INPUT_SHOP_BUY", t.sellPrompt, Mode::StandardizedHold, kWagonPromptGroup,
-                PromptFires::OnHoldCompleted);
-    confirm.create("INPUT_FRONTEND_ACCEPT", t.selectPrompt, Mode::Hold, 0,
-                   PromptFires::OnHoldCompleted);
-    select.create("INPUT_FRONTEND_ACCEPT", t.selectPrompt, Mode::Standard, 0,
-                  PromptFires::OnJustPressed);
-    back.create("INPUT_FRONTEND_CANCEL", t.backPrompt, Mode::Standard, 0,
-                PromptFires::OnJustPressed);
+    ledger.create(t.ledgerPrompt, HashString("INPUT_SHOP_BUY"),
+                  Setup(kStandardizedHold, kLedgerPromptGroup, PromptPoll::HoldCompleted));
+    sell.create(t.sellPrompt, HashString("INPUT_SHOP_BUY"),
+                Setup(kStandardizedHold, kWagonPromptGroup, PromptPoll::HoldCompleted));
+    confirm.create(t.selectPrompt, HashString("INPUT_FRONTEND_ACCEPT"),
+                   Setup(kHold, 0, PromptPoll::HoldCompleted));
+    select.create(t.selectPrompt, HashString("INPUT_FRONTEND_ACCEPT"),
+                  Setup(kPress, 0, PromptPoll::JustPressed));
+    back.create(t.backPrompt, HashString("INPUT_FRONTEND_CANCEL"),
+                Setup(kPress, 0, PromptPoll::JustPressed));
 }
 
 void BusinessPrompts::hideAll() {
-    for (BusinessPrompt* p : {&ledger, &sell, &confirm, &select, &back})
-        p->hide();
+    for (Prompt* p : {&ledger, &sell, &confirm, &select, &back})
+        p->set(false, false);
 }
 
 } // namespace corvale::business

@@ -7,8 +7,18 @@
 #include "core/data/Settings.h"
 #include "core/events/EventChannel.h"
 #include "core/events/EventNames.h"
+#include "core/natives/Controls.h"
+#include "core/natives/Developer.h"
+#include "core/natives/Distance.h"
+#include "core/natives/Entity.h"
+#include "core/natives/GameClock.h"
+#include "core/natives/Inventory.h"
+#include "core/natives/Models.h"
+#include "core/natives/Money.h"
+#include "core/natives/Player.h"
 #include "core/natives/Script.h"
 #include "core/natives/Strings.h"
+#include "core/natives/Vehicles.h"
 #include "core/platform/Platform.h"
 
 namespace corvale::business {
@@ -39,19 +49,20 @@ void BusinessScript::frame() {
     SaddleHorse(0); // asked every frame, the answer unused
     autosave();
     readHerbsEvents();
-    IsControlHeld(0, HashString("INPUT_INSPECT_OPEN_SATCHEL"));
+    IsControlHeld(HashString("INPUT_INSPECT_OPEN_SATCHEL"));
     showCargo();
     tickProduction();
     prompts.hideAll();
     TickStillMenu(*this);
     nearCampPoint();
-    ledgerOffered = prompts.ledger.enabled() && prompts.ledger.visible();
+    menu.ledgerOffered = prompts.ledger.enabled() && prompts.ledger.visible();
 }
 
 void BusinessScript::readSettings() {
     LoadSettings(kSettingsPath,
                  {{"DevTools", "0"}, {"UseMpAssets", "1"}, {"BrewingTimeModifier", "1"}});
-    brewingTimeModifier = ParseBrewingTimeModifier(SettingString("BrewingTimeModifier").c_str());
+    brewing.brewingTimeModifier =
+        ParseBrewingTimeModifier(SettingString("BrewingTimeModifier").c_str());
 }
 
 void BusinessScript::requestWagonModel() {
@@ -61,15 +72,15 @@ void BusinessScript::requestWagonModel() {
 
 void BusinessScript::readPlayer() {
     RefreshPlayerPed();
-    player = PlayerPed();
-    playerPosition = EntityPosition(player);
+    player.ped = PlayerPed();
+    player.position = EntityPosition(player.ped);
 }
 
 void BusinessScript::autosave() {
     const int32_t now = GameTimerMs();
-    if (now <= nextSaveTime) return;
+    if (now <= nextSaveTime_) return;
     SaveBusinessSave(save);
-    nextSaveTime = now + kSaveEveryMs;
+    nextSaveTime_ = now + kSaveEveryMs;
 }
 
 void BusinessScript::readHerbsEvents() {
@@ -79,26 +90,27 @@ void BusinessScript::readHerbsEvents() {
 }
 
 void BusinessScript::showCargo() {
-    if (save.production != kFullBatch || cargoShown) return;
-    if (!IsVehicleDriveable(wagon, false, false)) return;
-    AddVehiclePropSet(wagon, HashString("PG_MISSION_BRT2"));
-    cargoShown = true;
+    if (save.production != kFullBatch || brewing.cargoShown) return;
+    if (!IsVehicleDriveable(camp.wagon, false, false)) return;
+    AddVehiclePropSet(camp.wagon, HashString("PG_MISSION_BRT2"));
+    brewing.cargoShown = true;
 }
 
 void BusinessScript::tickProduction() {
     const int32_t now = GameTimerMs();
-    if (now <= nextProductionTick) return;
-    ProductionTick(save, flavourProgress);
-    nextProductionTick = NextProductionTick(now, brewingTimeModifier);
+    if (now <= brewing.nextProductionTick) return;
+    ProductionTick(save, brewing.flavourProgress);
+    brewing.nextProductionTick = NextProductionTick(now, brewing.brewingTimeModifier);
 }
 
 void BusinessScript::nearCampPoint() {
-    const float distance = Distance(campPoint, playerPosition);
+    const float distance = Distance(camp.campPoint, player.position);
     if (!(distance < kNearCampPoint)) return;
-    prompts.ledger.set(!deliveryActive, true);
+    prompts.ledger.set(!camp.deliveryActive, true);
     // At the wagon the sell prompt takes the ledger prompt's place.
-    if (distance < kAtWagon && !deliveryActive) prompts.ledger.hide();
+    if (distance < kAtWagon && !camp.deliveryActive) prompts.ledger.hide();
     DrawStatusPanel(*this);
+    KeepToWalkingPace(player.ped);
 }
 
 void BusinessScript::buyRecipe(int recipe) {
@@ -117,7 +129,7 @@ bool BusinessScript::isFlavourAvailable(int flavour) const {
     if (!f) return false;
     int32_t held[3];
     for (int k = 0; k < 3; ++k)
-        held[k] = ItemCount(player, HashString(f->items[k]));
+        held[k] = ItemCount(player.ped, HashString(f->items[k]));
     return IsFlavourAvailable(flavour, save.recipe, held);
 }
 

@@ -4,6 +4,7 @@
 #include "business/BusinessPrompts.h"
 #include "business/BusinessSave.h"
 #include "business/BusinessTexts.h"
+#include "core/natives/Handles.h"
 #include "core/natives/Vector3.h"
 
 #include <cstdint>
@@ -12,6 +13,44 @@
 namespace corvale::business {
 
 enum MenuPage : int { kMenuClosed = 0, kMainPage = 1, kRecipesPage = 2, kFlavoursPage = 3 };
+
+// Brewing between production ticks; lost when the game is left.
+struct BrewingState {
+    float flavourProgress = 0.0f; // 0 to 100
+    int32_t nextProductionTick = 0;
+    float brewingTimeModifier = 1.0f; // from the settings
+    bool cargoShown = false;          // the wagon carries the finished batch's crates
+};
+
+// The still menu: its page, the highlighted row (shared by all pages) and its camera.
+struct StillMenuState {
+    int page = kMenuClosed;
+    int cursor = 0;
+    Cam camera = 0;
+    bool ledgerOffered = false; // the ledger prompt was shown and enabled on the last frame
+};
+
+// Where the camp is and the delivery of a finished batch.
+struct CampAndDelivery {
+    int campLocation = 0; // 1 to 7; 0 until the camp plug-in names one
+    int pendingLocation = 0;
+    int32_t locationApplyTime = 0;
+    Vector3 campPoint{1796.65f, -821.094f, 42.59f}; // where the wagon stands
+    float campHeading = 0.0f;
+    Vector3 destination{1886.713f, -1344.294f, 42.509f};
+    Vehicle wagon = 0;
+    Blip wagonBlip = 0;
+    Blip destinationBlip = 0;
+    bool deliveryActive = false;
+    int32_t ambushTime = 0;
+    std::vector<Ped> ambushRiders;
+};
+
+// The player as read at the top of the frame.
+struct PlayerThisFrame {
+    Ped ped = 0;
+    Vector3 position;
+};
 
 class BusinessScript {
   public:
@@ -24,37 +63,13 @@ class BusinessScript {
     // One pass of the frame loop (the caller yields after it).
     void frame();
 
-    // Saved state.
     BusinessSave save;
-    // Brewing, not saved.
-    float flavourProgress = 0.0f;
-    int32_t nextProductionTick = 0;
-    float brewingTimeModifier = 1.0f;
-    bool cargoShown = false;
-    int32_t nextSaveTime = 0;
-    // Still menu.
-    int menuPage = kMenuClosed;
-    int menuCursor = 0;
-    Cam menuCamera = 0;
+    BrewingState brewing;
+    StillMenuState menu;
     BusinessPrompts prompts;
     BusinessTexts texts;
-    bool ledgerOffered = false; // the ledger prompt was shown and enabled on the last frame
-    // Camp and delivery.
-    int campLocation = 0;
-    int pendingLocation = 0;
-    int32_t locationApplyTime = 0;
-    Vector3 campPoint{1796.65f, -821.094f, 42.59f};
-    float campHeading = 0.0f;
-    Vector3 destination{1886.713f, -1344.294f, 42.509f};
-    int32_t wagon = 0;
-    int32_t wagonBlip = 0;
-    int32_t destinationBlip = 0;
-    bool deliveryActive = false;
-    int32_t ambushTime = 0;
-    std::vector<int32_t> ambushRiders;
-    // Per frame.
-    int32_t player = 0;
-    Vector3 playerPosition;
+    CampAndDelivery camp;
+    PlayerThisFrame player;
 
     // Brewing actions of the menu pages.
     void buyRecipe(int recipe);
@@ -70,6 +85,8 @@ class BusinessScript {
     void showCargo();
     void tickProduction();
     void nearCampPoint();
+
+    int32_t nextSaveTime_ = 0;
 };
 
 } // namespace corvale::business

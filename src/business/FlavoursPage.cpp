@@ -4,6 +4,7 @@
 #include "business/StillMenu.h"
 #include "core/events/EventChannel.h"
 #include "core/events/EventNames.h"
+#include "core/natives/Inventory.h"
 #include "core/natives/Strings.h"
 
 #include <cstdio>
@@ -19,7 +20,7 @@ constexpr float kSlotY = 0.75f;
 // The three ingredient slots of the highlighted flavour, with how many of each are held.
 void DrawIngredientGrid(const BusinessScript& s, const Flavour& f) {
     for (int k = 0; k < 3; ++k) {
-        const int32_t count = ItemCount(s.player, HashString(f.gridItems[k]));
+        const int32_t count = ItemCount(s.player.ped, HashString(f.gridItems[k]));
         const bool held = count > 0;
         const int32_t alpha = held ? 255 : 155;
         DrawBusinessSprite(kMenuTextures, "hud_menu_grid", kSlotX[k], kSlotY, 0.06f, 0.1f,
@@ -53,11 +54,11 @@ void RunFlavoursPage(BusinessScript& s) {
     bool available[kFlavourCount];
     for (int k = 0; k < kFlavourCount; ++k)
         available[k] = s.isFlavourAvailable(k + 1);
-    const int highlighted = s.menuCursor + 1;
+    const int highlighted = s.menu.cursor + 1;
     const Flavour* flavour = FlavourFor(highlighted);
 
     s.prompts.back.set(true, true);
-    s.prompts.confirm.set(flavour && available[s.menuCursor], true);
+    s.prompts.confirm.set(flavour && available[s.menu.cursor], true);
 
     DrawMenuFrame(s, t.recipes);
     for (int row = 0; row < kFlavourCount; ++row) {
@@ -71,11 +72,11 @@ void RunFlavoursPage(BusinessScript& s) {
     DrawMenuBar(0.16f, 0.9f);
     if (flavour) DrawIngredientGrid(s, *flavour);
 
-    if (s.prompts.confirm.fired()) {
+    if (s.prompts.confirm.completed()) {
         s.setFlavour(highlighted);
         SendFlavourSet(highlighted);
         ReturnAfterPurchase(s);
-    } else if (s.prompts.back.fired()) {
+    } else if (s.prompts.back.completed()) {
         ReturnToMainPage(s);
     }
 }

@@ -3,6 +3,7 @@
 #include "business/Brewing.h"
 #include "business/BusinessScript.h"
 #include "business/StillMenu.h"
+#include "core/text/TextFormat.h"
 
 #include <cstdio>
 
@@ -33,15 +34,16 @@ void DrawRows(const BusinessScript& s) {
     }
 
     const bool canFlavour =
-        (save.mash > 0.0f || save.production > 0.0f) && s.flavourProgress == 0.0f;
+        (save.mash > 0.0f || save.production > 0.0f) && s.brewing.flavourProgress == 0.0f;
     const int32_t flavourAlpha = canFlavour ? kBright : kDim;
     DrawMenuRow(1, kRolePictures, FlavourPicture(save.flavour), t.flavoring,
                 t.flavourName(save.flavour), flavourAlpha);
-    if (save.flavour != 0 && s.flavourProgress < kFullBatch) DrawRowClock(1, flavourAlpha);
+    if (save.flavour != 0 && s.brewing.flavourProgress < kFullBatch) DrawRowClock(1, flavourAlpha);
 
     if (save.production < kFullBatch) {
         char made[128];
-        std::snprintf(made, sizeof made, "%d%s", BottlesMade(save.production), t.bottlesOutOf20);
+        const int count = std::snprintf(made, sizeof made, "%d", BottlesMade(save.production));
+        CopyText(made + count, sizeof made - static_cast<size_t>(count), t.bottlesOutOf20);
         DrawMenuRow(2, kRolePictures, kProductPicture, t.moonshine, made, kDim);
     } else {
         DrawMenuRow(2, kRolePictures, kProductPicture, t.moonshine, t.bottles, kBright);
@@ -64,12 +66,14 @@ void DrawLowerPanel(BusinessScript& s) {
     const char* upper = "";
     const char* lower = "";
     char progress[160];
-    switch (s.menuCursor) {
+    switch (s.menu.cursor) {
     case 0:
         if (save.mash != 0.0f) {
             s.prompts.select.hide();
-            std::snprintf(progress, sizeof progress, "%s %g%%", t.productionComplete,
-                          static_cast<double>(save.production));
+            // A long label gives way to the percentage, never the other way round.
+            char figure[32];
+            std::snprintf(figure, sizeof figure, " %g%%", static_cast<double>(save.production));
+            JoinKeepingTail(progress, t.productionComplete, figure);
             upper = t.inProd;
             lower = progress;
         } else {
@@ -103,12 +107,12 @@ void RunMainPage(BusinessScript& s) {
     DrawMenuBar(0.16f, 0.5f);
     DrawMenuBar(0.16f, 0.9f);
 
-    const bool selected = s.prompts.select.fired();
-    if (selected && s.menuCursor == 0)
+    const bool selected = s.prompts.select.completed();
+    if (selected && s.menu.cursor == 0)
         GoToPage(s, kRecipesPage);
-    else if (selected && s.menuCursor == 1)
+    else if (selected && s.menu.cursor == 1)
         GoToPage(s, kFlavoursPage);
-    else if (s.prompts.back.fired())
+    else if (s.prompts.back.completed())
         CloseStillMenu(s);
 }
 

@@ -2,6 +2,7 @@
 #include "business/Brewing.h"
 #include "business/BusinessScript.h"
 #include "business/StillMenu.h"
+#include "core/natives/Money.h"
 
 namespace corvale::business {
 
@@ -9,7 +10,7 @@ void RunRecipesPage(BusinessScript& s) {
     const BusinessTexts& t = s.texts;
     const bool stillFull = s.save.mash == kFullBatch;
     const int32_t alpha = stillFull ? 155 : 255;
-    const Recipe* highlighted = RecipeFor(s.menuCursor + 1);
+    const Recipe* highlighted = RecipeFor(s.menu.cursor + 1);
 
     s.prompts.back.set(true, true);
     if (stillFull || !highlighted)
@@ -27,10 +28,10 @@ void RunRecipesPage(BusinessScript& s) {
     DrawMenuBar(0.16f, 0.85f);
     DrawMenuBar(0.16f, 0.9f);
 
-    if (s.prompts.confirm.fired()) {
-        s.buyRecipe(s.menuCursor + 1);
+    if (s.prompts.confirm.completed()) {
+        s.buyRecipe(s.menu.cursor + 1);
         ReturnAfterPurchase(s);
-    } else if (s.prompts.back.fired()) {
+    } else if (s.prompts.back.completed()) {
         ReturnToMainPage(s);
     }
 }

@@ -3,6 +3,7 @@
 #include "business/Brewing.h"
 #include "business/BusinessDraw.h"
 #include "business/BusinessScript.h"
+#include "core/natives/Peds.h"
 
 namespace corvale::business {
 
@@ -41,20 +42,22 @@ void DrawStatusPanel(const BusinessScript& s) {
     DrawIcon("moonshiner_workbench_still", 0.06f, hasMash ? White() : Rgba{150, 0, 0, 255});
     DrawBar(0.07f, s.save.mash, !hasMash);
 
-    DrawIcon("moonshiner_workbench_flavoring", 0.1f);
+    DrawIcon(FlavourPicture(0), 0.1f);
     if (s.save.flavour == 0) {
         DrawBodyText(s.texts.flavourName(0), 0.905f, 0.105f, kTextScale, false);
-    } else if (s.flavourProgress < kFullBatch) {
-        DrawBar(0.11f, s.flavourProgress, false);
+    } else if (s.brewing.flavourProgress < kFullBatch) {
+        DrawBar(0.11f, s.brewing.flavourProgress, false);
     } else {
         const float x = s.save.flavour == 1 ? 0.855f : 0.84f;
         DrawBodyText(s.texts.flavourName(s.save.flavour), x, 0.105f, kTextScale, false);
     }
 
-    DrawIcon("moonshiner_workbench_moonshine", 0.14f);
+    DrawIcon(kProductPicture, 0.14f);
     DrawBar(0.15f, s.save.production, false);
+}
 
-    if (!IsPedInCombat(s.player)) SetPedMaxMoveBlendRatio(s.player, kWalkingPace);
+void KeepToWalkingPace(Ped player) {
+    if (!IsPedInCombat(player, 0)) SetPedMaxMoveBlendRatio(player, kWalkingPace);
 }
 
 } // namespace corvale::business

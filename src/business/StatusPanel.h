@@ -1,10 +1,15 @@
 #pragma once
-// The small panel at the top right near the camp: mash, flavour and product, as bars.
+// The small panel at the top right near the camp: mash, flavour and product, as bars; and the
+// walking pace the player keeps there.
+#include "core/natives/Handles.h"
+
 namespace corvale::business {
 
 class BusinessScript;
 
-// Draws it for this frame and slows the player to a walk unless in combat.
+// Draws the panel for this frame.
 void DrawStatusPanel(const BusinessScript& script);
+// Slows the player to a walk for this frame, unless fighting.
+void KeepToWalkingPace(Ped player);
 
 } // namespace corvale::business

@@ -3,7 +3,12 @@
 #include "business/BusinessScript.h"
 #include "core/events/EventChannel.h"
 #include "core/events/EventNames.h"
+#include "core/natives/Camera.h"
+#include "core/natives/Controls.h"
+#include "core/natives/Entity.h"
+#include "core/natives/HudContexts.h"
 #include "core/natives/Strings.h"
+#include "core/natives/Tasks.h"
 
 namespace corvale::business {
 
@@ -28,12 +33,15 @@ const CameraPlacement kCameras[7] = {
 // Before the camp plug-in names a location, the camera looks at the camp point from a few
 // metres away and a little above.
 CameraPlacement PlacementFor(const BusinessScript& s) {
-    if (s.campLocation >= 1 && s.campLocation <= 7) return kCameras[s.campLocation - 1];
-    const Vector3& p = s.campPoint;
+    if (s.camp.campLocation >= 1 && s.camp.campLocation <= 7)
+        return kCameras[s.camp.campLocation - 1];
+    const Vector3& p = s.camp.campPoint;
     return {{p.x + 2.5f, p.y + 2.5f, p.z + 1.5f}, p};
 }
 
 constexpr float kFieldOfView = 60.0f;
+constexpr int32_t kEaseMs = 500;
+constexpr Hash kAnyCondition = 1;
 constexpr float kRowStepPx = 110.16f;
 
 int HighestRow(int page) {
@@ -41,24 +49,24 @@ int HighestRow(int page) {
 }
 
 void Navigate(BusinessScript& s) {
-    DisableControlThisFrame(0, HashString("INPUT_REVEAL_HUD"), true);
-    const int highest = HighestRow(s.menuPage);
+    DisableControlThisFrame(HashString("INPUT_REVEAL_HUD"), true);
+    const int highest = HighestRow(s.menu.page);
     if (IsControlJustPressed(HashString("INPUT_FRONTEND_UP"))) {
         PlayBusinessSound("NAV_RIGHT", "PAUSE_MENU_SOUNDSET");
-        s.menuCursor = s.menuCursor <= 0 ? highest : s.menuCursor - 1;
+        s.menu.cursor = s.menu.cursor <= 0 ? highest : s.menu.cursor - 1;
     }
     if (IsControlJustPressed(HashString("INPUT_FRONTEND_DOWN"))) {
         PlayBusinessSound("NAV_LEFT", "PAUSE_MENU_SOUNDSET");
-        s.menuCursor = s.menuCursor >= highest ? 0 : s.menuCursor + 1;
+        s.menu.cursor = s.menu.cursor >= highest ? 0 : s.menu.cursor + 1;
     }
-    if (s.menuCursor < 0 || s.menuCursor > highest) s.menuCursor = 0;
+    if (s.menu.cursor < 0 || s.menu.cursor > highest) s.menu.cursor = 0;
 }
 
 } // namespace
 
 void TickStillMenu(BusinessScript& s) {
-    if (s.menuPage == kMenuClosed) {
-        if (!s.ledgerOffered || !s.prompts.ledger.used()) return;
+    if (s.menu.page == kMenuClosed) {
+        if (!s.menu.ledgerOffered || !s.prompts.ledger.answer()) return;
         OpenStillMenu(s);
     }
     EnableHudContextThisFrame(HashString("HUD_CTX_IN_SHOP"));
@@ -67,7 +75,7 @@ void TickStillMenu(BusinessScript& s) {
     DrawBusinessSprite(kGenericTextures, "selection_box_bg_1c", 0.16145834f, 0.25f, 0.2302083f,
                        0.0962963f, Rgba{50, 50, 50, 110});
     Navigate(s);
-    switch (s.menuPage) {
+    switch (s.menu.page) {
     case kMainPage:
         RunMainPage(s);
         break;
@@ -78,40 +86,42 @@ void TickStillMenu(BusinessScript& s) {
         RunFlavoursPage(s);
         break;
     default:
-        s.menuPage = kMenuClosed;
+        s.menu.page = kMenuClosed;
         break;
     }
 }
 
 void OpenStillMenu(BusinessScript& s) {
-    s.menuPage = kMainPage;
+    s.menu.page = kMainPage;
     EnableHudContext(kShopHudContext);
-    SetEntityVisible(s.player, false);
-    if (s.menuCamera != 0) DestroyCamera(s.menuCamera);
+    SetEntityVisible(s.player.ped, false);
+    if (s.menu.camera != 0) DestroyCamera(s.menu.camera);
     const CameraPlacement at = PlacementFor(s);
-    s.menuCamera = CreateScriptedCamera(at.position, kFieldOfView);
-    PointCameraAt(s.menuCamera, at.target);
-    SetCameraActive(s.menuCamera, true);
-    RenderScriptCameras(true);
+    s.menu.camera = CreateScriptedCamera(at.position, Vector3{}, kFieldOfView, true);
+    PointCameraAt(s.menu.camera, at.target);
+    SetCameraActive(s.menu.camera, true);
+    RenderScriptCameras(true, true, kEaseMs);
     events::SendBusinessEvent({static_cast<int32_t>(HashString(events::kMenuOpen))});
-    StartScenarioInPlace(s.player, HashString("WORLD_HUMAN_CLIPBOARD"));
+    // Until the menu clears it.
+    StartScenarioInPlace(s.player.ped, HashString("WORLD_HUMAN_CLIPBOARD"), -1, true, kAnyCondition,
+                         0.0f);
 }
 
 void CloseStillMenu(BusinessScript& s) {
-    s.menuPage = kMenuClosed;
-    SetEntityVisible(s.player, true);
-    DestroyCamera(s.menuCamera);
-    SetCameraActive(s.menuCamera, false);
-    RenderScriptCameras(false);
+    s.menu.page = kMenuClosed;
+    SetEntityVisible(s.player.ped, true);
+    DestroyCamera(s.menu.camera);
+    SetCameraActive(s.menu.camera, false);
+    RenderScriptCameras(false, true, kEaseMs);
     PlayBusinessSound("BACK", "HUD_SHOP_SOUNDSET");
     DisableHudContext(kShopHudContext);
     events::SendBusinessEvent({static_cast<int32_t>(HashString(events::kMenuClosed))});
-    ClearPedTasksNow(s.player);
+    ClearPedTasksNow(s.player.ped);
 }
 
 void GoToPage(BusinessScript& s, int page) {
-    s.menuPage = page;
-    s.menuCursor = 0;
+    s.menu.page = page;
+    s.menu.cursor = 0;
 }
 
 void ReturnAfterPurchase(BusinessScript& s) {
@@ -132,7 +142,7 @@ void DrawMenuFrame(const BusinessScript& s, const char* subtitle) {
     DrawTitleText(s.texts.title2, 0.165f, 0.093f, 0.75f, true);
     DrawTitleText(subtitle, 0.165f, 0.16f, 0.35f, true);
     const Rgba red{255, 0, 0, 255};
-    const float c = static_cast<float>(s.menuCursor) * kRowStepPx;
+    const float c = static_cast<float>(s.menu.cursor) * kRowStepPx;
     DrawBusinessSpritePixels(kMenuTextures, "crafting_highlight_l", 86.0f, 270.0f + c, 19.0f,
                              100.0f, red);
     DrawBusinessSpritePixels(kMenuTextures, "crafting_highlight_r", 534.0f, 270.0f + c, 19.0f,
@@ -162,33 +172,6 @@ void DrawRowClock(int row, int32_t alpha) {
 
 void DrawMenuBar(float x, float y) {
     DrawBusinessSprite(kGenericTextures, "menu_bar", x, y, 0.23f, 0.0015f, White(175));
-}
-
-const char* StillPicture(int recipe) {
-    switch (recipe) {
-    case 1:
-        return "moonshiner_workbench_still_weak";
-    case 2:
-        return "moonshiner_workbench_still_average";
-    case 3:
-        return "moonshiner_workbench_still_strong";
-    default:
-        return "moonshiner_workbench_still_empty";
-    }
-}
-
-const char* FlavourPicture(int flavour) {
-    switch (flavour) {
-    case 1:
-        return "moonshiner_workbench_flavoring_quality_01";
-    case 2:
-        return "moonshiner_workbench_flavoring_quality_02";
-    case 3:
-    case 4:
-        return "moonshiner_workbench_flavoring_quality_03";
-    default:
-        return "moonshiner_workbench_flavoring";
-    }
 }
 
 } // namespace corvale::business

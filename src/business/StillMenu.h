@@ -26,9 +26,6 @@ void DrawMenuRow(int row, const char* pictureDict, const char* picture, const ch
 // The clock beside a row whose work is still going on.
 void DrawRowClock(int row, int32_t alpha);
 void DrawMenuBar(float x, float y);
-// The row's picture of the still: by recipe, or the empty still.
-const char* StillPicture(int recipe);
-const char* FlavourPicture(int flavour);
 
 // The pages (MainPage.cpp, RecipesPage.cpp, FlavoursPage.cpp).
 void RunMainPage(BusinessScript& script);
@@ -36,7 +33,6 @@ void RunRecipesPage(BusinessScript& script);
 void RunFlavoursPage(BusinessScript& script);
 
 inline constexpr const char* kRolePictures = "toast_mp_roles";
-inline constexpr const char* kProductPicture = "moonshiner_workbench_moonshine";
 inline constexpr const char* kGenericTextures = "generic_textures";
 inline constexpr const char* kMenuTextures = "menu_textures";
 

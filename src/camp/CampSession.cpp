@@ -2,7 +2,6 @@
 
 #include "camp/CampPlaces.h"
 #include "core/data/DataFiles.h"
-#include "core/timers/NamedTimers.h"
 
 #include "ui/BridgeHooks.h"
 #include "ui/Notifications.h"
@@ -16,14 +15,16 @@ namespace corvale {
 void CampSession::createWorld() {
     whistle_ = std::make_unique<WhistleDetector>();
     missions_ = std::make_unique<MissionsManager>(
-        *SavegameFile(), *LangFile(), TimerFor("missions_manager.cook_cooldown"), IsCampPlace);
+        *SavegameFile(), *LangFile(), timers().timerFor("missions_manager.cook_cooldown"), IsCampPlace);
 }
 
 void CampSession::runWhistleDetector() {
     if (whistle_) whistle_->update();
 }
 
-void CampSession::flushPendingTexts() { FlushPendingTexts(); }
+void CampSession::flushPendingTexts() {
+    FlushPendingTexts();
+}
 
 void CampSession::tickMissions() {
     if (missions_) missions_->tick();
@@ -32,9 +33,13 @@ void CampSession::tickMissions() {
 // Seam: the camp manager ticks here once it exists.
 void CampSession::tickCampManager() {}
 
-void CampSession::showMessage(const char* text) { ShowMessage(text); }
+void CampSession::showMessage(const char* text) {
+    ShowMessage(text);
+}
 
-void CampSession::drawDebugText(const char* text) { DrawDebugText(text); }
+void CampSession::drawDebugText(const char* text) {
+    DrawDebugText(text);
+}
 
 void CampSession::toggleDebugMission() {
     if (!missions_) return;
@@ -46,9 +51,8 @@ void CampSession::toggleDebugMission() {
 }
 
 void InstallCampSession() {
-    static CampSession session;
     InstallBridgeHooks();
-    InstallSession(&session);
+    InstallSession(new CampSession());
 }
 
 } // namespace corvale

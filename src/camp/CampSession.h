@@ -28,8 +28,8 @@ class CampSession final : public Session {
     std::unique_ptr<MissionsManager> missions_;
 };
 
-// Installs the process-wide camp session and the interface kit's hooks into the bridge;
-// called once at attach, before the script runs.
+// Makes the camp plug-in's one session (it lives as long as the game) and installs it, with
+// the interface kit's hooks into the bridge; called once at attach, before the script runs.
 void InstallCampSession();
 
 } // namespace corvale

@@ -6,7 +6,7 @@
 #include "core/natives/Player.h"
 #include "core/natives/Propsets.h"
 #include "core/natives/Strings.h"
-#include "core/runtime/DebugTools.h"
+#include "core/natives/DebugTools.h"
 #include "ui/Notifications.h"
 
 #include <cstring>

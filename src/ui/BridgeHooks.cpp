@@ -1,7 +1,7 @@
 #include "ui/BridgeHooks.h"
 
+#include "core/natives/DebugTools.h"
 #include "core/natives/Inventory.h"
-#include "core/runtime/DebugTools.h"
 #include "ui/Notifications.h"
 #include "ui/ScreenText.h"
 

@@ -1,6 +1,6 @@
 #include "ui/FrontendSound.h"
 
-#include "ui/HudNatives.h"
+#include "core/natives/Audio.h"
 
 namespace corvale {
 

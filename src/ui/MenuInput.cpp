@@ -1,7 +1,8 @@
 #include "ui/MenuInput.h"
 
+#include "core/natives/Controls.h"
+#include "core/natives/Money.h"
 #include "ui/FrontendSound.h"
-#include "ui/HudNatives.h"
 #include "ui/ScreenText.h"
 
 #include <cmath>
@@ -25,10 +26,9 @@ void Text(const char* text, float x, float y, const Colour& c, float scale) {
 }
 
 bool AcceptPressed() {
-    return IsControlJustPressed(hud::kControlFrontendAccept) ||
-           IsDisabledControlJustPressed(hud::kControlFrontendAccept) ||
-           IsControlJustPressed(hud::kControlContextA) ||
-           IsDisabledControlJustPressed(hud::kControlContextA);
+    return IsControlJustPressed(kControlFrontendAccept) ||
+           IsDisabledControlJustPressed(kControlFrontendAccept) ||
+           IsControlJustPressed(kControlContextA) || IsDisabledControlJustPressed(kControlContextA);
 }
 
 int DecimalDigits(int32_t n) {

@@ -1,8 +1,8 @@
 #include "ui/MenuList.h"
 
+#include "core/natives/Controls.h"
 #include "core/natives/Strings.h"
 #include "ui/FrontendSound.h"
-#include "ui/HudNatives.h"
 
 namespace corvale {
 
@@ -64,12 +64,12 @@ void MenuList::update() {
     }
     // An entry dimmed while drawn (the player cannot pay it) passes the selection on.
     if (selected_ && selected_->disabled()) selectNext();
-    if (IsDisabledControlJustPressed(hud::kControlFrontendDown)) {
+    if (IsDisabledControlJustPressed(kControlFrontendDown)) {
         PlayFrontendSound("HUD_SHOP_SOUNDSET", "INFO");
         selectNext();
         return;
     }
-    if (IsDisabledControlJustPressed(hud::kControlFrontendUp) ||
+    if (IsDisabledControlJustPressed(kControlFrontendUp) ||
         IsControlJustPressed(HashString("INPUT_INSPECT_OPEN_SATCHEL"))) {
         PlayFrontendSound("HUD_SHOP_SOUNDSET", "INFO");
         selectPrevious();

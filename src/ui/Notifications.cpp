@@ -1,10 +1,10 @@
 #include "ui/Notifications.h"
 
+#include "core/natives/Feed.h"
 #include "core/natives/Script.h"
 #include "core/natives/Strings.h"
 #include "core/natives/TextureDictionaries.h"
-#include "ui/HudNatives.h"
-#include "ui/TextFormat.h"
+#include "core/text/TextFormat.h"
 
 #include <cstring>
 
@@ -121,7 +121,7 @@ void ShowTransaction(bool positive, Hash item, const char* iconDictionary, Hash 
 }
 
 void ShowCashChange(int32_t amountCents, int32_t durationMs) {
-    Hash colour = hud::kColourPureWhite;
+    Hash colour = kColourPureWhite;
     int64_t amount = amountCents;
     if (amount < 0) {
         colour = HashString("COLOR_RED");
@@ -134,7 +134,7 @@ void ShowCashChange(int32_t amountCents, int32_t durationMs) {
     gCashBlocks.display[0] = Slot(durationMs);
     gCashBlocks.content[1] = text;
     gCashBlocks.content[2] = Slot("ITEMTYPE_TEXTURES");
-    gCashBlocks.content[3] = Slot(hud::kItemTypeCash);
+    gCashBlocks.content[3] = Slot(kItemTypeCash);
     gCashBlocks.content[5] = Slot(colour);
     gCashBlocks.content[8] = text;
     PostSideToastFeed(gCashBlocks.display, gCashBlocks.content);

@@ -1,44 +1,12 @@
 #include "ui/ScreenText.h"
 
+#include "core/natives/HudText.h"
 #include "core/natives/Strings.h"
-#include "ui/HudNatives.h"
-#include "ui/TextFormat.h"
+#include "core/text/Markup.h"
 
 #include <cstdio>
-#include <cstring>
 
 namespace corvale {
-
-namespace {
-
-// Composed mark-up stays here until the ring comes round again, far more text than any
-// frame draws, so the game can use it for the whole frame and nothing is allocated.
-constexpr size_t kRingBytes = 32 * 1024;
-char gRing[kRingBytes];
-size_t gRingHead = 0;
-
-constexpr const char* kMarkupOpen = "<FONT FACE='";
-constexpr const char* kMarkupColour = "' COLOR='#ffffff'>";
-constexpr const char* kMarkupClose = "</FONT>";
-
-const char* ComposeMarkup(const char* font, const char* text) {
-    const size_t frame =
-        std::strlen(kMarkupOpen) + std::strlen(kMarkupColour) + std::strlen(kMarkupClose);
-    const size_t need = frame + std::strlen(font) + std::strlen(text) + 1;
-    if (need > kRingBytes - gRingHead) gRingHead = 0;
-    char* out = gRing + gRingHead;
-    // A text too long for the ring loses its end, never its closing tag.
-    const size_t body = (need < kRingBytes ? need : kRingBytes) - std::strlen(kMarkupClose);
-    size_t n = CopyText(out, body, kMarkupOpen);
-    n += CopyText(out + n, body - n, font);
-    n += CopyText(out + n, body - n, kMarkupColour);
-    n += CopyText(out + n, body - n, text);
-    n += CopyText(out + n, kRingBytes - gRingHead - n, kMarkupClose);
-    gRingHead += n + 1;
-    return out;
-}
-
-} // namespace
 
 void DrawText(const char* text, float x, float y, int32_t red, int32_t green, int32_t blue,
               int32_t alpha, bool centred, float scaleX, float scaleY, const char* font) {
@@ -48,7 +16,7 @@ void DrawText(const char* text, float x, float y, int32_t red, int32_t green, in
     SetTextScale(scaleX, scaleY);
     // The game's own centring native is missing from the current build: centre here.
     if (centred) x = CentredTextX(text, x, scaleX);
-    const uint64_t handle = TextLiteral(ComposeMarkup(font, text));
+    const uint64_t handle = TextLiteral(ComposeFontMarkup(font, "#ffffff", text));
     DisplayText(ColouredText(handle), x, y);
 }
 

@@ -2,8 +2,8 @@
 
 #include "core/data/DataFiles.h"
 #include "core/log/Log.h"
+#include "core/natives/DebugTools.h"
 #include "core/natives/Random.h"
-#include "core/runtime/DebugTools.h"
 #include "ui/Notifications.h"
 
 #include <string>

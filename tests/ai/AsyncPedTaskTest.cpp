@@ -3,7 +3,7 @@
 #include "ai/CheckShockingNoiseTask.h"
 #include "ai/CheckSuspiciousEventTask.h"
 #include "core/natives/Script.h"
-#include "sim/ScriptHarness.h"
+#include "support/ScriptHarness.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "ai/WhistleDetector.h"
 #include "core/natives/Player.h"
 #include "core/natives/Script.h"
-#include "sim/ScriptHarness.h"
+#include "support/ScriptHarness.h"
 
 #include <algorithm>
 
@@ -14,8 +14,6 @@ using namespace corvale;
 using corvale::testing::ScriptHarness;
 
 namespace {
-
-constexpr uint64_t kGetEventData = 0x57ec5fa4d4d6afca;
 
 class Whistle : public ::testing::Test {
   protected:
@@ -98,7 +96,7 @@ TEST_F(Whistle, AnotherPedsWhistleEndsTheFramesReadingSoTheRestOfTheQueueIsNotSe
 }
 
 TEST_F(Whistle, AnUnreadableWhistleIsLoggedAndEndsTheFramesUpdate) {
-    h.sim().natives().override(kGetEventData,
+    h.sim().natives().override(corvale::testing::NativeHash("GET_EVENT_DATA"),
                                [](sim::Simulator&, const sim::NativeArgs&, sim::NativeResult& r) {
                                    r.setBool(false);
                                });
@@ -124,7 +122,7 @@ TEST_F(Whistle, AQuietFrameReadsTheControlTheEventCountAndEachEventsTypeOnly) {
         frames(1);
     }
     EXPECT_EQ(allCalls() - before, 10u * (1 + 1 + 1 + 2));
-    EXPECT_EQ(h.callsOf(0xd7ecc25e176ecba5), 0u);
+    EXPECT_EQ(h.callsOf("GET_PLAYER_CURRENT_STEALTH_NOISE"), 0u);
     const auto& figures = h.sim().figures().frames("unknown");
     ASSERT_GE(figures.size(), 10u);
     for (size_t i = figures.size() - 10; i < figures.size(); ++i)

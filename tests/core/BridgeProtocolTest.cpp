@@ -1,61 +1,48 @@
-// Wrappers whose behaviour lies in how they use the game's answers: random picks, the law,
-// speech blocks, inventory removal and its feed entry, ground probes, zones and weapons.
+// Wrappers whose behaviour lies in how they use the game's answers, against the simulated
+// world: random picks, the law, speech, inventory removal and its feed entry, ground probes,
+// zones and weapons. Where the world has no say, a test answers one native itself.
+#include "Hash.h"
+#include "core/natives/DebugTools.h"
 #include "core/natives/Ground.h"
 #include "core/natives/Inventory.h"
 #include "core/natives/Peds.h"
 #include "core/natives/Player.h"
 #include "core/natives/Random.h"
+#include "core/natives/Strings.h"
 #include "core/natives/Weapons.h"
-#include "core/runtime/DebugTools.h"
-#include "support/FakeHost.h"
+#include "support/ScriptHarness.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
 using namespace corvale;
-using corvale::testing::FakeHost;
+using corvale::testing::NativeHash;
+using corvale::testing::ScriptHarness;
 
 namespace {
 
-constexpr uint64_t kGetHashKey = 0xfd340785adf8cfb7;
-constexpr uint64_t kRandomInt = 0xd53343aa4fb7dd28;
-constexpr uint64_t kRelationshipGroup = 0x7dbdd04862d95f04;
-constexpr uint64_t kSpeechPlaying = 0x729072355fa39ec9;
-constexpr uint64_t kPlaySpeech = 0x8e04fedd28d42462;
-constexpr uint64_t kPlayerPedId = 0x096275889b8e0ee0;
-constexpr uint64_t kInventoryOfPed = 0x13d234a2a3f66e63;
-constexpr uint64_t kRemoveItem = 0xb4158c8c9a3b5dce;
-constexpr uint64_t kVerticalProbe = 0x2b3451fa1e3142e2;
-constexpr uint64_t kGroundZ = 0x24fa4267bb8d2431;
-constexpr uint64_t kRandomFloat = 0xe29f927a961f8aaa;
-constexpr uint64_t kEntityCoords = 0xa86d5f069399f44d;
-constexpr uint64_t kZoneAt = 0x43ad8fc02b429d33;
-constexpr uint64_t kHasWeapon = 0x8decb02f88f428bc;
-constexpr uint64_t kGiveWeapon = 0xb282dc6ebd803c75;
-constexpr uint64_t kSetCurrentWeapon = 0xadf692b254977c0c;
-
-uint64_t FloatSlot(float f) {
-    uint32_t bits;
-    std::memcpy(&bits, &f, sizeof bits);
-    return bits;
+// Answers a native for this test instead of the simulated world.
+void Answer(ScriptHarness& h, const char* native,
+            std::function<void(const sim::NativeArgs&, sim::NativeResult&)> answer) {
+    h.sim().natives().override(NativeHash(native),
+                               [answer](sim::Simulator&, const sim::NativeArgs& a,
+                                        sim::NativeResult& r) { answer(a, r); });
 }
 
-float SlotFloat(uint64_t slot) {
-    const uint32_t bits = static_cast<uint32_t>(slot);
-    float f;
-    std::memcpy(&f, &bits, sizeof f);
-    return f;
+// Every call's slots of a native, the simulated world answering.
+std::shared_ptr<std::vector<std::vector<uint64_t>>> Calls(ScriptHarness& h, const char* native) {
+    auto calls = std::make_shared<std::vector<std::vector<uint64_t>>>();
+    corvale::testing::WatchNative(h.sim(), native, [calls](const sim::NativeArgs& a) {
+        calls->emplace_back(a.slots, a.slots + a.count);
+    });
+    return calls;
 }
 
-// Names hash to a fixed value per text, so tests can tell them apart.
-uint64_t FakeHash(const std::vector<uint64_t>& args) {
-    const std::string text = reinterpret_cast<const char*>(args[0]);
-    if (text == "REL_COP") return 0x0C0C0C0C;
-    if (text == "REMOVE_REASON_DEFAULT") return 0x0DEFA017;
-    return 0x11111111;
+int32_t SpawnPedAt(ScriptHarness& h, const char* model, sim::Vec3 at = {}) {
+    return h.world().spawn(sim::EntityKind::Ped, sim::GameHash(model), at, 0);
 }
 
 struct Feed {
@@ -72,67 +59,77 @@ void RecordFeed(bool positive, Hash item, const char* dict, Hash icon) {
 } // namespace
 
 TEST(RandomElement, AnEmptyListGivesZeroWithoutDrawing) {
-    FakeHost host;
+    ScriptHarness h;
     const Vector3 v = RandomElement(std::span<const Vector3>{});
     EXPECT_EQ(v.x, 0.0f);
     EXPECT_EQ(v.y, 0.0f);
     EXPECT_EQ(v.z, 0.0f);
     EXPECT_EQ(RandomElement(std::span<const Entity>{}), 0);
-    EXPECT_TRUE(host.calls().empty());
+    EXPECT_EQ(h.callsOf("GET_RANDOM_INT_IN_RANGE"), 0u);
 }
 
 TEST(RandomElement, DrawsAnIndexBelowTheListSize) {
-    FakeHost host;
-    host.answer(kRandomInt, 2);
+    ScriptHarness h;
+    int32_t draw = 2;
+    std::vector<std::pair<int32_t, int32_t>> ranges;
+    Answer(h, "GET_RANDOM_INT_IN_RANGE", [&](const sim::NativeArgs& a, sim::NativeResult& r) {
+        ranges.emplace_back(a.i(0), a.i(1));
+        r.setInt(draw);
+    });
     const std::vector<Entity> peds{0x101, 0x102, 0x103};
     EXPECT_EQ(RandomElement(peds), 0x103);
-    EXPECT_EQ(host.callsTo(kRandomInt).at(0).args, (std::vector<uint64_t>{0, 3}));
+    EXPECT_EQ(ranges, (std::vector<std::pair<int32_t, int32_t>>{{0, 3}}));
     const std::vector<Vector3> spots{{1, 1, 1}, {2, 2, 2}, {3, 3, 3}, {4, 4, 4}};
-    host.answer(kRandomInt, 1);
+    draw = 1;
     EXPECT_EQ(RandomElement(spots).x, 2.0f);
 }
 
 TEST(IsLawPed, TrueForTheCopGroupAndTheLawsOtherGroupOnly) {
-    FakeHost host;
-    host.answer(kGetHashKey, FakeHash);
-    host.answer(kRelationshipGroup, 0x0C0C0C0C);
-    EXPECT_TRUE(IsLawPed(0x200));
-    host.answer(kRelationshipGroup, 0xCB2DC17A);
-    EXPECT_TRUE(IsLawPed(0x200));
-    host.answer(kRelationshipGroup, 0x11111111);
-    EXPECT_FALSE(IsLawPed(0x200));
+    ScriptHarness h;
+    const int32_t sheriff = SpawnPedAt(h, "U_M_M_RhdSheriff_01");
+    const int32_t deputy = SpawnPedAt(h, "S_M_M_AmbientLawRural_01");
+    const int32_t farmer = SpawnPedAt(h, "A_M_M_ValFarmer_01");
+    h.world().peds.state[sheriff].relationship = sim::GameHash("REL_COP");
+    h.world().peds.state[deputy].relationship = 0xCB2DC17A; // the law's other group
+    h.world().peds.state[farmer].relationship = sim::GameHash("REL_CIVMALE");
+    EXPECT_TRUE(IsLawPed(sheriff));
+    EXPECT_TRUE(IsLawPed(deputy));
+    EXPECT_FALSE(IsLawPed(farmer));
 }
 
 TEST(PedSay, PassesLineVoiceAndPedInTheSevenSlotBlock) {
-    FakeHost host;
+    ScriptHarness h;
+    const int32_t sheriff = SpawnPedAt(h, "U_M_M_RhdSheriff_01");
     std::vector<uint64_t> block;
-    host.answer(kPlaySpeech, [&](const std::vector<uint64_t>& args) {
-        const auto* slots = reinterpret_cast<const uint64_t*>(args[1]);
-        block.assign(slots, slots + 7);
-        return uint64_t{1};
-    });
+    corvale::testing::WatchNative(h.sim(), "PLAY_PED_AMBIENT_SPEECH_NATIVE",
+                                  [&](const sim::NativeArgs& a) {
+                                      const auto* slots = a.p<const uint64_t>(1);
+                                      block.assign(slots, slots + 7);
+                                  });
     const char* line = "GENERIC_GOODBYE";
     const char* voice = "0405_U_M_M_RhdSheriff_01";
-    PedSay(0x345, line, voice);
+    PedSay(sheriff, line, voice);
     ASSERT_EQ(block.size(), 7u);
     EXPECT_EQ(block[0], reinterpret_cast<uintptr_t>(line));
     EXPECT_EQ(block[1], reinterpret_cast<uintptr_t>(voice));
     EXPECT_EQ((std::vector<uint64_t>(block.begin() + 2, block.end())),
-              (std::vector<uint64_t>{1, 0x67F3AB43, 0x345, 1, 1}));
+              (std::vector<uint64_t>{1, 0x67F3AB43, static_cast<uint32_t>(sheriff), 1, 1}));
+    ASSERT_EQ(h.world().peds.said.size(), 1u);
+    EXPECT_EQ(h.world().peds.said[0].line, "GENERIC_GOODBYE");
 }
 
 TEST(PedSay, StaysQuietWhileThePedIsSpeaking) {
-    FakeHost host;
-    host.answer(kSpeechPlaying, 1);
-    PedSay(0x345, "WHAT_WAS_THAT", "voice");
-    EXPECT_TRUE(host.callsTo(kPlaySpeech).empty());
+    ScriptHarness h;
+    const int32_t sheriff = SpawnPedAt(h, "U_M_M_RhdSheriff_01");
+    PedSay(sheriff, "GENERIC_GOODBYE", "voice");
+    PedSay(sheriff, "WHAT_WAS_THAT", "voice");
+    ASSERT_EQ(h.world().peds.said.size(), 1u) << "the second line would cut the first";
+    EXPECT_EQ(h.callsOf("PLAY_PED_AMBIENT_SPEECH_NATIVE"), 1u);
 }
 
 struct RemoveItemTest : ::testing::Test {
     void SetUp() override {
-        host.answer(kGetHashKey, FakeHash);
-        host.answer(kPlayerPedId, kPlayer);
-        host.answer(kInventoryOfPed, 1);
+        h.world().player.items[apple] = 5;
         RefreshPlayerPed();
         gFeed.clear();
         SetTransactionNotifier(RecordFeed);
@@ -141,106 +138,106 @@ struct RemoveItemTest : ::testing::Test {
         SetTransactionNotifier(nullptr);
         SetDebugToolsOn(false);
     }
-    static constexpr Ped kPlayer = 0x100;
-    FakeHost host;
+    int32_t apples() { return h.world().player.items[apple]; }
+
+    ScriptHarness h;
+    const uint32_t apple = sim::GameHash("consumable_apple");
 };
 
 TEST_F(RemoveItemTest, TakesTheItemsAndShowsANegativeEntryWithTheItemAsIcon) {
-    RemoveItem(kPlayer, 0xABCD, 2, "inventory_items", 0, true);
-    ASSERT_EQ(host.callsTo(kRemoveItem).size(), 1u);
-    EXPECT_EQ(host.callsTo(kRemoveItem)[0].args, (std::vector<uint64_t>{1, 0xABCD, 2, 0x0DEFA017}));
-    EXPECT_EQ(host.callsTo(kInventoryOfPed)[0].args, (std::vector<uint64_t>{kPlayer}));
+    auto removals = Calls(h, "_INVENTORY_REMOVE_INVENTORY_ITEM_WITH_ITEMID");
+    RemoveItem(PlayerPed(), apple, 2, "inventory_items", 0, true);
+    EXPECT_EQ(apples(), 3);
+    ASSERT_EQ(removals->size(), 1u);
+    EXPECT_EQ(removals->at(0)[3], sim::GameHash("REMOVE_REASON_DEFAULT"));
     ASSERT_EQ(gFeed.size(), 1u);
     EXPECT_FALSE(gFeed[0].positive);
-    EXPECT_EQ(gFeed[0].item, 0xABCDu);
+    EXPECT_EQ(gFeed[0].item, apple);
     EXPECT_EQ(gFeed[0].dict, "inventory_items");
-    EXPECT_EQ(gFeed[0].icon, 0xABCDu) << "icon 0 stands for the item's own icon";
+    EXPECT_EQ(gFeed[0].icon, apple) << "icon 0 stands for the item's own icon";
 }
 
 TEST_F(RemoveItemTest, AGivenIconIsKept) {
-    RemoveItem(kPlayer, 0xABCD, 1, "dict", 0x5151, true);
+    RemoveItem(PlayerPed(), apple, 1, "dict", 0x5151, true);
     ASSERT_EQ(gFeed.size(), 1u);
     EXPECT_EQ(gFeed[0].icon, 0x5151u);
 }
 
 TEST_F(RemoveItemTest, OnlyThePlayersRemovalsWithNotifyShowAnEntry) {
-    RemoveItem(0x777, 0xABCD, 1, "inventory_items", 0, true);
-    RemoveItem(kPlayer, 0xABCD, 1, "inventory_items", 0, false);
+    const int32_t cook = SpawnPedAt(h, "CS_MP_MOONSHINER");
+    RemoveItem(cook, apple, 1, "inventory_items", 0, true);
+    RemoveItem(PlayerPed(), apple, 1, "inventory_items", 0, false);
     EXPECT_TRUE(gFeed.empty());
-    EXPECT_EQ(host.callsTo(kRemoveItem).size(), 2u);
+    EXPECT_EQ(h.callsOf("_INVENTORY_REMOVE_INVENTORY_ITEM_WITH_ITEMID"), 2u);
+    EXPECT_EQ(apples(), 4) << "the cook's inventory is not the player's";
 }
 
 TEST_F(RemoveItemTest, WithDebugToolsOnNothingIsTakenButTheEntryStillShows) {
     SetDebugToolsOn(true);
-    RemoveItem(kPlayer, 0xABCD, 1, "inventory_items", 0, true);
-    EXPECT_TRUE(host.callsTo(kRemoveItem).empty());
-    EXPECT_TRUE(host.callsTo(kInventoryOfPed).empty());
+    RemoveItem(PlayerPed(), apple, 1, "inventory_items", 0, true);
+    EXPECT_EQ(apples(), 5);
+    EXPECT_EQ(h.callsOf("_INVENTORY_GET_INVENTORY_ID_FROM_PED"), 0u);
     EXPECT_EQ(gFeed.size(), 1u);
 }
 
 TEST(HeightAboveGround, IsTheHeightOverTheSurfaceTheProbeFinds) {
-    FakeHost host;
-    bool found = true;
-    host.answer(kVerticalProbe, [&](const std::vector<uint64_t>& args) {
-        const float ground = 2.5f;
-        std::memcpy(reinterpret_cast<void*>(args[4]), &ground, sizeof ground);
-        return found ? uint64_t{1} : uint64_t{0};
-    });
+    ScriptHarness h;
+    h.world().ground.height = 2.5f;
+    auto probes = Calls(h, "TEST_VERTICAL_PROBE_AGAINST_ALL_WATER");
     EXPECT_FLOAT_EQ(HeightAboveGround({1, 2, 10}), 7.5f);
-    EXPECT_EQ(host.callsTo(kVerticalProbe)[0].args[3], 0u);
-    found = false;
-    EXPECT_EQ(HeightAboveGround({1, 2, 10}), 0.0f)
-        << "the written value counts only when the probe succeeded";
+    EXPECT_EQ(probes->at(0)[3], 0u);
+    EXPECT_EQ(HeightAboveGround({1, 2, 1}), 0.0f)
+        << "below the ground the probe fails: the written value does not count";
 }
 
 TEST(RandomPointAround, LiesAtTheRadiusAndSnapsToTheGroundFromTenMetresUp) {
-    FakeHost host;
-    host.answer(kRandomFloat, FloatSlot(0.25f)); // a quarter turn: due +y
-    host.answer(kGroundZ, [](const std::vector<uint64_t>& args) {
-        const float ground = 4.0f;
-        std::memcpy(reinterpret_cast<void*>(args[3]), &ground, sizeof ground);
-        return uint64_t{1};
-    });
+    ScriptHarness h;
+    h.world().ground.height = 4.0f;
+    Answer(h, "GET_RANDOM_FLOAT_IN_RANGE",
+           [](const sim::NativeArgs&, sim::NativeResult& r) { r.setFloat(0.25f); }); // due +y
+    auto groundAsked = Calls(h, "GET_GROUND_Z_FOR_3D_COORD");
     const Vector3 raised = RandomPointAround({10, 20, 30}, 5.0f, false);
     EXPECT_NEAR(raised.x, 10.0f, 1e-3f);
     EXPECT_NEAR(raised.y, 25.0f, 1e-3f);
     EXPECT_FLOAT_EQ(raised.z, 30.3f);
-    EXPECT_TRUE(host.callsTo(kGroundZ).empty());
+    EXPECT_TRUE(groundAsked->empty());
     const Vector3 snapped = RandomPointAround({10, 20, 30}, 5.0f, true);
     EXPECT_EQ(snapped.z, 4.0f);
-    EXPECT_EQ(SlotFloat(host.callsTo(kGroundZ)[0].args[2]), 40.0f);
-    EXPECT_EQ(host.callsTo(kGroundZ)[0].args[4], 1u);
+    ASSERT_EQ(groundAsked->size(), 1u);
+    const sim::NativeArgs asked{groundAsked->at(0).data(), groundAsked->at(0).size()};
+    EXPECT_EQ(asked.f(2), 40.0f) << "from ten metres above the centre";
+    EXPECT_EQ(asked.raw(4), 1u);
 }
 
 TEST(LookupAtEntity, FallsBackThroughZoneTypesOneTenEleven) {
-    FakeHost host;
-    host.answer(kEntityCoords, FloatSlot(3.0f));
-    std::vector<uint64_t> typesAsked;
-    host.answer(kZoneAt, [&](const std::vector<uint64_t>& args) {
-        typesAsked.push_back(args[3]);
-        return args[3] == 11 ? uint64_t{0x1B6880B3} : uint64_t{0};
-    });
-    EXPECT_EQ(LookupAtEntity(0x400), 0x1B6880B3u);
-    EXPECT_EQ(typesAsked, (std::vector<uint64_t>{1, 10, 11}));
-    EXPECT_EQ(SlotFloat(host.callsTo(kZoneAt)[0].args[0]), 3.0f)
+    ScriptHarness h;
+    const int32_t ped = SpawnPedAt(h, "A_M_M_ValFarmer_01", {3, 3, 3});
+    auto asked = Calls(h, "_GET_MAP_ZONE_AT_COORDS");
+    h.world().ground.zones.push_back(
+        sim::MapZone{11, sim::GameHash("Emerald Ranch"), {0, 0, 0}, 50});
+    EXPECT_EQ(LookupAtEntity(ped), sim::GameHash("Emerald Ranch"));
+    ASSERT_EQ(asked->size(), 3u);
+    EXPECT_EQ(asked->at(0)[3], 1u);
+    EXPECT_EQ(asked->at(1)[3], 10u);
+    EXPECT_EQ(asked->at(2)[3], 11u);
+    EXPECT_EQ((sim::NativeArgs{asked->at(0).data(), 4}.f(0)), 3.0f)
         << "asked at the entity's position";
-    typesAsked.clear();
-    host.answer(kZoneAt, 0x99);
-    EXPECT_EQ(LookupAtEntity(0x400), 0x99u);
-    host.answer(kZoneAt, 0);
-    EXPECT_EQ(LookupAtEntity(0x400), 0u);
+    h.world().ground.zones.push_back(sim::MapZone{1, sim::GameHash("heartlands"), {0, 0, 0}, 500});
+    EXPECT_EQ(LookupAtEntity(ped), sim::GameHash("heartlands")) << "type 1 comes first";
+    h.world().ground.zones.clear();
+    EXPECT_EQ(LookupAtEntity(ped), 0u);
 }
 
 TEST(GiveWeapon, GivesOnlyWhatThePedLacksAndEquipsOnlyWhenAsked) {
-    FakeHost host;
-    host.answer(kHasWeapon, 1);
-    GiveWeapon(0x500, 0x797FBF5, 99, false);
-    EXPECT_TRUE(host.callsTo(kGiveWeapon).empty());
-    EXPECT_TRUE(host.callsTo(kSetCurrentWeapon).empty());
-    host.answer(kHasWeapon, 0);
-    GiveWeapon(0x500, 0x797FBF5, 99, true);
-    EXPECT_EQ(host.callsTo(kGiveWeapon).at(0).args,
-              (std::vector<uint64_t>{0x500, 0x797FBF5, 99, 0, 0}));
-    EXPECT_EQ(host.callsTo(kSetCurrentWeapon).at(0).args,
-              (std::vector<uint64_t>{0x500, 0x797FBF5, 1, 0, 0, 0}));
+    ScriptHarness h;
+    const int32_t guard = SpawnPedAt(h, "A_M_M_Moonshiners_01");
+    const Hash repeater = HashString("WEAPON_REPEATER_CARBINE");
+    h.world().weapons.of[guard].ammo[repeater] = 12;
+    GiveWeapon(guard, repeater, 99, false);
+    EXPECT_EQ(h.world().weapons.of[guard].ammo[repeater], 12) << "owned already: nothing given";
+    EXPECT_EQ(h.world().weapons.of[guard].current, 0u);
+    const Hash pistol = HashString("WEAPON_PISTOL_VOLCANIC");
+    GiveWeapon(guard, pistol, 30, true);
+    EXPECT_EQ(h.world().weapons.of[guard].ammo.count(pistol), 1u);
+    EXPECT_EQ(h.world().weapons.of[guard].current, pistol) << "equipped when asked";
 }

@@ -1,8 +1,10 @@
 // The camp script's start-up and frame loop: order of work, containment of a frame's
 // exception, autosave, the throw sampler and the developer toggle.
+#include "Hash.h"
 #include "core/data/DataFiles.h"
 #include "core/data/Settings.h"
 #include "core/input/KeyStateTable.h"
+#include "core/natives/DebugTools.h"
 #include "core/runtime/DeveloperTools.h"
 #include "core/runtime/ScriptMain.h"
 #include "core/runtime/Session.h"
@@ -18,14 +20,6 @@ using namespace corvale;
 using corvale::testing::GameFolderTest;
 
 namespace {
-
-constexpr uint64_t kGameTimer = 0x4f67e8eca7d3f667;
-constexpr uint64_t kTextureLoaded = 0x54d6900929ccf162;
-constexpr uint64_t kIsPedShooting = 0x34616828cd07f1a1;
-constexpr uint64_t kIsThrownWeapon = 0x5809dbca0a37c82b;
-constexpr uint64_t kCurrentWeapon = 0x3a87e44bb9a01d54;
-constexpr uint64_t kLastImpact = 0x6c4d0409ba1a2bc2;
-constexpr uint64_t kSetInvincible = 0xa5c38736c426fcb8;
 
 struct RecordingSession final : Session {
     std::vector<std::string> steps;
@@ -51,33 +45,42 @@ class FrameLoopTest : public GameFolderTest {
         ResetDataFiles();
         SetDebugToolsOn(false);
         ResetKeyStates();
-        RemoveTimer("autosave");
-        host.answer(kGameTimer, [this](const auto&) { return static_cast<uint64_t>(timer); });
-        host.answer(kTextureLoaded, 1);
-        for (const char* name : {"Lang.dat", "GeneralMeta.dat", "AI.dat", "Savegame.dat",
-                                 "TutorialFlags.dat"})
+        for (const char* name :
+             {"Lang.dat", "GeneralMeta.dat", "AI.dat", "Savegame.dat", "TutorialFlags.dat"})
             WriteFile(std::string("Corvale/") + name, "");
     }
     void TearDown() override {
         ResetDataFiles();
         GameFolderTest::TearDown();
     }
+    // Start-up runs as the camp's script does, waiting frame by frame; its answer.
+    bool Initialize(uint64_t frameLimit = 100) {
+        bool ok = false;
+        game.start([&] { ok = corvale::Initialize(session); });
+        game.runUntilFinished(frameLimit);
+        EXPECT_TRUE(game.finished()) << "start-up still waiting";
+        return ok;
+    }
+    // One pass of the frame loop after ms of game time.
     void frame(int ms = 33) {
-        timer += ms;
-        host.tick += static_cast<uint32_t>(ms);
+        game.world().gameTimer += ms;
         RunFrame(session);
     }
-    uint32_t timer = 0;
     RecordingSession session;
 };
 
 } // namespace
 
 TEST_F(FrameLoopTest, StartUpLogsTheBannerWaitsForTheBlipTexturesAndCreatesTheWorld) {
-    int polls = 0;
-    host.answer(kTextureLoaded, [&](const auto&) { return ++polls > 400 ? 1u : 0u; });
-    ASSERT_TRUE(Initialize(session));
-    EXPECT_GE(host.waits, 400u) << "the blip textures are waited for without a limit";
+    bool ok = false;
+    game.world().streaming.never.insert(sim::GameHash("blips_mp"));
+    game.start([&] { ok = corvale::Initialize(session); });
+    game.runUntilFinished(400);
+    EXPECT_FALSE(game.finished()) << "the blip textures are waited for without a limit";
+    game.world().streaming.never.clear();
+    game.runUntilFinished(100);
+    ASSERT_TRUE(game.finished());
+    ASSERT_TRUE(ok);
     const auto log = LogMessages();
     ASSERT_GE(log.size(), 4u);
     EXPECT_EQ(log[0], "");
@@ -94,35 +97,34 @@ TEST_F(FrameLoopTest, StartUpLogsTheBannerWaitsForTheBlipTexturesAndCreatesTheWo
 
 TEST_F(FrameLoopTest, AMissingSaveFileStopsStartUpBeforeTheWorldExists) {
     std::filesystem::remove("Corvale/Savegame.dat");
-    EXPECT_FALSE(Initialize(session));
+    EXPECT_FALSE(Initialize());
     EXPECT_TRUE(session.steps.empty());
     EXPECT_FALSE(Logged("initialization completed"));
 }
 
 TEST_F(FrameLoopTest, AMissingTutorialFileDoesNotStopStartUp) {
     std::filesystem::remove("Corvale/TutorialFlags.dat");
-    EXPECT_TRUE(Initialize(session));
+    EXPECT_TRUE(Initialize());
 }
 
 TEST_F(FrameLoopTest, UseMpAssetsOffIsLoggedAndAMistypedValueKeepsItOn) {
     WriteFile("Corvale/Settings.ini", "UseMpAssets=0\n");
-    ASSERT_TRUE(Initialize(session));
+    ASSERT_TRUE(Initialize());
     EXPECT_TRUE(Logged("UseMpAssets is OFF"));
     ResetDataFiles();
     WriteFile("Corvale/Settings.ini", "UseMpAssets=yes\n");
-    EXPECT_TRUE(Initialize(session));
+    EXPECT_TRUE(Initialize());
 }
 
 TEST_F(FrameLoopTest, GuardedWorkRunsInItsOrder) {
-    ASSERT_TRUE(Initialize(session));
+    ASSERT_TRUE(Initialize());
     session.steps.clear();
     frame();
-    EXPECT_EQ(session.steps,
-              (std::vector<std::string>{"whistle", "flush", "missions", "camp"}));
+    EXPECT_EQ(session.steps, (std::vector<std::string>{"whistle", "flush", "missions", "camp"}));
 }
 
 TEST_F(FrameLoopTest, AnExceptionSkipsTheRestOfThatFrameOnly) {
-    ASSERT_TRUE(Initialize(session));
+    ASSERT_TRUE(Initialize());
     session.steps.clear();
     session.throwInMissions = true;
     frame();
@@ -140,19 +142,21 @@ TEST_F(FrameLoopTest, AnExceptionSkipsTheRestOfThatFrameOnly) {
 
 TEST_F(FrameLoopTest, ANonNumericDevToolsIsContainedEveryFrame) {
     WriteFile("Corvale/Settings.ini", "DevTools=yes\n");
-    ASSERT_TRUE(Initialize(session));
+    ASSERT_TRUE(Initialize());
     frame();
     frame();
     EXPECT_EQ(session.messages,
-              (std::vector<std::string>(2, "Fatal: invalid stoi argument, check the logs for more info.")));
+              (std::vector<std::string>(
+                  2, "Fatal: invalid stoi argument, check the logs for more info.")));
 }
 
 TEST_F(FrameLoopTest, ADirtySaveIsWrittenWhenTheAutosavePeriodHasPassed) {
     WriteFile("Corvale/GeneralMeta.dat", "auto_save_frequency_seconds=30\n");
-    ASSERT_TRUE(Initialize(session));
-    TimerFor("autosave");
+    ASSERT_TRUE(Initialize());
+    session.timers().timerFor("autosave");
     SavegameFile()->setInt("operation.location", 3);
-    for (int ms = 0; ms < 29000; ms += 1000) frame(1000);
+    for (int ms = 0; ms < 29000; ms += 1000)
+        frame(1000);
     EXPECT_FALSE(Logged("Autosaving..."));
     frame(1000);
     EXPECT_TRUE(Logged("Autosaving..."));
@@ -161,49 +165,47 @@ TEST_F(FrameLoopTest, ADirtySaveIsWrittenWhenTheAutosavePeriodHasPassed) {
 }
 
 TEST_F(FrameLoopTest, ACleanSaveIsNotWrittenButTheTimerStillRestarts) {
-    ASSERT_TRUE(Initialize(session));
-    GameTimer& autosave = TimerFor("autosave");
-    for (int i = 0; i < 31; ++i) frame(1000);
+    ASSERT_TRUE(Initialize());
+    GameTimer& autosave = session.timers().timerFor("autosave");
+    for (int i = 0; i < 31; ++i)
+        frame(1000);
     EXPECT_FALSE(Logged("Autosaving..."));
     EXPECT_LT(autosave.elapsedSeconds(), 2);
 }
 
 TEST_F(FrameLoopTest, AThrowLandingThreeFramesLaterIsPublishedOnThatFrameOnly) {
-    const uint32_t knife = 0x1234;
-    int frameNo = 0;
-    host.answer(kIsPedShooting, [&](const auto&) { return frameNo == 1 ? 1u : 0u; });
-    host.answer(kIsThrownWeapon, 1);
-    host.answer(kCurrentWeapon, [&](const auto& args) {
-        *reinterpret_cast<uint32_t*>(args[1]) = knife;
-        return 1u;
-    });
-    host.answer(kLastImpact, [&](const auto& args) {
-        if (frameNo < 4) return 0u;
-        auto* out = reinterpret_cast<Vector3*>(args[1]);
-        *out = Vector3{10.0f, 20.0f, 1.0f};
-        return 1u;
-    });
+    // The player throws a knife on frame 1; the game reports where it landed on frame 4 only.
+    sim::World& w = game.world();
+    w.player.weapon = sim::GameHash("WEAPON_THROWN_THROWING_KNIVES");
+    w.hashNames[w.player.weapon] = "WEAPON_THROWN_THROWING_KNIVES";
     std::vector<bool> published;
-    for (frameNo = 1; frameNo <= 6; ++frameNo) {
-        ThrowSampler().sample(1);
-        published.push_back(HasThrowImpact());
+    ThrowImpactSampler sampler;
+    for (int frameNo = 1; frameNo <= 6; ++frameNo) {
+        ++w.frame;
+        if (frameNo == 1) w.player.shootingFrame = w.frame;
+        if (frameNo == 4) {
+            w.weapons.impact = sim::Vec3{10.0f, 20.0f, 1.0f};
+            w.weapons.impactFrame = w.frame;
+        }
+        sampler.sample(w.player.ped);
+        published.push_back(sampler.hasImpact());
     }
     EXPECT_EQ(published, (std::vector<bool>{false, false, false, true, false, false}));
 }
 
 TEST_F(FrameLoopTest, F2TogglesTheDebugToolsOnlyWhenDevToolsIsOn) {
-    ASSERT_TRUE(Initialize(session));
+    ASSERT_TRUE(Initialize());
     OnKeyboardMessage(113, 1, 0, 0, 0, 1, 1);
     frame(10);
     EXPECT_FALSE(DebugToolsOn()) << "DevTools is off by default";
     ResetDataFiles();
     WriteFile("Corvale/Settings.ini", "[Corvale]\nDevTools=1\n");
-    ASSERT_TRUE(Initialize(session));
+    ASSERT_TRUE(Initialize());
     OnKeyboardMessage(113, 1, 0, 0, 0, 1, 1);
     frame(10);
     EXPECT_TRUE(DebugToolsOn());
     EXPECT_EQ(session.messages.back(), "Debug tools ON");
-    EXPECT_FALSE(host.callsTo(kSetInvincible).empty());
+    EXPECT_GE(game.callsOf("SET_ENTITY_INVINCIBLE"), 1u);
     OnKeyboardMessage(113, 1, 0, 0, 0, 1, 1);
     frame(10);
     EXPECT_FALSE(DebugToolsOn());

@@ -18,14 +18,10 @@ TEST_F(LogTest, AnEntryIsTheTimestampWithoutLeadingZerosTheTextAndALineFeed) {
 }
 
 TEST_F(LogTest, TheTimestampUsesTheCalendarMonthAndTheFullYear) {
-    host.local.tm_mday = 31;
-    host.local.tm_mon = 0;
-    host.local.tm_year = 99;
-    host.local.tm_hour = 23;
-    host.local.tm_min = 59;
-    host.local.tm_sec = 0;
+    // 18 days, 14 h 53 min 57 s of game time later: Christmas Eve, a minute to midnight.
+    game.world().gameTimer = 1608837000;
     Log("x");
-    EXPECT_EQ(ReadFile("Corvale/Camp.log"), "[31/1/1999 23:59:0] x\n");
+    EXPECT_EQ(ReadFile("Corvale/Camp.log"), "[24/12/2026 23:59:0] x\n");
 }
 
 TEST_F(LogTest, EntriesAreAppendedInCallOrder) {

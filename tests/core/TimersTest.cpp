@@ -1,9 +1,9 @@
 // Game timers, the named timer registry and the wall-clock stopwatch.
 #include "core/natives/Strings.h"
+#include "core/platform/Stopwatch.h"
 #include "core/timers/GameTimer.h"
 #include "core/timers/NamedTimers.h"
-#include "core/timers/Stopwatch.h"
-#include "support/FakeHost.h"
+#include "support/ScriptHarness.h"
 
 #include <gtest/gtest.h>
 
@@ -11,24 +11,15 @@
 #include <string>
 
 using namespace corvale;
-using corvale::testing::FakeHost;
+using corvale::testing::ScriptHarness;
 
 namespace {
 
-constexpr uint64_t kGetGameTimer = 0x4f67e8eca7d3f667;
-constexpr uint64_t kGetHashKey = 0xfd340785adf8cfb7;
-
+// Timers read the simulated game timer, which each test moves by hand.
 struct TimersTest : ::testing::Test {
-    void SetUp() override {
-        host.answer(kGetGameTimer,
-                    [this](const std::vector<uint64_t>&) { return static_cast<uint32_t>(now); });
-        host.answer(kGetHashKey, [](const std::vector<uint64_t>& args) {
-            return static_cast<uint32_t>(
-                std::hash<std::string>{}(reinterpret_cast<const char*>(args[0])));
-        });
-    }
-    FakeHost host;
-    int32_t now = 50000;
+    ScriptHarness h;
+    int32_t& now = h.world().gameTimer = 50000;
+    NamedTimers timers;
 };
 
 } // namespace
@@ -67,10 +58,10 @@ TEST_F(TimersTest, ElapsedTimeSurvivesTheGameTimerWrapping) {
 }
 
 TEST_F(TimersTest, TheFirstLookupCreatesTheTimerAndTheSecondReturnsTheSameOne) {
-    GameTimer& first = TimerFor("timers_test.autosave");
+    GameTimer& first = timers.timerFor("timers_test.autosave");
     EXPECT_EQ(first.elapsedMs(), 0);
     now += 5000;
-    GameTimer& second = TimerFor("timers_test.autosave");
+    GameTimer& second = timers.timerFor("timers_test.autosave");
     EXPECT_EQ(&first, &second);
     EXPECT_EQ(second.elapsedMs(), 5000) << "the second lookup must not restart it";
     EXPECT_EQ(static_cast<uint32_t>(first.tag()), HashString("timers_test.autosave"))
@@ -78,34 +69,34 @@ TEST_F(TimersTest, TheFirstLookupCreatesTheTimerAndTheSecondReturnsTheSameOne) {
 }
 
 TEST_F(TimersTest, ReferencesStayValidWhileOtherTimersAreAdded) {
-    GameTimer& kept = TimerFor("timers_test.kept");
+    GameTimer& kept = timers.timerFor("timers_test.kept");
     for (uint32_t ped = 1; ped <= 500; ++ped)
-        TimerFor(0x7000000u + ped);
-    EXPECT_EQ(&kept, &TimerFor("timers_test.kept"));
+        timers.timerFor(0x7000000u + ped);
+    EXPECT_EQ(&kept, &timers.timerFor("timers_test.kept"));
 }
 
 TEST_F(TimersTest, ARemovedTimerStartsAfreshOnTheNextLookup) {
-    TimerFor("timers_test.cooldown");
+    timers.timerFor("timers_test.cooldown");
     now += 9000;
-    RemoveTimer("timers_test.cooldown");
-    EXPECT_EQ(TimerFor("timers_test.cooldown").elapsedMs(), 0);
-    RemoveTimer("timers_test.never_made"); // nothing to remove: nothing happens
+    timers.remove("timers_test.cooldown");
+    EXPECT_EQ(timers.timerFor("timers_test.cooldown").elapsedMs(), 0);
+    timers.remove("timers_test.never_made"); // nothing to remove: nothing happens
 }
 
 TEST_F(TimersTest, APedHandleIsAKeyOfItsOwn) {
-    GameTimer& ped = TimerFor(0x1234u);
+    GameTimer& ped = timers.timerFor(0x1234u);
     EXPECT_EQ(ped.tag(), 0x1234);
     now += 1500;
-    EXPECT_EQ(TimerFor(0x1234u).elapsedSeconds(), 1);
+    EXPECT_EQ(timers.timerFor(0x1234u).elapsedSeconds(), 1);
 }
 
-TEST(Stopwatch, ReportsMinusOneUntilStarted) {
-    FakeHost host;
-    host.calendar = 1000;
+TEST(Stopwatch, ReportsMinusOneUntilStartedThenWholeSecondsOfTheClock) {
+    ScriptHarness h; // the simulated calendar runs with the game timer
+    h.world().gameTimer = 1000000;
     Stopwatch watch;
     EXPECT_EQ(watch.elapsed(), -1.0);
     watch.start();
-    host.calendar = 1003;
+    h.world().gameTimer += 3000;
     EXPECT_EQ(watch.elapsed(), 3.0);
 }
 

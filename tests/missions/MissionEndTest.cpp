@@ -3,7 +3,7 @@
 #include "MissionStory.h"
 
 #include "Hash.h"
-#include "core/runtime/DebugTools.h"
+#include "core/natives/DebugTools.h"
 
 #include <gtest/gtest.h>
 

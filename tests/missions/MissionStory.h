@@ -6,7 +6,7 @@
 #include "core/natives/Script.h"
 #include "core/timers/GameTimer.h"
 #include "missions/MissionsManager.h"
-#include "sim/ScriptHarness.h"
+#include "support/ScriptHarness.h"
 #include "ui/Notifications.h"
 
 #include <algorithm>

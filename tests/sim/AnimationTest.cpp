@@ -1,8 +1,8 @@
 // Animation waits: PlayAnim on the wall clock, PlaySceneAnim by tries, and their failures.
 #include "core/natives/Animation.h"
 #include "Hash.h"
-#include "ScriptHarness.h"
-#include "core/runtime/DebugTools.h"
+#include "core/natives/DebugTools.h"
+#include "support/ScriptHarness.h"
 
 #include <gtest/gtest.h>
 
@@ -14,9 +14,9 @@ using corvale::testing::ScriptHarness;
 
 namespace {
 
-constexpr uint64_t kTaskPlayAnim = 0xea47fe3719165b94;
-constexpr uint64_t kRequestAnimDict = 0xa862a2ad321f94b4;
-constexpr uint64_t kPlayEntityAnim = 0xdc6d22fab76d4874;
+constexpr const char* kTaskPlayAnim = "TASK_PLAY_ANIM";
+constexpr const char* kRequestAnimDict = "REQUEST_ANIM_DICT";
+constexpr const char* kPlayEntityAnim = "PLAY_ENTITY_ANIM";
 constexpr const char* kDict = "amb_camp@world_camp_fire@stand@male";
 
 std::vector<std::string> gDebugTexts;

@@ -2,6 +2,7 @@
 // gives up the rest of that frame only, and the still keeps working afterwards.
 #include "BuiltPlugins.h"
 #include "scenario/Scenario.h"
+#include "support/ScriptHarness.h"
 
 #include <stdexcept>
 
@@ -9,7 +10,8 @@
 
 namespace {
 
-constexpr uint64_t kIsControlPressed = 0xf3a21bcd95725a4a; // asked on every business frame
+const uint64_t kIsControlPressed =
+    corvale::testing::NativeHash("IS_CONTROL_PRESSED"); // asked on every business frame
 
 } // namespace
 

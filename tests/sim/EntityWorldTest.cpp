@@ -1,7 +1,7 @@
 // Entity wrappers against the simulated world: distances, facing, removal, death.
-#include "ScriptHarness.h"
 #include "core/natives/Distance.h"
 #include "core/natives/Entity.h"
+#include "support/ScriptHarness.h"
 
 #include <gtest/gtest.h>
 

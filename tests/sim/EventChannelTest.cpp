@@ -8,6 +8,7 @@
 #include "core/natives/Strings.h"
 #include "host/HostApi.h"
 #include "natives/Events.h"
+#include "support/ScriptHarness.h"
 
 #include <gtest/gtest.h>
 
@@ -197,7 +198,7 @@ TEST_F(EventChannelTest, AFrameWithoutEventsCostsOnlyTheCountQuery) {
     simulator->hostScriptRegister(nullptr, CampReaderScript);
     simulator->runFrames(4);
     const auto& census = simulator->figures().census();
-    EXPECT_EQ(census.at(0x5ce8de5909565748).calls, 4u);
+    EXPECT_EQ(census.at(corvale::testing::NativeHash("GET_NUMBER_OF_EVENTS")).calls, 4u);
     EXPECT_EQ(census.size(), 1u) << "no type, data or hash queries without events";
 }
 

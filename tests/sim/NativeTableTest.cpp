@@ -26,7 +26,8 @@ std::map<uint64_t, ListedNative> ReadNativeList(const std::string& path) {
         std::vector<std::string> cols;
         std::stringstream row(line);
         std::string col;
-        while (std::getline(row, col, '\t')) cols.push_back(col);
+        while (std::getline(row, col, '\t'))
+            cols.push_back(col);
         if (cols.size() < 5) continue;
         ListedNative n{cols[2], std::stoul(cols[3]), cols.size() > 5 ? cols[5] : ""};
         natives[std::stoull(cols[0], nullptr, 16)] = n;

@@ -1,6 +1,6 @@
 // The nearest ped around another, read from the game's sized array of nearby peds.
-#include "ScriptHarness.h"
 #include "core/natives/Peds.h"
+#include "support/ScriptHarness.h"
 
 #include <gtest/gtest.h>
 

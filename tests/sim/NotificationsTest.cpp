@@ -2,8 +2,9 @@
 // argument blocks slot by slot, the cuts, the one pending entry of each kind, and the toast
 // that waits for its icon but never for ever.
 #include "Hash.h"
-#include "KitScript.h"
+#include "KitFeed.h"
 #include "core/natives/Strings.h"
+#include "support/ScriptHarness.h"
 
 #include <gtest/gtest.h>
 
@@ -11,10 +12,10 @@ using namespace corvale;
 
 namespace {
 
-constexpr uint64_t kPostHelp = 0x049d5c615bd38bad;
-constexpr uint64_t kPostToast = 0x26e87218390e6729;
-constexpr uint64_t kPostSideToast = 0xb249ebcb30dd88e0;
-constexpr uint64_t kRequestTextureDict = 0xc1ba29df5631b0f8;
+constexpr const char* kPostHelp = "_UI_FEED_POST_HELP_TEXT";
+constexpr const char* kPostToast = "_UI_FEED_POST_SAMPLE_TOAST";
+constexpr const char* kPostSideToast = "_UI_FEED_POST_SAMPLE_TOAST_RIGHT";
+const uint64_t kRequestTextureDict = corvale::testing::NativeHash("REQUEST_STREAMED_TEXTURE_DICT");
 
 struct NotificationsTest : ::testing::Test {
     void SetUp() override {
@@ -35,7 +36,7 @@ struct NotificationsTest : ::testing::Test {
     // Queues a toast and flushes it inside a script; runs frames until it was posted.
     void flushToastInScript(const char* dictionary) {
         bool done = false;
-        kit::RunEveryFrame(*simulator, [&, dictionary] {
+        corvale::testing::EveryFrame(*simulator, [&, dictionary] {
             if (done) return;
             QueueToast("Moonshine", "The camp moved to Tall Trees", dictionary,
                        "blip_business_moonshine", 5000);
@@ -132,7 +133,7 @@ TEST_F(NotificationsTest, AToastIsShownAfter20TriesWhenItsDictionaryNeverLoads) 
 TEST_F(NotificationsTest, ToastFieldsAreCutTo99Characters) {
     const std::string title(150, 't'), body(150, 'b');
     bool done = false;
-    kit::RunEveryFrame(*simulator, [&] {
+    corvale::testing::EveryFrame(*simulator, [&] {
         if (done) return;
         QueueToast(title.c_str(), body.c_str(), "blips_mp", "blip_business_moonshine", 5000);
         FlushPendingTexts();
@@ -191,13 +192,14 @@ TEST_F(NotificationsTest, ACashBlockShowsALossAsAPositiveAmountInRed) {
     EXPECT_EQ(loss.content[0], 0u);
     EXPECT_EQ(text(loss.content[1]), "$2.50");
     EXPECT_EQ(str(loss.content[2]), "ITEMTYPE_TEXTURES");
-    EXPECT_EQ(loss.content[3], 0x6D31416Eu);
+    EXPECT_EQ(loss.content[3], sim::GameHash("ITEMTYPE_CASH"));
     EXPECT_EQ(loss.content[4], 0u);
     EXPECT_EQ(loss.content[5], sim::GameHash("COLOR_RED"));
     EXPECT_EQ(loss.content[6], 0u);
     EXPECT_EQ(loss.content[7], 0u);
     EXPECT_EQ(loss.content[8], loss.content[1]);
-    EXPECT_EQ(seen->at(1).content[5], 0x067FA8F3u) << "a gain keeps the default colour";
+    EXPECT_EQ(seen->at(1).content[5], sim::GameHash("COLOR_PURE_WHITE"))
+        << "a gain keeps the default colour";
     EXPECT_EQ(text(seen->at(1).content[1]), "$50.00");
     ASSERT_EQ(world().screen.feed.size(), 2u);
     EXPECT_EQ(world().screen.feed[0].kind, sim::FeedEntry::Kind::Cash);

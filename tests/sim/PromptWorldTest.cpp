@@ -1,8 +1,8 @@
 // Prompts made by plug-in code, shown in the simulated world and completed by the player.
 #include "Hash.h"
-#include "ScriptHarness.h"
 #include "core/natives/Prompt.h"
 #include "core/natives/Script.h"
+#include "support/ScriptHarness.h"
 
 #include <gtest/gtest.h>
 
@@ -72,14 +72,15 @@ TEST(PromptInTheWorld, TheWorldKeepsWhatThePromptShows) {
     const Entity ledger = h.world().spawn(sim::EntityKind::Object, 1, {}, 0);
     std::unique_ptr<Prompt> made;
     h.start([&] {
-        made = std::make_unique<Prompt>("Open the ledger", 0xC7B5340A, 3);
+        made =
+            std::make_unique<Prompt>("Open the ledger", sim::GameHash("INPUT_FRONTEND_ACCEPT"), 3);
         made->setGroupFrom(ledger);
         made->show();
     });
     h.runUntilFinished(2);
     auto shown = h.world().prompts.withText("Open the ledger");
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0]->control, 0xC7B5340Au);
+    EXPECT_EQ(shown[0]->control, sim::GameHash("INPUT_FRONTEND_ACCEPT"));
     EXPECT_EQ(shown[0]->mode, sim::PromptMode::StandardizedHold);
     EXPECT_EQ(shown[0]->group, made->group());
     EXPECT_NE(shown[0]->group, 0);
@@ -98,7 +99,7 @@ TEST(PromptInTheWorld, AHiddenPromptCannotBeCompleted) {
     ScriptHarness h;
     std::unique_ptr<Prompt> sleep;
     h.start([&] {
-        sleep = std::make_unique<Prompt>("Sleep", 0xC7B5340A, 0);
+        sleep = std::make_unique<Prompt>("Sleep", sim::GameHash("INPUT_FRONTEND_ACCEPT"), 0);
         sleep->show();
         sleep->hide();
     });

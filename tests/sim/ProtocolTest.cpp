@@ -3,6 +3,7 @@
 #include "core/natives/NativeCall.h"
 #include "core/natives/Strings.h"
 #include "host/HostApi.h"
+#include "support/ScriptHarness.h"
 
 #include <gtest/gtest.h>
 
@@ -15,15 +16,16 @@ struct ProtocolTest : ::testing::Test {
     }
     void call(uint64_t hash, std::initializer_list<uint64_t> slots) {
         simulator->hostNativeInit(hash);
-        for (uint64_t s : slots) simulator->hostNativePush(s);
+        for (uint64_t s : slots)
+            simulator->hostNativePush(s);
         simulator->hostNativeCall();
     }
     std::unique_ptr<sim::Simulator> simulator;
 };
 
-constexpr uint64_t kGetGameTimer = 0x4f67e8eca7d3f667;
-constexpr uint64_t kRandomFloat = 0xe29f927a961f8aaa;
-constexpr uint64_t kRandomInt = 0xd53343aa4fb7dd28;
+const uint64_t kGetGameTimer = corvale::testing::NativeHash("GET_GAME_TIMER");
+const uint64_t kRandomFloat = corvale::testing::NativeHash("GET_RANDOM_FLOAT_IN_RANGE");
+const uint64_t kRandomInt = corvale::testing::NativeHash("GET_RANDOM_INT_IN_RANGE");
 
 } // namespace
 
@@ -55,10 +57,10 @@ TEST_F(ProtocolTest, ProperlyEncodedCallsAreAccepted) {
 
 TEST_F(ProtocolTest, MinusOneTravelsAsTheLow32BitsOnly) {
     std::vector<uint64_t> seen;
-    simulator->natives().override(kRandomInt, [&](sim::Simulator&, const sim::NativeArgs& a,
-                                                  sim::NativeResult&) {
-        seen.assign(a.slots, a.slots + a.count);
-    });
+    simulator->natives().override(
+        kRandomInt, [&](sim::Simulator&, const sim::NativeArgs& a, sim::NativeResult&) {
+            seen.assign(a.slots, a.slots + a.count);
+        });
     corvale::Invoke<int32_t>(kRandomInt, -1, 0);
     EXPECT_EQ(seen, (std::vector<uint64_t>{0x00000000FFFFFFFFull, 0}));
 }

@@ -1,11 +1,11 @@
 // The scenario commands that set the player up, make streaming fail, complete prompts and
 // check peds, prompts and messages.
 #include "Hash.h"
-#include "ScriptHarness.h"
 #include "core/natives/Peds.h"
 #include "core/natives/Prompt.h"
 #include "core/natives/Script.h"
 #include "scenario/Scenario.h"
+#include "support/ScriptHarness.h"
 
 #include <gtest/gtest.h>
 

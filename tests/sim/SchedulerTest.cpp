@@ -35,10 +35,13 @@ void LongWaitScript() {
     gEvents.push_back(Stamp("start"));
     HostScriptWait(500);
     gEvents.push_back(Stamp("after500"));
-    for (;;) HostScriptWait(0);
+    for (;;)
+        HostScriptWait(0);
 }
 
-void ReturningScript() { gEvents.push_back(Stamp("once")); }
+void ReturningScript() {
+    gEvents.push_back(Stamp("once"));
+}
 
 struct SchedulerTest : ::testing::Test {
     void SetUp() override {
@@ -83,7 +86,8 @@ TEST_F(SchedulerTest, ALongWaitWithUnevenFramesResumesAtTheFirstFrameBeyondIt) {
     simulator->runFrames(16); // 528 - 33 = 495 ms waited at frame 16
     EXPECT_EQ(gEvents.back(), "start@33");
     simulator->runFrame(); // 561 - 33 = 528 ms
-    EXPECT_EQ(gEvents.back(), "after500@561") << "should have resumed at the first frame past 500 ms";
+    EXPECT_EQ(gEvents.back(), "after500@561")
+        << "should have resumed at the first frame past 500 ms";
 }
 
 TEST_F(SchedulerTest, AFinishedEntryIsNeverResumed) {

@@ -2,7 +2,7 @@
 // from the game's controls, held open without allocating, and pictured by a snapshot.
 #include "BuiltPlugins.h"
 #include "Hash.h"
-#include "KitScript.h"
+#include "KitFeed.h"
 #include "scenario/Scenario.h"
 #include "ui/MenuList.h"
 #include "ui/ScreenText.h"
@@ -68,7 +68,7 @@ struct ScreenTest : ::testing::Test {
 } // namespace
 
 TEST_F(ScreenTest, DrawnTextReachesTheScreenPlainAndCentredByTheKit) {
-    kit::RunEveryFrame(*simulator, [] {
+    corvale::testing::EveryFrame(*simulator, [] {
         DrawText("Choose a location", 0.14f, 0.07f, 229, 228, 227, 255, true, 0.6f, 0.5f, "$title");
     });
     simulator->runFrames(2);
@@ -86,7 +86,7 @@ TEST_F(ScreenTest, DrawnTextReachesTheScreenPlainAndCentredByTheKit) {
 
 TEST_F(ScreenTest, AMenuHeldOpenAllocatesNothingFrameAfterFrame) {
     LocationMenu menu;
-    kit::RunEveryFrame(*simulator, [&] {
+    corvale::testing::EveryFrame(*simulator, [&] {
         menu.draw();
         DrawDebugText(1.25f);
         FlushPendingTexts();
@@ -106,7 +106,7 @@ TEST_F(ScreenTest, AMenuHeldOpenAllocatesNothingFrameAfterFrame) {
 
 TEST_F(ScreenTest, TheGamesControlsMoveTheSelectionAndAccept) {
     LocationMenu menu;
-    kit::RunEveryFrame(*simulator, [&] { menu.draw(); });
+    corvale::testing::EveryFrame(*simulator, [&] { menu.draw(); });
     simulator->runFrame();
     ASSERT_EQ(menu.list.selectedIndex(), 0);
     press("INPUT_FRONTEND_DOWN");
@@ -129,7 +129,7 @@ TEST_F(ScreenTest, TheGamesControlsMoveTheSelectionAndAccept) {
 TEST_F(ScreenTest, AnEntryTooDearForThePlayerIsDimmedOnScreen) {
     simulator->world().player.cashCents = 500;
     LocationMenu menu;
-    kit::RunEveryFrame(*simulator, [&] { menu.draw(); });
+    corvale::testing::EveryFrame(*simulator, [&] { menu.draw(); });
     simulator->runFrame();
     EXPECT_TRUE(menu.list.itemAt(2)->disabled());
     const auto& texts = screen().texts;
@@ -147,7 +147,7 @@ TEST(ScreenSnapshot, AMenuOfThreeEntriesIsPicturedWithItsTextsAndPrice) {
     sim::ScenarioRun run(settings);
     corvale::host::Install(corvale::host::PlatformHost());
     LocationMenu menu;
-    kit::RunEveryFrame(run.sim(), [&] { menu.draw(); });
+    corvale::testing::EveryFrame(run.sim(), [&] { menu.draw(); });
     const int code = run.run(sim::ParseScenarioText("player cash 10000\n"
                                                     "frames 2\n"
                                                     "snapshot location_menu\n"
@@ -181,7 +181,7 @@ TEST(ScreenTrace, HelpTextsToastsFeedEntriesAndCashAreTraced) {
     corvale::host::Install(corvale::host::PlatformHost());
     kit::ClearPendingTexts();
     int frame = 0;
-    kit::RunEveryFrame(run.sim(), [&] {
+    corvale::testing::EveryFrame(run.sim(), [&] {
         if (++frame != 1) return;
         ShowHelpText("Pick a camp", 5000);
         QueueToast("Moonshine", "The camp moved", "blips_mp", "blip_business_moonshine", 5000);

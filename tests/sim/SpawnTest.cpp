@@ -1,10 +1,10 @@
-// Spawning waits for streaming the way the rest of the plug-in relies on: models without a
-// limit, prop sets for at most 2000 ms of game timer.
+// Spawning waits for streaming the way the rest of the plug-in relies on: models for at most
+// 10 s, prop sets for at most 2000 ms of game timer.
 #include "Hash.h"
-#include "ScriptHarness.h"
 #include "core/natives/Objects.h"
 #include "core/natives/Peds.h"
 #include "core/natives/Propsets.h"
+#include "support/ScriptHarness.h"
 
 #include <gtest/gtest.h>
 
@@ -32,16 +32,51 @@ TEST(SpawnPed, WaitsForTheModelThenCreatesThePedWhereAsked) {
     EXPECT_TRUE(h.sim().faults().empty());
 }
 
-TEST(SpawnPed, KeepsWaitingForAModelThatNeverLoads) {
+// A model that never loads ("stream never") must not freeze the plug-in that asked: the spawn
+// gives up after 10 s of game time with one log line and answers 0, and nothing is created.
+TEST(SpawnPed, GivesUpOnAModelThatNeverLoadsAfterTenSecondsWithOneLogLine) {
     ScriptHarness h;
-    h.world().streaming.never.insert(sim::GameHash("A_M_M_Moonshiners_01"));
-    h.start([&] { SpawnPed("A_M_M_Moonshiners_01", Vector3{}); });
-    h.runUntilFinished(300);
-    EXPECT_FALSE(h.finished());
+    h.captureLog();
+    const uint32_t model = sim::GameHash("A_M_M_Moonshiners_01");
+    h.world().streaming.never.insert(model);
+    Ped ped = -1;
+    int32_t startedAt = 0, endedAt = 0;
+    h.start([&] {
+        startedAt = h.world().gameTimer;
+        ped = SpawnPed("A_M_M_Moonshiners_01", Vector3{});
+        endedAt = h.world().gameTimer;
+    });
+    h.runUntilFinished(600);
+    ASSERT_TRUE(h.finished()) << "the script goes on after the wait";
+    EXPECT_EQ(ped, 0);
+    const int32_t frameMs = h.sim().options().frameMs;
+    EXPECT_GE(endedAt - startedAt, 10000);
+    EXPECT_LT(endedAt - startedAt, 10000 + frameMs);
     for (const auto& [handle, e] : h.world().entities)
-        EXPECT_NE(e.model, sim::GameHash("A_M_M_Moonshiners_01"));
-    EXPECT_EQ(h.callsOf(0xfa28fe3a6246fc30), 1u) << "the model is requested once";
-    EXPECT_GE(h.callsOf(0x1283b8b89dd5d1b6), 300u) << "and polled every frame";
+        EXPECT_NE(e.model, model);
+    const std::vector<std::string> log = h.logLines();
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_NE(log[0].find("failed to load model: " + std::to_string(static_cast<int32_t>(model))),
+              std::string::npos)
+        << log[0];
+    EXPECT_TRUE(h.sim().faults().empty());
+}
+
+TEST(SpawnObject, GivesUpOnAModelThatNeverLoadsAndCreatesNothing) {
+    ScriptHarness h;
+    h.captureLog();
+    const uint32_t model = sim::GameHash("P_STILL02X");
+    h.world().streaming.never.insert(model);
+    Object object = -1;
+    h.start([&] { object = SpawnObject("P_STILL02X", Vector3{1, 1, 5}, 30.0f, true, true); });
+    h.runUntilFinished(600);
+    ASSERT_TRUE(h.finished());
+    EXPECT_EQ(object, 0);
+    for (const auto& [handle, e] : h.world().entities)
+        EXPECT_NE(e.model, model);
+    const std::vector<std::string> log = h.logLines();
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_NE(log[0].find("failed to load model: "), std::string::npos) << log[0];
 }
 
 TEST(SpawnObject, AFixedObjectStaysWhereItIsPutAndALooseOneSettlesOnTheGround) {
@@ -63,7 +98,7 @@ TEST(SpawnObject, AFixedObjectStaysWhereItIsPutAndALooseOneSettlesOnTheGround) {
     EXPECT_EQ(h.world().entity(loose)->heading, 60.0f);
     EXPECT_FALSE(h.world().entityStates.of[loose].frozen);
     EXPECT_FALSE(h.world().entityStates.of[loose].visible);
-    EXPECT_EQ(h.callsOf(0xfa28fe3a6246fc30), 1u) << "a loaded model is not requested again";
+    EXPECT_EQ(h.callsOf("REQUEST_MODEL"), 1u) << "a loaded model is not requested again";
 }
 
 TEST(SpawnPropset, APropSetThatNeverLoadsCostsAboutTwoSecondsAndReturnsZeroWithALogLine) {

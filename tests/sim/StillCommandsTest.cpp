@@ -1,9 +1,20 @@
 // Scenario commands the still's scenarios use: texts no longer drawn, sprites with their
 // alpha, sounds counted by name, the scripted camera, the player in combat.
 #include "BuiltPlugins.h"
-#include "KitScript.h"
-#include "business/natives/BusinessNatives.h"
+#include "KitFeed.h"
+#include "core/natives/Audio.h"
+#include "core/natives/Camera.h"
+#include "core/natives/Controls.h"
+#include "core/natives/Entity.h"
+#include "core/natives/HudContexts.h"
+#include "core/natives/HudText.h"
+#include "core/natives/Money.h"
+#include "core/natives/Peds.h"
+#include "core/natives/Player.h"
+#include "core/natives/PromptSteps.h"
 #include "core/natives/Strings.h"
+#include "core/natives/Tasks.h"
+#include "core/natives/Vehicles.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +22,6 @@
 #include <vector>
 
 using namespace corvale;
-using namespace corvale::business;
 
 namespace {
 
@@ -31,11 +41,10 @@ struct StillCommandsTest : ::testing::Test {
 
 TEST_F(StillCommandsTest, NoTextHoldsWhenNoTextOfTheLastFrameContainsIt) {
     int frame = 0;
-    kit::RunEveryFrame(run->sim(), [&] {
+    corvale::testing::EveryFrame(run->sim(), [&] {
         if (++frame > 1) return;
-        DisplayScreenText(
-            ColouredText(TextLiteral("<FONT FACE='$title'>Moonshine Production</FONT>")), 0.1f,
-            0.1f);
+        DisplayHudText(ColouredText(TextLiteral("<FONT FACE='$title'>Moonshine Production</FONT>")),
+                       0.1f, 0.1f);
     });
     const int code = play("frames 1\n"
                           "expect no-text \"Production\"\n"
@@ -49,7 +58,7 @@ TEST_F(StillCommandsTest, NoTextHoldsWhenNoTextOfTheLastFrameContainsIt) {
 
 TEST_F(StillCommandsTest, ASpriteIsExpectedByTextureAndOptionallyByAlpha) {
     int frame = 0;
-    kit::RunEveryFrame(run->sim(), [&] {
+    corvale::testing::EveryFrame(run->sim(), [&] {
         if (++frame > 1) return;
         DrawSpriteCentred("generic_textures", "menu_bar", 0.16f, 0.85f, 0.23f, 0.0015f, 0.0f, 255,
                           255, 255, 175, false);
@@ -68,7 +77,7 @@ TEST_F(StillCommandsTest, ASpriteIsExpectedByTextureAndOptionallyByAlpha) {
 
 TEST_F(StillCommandsTest, SoundsAreCountedByNameOverTheWholeRun) {
     int frame = 0;
-    kit::RunEveryFrame(run->sim(), [&] {
+    corvale::testing::EveryFrame(run->sim(), [&] {
         if (++frame <= 2) PlaySoundFrontend("NAV_LEFT", "PAUSE_MENU_SOUNDSET");
     });
     const int code = play("frames 5\n"
@@ -85,15 +94,15 @@ TEST_F(StillCommandsTest, SoundsAreCountedByNameOverTheWholeRun) {
 TEST_F(StillCommandsTest, TheCameraIsOnWhileAnActiveScriptedCameraIsRendered) {
     int frame = 0;
     Cam cam = 0;
-    kit::RunEveryFrame(run->sim(), [&] {
+    corvale::testing::EveryFrame(run->sim(), [&] {
         ++frame;
         if (frame == 2) {
-            cam = CreateScriptedCamera({0, 0, 2}, 60.0f);
-            RenderScriptCameras(true);
+            cam = CreateScriptedCamera({0, 0, 2}, {}, 60.0f, true);
+            RenderScriptCameras(true, true, 500);
         }
         if (frame == 4) {
             DestroyCamera(cam);
-            RenderScriptCameras(false);
+            RenderScriptCameras(false, true, 500);
         }
     });
     const int code = play("frames 1\n"
@@ -111,8 +120,8 @@ TEST_F(StillCommandsTest, TheCameraIsOnWhileAnActiveScriptedCameraIsRendered) {
 
 TEST_F(StillCommandsTest, ThePlayerIsInCombatBetweenOnAndOff) {
     std::vector<bool> seen;
-    kit::RunEveryFrame(run->sim(),
-                       [&] { seen.push_back(IsPedInCombat(run->sim().world().player.ped)); });
+    corvale::testing::EveryFrame(
+        run->sim(), [&] { seen.push_back(IsPedInCombat(run->sim().world().player.ped, 0)); });
     EXPECT_EQ(play("frames 1\nplayer combat on\nframes 2\nplayer combat off\nframes 1\n"), 0);
     EXPECT_EQ(seen, (std::vector<bool>{false, true, true, false}));
     EXPECT_THROW(play("player combat maybe\n"), sim::ScenarioError);

@@ -1,11 +1,22 @@
-// The business plug-in's own wrappers against the simulated world: the menu's camera, the
+// The still's wrappers in the bridge against the simulated world: the menu's camera, the
 // player's scenario and pace, the wagon, HUD contexts, cash taken, items counted, the plain
 // text natives, control disables and prompts used.
 #include "Hash.h"
-#include "ScriptHarness.h"
-#include "business/natives/BusinessNatives.h"
+#include "core/natives/Camera.h"
+#include "core/natives/Controls.h"
+#include "core/natives/Entity.h"
+#include "core/natives/HudContexts.h"
+#include "core/natives/HudText.h"
+#include "core/natives/Inventory.h"
+#include "core/natives/Money.h"
+#include "core/natives/Peds.h"
+#include "core/natives/Player.h"
+#include "core/natives/PromptSteps.h"
 #include "core/natives/Script.h"
 #include "core/natives/Strings.h"
+#include "core/natives/Tasks.h"
+#include "core/natives/Vehicles.h"
+#include "support/ScriptHarness.h"
 
 #include <gtest/gtest.h>
 
@@ -13,18 +24,18 @@
 #include <vector>
 
 using namespace corvale;
-using namespace corvale::business;
 using corvale::testing::ScriptHarness;
 
 namespace {
-constexpr uint64_t kIsControlJustPressed = 0x580417101ddb492f;
-constexpr uint64_t kIsDisabledControlJustPressed = 0x91aef906bca88877;
-constexpr uint64_t kIsControlPressed = 0xf3a21bcd95725a4a;
+const uint64_t kIsControlJustPressed = corvale::testing::NativeHash("IS_CONTROL_JUST_PRESSED");
+const uint64_t kIsDisabledControlJustPressed =
+    corvale::testing::NativeHash("IS_DISABLED_CONTROL_JUST_PRESSED");
+const uint64_t kIsControlPressed = corvale::testing::NativeHash("IS_CONTROL_PRESSED");
 } // namespace
 
 TEST(StillCamera, IsShownOnlyWhileActiveAndRendered) {
     ScriptHarness h;
-    const Cam cam = CreateScriptedCamera({1790, -818, 44}, 60.0f);
+    const Cam cam = CreateScriptedCamera({1790, -818, 44}, {}, 60.0f, true);
     ASSERT_NE(cam, 0);
     const sim::Camera* c = h.world().cameras.find(cam);
     ASSERT_NE(c, nullptr);
@@ -35,7 +46,7 @@ TEST(StillCamera, IsShownOnlyWhileActiveAndRendered) {
     PointCameraAt(cam, {1790, -821, 42.5f});
     EXPECT_TRUE(c->pointed);
     EXPECT_FLOAT_EQ(c->target.z, 42.5f);
-    RenderScriptCameras(true);
+    RenderScriptCameras(true, true, 500);
     EXPECT_TRUE(h.world().cameras.showing());
     SetCameraActive(cam, false);
     EXPECT_FALSE(h.world().cameras.showing());
@@ -59,23 +70,23 @@ TEST(PlayerAtTheStill, PlaysTheClipboardScenarioUntilTheTasksAreCleared) {
     RefreshPlayerPed();
     const Ped player = PlayerPed();
     const Hash clipboard = HashString("WORLD_HUMAN_CLIPBOARD");
-    StartScenarioInPlace(player, clipboard);
+    StartScenarioInPlace(player, clipboard, -1, true, 1, 0.0f);
     EXPECT_EQ(h.world().pedTasks.scenario(player), clipboard);
     ClearPedTasksNow(player);
     EXPECT_EQ(h.world().pedTasks.scenario(player), 0u);
     EXPECT_TRUE(h.sim().faults().empty());
-    StartScenarioInPlace(4242, clipboard);
+    StartScenarioInPlace(4242, clipboard, -1, true, 1, 0.0f);
     EXPECT_EQ(h.sim().faults().size(), 1u) << "a task for a ped that does not exist";
 }
 
 TEST(PlayerAtTheStill, IsInCombatOnlyWhenTheWorldSaysSo) {
     ScriptHarness h;
     RefreshPlayerPed();
-    EXPECT_FALSE(IsPedInCombat(PlayerPed()));
+    EXPECT_FALSE(IsPedInCombat(PlayerPed(), 0));
     h.world().player.inCombat = true;
-    EXPECT_TRUE(IsPedInCombat(PlayerPed()));
+    EXPECT_TRUE(IsPedInCombat(PlayerPed(), 0));
     const Ped other = h.world().spawn(sim::EntityKind::Ped, 1, {}, 0);
-    EXPECT_FALSE(IsPedInCombat(other));
+    EXPECT_FALSE(IsPedInCombat(other, 0));
 }
 
 TEST(PlayerAtTheStill, APaceLimitHoldsForTheFrameItWasSetIn) {
@@ -150,10 +161,10 @@ TEST(StillPurchase, CountsThePlayersItemsAndNobodyElses) {
 TEST(MenuText, ThePlainTextNativesDrawWithColourAndScale) {
     ScriptHarness h;
     h.sim().runFrame();
-    SetScreenTextColour(10, 20, 30, 200);
+    SetHudTextColour(10, 20, 30, 200);
     SetTextScale(0.55f, 0.5f);
-    DisplayScreenText(ColouredText(TextLiteral("<FONT FACE='$title' COLOR='#%04X'>$15</FONT>")),
-                      0.25f, 0.85f);
+    DisplayHudText(ColouredText(TextLiteral("<FONT FACE='$title' COLOR='#%04X'>$15</FONT>")), 0.25f,
+                   0.85f);
     const auto& texts = h.world().screen.texts;
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0].text, "$15");
@@ -172,7 +183,7 @@ TEST(MenuControls, ADisabledControlReadsIdleExceptThroughTheDisabledNatives) {
     std::vector<std::string> seen;
     h.start([&] {
         for (int frame = 0; frame < 2; ++frame) {
-            if (frame == 0) DisableControlThisFrame(0, revealHud, true);
+            if (frame == 0) DisableControlThisFrame(revealHud, true);
             std::string s;
             s += Invoke<bool>(kIsControlJustPressed, 0, revealHud) ? "P" : "-";
             s += Invoke<bool>(kIsDisabledControlJustPressed, 0, revealHud) ? "D" : "-";

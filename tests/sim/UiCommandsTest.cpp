@@ -1,9 +1,11 @@
 // Scenario commands of the screen, controls, cash, items and streaming: what they set up
 // in the world and what their expectations hold.
 #include "BuiltPlugins.h"
-#include "KitScript.h"
+#include "Hash.h"
+#include "KitFeed.h"
 #include "core/natives/NativeCall.h"
 #include "scenario/Scenario.h"
+#include "support/ScriptHarness.h"
 
 #include <gtest/gtest.h>
 
@@ -13,12 +15,13 @@ using namespace corvale;
 
 namespace {
 
-constexpr uint64_t kJustPressed = 0x580417101ddb492f;
-constexpr uint64_t kJustReleased = 0x50f940259d3841e6;
-constexpr uint64_t kPressed = 0xf3a21bcd95725a4a;
-constexpr uint64_t kTextureDictLoaded = 0x54d6900929ccf162;
-constexpr uint64_t kRequestTextureDict = 0xc1ba29df5631b0f8;
-constexpr uint32_t kAccept = 0xC7B5340A; // INPUT_FRONTEND_ACCEPT
+const uint64_t kJustPressed = corvale::testing::NativeHash("IS_CONTROL_JUST_PRESSED");
+const uint64_t kJustReleased = corvale::testing::NativeHash("IS_CONTROL_JUST_RELEASED");
+const uint64_t kPressed = corvale::testing::NativeHash("IS_CONTROL_PRESSED");
+const uint64_t kTextureDictLoaded =
+    corvale::testing::NativeHash("HAS_STREAMED_TEXTURE_DICT_LOADED");
+const uint64_t kRequestTextureDict = corvale::testing::NativeHash("REQUEST_STREAMED_TEXTURE_DICT");
+const uint32_t kAccept = sim::GameHash("INPUT_FRONTEND_ACCEPT");
 
 struct UiCommandsTest : ::testing::Test {
     void SetUp() override {
@@ -36,7 +39,7 @@ struct UiCommandsTest : ::testing::Test {
 
 TEST_F(UiCommandsTest, AControlReadsAsTappedDuringTheNextFrameOnly) {
     std::vector<std::string> seen;
-    kit::RunEveryFrame(run->sim(), [&] {
+    corvale::testing::EveryFrame(run->sim(), [&] {
         std::string frame;
         frame += Invoke<bool>(kJustPressed, 0, kAccept) ? "P" : "-";
         frame += Invoke<bool>(kJustReleased, 0, kAccept) ? "R" : "-";
@@ -68,7 +71,7 @@ TEST_F(UiCommandsTest, CashAndItemsAreSetAndExpected) {
 
 TEST_F(UiCommandsTest, MessagesHelpTextsAndToastsAreCountedByExactText) {
     int frame = 0;
-    kit::RunEveryFrame(run->sim(), [&] {
+    corvale::testing::EveryFrame(run->sim(), [&] {
         ++frame;
         if (frame <= 2) {
             ShowMessage("Debug tools ON");
@@ -93,7 +96,7 @@ TEST_F(UiCommandsTest, MessagesHelpTextsAndToastsAreCountedByExactText) {
 
 TEST_F(UiCommandsTest, ADictionaryMadeNeverToLoadStaysUnloaded) {
     std::vector<bool> mp, never;
-    kit::RunEveryFrame(run->sim(), [&] {
+    corvale::testing::EveryFrame(run->sim(), [&] {
         Invoke(kRequestTextureDict, "blips_mp", false);
         Invoke(kRequestTextureDict, "menu_textures", false);
         mp.push_back(Invoke<bool>(kTextureDictLoaded, "blips_mp"));

@@ -1,10 +1,10 @@
 // Weapons and the inventory as the world keeps them.
 #include "Hash.h"
-#include "ScriptHarness.h"
 #include "core/natives/Inventory.h"
 #include "core/natives/Player.h"
 #include "core/natives/Script.h"
 #include "core/natives/Weapons.h"
+#include "support/ScriptHarness.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,10 @@
 #pragma once
 // A fresh game folder per test: the working directory moves into an empty temporary
-// folder (with a "Corvale" folder, as the game's has) and moves back afterwards. The fake
-// host answers the local time 6 December 2026 09:05:03 and the camp log is switched on.
+// folder (with a "Corvale" folder, as the game's has) and moves back afterwards. The game is
+// the simulator's: its clock reads 6 December 2026 09:05:03 until the game timer moves, and
+// the camp log is switched on.
 #include "core/log/Log.h"
-#include "support/FakeHost.h"
+#include "support/ScriptHarness.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -20,8 +21,6 @@ namespace corvale::testing {
 
 class GameFolderTest : public ::testing::Test {
   protected:
-    static constexpr const char* kLogPrefix = "[6/12/2026 9:5:3] ";
-
     void SetUp() override {
         previous_ = std::filesystem::current_path();
         std::string pattern = (std::filesystem::temp_directory_path() / "corvale-XXXXXX").string();
@@ -29,13 +28,6 @@ class GameFolderTest : public ::testing::Test {
         folder_ = pattern;
         std::filesystem::current_path(folder_);
         std::filesystem::create_directory("Corvale");
-        host.local = std::tm{};
-        host.local.tm_mday = 6;
-        host.local.tm_mon = 11;
-        host.local.tm_year = 126;
-        host.local.tm_hour = 9;
-        host.local.tm_min = 5;
-        host.local.tm_sec = 3;
         EnableLog(true);
     }
 
@@ -56,13 +48,15 @@ class GameFolderTest : public ::testing::Test {
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
 
-    // The messages of Corvale/Camp.log, one per line, with the fixed timestamp removed.
+    // The messages of Corvale/Camp.log, one per line, with the timestamp removed.
     static std::vector<std::string> LogMessages() {
         std::vector<std::string> messages;
         std::istringstream in(ReadFile("Corvale/Camp.log"));
         std::string line;
         while (std::getline(in, line)) {
-            if (line.rfind(kLogPrefix, 0) == 0) line.erase(0, std::string_view(kLogPrefix).size());
+            // The timestamp moves with the game timer: drop whatever stands in its brackets.
+            const size_t stamp = line.find("] ");
+            if (line.rfind("[", 0) == 0 && stamp != std::string::npos) line.erase(0, stamp + 2);
             messages.push_back(line);
         }
         return messages;
@@ -74,7 +68,7 @@ class GameFolderTest : public ::testing::Test {
         return false;
     }
 
-    FakeHost host;
+    ScriptHarness game;
 
   private:
     std::filesystem::path previous_;

@@ -1,15 +1,18 @@
-// The menu kit against the fake host: which entry the controls select, when accept fires,
+// The menu kit on the simulated screen: which entry the controls select, when accept fires,
 // and what the price column draws.
 #include "ui/MenuList.h"
-#include "KitHost.h"
+#include "Hash.h"
+#include "support/ScriptHarness.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
+#include <string>
+#include <vector>
 
 using namespace corvale;
-using kit::KitHost;
-using kit::Markup;
+using corvale::testing::ScriptHarness;
 
 namespace {
 
@@ -26,56 +29,77 @@ ShopMenuInput& Add(MenuList& list, const char* label, float price = 0) {
     return static_cast<ShopMenuInput&>(entry);
 }
 
-// One frame of the list with these controls just pressed.
-void Frame(KitHost& host, MenuList& list, std::set<uint32_t> pressed = {}) {
-    host.pressed = std::move(pressed);
-    host.clearCalls();
+const uint32_t kDown = sim::GameHash("INPUT_FRONTEND_DOWN");
+const uint32_t kUp = sim::GameHash("INPUT_FRONTEND_UP");
+const uint32_t kAccept = sim::GameHash("INPUT_FRONTEND_ACCEPT");
+const uint32_t kSatchel = sim::GameHash("INPUT_INSPECT_OPEN_SATCHEL");
+
+// "<FONT FACE='$body' COLOR='#ffffff'>Camp</FONT>" for text "Camp" in font "$body".
+std::string Markup(const std::string& font, const std::string& text) {
+    return "<FONT FACE='" + font + "' COLOR='#ffffff'>" + text + "</FONT>";
+}
+
+// A fresh screen with these controls tapped, then one frame of the list.
+void Frame(ScriptHarness& h, MenuList& list, std::set<uint32_t> pressed = {}) {
+    sim::World& w = h.world();
+    w.controls.tapped = std::move(pressed);
+    w.screen.texts.clear();
+    w.screen.sprites.clear();
+    w.screen.sounds.clear();
     list.update();
 }
 
-bool Drawn(const KitHost& host, const std::string& text, const std::string& font = "$title") {
-    const auto texts = host.texts();
+bool Drawn(ScriptHarness& h, const std::string& text, const std::string& font = "$title") {
+    const auto& texts = h.world().screen.texts;
     return std::any_of(texts.begin(), texts.end(),
-                       [&](const kit::Text& t) { return t.markup == Markup(font, text); });
+                       [&](const sim::DrawnText& t) { return t.markup == Markup(font, text); });
 }
 
-size_t SpritesNamed(const KitHost& host, const std::string& texture) {
-    const auto sprites = host.sprites();
+size_t SpritesNamed(ScriptHarness& h, const std::string& texture) {
+    const auto& sprites = h.world().screen.sprites;
     return static_cast<size_t>(
         std::count_if(sprites.begin(), sprites.end(),
-                      [&](const kit::Sprite& s) { return s.texture == texture; }));
+                      [&](const sim::DrawnSprite& s) { return s.texture == texture; }));
+}
+
+// The sounds played, as "SOUNDSET SOUND".
+std::vector<std::string> Sounds(ScriptHarness& h) {
+    std::vector<std::string> out;
+    for (const auto& s : h.world().screen.sounds)
+        out.push_back(s.soundSet + " " + s.sound);
+    return out;
 }
 
 } // namespace
 
 TEST(MenuListSelection, SkipsDisabledEntriesBothWays) {
-    KitHost host;
+    ScriptHarness host;
     MenuList list;
     Add(list, "Tall Trees");
     Add(list, "Heartlands").setDisabled(true);
     Add(list, "Bluewater Marsh");
     list.selectFirst();
     ASSERT_EQ(list.selectedIndex(), 0);
-    Frame(host, list, {kit::kDown});
+    Frame(host, list, {kDown});
     EXPECT_EQ(list.selectedIndex(), 2);
     EXPECT_TRUE(list.itemAt(2)->selected());
     EXPECT_FALSE(list.itemAt(0)->selected()) << "only one entry shows the red frame";
-    Frame(host, list, {kit::kUp});
+    Frame(host, list, {kUp});
     EXPECT_EQ(list.selectedIndex(), 0);
-    Frame(host, list, {kit::kSatchel});
+    Frame(host, list, {kSatchel});
     EXPECT_EQ(list.selectedIndex(), 0) << "previous never wraps to the end";
 }
 
 TEST(MenuListSelection, NextOnTheLastEntryKeepsItAndStillClicks) {
-    KitHost host;
+    ScriptHarness host;
     MenuList list;
     Add(list, "A");
     Add(list, "B");
     ASSERT_TRUE(list.selectIndex(1));
-    Frame(host, list, {kit::kDown});
+    Frame(host, list, {kDown});
     EXPECT_EQ(list.selectedIndex(), 1);
-    EXPECT_EQ(host.sounds(), (std::vector<std::string>{"HUD_SHOP_SOUNDSET INFO"}));
-    EXPECT_EQ(host.callsTo(kit::kStopSound).size(), 1u) << "the click restarts";
+    EXPECT_EQ(Sounds(host), (std::vector<std::string>{"HUD_SHOP_SOUNDSET INFO"}));
+    EXPECT_EQ(host.callsOf("_STOP_SOUND_WITH_NAME"), 1u) << "the click restarts";
 }
 
 TEST(MenuListSelection, SelectFirstAndSelectIndexNeverPickADisabledEntry) {
@@ -100,7 +124,7 @@ TEST(MenuListSelection, SelectFirstAndSelectIndexNeverPickADisabledEntry) {
 }
 
 TEST(MenuListUpdate, StacksEntriesFromTheTop) {
-    KitHost host;
+    ScriptHarness host;
     MenuList list;
     Add(list, "A");
     Add(list, "B");
@@ -116,8 +140,8 @@ TEST(MenuListUpdate, StacksEntriesFromTheTop) {
 }
 
 TEST(MenuListUpdate, AnEntryThePlayerCannotPayLosesTheSelectionOnItsFirstFrame) {
-    KitHost host;
-    host.cashCents = 2000;
+    ScriptHarness host;
+    host.world().player.cashCents = 2000;
     MenuList list;
     Add(list, "Cheap", 10.0f);
     Add(list, "Dear", 25.0f);
@@ -128,14 +152,14 @@ TEST(MenuListUpdate, AnEntryThePlayerCannotPayLosesTheSelectionOnItsFirstFrame) 
     EXPECT_EQ(list.itemAt(1)->textColour.alpha, 100);
     EXPECT_FALSE(list.itemAt(0)->disabled());
     EXPECT_EQ(list.selectedIndex(), 2) << "the selection moves on in the same frame";
-    host.cashCents = 100000;
+    host.world().player.cashCents = 100000;
     Frame(host, list);
     EXPECT_TRUE(list.itemAt(1)->disabled()) << "drawing never re-enables an entry";
 }
 
 TEST(MenuListUpdate, ExactlyEnoughCashPaysAPrice) {
-    KitHost host;
-    host.cashCents = 15; // 0.15f * 100 is slightly above 15 in float
+    ScriptHarness host;
+    host.world().player.cashCents = 15; // 0.15f * 100 is slightly above 15 in float
     MenuList list;
     Add(list, "Sample", 0.15f);
     Frame(host, list);
@@ -143,34 +167,34 @@ TEST(MenuListUpdate, ExactlyEnoughCashPaysAPrice) {
 }
 
 TEST(MenuInputAccept, FiresOnTheSelectedEntryWithTheSelectSound) {
-    KitHost host;
+    ScriptHarness host;
     MenuList list;
     std::vector<int32_t> accepted;
     for (const char* label : {"A", "B"})
         Add(list, label).acceptCallback = [&](MenuInput& e) { accepted.push_back(e.id); };
     list.selectIndex(1);
-    Frame(host, list, {kit::kAccept});
+    Frame(host, list, {kAccept});
     EXPECT_EQ(accepted, (std::vector<int32_t>{1}));
-    EXPECT_EQ(host.sounds(), (std::vector<std::string>{"HUD_SHOP_SOUNDSET SELECT"}));
+    EXPECT_EQ(Sounds(host), (std::vector<std::string>{"HUD_SHOP_SOUNDSET SELECT"}));
     Frame(host, list);
     EXPECT_EQ(accepted.size(), 1u) << "no accept without the control";
 }
 
 TEST(MenuInputAccept, DoesNothingOnTheCurrentChoiceOrADisabledEntry) {
-    KitHost host;
+    ScriptHarness host;
     MenuList list;
     int accepted = 0;
     ShopMenuInput& current = Add(list, "Current");
     current.acceptCallback = [&](MenuInput&) { ++accepted; };
     current.currentValue = current.value();
     list.selectIndex(0);
-    Frame(host, list, {kit::kAccept});
+    Frame(host, list, {kAccept});
     EXPECT_EQ(accepted, 0);
     current.currentValue = -1;
     current.setDisabled(true);
-    Frame(host, list, {kit::kAccept});
+    Frame(host, list, {kAccept});
     EXPECT_EQ(accepted, 0);
-    EXPECT_TRUE(host.sounds().empty());
+    EXPECT_TRUE(Sounds(host).empty());
 }
 
 TEST(MenuInputValue, ReportsThePreviousValueUnlessVetoed) {
@@ -196,7 +220,7 @@ TEST(MenuInputValue, ReportsThePreviousValueUnlessVetoed) {
 }
 
 TEST(ShopMenuInputPrice, DrawsDollarsWithRaisedCents) {
-    KitHost host;
+    ScriptHarness host;
     MenuList list;
     Add(list, "Mash", 7.5f);
     Add(list, "Corn", 3.04f);
@@ -213,7 +237,7 @@ TEST(ShopMenuInputPrice, DrawsDollarsWithRaisedCents) {
 }
 
 TEST(ShopMenuInputPrice, PlacesTheColumnByTheDollarDigits) {
-    KitHost host;
+    ScriptHarness host;
     MenuList list;
     Add(list, "Wagon", 125.0f);
     Frame(host, list);
@@ -221,7 +245,7 @@ TEST(ShopMenuInputPrice, PlacesTheColumnByTheDollarDigits) {
     const float w = 4 * 0.0075f + 0.022f + 0.005f;
     const float left = 0.045f + 0.005f + 0.19f - w;
     bool found = false;
-    for (const auto& t : host.texts()) {
+    for (const auto& t : host.world().screen.texts) {
         if (t.markup == Markup("$title", "$125")) {
             found = true;
             EXPECT_FLOAT_EQ(t.x, left);
@@ -234,7 +258,7 @@ TEST(ShopMenuInputPrice, PlacesTheColumnByTheDollarDigits) {
 }
 
 TEST(ShopMenuInputPrice, ShowsATickForTheCurrentChoiceAndNothingForNoPrice) {
-    KitHost host;
+    ScriptHarness host;
     MenuList list;
     ShopMenuInput& chosen = Add(list, "Chosen", 4.0f);
     chosen.currentValue = chosen.value();

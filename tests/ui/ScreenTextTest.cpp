@@ -1,45 +1,51 @@
-// Text and sprites as the game receives them: colour, scale, mark-up and a position moved
-// by the kit itself for centred text, since the game build has no centring native.
+// Text and sprites as the player sees them on the simulated screen: colour, scale, mark-up
+// and a position moved by the kit itself for centred text, since the game build has no
+// centring native.
 #include "ui/ScreenText.h"
-#include "KitHost.h"
+#include "support/ScriptHarness.h"
 
 #include <gtest/gtest.h>
 
-using namespace corvale;
-using kit::KitHost;
-using kit::Markup;
+#include <string>
+#include <vector>
 
-TEST(DrawText, SetsColourAndScaleThenDrawsTheWrappedMarkup) {
-    KitHost host;
+using namespace corvale;
+using corvale::testing::ScriptHarness;
+
+namespace {
+
+// "<FONT FACE='$body' COLOR='#ffffff'>Camp</FONT>" for text "Camp" in font "$body".
+std::string Markup(const std::string& font, const std::string& text) {
+    return "<FONT FACE='" + font + "' COLOR='#ffffff'>" + text + "</FONT>";
+}
+
+} // namespace
+
+TEST(DrawText, DrawsTheWrappedTextInItsColourAndScale) {
+    ScriptHarness h;
     DrawText("Tall Trees", 0.2f, 0.3f, 229, 228, 227, 200, false, 0.6f, 0.5f, "$title");
-    const auto colour = host.callsTo(kit::kSetTextColour);
-    ASSERT_EQ(colour.size(), 1u);
-    EXPECT_EQ(colour[0].args, (std::vector<uint64_t>{229, 228, 227, 200}));
-    const auto scale = host.callsTo(kit::kSetTextScale);
-    ASSERT_EQ(scale.size(), 1u);
-    EXPECT_FLOAT_EQ(kit::F(scale[0].args[0]), 0.6f);
-    EXPECT_FLOAT_EQ(kit::F(scale[0].args[1]), 0.5f);
-    const auto wraps = host.callsTo(kit::kVarString);
-    ASSERT_EQ(wraps.size(), 2u);
-    EXPECT_EQ(wraps[0].args[0], 10u);
-    EXPECT_EQ(kit::S(wraps[0].args[2]), Markup("$title", "Tall Trees"));
-    EXPECT_EQ(wraps[1].args.size(), 4u);
-    EXPECT_EQ(wraps[1].args[0], 42u);
-    EXPECT_EQ(kit::S(wraps[1].args[1]), "COLOR_STRING");
-    EXPECT_EQ(wraps[1].args[2], 0u);
-    const auto texts = host.texts();
+    const auto& texts = h.world().screen.texts;
     ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0].text, "Tall Trees");
     EXPECT_EQ(texts[0].markup, Markup("$title", "Tall Trees"));
+    EXPECT_EQ(texts[0].font, "$title");
+    EXPECT_EQ(texts[0].colour.r, 229);
+    EXPECT_EQ(texts[0].colour.g, 228);
+    EXPECT_EQ(texts[0].colour.b, 227);
+    EXPECT_EQ(texts[0].colour.a, 200);
+    EXPECT_FLOAT_EQ(texts[0].scaleX, 0.6f);
+    EXPECT_FLOAT_EQ(texts[0].scaleY, 0.5f);
     EXPECT_FLOAT_EQ(texts[0].x, 0.2f);
     EXPECT_FLOAT_EQ(texts[0].y, 0.3f);
+    EXPECT_TRUE(h.sim().faults().empty());
 }
 
 TEST(DrawText, CentresByMovingXLeftWithoutTheMissingCentringNative) {
-    KitHost host;
+    ScriptHarness h;
     DrawText("Choose a location", 0.14f, 0.07f, 229, 229, 229, 255, true, 0.6f, 0.6f, "$title");
     DrawText("Choose a location", 0.14f, 0.07f, 229, 229, 229, 255, false, 0.6f, 0.6f, "$title");
-    EXPECT_TRUE(host.callsTo(kit::kSetTextCentre).empty()) << "the game stops on this native";
-    const auto texts = host.texts();
+    EXPECT_TRUE(h.sim().faults().empty()) << "the game stops on the centring native";
+    const auto& texts = h.world().screen.texts;
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_FLOAT_EQ(texts[0].x, 0.14f - EstimateTextWidth("Choose a location", 0.6f) / 2);
     EXPECT_LT(texts[0].x, 0.1f);
@@ -48,12 +54,12 @@ TEST(DrawText, CentresByMovingXLeftWithoutTheMissingCentringNative) {
 }
 
 TEST(DrawText, EveryTextOfAFrameKeepsItsOwnMarkup) {
-    KitHost host;
+    ScriptHarness h;
     for (int i = 0; i < 60; ++i) {
         const std::string label = "Entry " + std::to_string(i);
         DrawText(label.c_str(), 0.1f, 0.01f * i, 210, 210, 210, 255, false, 0.34f, 0.34f, "$body");
     }
-    const auto texts = host.texts();
+    const auto& texts = h.world().screen.texts;
     ASSERT_EQ(texts.size(), 60u);
     for (int i = 0; i < 60; ++i)
         EXPECT_EQ(texts[i].markup, Markup("$body", "Entry " + std::to_string(i)))
@@ -61,40 +67,45 @@ TEST(DrawText, EveryTextOfAFrameKeepsItsOwnMarkup) {
 }
 
 TEST(DrawText, AnOverlongTextKeepsItsClosingTag) {
-    KitHost host;
+    ScriptHarness h;
     const std::string huge(40000, 'x');
     DrawText(huge.c_str(), 0, 0, 255, 255, 255, 255, false, 1, 1, "$body");
-    const std::string markup = host.texts().at(0).markup;
+    const std::string markup = h.world().screen.texts.at(0).markup;
     EXPECT_LT(markup.size(), 40000u);
     EXPECT_EQ(markup.rfind("<FONT FACE='$body' COLOR='#ffffff'>xxx", 0), 0u);
     EXPECT_EQ(markup.substr(markup.size() - 8), "x</FONT>");
 }
 
 TEST(DrawDebugText, DrawsWhiteTitleTextAtTheTopLeft) {
-    KitHost host;
+    ScriptHarness h;
     DrawDebugText(int32_t{-42});
     DrawDebugText(1.5f);
     DrawDebugText("loading mp");
-    const auto texts = host.texts();
+    const auto& texts = h.world().screen.texts;
     ASSERT_EQ(texts.size(), 3u);
     EXPECT_EQ(texts[0].markup, Markup("$title", "-42"));
     EXPECT_EQ(texts[1].markup, Markup("$title", "1.500000"));
     EXPECT_EQ(texts[2].markup, Markup("$title", "loading mp"));
     EXPECT_EQ(texts[2].x, 0.0f);
     EXPECT_EQ(texts[2].y, 0.0f);
-    EXPECT_EQ(host.callsTo(kit::kSetTextColour)[0].args,
-              (std::vector<uint64_t>{255, 255, 255, 255}));
-    EXPECT_FLOAT_EQ(kit::F(host.callsTo(kit::kSetTextScale)[0].args[0]), 0.7f);
+    EXPECT_EQ(texts[2].colour.r + texts[2].colour.g + texts[2].colour.b + texts[2].colour.a, 1020);
+    EXPECT_FLOAT_EQ(texts[2].scaleX, 0.7f);
 }
 
-TEST(DrawSprite, HandsTheGameTheCentreOfTheBox) {
-    KitHost host;
+TEST(DrawSprite, AppearsWhereItsTopLeftCornerWasGiven) {
+    ScriptHarness h;
+    std::vector<uint64_t> lastFlags;
+    corvale::testing::WatchNative(
+        h.sim(), "DRAW_SPRITE", [&](const sim::NativeArgs& a) { lastFlags.push_back(a.raw(11)); });
     DrawSprite("generic_textures", "tick", 0.2f, 0.1f, 0.04f, 0.02f, 0, 210, 210, 210, 255);
-    const auto call = host.callsTo(kit::kDrawSprite).at(0);
-    ASSERT_EQ(call.args.size(), 12u);
-    EXPECT_FLOAT_EQ(kit::F(call.args[2]), 0.22f);
-    EXPECT_FLOAT_EQ(kit::F(call.args[3]), 0.11f);
-    EXPECT_FLOAT_EQ(kit::F(call.args[4]), 0.04f);
-    EXPECT_FLOAT_EQ(kit::F(call.args[5]), 0.02f);
-    EXPECT_EQ(call.args[11], 1u);
+    const auto& sprites = h.world().screen.sprites;
+    ASSERT_EQ(sprites.size(), 1u);
+    EXPECT_EQ(sprites[0].dictionary, "generic_textures");
+    EXPECT_EQ(sprites[0].texture, "tick");
+    EXPECT_FLOAT_EQ(sprites[0].x, 0.2f) << "the game is handed the centre, the box lands here";
+    EXPECT_FLOAT_EQ(sprites[0].y, 0.1f);
+    EXPECT_FLOAT_EQ(sprites[0].width, 0.04f);
+    EXPECT_FLOAT_EQ(sprites[0].height, 0.02f);
+    EXPECT_EQ(sprites[0].colour.r, 210);
+    EXPECT_EQ(lastFlags, std::vector<uint64_t>{1}) << "the kit draws with the last flag set";
 }

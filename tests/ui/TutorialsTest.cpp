@@ -1,9 +1,8 @@
 // Tutorials against real data files: the Lang.dat text as a help box, the log line, the
 // flag written to TutorialFlags.dat, and the one-in-five return of a shown tutorial.
 #include "ui/Tutorials.h"
-#include "KitHost.h"
 #include "core/data/DataFiles.h"
-#include "core/runtime/DebugTools.h"
+#include "core/natives/DebugTools.h"
 #include "support/GameFolder.h"
 #include "ui/Notifications.h"
 
@@ -12,9 +11,6 @@
 using namespace corvale;
 
 namespace {
-
-constexpr uint64_t kRandomInt = 0xd53343aa4fb7dd28;
-constexpr uint64_t kPostHelp = 0x049d5c615bd38bad;
 
 struct TriggerTutorialTest : corvale::testing::GameFolderTest {
     void SetUp() override {
@@ -26,19 +22,13 @@ struct TriggerTutorialTest : corvale::testing::GameFolderTest {
         WriteFile("Corvale/Savegame.dat", "");
         WriteFile("Corvale/TutorialFlags.dat", "camp_raids=1\n");
         ASSERT_TRUE(LoadDataFiles());
-        host.answer(kit::kVarString, [](const std::vector<uint64_t>& a) -> uint64_t {
-            return a.at(0) == 10 ? a.at(2) : 0;
-        });
-        host.answer(kRandomInt, [this](const std::vector<uint64_t>& a) -> uint64_t {
-            randomRanges.emplace_back(static_cast<int32_t>(a.at(0)), static_cast<int32_t>(a.at(1)));
-            return static_cast<uint32_t>(randomAnswer);
-        });
-        // The help box shows the text its block points at, read when it is posted.
-        host.answer(kPostHelp, [this](const std::vector<uint64_t>& a) -> uint64_t {
-            const uint64_t* content = reinterpret_cast<const uint64_t*>(a.at(1));
-            shown.push_back(kit::S(content[1]));
-            return 1;
-        });
+        // The game's draw answers what the test says, and shows the range asked.
+        game.sim().natives().override(
+            corvale::testing::NativeHash("GET_RANDOM_INT_IN_RANGE"),
+            [this](sim::Simulator&, const sim::NativeArgs& a, sim::NativeResult& r) {
+                randomRanges.emplace_back(a.i(0), a.i(1));
+                r.setInt(randomAnswer);
+            });
         ShowHelpText("", 0); // nothing left pending by an earlier test
     }
     void TearDown() override {
@@ -47,15 +37,18 @@ struct TriggerTutorialTest : corvale::testing::GameFolderTest {
         GameFolderTest::TearDown();
     }
     std::vector<std::string> trigger(const char* name, bool force) {
-        shown.clear();
+        game.world().screen.helpTexts.clear();
         TriggerTutorial(name, force);
         FlushPendingTexts();
+        // The help boxes the player sees.
+        std::vector<std::string> shown;
+        for (const auto& help : game.world().screen.helpTexts)
+            shown.push_back(help.text);
         return shown;
     }
 
     int32_t randomAnswer = 0;
     std::vector<std::pair<int32_t, int32_t>> randomRanges;
-    std::vector<std::string> shown;
 };
 
 } // namespace
@@ -64,8 +57,7 @@ TEST_F(TriggerTutorialTest, AFirstTutorialIsShownLoggedAndRemembered) {
     EXPECT_EQ(trigger("law_near_camp", false),
               (std::vector<std::string>{"The law is sniffing around."}));
     EXPECT_TRUE(randomRanges.empty()) << "no draw for a tutorial never shown";
-    const auto help = host.callsTo(kPostHelp).at(0);
-    EXPECT_EQ(reinterpret_cast<const uint64_t*>(help.args[0])[0], 10000u);
+    EXPECT_EQ(game.world().screen.helpTexts.at(0).durationMs, 10000) << "shown for 10 s";
     EXPECT_TRUE(Logged("Tutorials: triggered: law_near_camp"));
     EXPECT_NE(ReadFile("Corvale/TutorialFlags.dat").find("law_near_camp=1"), std::string::npos);
 }

@@ -30,17 +30,26 @@ void OnKeyboardMessage(uint32_t key, uint16_t, uint8_t, int, int isWithAlt, int 
     k.isUpNow = static_cast<uint32_t>(isUpNow);
 }
 
-bool IsKeyJustReleased(uint32_t key, bool consume) {
+bool IsKeyJustReleased(uint32_t key) {
     if (key >= kKeyCount) return false;
-    KeyState& k = gKeys[key];
+    const KeyState& k = gKeys[key];
     // Compared as a difference so a tick count that wraps after 49 days still works.
-    const bool released = k.isUpNow != 0 && platform::TickCount() - k.time < kReleaseWindowMs;
-    if (released && consume) k = KeyState{};
-    return released;
+    return k.isUpNow != 0 && platform::TickCount() - k.time < kReleaseWindowMs;
+}
+
+bool TakeKeyRelease(uint32_t key) {
+    if (!IsKeyJustReleased(key)) return false;
+    gKeys[key] = KeyState{};
+    return true;
+}
+
+void DiscardKeyRelease(uint32_t key) {
+    TakeKeyRelease(key);
 }
 
 void ResetKeyStates() {
-    for (KeyState& k : gKeys) k = KeyState{};
+    for (KeyState& k : gKeys)
+        k = KeyState{};
 }
 
 } // namespace corvale

@@ -1,10 +1,10 @@
 #include "core/natives/Animation.h"
 
 #include "core/log/Log.h"
+#include "core/natives/DebugTools.h"
 #include "core/natives/NativeCall.h"
 #include "core/natives/Script.h"
-#include "core/runtime/DebugTools.h"
-#include "core/timers/Stopwatch.h"
+#include "core/platform/Stopwatch.h"
 
 #include <string>
 

@@ -8,5 +8,9 @@ using Entity = int32_t;
 using Ped = Entity;
 using Object = Entity;
 using PropSet = int32_t;
+using Vehicle = Entity;
+using Cam = int32_t;
+using PromptHandle = int32_t;
+using Blip = int32_t;
 
 } // namespace corvale

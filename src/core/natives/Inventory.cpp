@@ -1,8 +1,8 @@
 #include "core/natives/Inventory.h"
 
+#include "core/natives/DebugTools.h"
 #include "core/natives/Player.h"
 #include "core/natives/Strings.h"
-#include "core/runtime/DebugTools.h"
 
 namespace corvale {
 

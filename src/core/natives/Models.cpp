@@ -1,5 +1,11 @@
 #include "core/natives/Models.h"
 
+#include "core/log/Log.h"
+#include "core/natives/GameClock.h"
+#include "core/natives/Script.h"
+
+#include <string>
+
 namespace corvale {
 
 namespace {
@@ -13,6 +19,18 @@ void RequestModel(Hash model) {
 
 bool ModelLoaded(Hash model) {
     return Invoke<bool>(kHasModelLoaded, model);
+}
+
+bool AwaitModel(Hash model) {
+    const int32_t start = GameTimerMs();
+    while (!ModelLoaded(model)) {
+        if (GameTimerMs() - start >= kModelWaitLimitMs) {
+            Log("failed to load model: " + std::to_string(static_cast<int32_t>(model)));
+            return false;
+        }
+        ScriptWait(0);
+    }
+    return true;
 }
 
 } // namespace corvale

@@ -2,9 +2,19 @@
 // Streaming of models: a model must be loaded before a ped or object of it is created.
 #include "core/natives/NativeCall.h"
 
+#include <cstdint>
+
 namespace corvale {
 
 void RequestModel(Hash model);
 bool ModelLoaded(Hash model);
+
+// How long a spawn waits for its model, in game-timer milliseconds.
+inline constexpr int32_t kModelWaitLimitMs = 10000;
+
+// Polls once a frame until the requested model has loaded: true. After kModelWaitLimitMs of
+// game time without it, logs "failed to load model: " with the hash as a signed decimal and
+// gives up: false.
+bool AwaitModel(Hash model);
 
 } // namespace corvale

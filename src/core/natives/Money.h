@@ -1,10 +1,11 @@
 #pragma once
-// The player's cash.
+// The player's cash, in cents.
 #include <cstdint>
 
 namespace corvale {
 
-// In cents.
 int32_t PlayerCashCents();
+// Takes cents from the player's cash; the game's answer whether it could.
+bool TakeCash(int32_t cents);
 
 } // namespace corvale

@@ -2,7 +2,6 @@
 
 #include "core/natives/Entity.h"
 #include "core/natives/Models.h"
-#include "core/natives/Script.h"
 #include "core/natives/Strings.h"
 
 namespace corvale {
@@ -21,8 +20,7 @@ Object SpawnObject(const char* model, const Vector3& position, float heading, bo
 
 Object SpawnObject(Hash model, const Vector3& position, float heading, bool fixed, bool visible) {
     if (!ModelLoaded(model)) RequestModel(model);
-    while (!ModelLoaded(model))
-        ScriptWait(0);
+    if (!AwaitModel(model)) return 0;
     const Object object = Invoke<Object>(kCreateObject, model, position.x, position.y, position.z,
                                          false, false, !fixed, false, false);
     Invoke(kSetEntityHeading, object, heading);

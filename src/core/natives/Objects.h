@@ -6,8 +6,8 @@
 
 namespace corvale {
 
-// Waits frame by frame, without limit, for the model; a fixed object stays where it is
-// put, a loose one is dropped onto the ground.
+// Waits frame by frame for the model, as SpawnPed does (0: not spawned); a fixed object stays
+// where it is put, a loose one is dropped onto the ground.
 Object SpawnObject(const char* model, const Vector3& position, float heading, bool fixed,
                    bool visible);
 Object SpawnObject(Hash model, const Vector3& position, float heading, bool fixed, bool visible);

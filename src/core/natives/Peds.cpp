@@ -3,7 +3,6 @@
 #include "core/natives/Distance.h"
 #include "core/natives/Entity.h"
 #include "core/natives/Models.h"
-#include "core/natives/Script.h"
 #include "core/natives/Strings.h"
 
 namespace corvale {
@@ -16,6 +15,8 @@ constexpr uint64_t kGetPedRelationshipGroupHash = 0x7dbdd04862d95f04;
 constexpr uint64_t kIsAnySpeechPlaying = 0x729072355fa39ec9;
 constexpr uint64_t kPlayPedAmbientSpeech = 0x8e04fedd28d42462;
 constexpr uint64_t kGetPedNearbyPeds = 0x23f8f5fc7e8c4a6b;
+constexpr uint64_t kIsPedInCombat = 0x4859f1fc66a6278e;
+constexpr uint64_t kSetPedMaxMoveBlendRatio = 0x433083750c5e064a;
 constexpr uint64_t kGetScenarioPointPedIsUsing = 0xdf7993356f52359a;
 constexpr uint64_t kSetPedShouldPlayCombatScenarioExit = 0x802092b07e3b1eea;
 constexpr uint64_t kSetPedShouldPlayQuickScenarioExit = 0x463803429297117c;
@@ -34,8 +35,7 @@ Ped SpawnPed(const char* model, const Vector3& position, float heading) {
 
 Ped SpawnPed(Hash model, const Vector3& position, float heading) {
     RequestModel(model);
-    while (!ModelLoaded(model))
-        ScriptWait(0);
+    if (!AwaitModel(model)) return 0;
     const Ped ped = Invoke<Ped>(kCreatePed, model, position.x, position.y, position.z, heading,
                                 false, false, false, false);
     Invoke(kSetPedConfigFlag, ped, kConfigFlag130, false);
@@ -46,6 +46,14 @@ Ped SpawnPed(Hash model, const Vector3& position, float heading) {
 bool IsLawPed(Ped ped) {
     const Hash group = Invoke<Hash>(kGetPedRelationshipGroupHash, ped);
     return group == HashString("REL_COP") || group == kLawGroup;
+}
+
+bool IsPedInCombat(Ped ped, Ped target) {
+    return Invoke<bool>(kIsPedInCombat, ped, target);
+}
+
+void SetPedMaxMoveBlendRatio(Ped ped, float ratio) {
+    Invoke(kSetPedMaxMoveBlendRatio, ped, ratio);
 }
 
 void PedSay(Ped ped, const char* line, const char* voice) {

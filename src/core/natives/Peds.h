@@ -1,18 +1,24 @@
 #pragma once
-// Peds: spawning, the law, speech and the nearest ped around another.
+// Peds: spawning, the law, combat, pace, speech and the nearest ped around another.
 #include "core/natives/Handles.h"
 #include "core/natives/NativeCall.h"
 #include "core/natives/Vector3.h"
 
 namespace corvale {
 
-// Requests the model and waits frame by frame, without limit, until it has loaded; then
-// creates the ped with a random outfit.
+// Requests the model and waits frame by frame until it has loaded, then creates the ped with
+// a random outfit. A model that does not load within 10 s of game time gives 0: not spawned
+// (see AwaitModel).
 Ped SpawnPed(const char* model, const Vector3& position, float heading = 0.0f);
 Ped SpawnPed(Hash model, const Vector3& position, float heading = 0.0f);
 
 // In the cops' relationship group (or the law's other group).
 bool IsLawPed(Ped ped);
+
+// Fighting target, or anyone when target is 0.
+bool IsPedInCombat(Ped ped, Ped target);
+// Caps how fast the ped may move: 1.0 walks, 2.0 runs, 3.0 sprints; for this frame only.
+void SetPedMaxMoveBlendRatio(Ped ped, float ratio);
 
 // Says an ambient line in a voice, unless the ped is already speaking.
 void PedSay(Ped ped, const char* line, const char* voice);

@@ -6,35 +6,47 @@
 namespace corvale {
 
 namespace {
-// Asked of every prompt as the game's own prompts are.
+// Asked of every prompt the game makes itself.
 constexpr int32_t kAttribute18 = 18;
-} // namespace
 
-Prompt::Prompt(const char* text, Hash control, int32_t kind)
-    : text_(text), control_(control), kind_(kind) {
-    handle_ = BeginPrompt();
-    SetPromptControl(handle_, control);
-    SetPromptText(handle_, TextLiteral(text));
-    SetPromptGroup(handle_, 0);
+void SetMode(PromptHandle prompt, int32_t kind) {
     switch (kind) {
     case 0:
-        SetPromptStandardMode(handle_);
+        SetPromptStandardMode(prompt);
         break;
     case 1:
     case 2:
-        SetPromptHoldMode(handle_);
+        SetPromptHoldMode(prompt);
         break;
     case 4:
-        SetPromptMashManualMode(handle_);
+        SetPromptMashManualMode(prompt);
         break;
     case 3:
     case 5:
-        SetPromptStandardizedHoldMode(handle_);
+        SetPromptStandardizedHoldMode(prompt);
         break;
     default:
         break;
     }
-    SetPromptAttribute(handle_, kAttribute18, true);
+}
+} // namespace
+
+Prompt::Prompt(const char* text, Hash control, int32_t kind) {
+    create(text, control, PromptSetup{kind});
+}
+
+void Prompt::create(const char* text, Hash control, const PromptSetup& setup) {
+    text_ = text;
+    control_ = control;
+    setup_ = setup;
+    group_ = setup.group;
+    handle_ = BeginPrompt();
+    SetPromptControl(handle_, control);
+    SetPromptText(handle_, TextLiteral(text));
+    if (setup.gameAttributes) SetPromptGroup(handle_, setup.group);
+    SetMode(handle_, setup.kind);
+    if (!setup.gameAttributes && setup.group != 0) SetPromptGroup(handle_, setup.group);
+    if (setup.gameAttributes) SetPromptAttribute(handle_, kAttribute18, true);
     EndPrompt(handle_);
     apply();
 }
@@ -59,6 +71,12 @@ void Prompt::setEnabled(bool enabled) {
     apply();
 }
 
+void Prompt::set(bool enabled, bool visible) {
+    enabled_ = enabled;
+    visible_ = visible;
+    apply();
+}
+
 void Prompt::setGroup(int32_t group) {
     group_ = group;
     SetPromptGroup(handle_, group);
@@ -80,7 +98,23 @@ void Prompt::remove() {
 
 bool Prompt::completed() {
     if (!enabled_ || !visible_) return false;
-    switch (kind_) {
+    return answer();
+}
+
+bool Prompt::answer() {
+    switch (setup_.poll) {
+    case PromptPoll::HoldCompleted:
+        return PromptHoldCompleted(handle_);
+    case PromptPoll::JustPressed:
+        return PromptJustPressed(handle_);
+    case PromptPoll::ByKind:
+        break;
+    }
+    return answerByKind();
+}
+
+bool Prompt::answerByKind() {
+    switch (setup_.kind) {
     case 0:
         return PromptStandardCompleted(handle_);
     case 1:

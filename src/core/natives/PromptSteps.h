@@ -1,6 +1,6 @@
 #pragma once
 // Control prompts step by step, as the game builds, shows and polls them. `Prompt` is the
-// camp's prompt object on top of these; the business plug-in builds its own prompts.
+// prompt object of both plug-ins on top of these.
 #include "core/natives/Handles.h"
 #include "core/natives/NativeCall.h"
 

@@ -3,6 +3,8 @@
 namespace corvale {
 
 namespace {
+constexpr uint64_t kTaskStartScenarioInPlaceHash = 0x524b54361229154f;
+constexpr uint64_t kClearPedTasksImmediately = 0xaaa34f8a7cb32098;
 constexpr uint64_t kTaskSwapWeapon = 0xa21c51255b205245;
 constexpr uint64_t kTaskLookAtCoord = 0x6fa46612594f7973;
 constexpr uint64_t kTaskClearLookAt = 0x0f804f1db19b9689;
@@ -11,8 +13,17 @@ constexpr uint64_t kTaskTurnPedToFaceCoord = 0x1dda930a0ac38571;
 constexpr uint64_t kTaskAchieveHeading = 0x93b93a37987f1f3d;
 constexpr uint64_t kTaskFollowNavMeshToCoord = 0x15d3a79d4e44b913;
 constexpr uint64_t kTaskUseScenarioPoint = 0xccdae6324b6a821c;
-constexpr uint64_t kTaskStartScenarioInPlaceHash = 0x524b54361229154f;
 } // namespace
+
+void StartScenarioInPlace(Ped ped, Hash scenario, int32_t durationMs, bool playEnter,
+                          Hash conditional, float heading) {
+    Invoke(kTaskStartScenarioInPlaceHash, ped, scenario, durationMs, playEnter, conditional,
+           heading, true);
+}
+
+void ClearPedTasksNow(Ped ped) {
+    Invoke(kClearPedTasksImmediately, ped, true, true);
+}
 
 void TaskSwapWeapon(Ped ped, int32_t a, int32_t b, int32_t c, int32_t d) {
     Invoke(kTaskSwapWeapon, ped, a, b, c, d);
@@ -48,12 +59,6 @@ void TaskGoToPoint(Ped ped, const Vector3& point, float speed, int32_t timeoutMs
 void TaskUseScenarioPoint(Ped ped, int32_t point, const char* scenario, int32_t timeoutMs,
                           bool a, bool b, Hash conditional, bool c, float d, bool e) {
     Invoke(kTaskUseScenarioPoint, ped, point, scenario, timeoutMs, a, b, conditional, c, d, e);
-}
-
-void TaskStartScenarioInPlace(Ped ped, Hash scenario, int32_t durationMs, bool playEnter,
-                              Hash conditional, float heading, bool flag) {
-    Invoke(kTaskStartScenarioInPlaceHash, ped, scenario, durationMs, playEnter, conditional,
-           heading, flag);
 }
 
 } // namespace corvale

@@ -7,6 +7,13 @@
 
 namespace corvale {
 
+// Plays the scenario where the ped stands for durationMs (-1: until cleared); the ped walks
+// into it when playEnter is set. conditional is the game's scenario condition (1: any).
+void StartScenarioInPlace(Ped ped, Hash scenario, int32_t durationMs, bool playEnter,
+                          Hash conditional, float heading);
+// Ends every task of the ped at once, without an exit animation.
+void ClearPedTasksNow(Ped ped);
+
 void TaskSwapWeapon(Ped ped, int32_t a, int32_t b, int32_t c, int32_t d);
 void TaskLookAtPoint(Ped ped, const Vector3& point, int32_t durationMs, int32_t flags,
                      int32_t priority, bool flag);
@@ -21,7 +28,5 @@ void TaskGoToPoint(Ped ped, const Vector3& point, float speed, int32_t timeoutMs
 // Goes back to a scenario point and plays it.
 void TaskUseScenarioPoint(Ped ped, int32_t point, const char* scenario, int32_t timeoutMs,
                           bool a, bool b, Hash conditional, bool c, float d, bool e);
-void TaskStartScenarioInPlace(Ped ped, Hash scenario, int32_t durationMs, bool playEnter,
-                              Hash conditional, float heading, bool flag);
 
 } // namespace corvale

@@ -24,9 +24,6 @@ constexpr uint32_t kKeyN = 78;
 constexpr uint32_t kKeyX = 88;
 constexpr uint32_t kKeyZ = 90;
 
-// Ammunition the F1 gift adds, by the game's ammo hashes.
-constexpr Hash kGiftAmmoSmall = 0xa64daa5e;
-constexpr Hash kGiftAmmoLarge = 0x88a8505c;
 constexpr int32_t kWholeAreaFlags = 2147483647;
 constexpr int32_t kMaxWantedLevelWhenOff = 5;
 
@@ -40,24 +37,24 @@ void UnarmedInspection(Session& session) {
     const int32_t target = TargetedEntity(PlayerIndex());
     if (target) {
         DrawLootDecoration(session, target);
-        if (IsKeyJustReleased(kKeyZ)) SetInteractionLockOn(target, PlayerIndex(), 0, true);
+        if (TakeKeyRelease(kKeyZ)) SetInteractionLockOn(target, PlayerIndex(), 0, true);
     }
-    IsKeyJustReleased(kKeyK);
+    DiscardKeyRelease(kKeyK);
 }
 
 void ArmedInspection(Session& session) {
     const int32_t aimed = FreeAimedEntity(PlayerIndex());
     if (!aimed) {
-        IsKeyJustReleased(kKeyF3);
+        DiscardKeyRelease(kKeyF3);
         return;
     }
     DrawLootDecoration(session, aimed);
-    if (IsKeyJustReleased(kKeyK)) {
+    if (TakeKeyRelease(kKeyK)) {
         const std::string where = VectorText(EntityPosition(aimed));
         session.showMessage(where.c_str());
         Log(where);
     }
-    IsKeyJustReleased(kKeyZ);
+    DiscardKeyRelease(kKeyZ);
 }
 
 void GiveDebugSupplies() {
@@ -89,15 +86,18 @@ void ToggleDebugTools(Session& session) {
 void RunDebugToolsFrame(Session& session) {
     SetInvincible(PlayerPed(), true);
     SetInvincible(SaddleHorse(PlayerIndex()), true);
-    if (CurrentWeapon(PlayerPed()) == HashString("WEAPON_UNARMED")) UnarmedInspection(session);
-    else ArmedInspection(session);
-    if (IsKeyJustReleased(kKeyF1)) GiveDebugSupplies();
-    if (IsKeyJustReleased(kKeyF3)) session.toggleDebugMission();
-    if (IsKeyJustReleased(kKeyZ))
-        events::SendCampEvent({static_cast<int32_t>(HashString(events::kCampLocationSelectorOpen))});
-    IsKeyJustReleased(kKeyX);
-    IsKeyJustReleased(kKeyK);
-    IsKeyJustReleased(kKeyN);
+    if (CurrentWeapon(PlayerPed()) == HashString("WEAPON_UNARMED"))
+        UnarmedInspection(session);
+    else
+        ArmedInspection(session);
+    if (TakeKeyRelease(kKeyF1)) GiveDebugSupplies();
+    if (TakeKeyRelease(kKeyF3)) session.toggleDebugMission();
+    if (TakeKeyRelease(kKeyZ))
+        events::SendCampEvent(
+            {static_cast<int32_t>(HashString(events::kCampLocationSelectorOpen))});
+    DiscardKeyRelease(kKeyX);
+    DiscardKeyRelease(kKeyK);
+    DiscardKeyRelease(kKeyN);
 }
 
 } // namespace corvale

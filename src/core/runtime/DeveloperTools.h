@@ -1,6 +1,6 @@
 #pragma once
 // The developer debug tools: toggled with F2 when the DevTools setting is on.
-#include "core/runtime/DebugTools.h"
+#include "core/natives/DebugTools.h"
 
 namespace corvale {
 

@@ -1,6 +1,6 @@
 #pragma once
-// Everything ticked once per frame by its owner (camp manager, missions, interactions,
-// objectives), with a table of named integer values: one-shot flags, counters and times.
+// What the camp ticks once a frame (camp manager, missions, interactions, objectives), with
+// its table of named integer values: one-shot flags, counters and game-timer times.
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -16,12 +16,13 @@ class Executable {
     Executable& operator=(const Executable&) = delete;
     virtual ~Executable() = default;
 
-    // Once per frame.
+    // Called once per frame by the owner.
     virtual void tick() = 0;
 
-    // The stored value, or 0 when the name was never set; a map search, no allocation.
+    // The stored value, or 0 for a name never set, so every flag starts cleared. A look-up
+    // allocates nothing.
     int32_t getValue(std::string_view name) const;
-    // Inserts or overwrites; only a name's first set allocates.
+    // Inserts or overwrites; only the first write of a name allocates.
     void setValue(std::string_view name, int32_t value);
 
   private:

@@ -43,8 +43,8 @@ void ContainException(Session& session) {
     }
 }
 
-void Autosave() {
-    GameTimer& timer = TimerFor("autosave");
+void Autosave(NamedTimers& timers) {
+    GameTimer& timer = timers.timerFor("autosave");
     const int32_t period =
         GeneralMetaFile()->getInt("auto_save_frequency_seconds", kDefaultAutosaveSeconds);
     if (timer.elapsedSeconds() < period) return;
@@ -57,17 +57,17 @@ void Autosave() {
 }
 
 void GuardedWork(Session& session) {
-    ThrowSampler().sample(PlayerPed());
+    session.throwSampler().sample(PlayerPed());
     session.runWhistleDetector();
     session.flushPendingTexts();
     session.tickMissions();
     session.tickCampManager();
-    Autosave();
+    Autosave(session.timers());
 }
 
 void DeveloperKeys(Session& session) {
     if (DebugToolsOn()) RunDebugToolsFrame(session);
-    if (SettingBool("DevTools") && IsKeyJustReleased(kKeyF2)) ToggleDebugTools(session);
+    if (SettingBool("DevTools") && TakeKeyRelease(kKeyF2)) ToggleDebugTools(session);
 }
 
 } // namespace
@@ -79,8 +79,10 @@ bool Initialize(Session& session) {
     Log("loading blips_mp texture dict");
     SetScriptTimerA(0);
     RequestTextureDict("blips_mp");
-    while (!TextureDictLoaded("blips_mp")) ScriptWait(0);
-    LoadSettings("Corvale/Settings.ini", {{"DevTools", "0"}, {"UseMpAssets", "1"}, {"DebugLogs", "1"}});
+    while (!TextureDictLoaded("blips_mp"))
+        ScriptWait(0);
+    LoadSettings("Corvale/Settings.ini",
+                 {{"DevTools", "0"}, {"UseMpAssets", "1"}, {"DebugLogs", "1"}});
     try {
         if (!SettingBool("UseMpAssets")) Log("UseMpAssets is OFF");
     } catch (const std::exception& e) {
@@ -124,7 +126,7 @@ void ScriptMain() {
         session->showMessage("Failed to load Corvale, please check the logs for more info.");
         return;
     }
-    TimerFor("autosave");
+    session->timers().timerFor("autosave");
     for (;;) {
         RunFrame(*session);
         ScriptWait(0);

@@ -6,7 +6,11 @@ namespace {
 Session* gSession = nullptr;
 }
 
-void InstallSession(Session* session) { gSession = session; }
-Session* CurrentSession() { return gSession; }
+void InstallSession(Session* session) {
+    gSession = session;
+}
+Session* CurrentSession() {
+    return gSession;
+}
 
 } // namespace corvale

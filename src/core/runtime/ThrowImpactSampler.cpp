@@ -26,14 +26,8 @@ void ThrowImpactSampler::sample(int32_t playerPed) {
     pending_ = false;
 }
 
-bool ThrowImpactSampler::hasImpact() const { return !IsZero(impact_); }
-
-ThrowImpactSampler& ThrowSampler() {
-    static ThrowImpactSampler sampler;
-    return sampler;
+bool ThrowImpactSampler::hasImpact() const {
+    return !IsZero(impact_);
 }
-
-bool HasThrowImpact() { return ThrowSampler().hasImpact(); }
-Vector3 ThrowImpactPoint() { return ThrowSampler().impactPoint(); }
 
 } // namespace corvale

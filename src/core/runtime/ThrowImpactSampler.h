@@ -19,8 +19,4 @@ class ThrowImpactSampler {
     Vector3 impact_;
 };
 
-ThrowImpactSampler& ThrowSampler();
-bool HasThrowImpact();
-Vector3 ThrowImpactPoint();
-
 } // namespace corvale

@@ -4,14 +4,6 @@
 
 namespace corvale {
 
-namespace {
-// Lives for the whole game run; never destroyed, like every process-wide object.
-NamedTimers& Registry() {
-    static NamedTimers* registry = new NamedTimers();
-    return *registry;
-}
-} // namespace
-
 GameTimer& NamedTimers::timerFor(uint32_t key) {
     auto it = timers_.find(key);
     if (it == timers_.end()) it = timers_.emplace(key, GameTimer(static_cast<int32_t>(key))).first;
@@ -22,16 +14,12 @@ void NamedTimers::remove(uint32_t key) {
     timers_.erase(key);
 }
 
-GameTimer& TimerFor(uint32_t key) {
-    return Registry().timerFor(key);
+GameTimer& NamedTimers::timerFor(const char* name) {
+    return timerFor(HashString(name));
 }
 
-GameTimer& TimerFor(const char* name) {
-    return Registry().timerFor(HashString(name));
-}
-
-void RemoveTimer(const char* name) {
-    Registry().remove(HashString(name));
+void NamedTimers::remove(const char* name) {
+    remove(HashString(name));
 }
 
 } // namespace corvale

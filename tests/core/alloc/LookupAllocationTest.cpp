@@ -2,10 +2,13 @@
 // key is given in.
 #include "core/data/DictDataFile.h"
 #include "core/data/Settings.h"
-#include "support/GameFolder.h"
+#include "core/runtime/Executable.h"
 
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <new>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -44,8 +47,28 @@ using namespace corvale;
 
 namespace {
 
-class LookupAllocationTest : public corvale::testing::GameFolderTest {
+// A fresh game folder, without any host: look-ups make no game call and log nothing.
+class LookupAllocationTest : public ::testing::Test {
   protected:
+    void SetUp() override {
+        previous_ = std::filesystem::current_path();
+        std::string pattern = (std::filesystem::temp_directory_path() / "corvale-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        folder_ = pattern;
+        std::filesystem::current_path(folder_);
+        std::filesystem::create_directory("Corvale");
+    }
+    void TearDown() override {
+        std::filesystem::current_path(previous_);
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+    static void WriteFile(const std::string& path, const std::string& text) {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out << text;
+    }
+    std::filesystem::path previous_, folder_;
+
     // Allocations made by f.
     template <class F> long AllocationsOf(F f) {
         gAllocations = 0;
@@ -98,6 +121,40 @@ TEST_F(LookupAllocationTest, SettingLookUpsAllocateNothing) {
     EXPECT_EQ(allocations, 0);
     EXPECT_TRUE(devTools);
     EXPECT_EQ(length, 3u);
+}
+
+// A mission reads its one-shot flags every frame: after the first write of a name, reads and
+// rewrites of it touch no heap, and a name never set reads 0 without being stored.
+class Flags final : public Executable {
+  public:
+    void tick() override {}
+};
+
+TEST_F(LookupAllocationTest, NamedValuesReadAndRewrittenAllocateNothing) {
+    Flags mission;
+    mission.setValue("prisonGuard.next_pee_time", 5000);
+    int32_t sum = 0;
+    const long allocations = AllocationsOf([&] {
+        sum += mission.getValue("prisonGuard.next_pee_time");
+        sum += mission.getValue(std::string_view("hints.clint_low_health.never_set_at_all"));
+        mission.setValue("prisonGuard.next_pee_time", 7000);
+        sum += mission.getValue("prisonGuard.next_pee_time");
+    });
+    EXPECT_EQ(allocations, 0);
+    EXPECT_EQ(sum, 12000);
+}
+
+TEST(Executable, ANameNeverSetReadsZeroAndAWriteOverwrites) {
+    Flags mission;
+    EXPECT_EQ(mission.getValue("hints.back_door"), 0);
+    mission.setValue("hints.back_door", 1);
+    mission.setValue("objectives.1", -3);
+    mission.setValue("hints.back_door", 2);
+    EXPECT_EQ(mission.getValue("hints.back_door"), 2);
+    EXPECT_EQ(mission.getValue("objectives.1"), -3);
+    EXPECT_EQ(mission.getValue("hints.back"), 0) << "no prefix match";
+    Flags other;
+    EXPECT_EQ(other.getValue("hints.back_door"), 0) << "each object has its own table";
 }
 
 } // namespace

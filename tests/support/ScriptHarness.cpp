@@ -1,7 +1,10 @@
 #include "ScriptHarness.h"
 
 #include "core/log/Log.h"
+#include "core/natives/Script.h"
 #include "host/HostApi.h"
+
+#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <deque>
@@ -34,6 +37,38 @@ std::shared_ptr<TestScript> StartScript(sim::Simulator& sim, std::function<void(
         self->finished = true;
     });
     return script;
+}
+
+void EveryFrame(sim::Simulator& sim, std::function<void()> pass) {
+    StartScript(sim, [pass = std::move(pass)] {
+        for (;;) {
+            pass();
+            ScriptWait(0);
+        }
+    });
+}
+
+uint64_t NativeHash(std::string_view name) {
+    static const sim::NativeTable* table = [] {
+        auto* t = new sim::NativeTable();
+        sim::RegisterAllNatives(*t);
+        return t;
+    }();
+    for (const auto& [hash, spec] : table->all())
+        if (spec.name == name) return hash;
+    ADD_FAILURE() << "the simulator declares no native " << name;
+    return 0;
+}
+
+void WatchNative(sim::Simulator& sim, std::string_view name,
+                 std::function<void(const sim::NativeArgs&)> seen) {
+    const uint64_t hash = NativeHash(name);
+    sim::NativeHandler original = sim.natives().find(hash)->handler;
+    sim.natives().override(hash,
+                           [=](sim::Simulator& s, const sim::NativeArgs& a, sim::NativeResult& r) {
+                               seen(a);
+                               original(s, a, r);
+                           });
 }
 
 ScriptHarness::ScriptHarness(sim::Options options)
@@ -76,9 +111,9 @@ std::vector<std::string> ScriptHarness::logLines() const {
     return lines;
 }
 
-uint64_t ScriptHarness::callsOf(uint64_t hash) const {
+uint64_t ScriptHarness::callsOf(std::string_view name) const {
     const auto& census = sim_->figures().census();
-    auto it = census.find(hash);
+    auto it = census.find(NativeHash(name));
     return it == census.end() ? 0 : it->second.calls;
 }
 

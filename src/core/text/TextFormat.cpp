@@ -1,4 +1,6 @@
-#include "ui/TextFormat.h"
+#include "core/text/TextFormat.h"
+
+#include <cstring>
 
 namespace corvale {
 
@@ -75,6 +77,14 @@ size_t CopyText(char* out, size_t size, const char* text) {
     BoundedWriter w(out, size);
     w.put(text);
     return w.finish();
+}
+
+size_t JoinKeepingTail(char* out, size_t size, const char* head, const char* tail) {
+    if (!out || size == 0) return 0;
+    const size_t tailLength = tail ? std::strlen(tail) : 0;
+    const size_t headRoom = tailLength < size ? size - tailLength : 1;
+    const size_t n = CopyText(out, headRoom, head);
+    return n + CopyText(out + n, size - n, tail);
 }
 
 } // namespace corvale

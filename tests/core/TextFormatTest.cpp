@@ -1,6 +1,6 @@
 // Texts from the data files are formats a translator writes: whatever they hold, the one
 // argument lands in the first "%s", nothing else is interpreted and the buffer holds.
-#include "ui/TextFormat.h"
+#include "core/text/TextFormat.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,7 @@
 
 using corvale::CopyText;
 using corvale::FormatText;
+using corvale::JoinKeepingTail;
 
 namespace {
 
@@ -99,4 +100,24 @@ TEST(CopyText, CopiesVerbatimAndCutsToTheBuffer) {
     EXPECT_STREQ(out, "Rhode");
     EXPECT_EQ(CopyText(out, nullptr), 0u);
     EXPECT_STREQ(out, "");
+}
+
+// "Batch progress: 42%": a label too long for the line gives way to the figure.
+TEST(JoinKeepingTail, ALongHeadIsCutSoTheTailFitsWhole) {
+    char out[16];
+    EXPECT_EQ(JoinKeepingTail(out, "Batch progress:", " 42%"), 15u);
+    EXPECT_STREQ(out, "Batch progr 42%");
+}
+
+TEST(JoinKeepingTail, TheCutNeverSplitsACharacter) {
+    char out[10];
+    // Four two-byte characters: only three fit before " 7%".
+    JoinKeepingTail(out, "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9", " 7%");
+    EXPECT_STREQ(out, "\xC3\xA9\xC3\xA9\xC3\xA9 7%");
+}
+
+TEST(JoinKeepingTail, AShortHeadIsKeptWhole) {
+    char out[32];
+    JoinKeepingTail(out, "Batch progress:", " 100%");
+    EXPECT_STREQ(out, "Batch progress: 100%");
 }

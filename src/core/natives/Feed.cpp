@@ -1,25 +1,18 @@
-#include "ui/HudNatives.h"
+#include "core/natives/Feed.h"
 
 namespace corvale {
 
 namespace {
-constexpr uint64_t kSetTextColour = 0x16fa5ce47f184f1e;
-constexpr uint64_t kDisplayText = 0x16794e044c9efb58;
+// The message line is the objective line the game prints from its cache.
 constexpr uint64_t kSetCachedObjective = 0xfa233f8fe190514c;
 constexpr uint64_t kPrintCachedObjective = 0xe9990552dec71600;
 constexpr uint64_t kClearCachedObjective = 0xdff0d417277b41f8;
+// Feed entries, the toast on the right being the transaction feed.
 constexpr uint64_t kPostHelpText = 0x049d5c615bd38bad;
 constexpr uint64_t kPostSampleToast = 0x26e87218390e6729;
 constexpr uint64_t kPostSampleToastRight = 0xb249ebcb30dd88e0;
+constexpr bool kImmediately = true;
 } // namespace
-
-void SetTextColour(int32_t red, int32_t green, int32_t blue, int32_t alpha) {
-    Invoke(kSetTextColour, red, green, blue, alpha);
-}
-
-void DisplayText(uint64_t text, float x, float y) {
-    Invoke(kDisplayText, native::Raw64{text}, x, y);
-}
 
 void PrintObjectiveMessage(uint64_t text) {
     Invoke(kSetCachedObjective, native::Raw64{text});
@@ -28,15 +21,15 @@ void PrintObjectiveMessage(uint64_t text) {
 }
 
 void PostHelpFeed(uint64_t* display, uint64_t* content) {
-    Invoke<int32_t>(kPostHelpText, display, content, true);
+    Invoke<int32_t>(kPostHelpText, display, content, kImmediately);
 }
 
 void PostToastFeed(uint64_t* display, uint64_t* content) {
-    Invoke<int32_t>(kPostSampleToast, display, content, true, true);
+    Invoke<int32_t>(kPostSampleToast, display, content, kImmediately, true);
 }
 
 void PostSideToastFeed(uint64_t* display, uint64_t* content) {
-    Invoke<int32_t>(kPostSampleToastRight, display, content, true);
+    Invoke<int32_t>(kPostSampleToastRight, display, content, kImmediately);
 }
 
 } // namespace corvale
