@@ -1,8 +1,39 @@
 #include "NativeTable.h"
 
+#include "Simulator.h"
+
 #include <stdexcept>
 
 namespace sim {
+
+Entity* Call::entity(size_t n) const {
+    Entity* e = w.entity(i(n));
+    if (!e)
+        sim.trace(std::string(name) + (i(n) == 0
+                                           ? " given no entity (0)"
+                                           : " given unknown entity #" + std::to_string(i(n))));
+    return e;
+}
+
+Entity* Call::ped(size_t n) const {
+    Entity* e = w.ped(i(n));
+    if (!e)
+        sim.fault(std::string(name) + " given ped " + std::to_string(i(n)) +
+                  ", which does not exist");
+    return e;
+}
+
+void Call::fault(const std::string& what) const {
+    sim.fault(std::string(name) + ": " + what);
+}
+void Call::trace(const std::string& what) const {
+    sim.trace(what);
+}
+
+void NativeHandler::operator()(Simulator& sim, const NativeArgs& a, NativeResult& r) const {
+    Call call{sim, sim.world(), a, r};
+    fn_(call);
+}
 
 void NativeTable::add(uint64_t hash, const char* name, const char* types, NativeHandler handler) {
     NativeSpec spec;

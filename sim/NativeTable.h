@@ -7,6 +7,7 @@
 #include <cstring>
 #include <functional>
 #include <string>
+#include <type_traits>
 #include <unordered_map>
 #include <vector>
 
@@ -58,7 +59,54 @@ struct NativeResult {
     }
 };
 
-using NativeHandler = std::function<void(Simulator&, const NativeArgs&, NativeResult&)>;
+// One call of a native as its handler sees it: the simulator, its world, the pushed
+// arguments and the result to fill. The argument readers are the call's own.
+struct Call {
+    Simulator& sim;
+    World& w;
+    const NativeArgs& a;
+    NativeResult& r;
+    const char* name = ""; // the native's name, for faults and the timeline
+
+    // The entity an argument names, or nullptr; a missing one (0 included) is traced.
+    Entity* entity(size_t n) const;
+    // The ped an argument names; a missing one is a protocol fault (the game would crash).
+    Entity* ped(size_t n) const;
+    void fault(const std::string& what) const;
+    void trace(const std::string& what) const;
+
+    uint64_t raw(size_t n) const { return a.raw(n); }
+    int32_t i(size_t n) const { return a.i(n); }
+    uint32_t u(size_t n) const { return a.u(n); }
+    bool b(size_t n) const { return a.b(n); }
+    float f(size_t n) const { return a.f(n); }
+    const char* s(size_t n) const { return a.s(n); }
+    template <class T> T* p(size_t n) const { return a.p<T>(n); }
+    Vec3 vec(size_t n) const { return a.vec(n); }
+};
+
+// A native's handler. It takes the call whole, `[](Call& c)`, or, as tests that check their
+// own arguments write it, `[](Simulator&, const NativeArgs&, NativeResult&)`; either way it
+// can be called both ways, so a test can wrap the handler it replaces.
+class NativeHandler {
+  public:
+    NativeHandler() = default;
+    NativeHandler(std::nullptr_t) {}
+    template <class F>
+    requires std::is_invocable_v<F&, Call&> NativeHandler(F f) : fn_(std::move(f)) {}
+    template <class F>
+    requires(!std::is_invocable_v<F&, Call&> &&
+             std::is_invocable_v<F&, Simulator&, const NativeArgs&, NativeResult&>)
+        NativeHandler(F f)
+        : fn_([f = std::move(f)](Call& c) mutable { f(c.sim, c.a, c.r); }) {}
+
+    void operator()(Call& c) const { fn_(c); }
+    void operator()(Simulator& sim, const NativeArgs& a, NativeResult& r) const;
+    explicit operator bool() const { return static_cast<bool>(fn_); }
+
+  private:
+    std::function<void(Call&)> fn_;
+};
 
 struct NativeSpec {
     uint64_t hash = 0;

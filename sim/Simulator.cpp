@@ -1,5 +1,7 @@
 #include "Simulator.h"
 
+#include "world/Advance.h"
+
 #include <chrono>
 #include <cinttypes>
 #include <cstdio>
@@ -73,6 +75,7 @@ Simulator::Simulator(Options options) : options_(std::move(options)) {
     (void)anchor;
     callArgs_.reserve(64);
     gameRandom_ = 0x9E3779B97F4A7C15ull ^ options_.seed;
+    world_.frameMs = options_.frameMs;
     world_.player.ped = world_.spawn(EntityKind::Ped, 0, Vec3{}, 0);
     frameResets.push_back([](World& w) { w.events.advanceFrame(); });
     frameResets.push_back([](World& w) { w.screen.beginFrame(); });
@@ -85,7 +88,9 @@ Simulator::~Simulator() {
     if (gCurrent == this) gCurrent = nullptr;
 }
 
-Simulator* Simulator::current() { return gCurrent; }
+Simulator* Simulator::current() {
+    return gCurrent;
+}
 
 bool Simulator::attach(const std::vector<std::string>& names) {
     for (const std::string& name : names) {
@@ -139,13 +144,15 @@ void Simulator::runFrame() {
     ++world_.frame;
     world_.gameTimer += options_.frameMs;
     deliverKeys();
-    for (auto& reset : frameResets) reset(world_);
+    for (auto& reset : frameResets)
+        reset(world_);
+    AdvanceWorld(*this);
     const std::vector<Script*> order = scripts_;
     for (Script* s : order) {
         if (s->finished || s->unregistered) continue;
-        const bool due = !s->started || (world_.frame > s->waitFrame &&
-                                         world_.gameTimer - s->waitStart >=
-                                             static_cast<int64_t>(s->waitMs));
+        const bool due =
+            !s->started || (world_.frame > s->waitFrame &&
+                            world_.gameTimer - s->waitStart >= static_cast<int64_t>(s->waitMs));
         if (due) resume(*s);
     }
     tracePromptChanges();
@@ -154,12 +161,14 @@ void Simulator::runFrame() {
 }
 
 void Simulator::runFrames(uint64_t n) {
-    for (uint64_t i = 0; i < n; ++i) runFrame();
+    for (uint64_t i = 0; i < n; ++i)
+        runFrame();
 }
 
 void Simulator::runSeconds(double seconds) {
     const int64_t until = world_.gameTimer + static_cast<int64_t>(seconds * 1000.0);
-    while (world_.gameTimer < until) runFrame();
+    while (world_.gameTimer < until)
+        runFrame();
 }
 
 void Simulator::resume(Script& s) {
@@ -181,8 +190,7 @@ void Simulator::resume(Script& s) {
     }
     s.resumeSignal.release();
     if (!s.yieldSignal.try_acquire_for(kYieldTimeout)) {
-        std::fprintf(stderr, "protocol fault: script %s did not yield for 60 s\n",
-                     s.name.c_str());
+        std::fprintf(stderr, "protocol fault: script %s did not yield for 60 s\n", s.name.c_str());
         std::fflush(nullptr);
         _exit(2);
     }
@@ -214,12 +222,22 @@ void Simulator::tracePromptChanges() {
     }
 }
 
-void Simulator::queueKey(uint32_t virtualKey) { pendingKeys_.push_back(virtualKey); }
+void Simulator::queueKey(uint32_t virtualKey) {
+    pendingKeys_.push_back(virtualKey);
+}
 
-std::string Simulator::scriptName(size_t i) const { return scripts_.at(i)->name; }
-std::string Simulator::runningScript() const { return running_ ? running_->name : ""; }
-uint64_t Simulator::scriptFrames(size_t i) const { return scripts_.at(i)->frames; }
-bool Simulator::scriptFinished(size_t i) const { return scripts_.at(i)->finished; }
+std::string Simulator::scriptName(size_t i) const {
+    return scripts_.at(i)->name;
+}
+std::string Simulator::runningScript() const {
+    return running_ ? running_->name : "";
+}
+uint64_t Simulator::scriptFrames(size_t i) const {
+    return scripts_.at(i)->frames;
+}
+bool Simulator::scriptFinished(size_t i) const {
+    return scripts_.at(i)->finished;
+}
 
 void Simulator::fault(const std::string& what) {
     faults_.push_back(what);
@@ -302,13 +320,16 @@ uint64_t* Simulator::hostNativeCall() {
     } else {
         for (size_t i = 0; i < spec->argc; ++i) {
             const uint32_t low = static_cast<uint32_t>(callArgs_[i]);
-            if (spec->isFloat[i] && low != 0 && low < 65536) {
+            // Small integers and -1 read as tiny numbers or NaN where the game wants a float.
+            if (spec->isFloat[i] && ((low != 0 && low < 65536) || low == 0xFFFFFFFFu)) {
                 fault("native " + Hex(callHash_) + " " + spec->name + " argument " +
-                      std::to_string(i) + " is a float, an integer (" + std::to_string(low) +
-                      ") was pushed");
+                      std::to_string(i) + " is a float, an integer (" +
+                      std::to_string(static_cast<int32_t>(low)) + ") was pushed");
             }
         }
-        spec->handler(*this, NativeArgs{callArgs_.data(), callArgs_.size()}, callResult_);
+        const NativeArgs args{callArgs_.data(), callArgs_.size()};
+        Call call{*this, world_, args, callResult_, spec->name.c_str()};
+        spec->handler(call);
     }
     if (running_) running_->current.nativeNs += ThreadCpuNs() - start;
     return callResult_.slot;
@@ -318,7 +339,9 @@ uint32_t Simulator::tickCount() const {
     return kTickBase + static_cast<uint32_t>(world_.gameTimer);
 }
 
-int64_t Simulator::calendarTime() const { return kCalendarBase + world_.gameTimer / 1000; }
+int64_t Simulator::calendarTime() const {
+    return kCalendarBase + world_.gameTimer / 1000;
+}
 
 void Simulator::localTime(int64_t calendar, std::tm* out) const {
     const std::time_t t = static_cast<std::time_t>(calendar);
@@ -330,8 +353,8 @@ void Simulator::seedRandom(uint32_t seed) {
 }
 
 int Simulator::random() {
-    uint32_t& state = running_ && running_->module ? running_->module->randomState
-                                                   : fallbackRandom_;
+    uint32_t& state =
+        running_ && running_->module ? running_->module->randomState : fallbackRandom_;
     state = state * 214013u + 2531011u;
     return static_cast<int>((state >> 16) & 0x7fff);
 }

@@ -31,4 +31,32 @@ Entity* World::entity(int32_t handle) {
     return it == entities.end() ? nullptr : &it->second;
 }
 
+const Entity* World::entity(int32_t handle) const {
+    auto it = entities.find(handle);
+    return it == entities.end() ? nullptr : &it->second;
+}
+
+Entity* World::ped(int32_t handle) {
+    Entity* e = entity(handle);
+    return e && e->kind == EntityKind::Ped ? e : nullptr;
+}
+
+const Entity* World::ped(int32_t handle) const {
+    const Entity* e = entity(handle);
+    return e && e->kind == EntityKind::Ped ? e : nullptr;
+}
+
+int32_t World::nearest(EntityKind kind, uint32_t model, Vec3 from, bool livingOnly) const {
+    int32_t best = 0;
+    float bestD = 0;
+    for (const auto& [handle, e] : entities) {
+        if (e.kind != kind || e.model != model || (livingOnly && !e.alive)) continue;
+        const float dx = e.position.x - from.x, dy = e.position.y - from.y,
+                    dz = e.position.z - from.z;
+        const float d = dx * dx + dy * dy + dz * dz;
+        if (!best || d < bestD) best = handle, bestD = d;
+    }
+    return best;
+}
+
 } // namespace sim

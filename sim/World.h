@@ -1,18 +1,26 @@
 #pragma once
 // The simulated world the plug-ins act in. Each family of natives reads and changes its
 // part; scenario commands set it up and expectations read it.
+#include "world/Blips.h"
 #include "world/Cameras.h"
-#include "world/Developer.h"
+#include "world/Clock.h"
 #include "world/Controls.h"
+#include "world/Developer.h"
 #include "world/EntityStates.h"
 #include "world/Events.h"
 #include "world/Ground.h"
 #include "world/HudContexts.h"
+#include "world/ItemInteractions.h"
+#include "world/Law.h"
+#include "world/MapState.h"
 #include "world/PedTasks.h"
 #include "world/Peds.h"
-#include "world/PropSets.h"
+#include "world/Perception.h"
+#include "world/Pools.h"
 #include "world/Prompts.h"
+#include "world/PropSets.h"
 #include "world/Screen.h"
+#include "world/ScreenEffects.h"
 #include "world/Streaming.h"
 #include "world/Vec3.h"
 #include "world/Vehicles.h"
@@ -34,21 +42,21 @@ struct Entity {
     uint32_t model = 0;
     Vec3 position;
     float heading = 0;
-    bool alive = true;
+    bool alive = true;     // a destroyed vehicle or object is not
+    bool byPlugin = false; // created by a plug-in (released or not)
 };
 
 struct Player {
-    int32_t ped = 0;       // entity handle of the player's ped
-    int32_t index = 0;     // player index
+    int32_t ped = 0;   // entity handle of the player's ped
+    int32_t index = 0; // player index
     int64_t cashCents = 0;
     std::map<uint32_t, int32_t> items; // inventory by item hash
     bool wanted = false;
     bool dead = false;
     bool inCombat = false;
     bool crouching = false;
-    float stealthNoise = 0;     // how loud the player is to the game's stealth
-    int32_t horse = 0;     // saddle horse ped, 0 when none
-    uint64_t shootingFrame = 0; // the frame in which the player uses a weapon
+    int32_t horse = 0;            // saddle horse ped, 0 when none
+    uint64_t shootingFrame = 0;   // the frame in which the player uses a weapon
     uint32_t weapon = 0xA2719263; // current weapon hash, "WEAPON_UNARMED"
 };
 
@@ -68,11 +76,12 @@ class TextHandles {
 };
 
 struct World {
-    int32_t gameTimer = 0;  // ms; 0 before the first frame
-    bool missionFlag = false; // a script mission is under way
-    uint64_t frame = 0;     // frames run so far
-    int clockHour = 12;
+    int32_t gameTimer = 0; // ms; 0 before the first frame
+    uint64_t frame = 0;    // frames run so far
+    int32_t frameMs = 33;  // the game timer's step
+    Clock clock;
     float wind = 0, rain = 0;
+    int32_t timerBBase = 0; // game timer at which the script timer B read 0
 
     Player player;
     std::map<int32_t, Entity> entities;
@@ -80,7 +89,7 @@ struct World {
 
     TextHandles texts;
     std::unordered_map<uint32_t, std::string> hashNames; // every name hashed so far
-    std::vector<std::string> messages; // one-shot on-screen messages, in order
+    std::vector<std::string> messages;                   // one-shot on-screen messages, in order
     DeveloperState developer;
     Streaming streaming;
     Prompts prompts;
@@ -90,15 +99,28 @@ struct World {
     EntityStates entityStates;
     Weapons weapons;
     EventQueues events;
-    Screen screen;                     // drawn texts and sprites, feeds, sounds
-    Controls controls;                 // game controls by hash
-    Cameras cameras;                   // scripted cameras
-    HudContexts hudContexts;           // HUD layouts switched on
-    PedTasks pedTasks;                 // scenarios played, pace limits
-    Vehicles vehicles;                 // prop sets carried
+    Screen screen;           // drawn texts and sprites, feeds, sounds
+    Controls controls;       // game controls by hash
+    Cameras cameras;         // scripted cameras
+    HudContexts hudContexts; // HUD layouts switched on
+    PedTasks pedTasks;       // scenarios played, pace limits
+    Vehicles vehicles;       // seats, draft horses, speed, prop sets carried
+    Pools pools;             // task sequences, item sets, ped groups
+    Blips blips;
+    MapState map;           // navigation mesh, safe coordinates, doors, walls
+    ScreenEffects effects;  // fade, HUD, radar, post effects
+    Perception perception;  // noise, recent AI events
+    ItemInteractions items; // items in peds' hands
+    Law law;
 
     int32_t spawn(EntityKind kind, uint32_t model, Vec3 position, float heading);
     Entity* entity(int32_t handle);
+    const Entity* entity(int32_t handle) const;
+    // A ped that exists (the player's included), or nullptr.
+    Entity* ped(int32_t handle);
+    const Entity* ped(int32_t handle) const;
+    // The nearest entity of a kind and model to a point, living ones only when asked.
+    int32_t nearest(EntityKind kind, uint32_t model, Vec3 from, bool livingOnly) const;
 };
 
 } // namespace sim

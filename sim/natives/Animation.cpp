@@ -34,29 +34,19 @@ bool Play(Simulator& sim, int32_t entity, const char* dict, const char* anim) {
 
 void RegisterAnimationNatives(NativeTable& t) {
     t.add(0x537f44cb0d7f150d, "DOES_ANIM_DICT_EXIST", "const char*",
-          [](Simulator& sim, const NativeArgs& a, NativeResult& r) {
-              r.setBool(sim.world().streaming.missing.count(NameHash(a.s(0))) == 0);
-          });
+          [](Call& c) { c.r.setBool(c.w.streaming.missing.count(NameHash(c.s(0))) == 0); });
     t.add(0x27ff6fe8009b40ca, "HAS_ANIM_DICT_LOADED", "const char*",
-          [](Simulator& sim, const NativeArgs& a, NativeResult& r) {
-              r.setBool(sim.world().streaming.loaded(NameHash(a.s(0)), sim.world().frame));
-          });
-    t.add(0xa862a2ad321f94b4, "REQUEST_ANIM_DICT", "const char*",
-          [](Simulator& sim, const NativeArgs& a, NativeResult&) {
-              const uint32_t dict = NameHash(a.s(0));
-              if (!sim.world().streaming.missing.count(dict))
-                  sim.world().streaming.request(dict, sim.world().frame);
-          });
+          [](Call& c) { c.r.setBool(c.w.streaming.loaded(NameHash(c.s(0)), c.w.frame)); });
+    t.add(0xa862a2ad321f94b4, "REQUEST_ANIM_DICT", "const char*", [](Call& c) {
+        const uint32_t dict = NameHash(c.s(0));
+        if (!c.w.streaming.missing.count(dict)) c.w.streaming.request(dict, c.w.frame);
+    });
     t.add(0xea47fe3719165b94, "TASK_PLAY_ANIM",
           "Ped,const char*,const char*,float,float,int,int,float,BOOL,int,BOOL,const char*,BOOL",
-          [](Simulator& sim, const NativeArgs& a, NativeResult&) {
-              Play(sim, a.i(0), a.s(1), a.s(2));
-          });
+          [](Call& c) { Play(c.sim, c.i(0), c.s(1), c.s(2)); });
     t.add(0xdc6d22fab76d4874, "PLAY_ENTITY_ANIM",
           "Entity,const char*,const char*,float,BOOL,BOOL,BOOL,float,Any",
-          [](Simulator& sim, const NativeArgs& a, NativeResult& r) {
-              r.setBool(Play(sim, a.i(0), a.s(2), a.s(1)));
-          });
+          [](Call& c) { c.r.setBool(Play(c.sim, c.i(0), c.s(2), c.s(1))); });
 }
 
 } // namespace sim

@@ -11,10 +11,10 @@ using Query = bool (Controls::*)(uint32_t) const;
 // Every control group reads the same pad. A control a script disabled for this frame reads
 // as idle through the plain natives; the disabled variants read through a disable.
 NativeHandler Read(Query query, bool throughDisable) {
-    return [query, throughDisable](Simulator& sim, const NativeArgs& a, NativeResult& r) {
-        const Controls& c = sim.world().controls;
-        const uint32_t control = a.u(1);
-        r.setBool((throughDisable || !c.disabled.count(control)) && (c.*query)(control));
+    return [query, throughDisable](Call& c) {
+        const Controls& pad = c.w.controls;
+        const uint32_t control = c.u(1);
+        c.r.setBool((throughDisable || !pad.disabled.count(control)) && (pad.*query)(control));
     };
 }
 
@@ -34,9 +34,7 @@ void RegisterControlNatives(NativeTable& t) {
           Read(&Controls::pressed, true));
     // Holds for the rest of this frame; scripts disable again every frame.
     t.add(0xfe99b66d079cf6bc, "DISABLE_CONTROL_ACTION", "int,Hash,BOOL",
-          [](Simulator& sim, const NativeArgs& a, NativeResult&) {
-              sim.world().controls.disabled.insert(a.u(1));
-          });
+          [](Call& c) { c.w.controls.disabled.insert(c.u(1)); });
 }
 
 } // namespace sim

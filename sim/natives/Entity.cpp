@@ -2,6 +2,7 @@
 #include "Simulator.h"
 #include "natives/Families.h"
 #include "natives/Out.h"
+#include "world/Lifecycle.h"
 
 #include <cmath>
 
@@ -32,69 +33,91 @@ void DeleteThroughHandle(Simulator& sim, int32_t* handle, const char* native) {
     if (!handle) return sim.fault(std::string(native) + " with a null handle pointer");
     if (*handle == w.player.ped) return sim.fault(std::string(native) + " of the player's ped");
     if (const Entity* e = w.entity(*handle)) {
-        sim.trace(std::string("delete ") + (e->kind == EntityKind::Ped ? "ped " : "object ") +
-                  NameOf(w, e->model) + " #" + std::to_string(*handle));
-        w.entities.erase(*handle);
-        w.entityStates.of.erase(*handle);
-        w.peds.state.erase(*handle);
-        w.weapons.of.erase(*handle);
+        const char* kind = e->kind == EntityKind::Ped       ? "ped "
+                           : e->kind == EntityKind::Vehicle ? "vehicle "
+                                                            : "object ";
+        sim.trace(std::string("delete ") + kind + NameOf(w, e->model) + " #" +
+                  std::to_string(*handle));
+        RemoveEntity(sim, *handle);
+    } else {
+        sim.trace(std::string(native) + " of unknown entity #" + std::to_string(*handle));
     }
     *handle = 0;
 }
 
 void RegisterEntityNatives(NativeTable& t) {
-    t.add(0xa86d5f069399f44d, "GET_ENTITY_COORDS", "Entity,BOOL,BOOL",
-          [](Simulator& sim, const NativeArgs& a, NativeResult& r) {
-              const Entity* e = sim.world().entity(a.i(0));
-              r.setVector(e ? e->position : Vec3{});
-          });
-    t.add(0x2412d9c05bb09b97, "GET_ENTITY_FORWARD_VECTOR", "Entity",
-          [](Simulator& sim, const NativeArgs& a, NativeResult& r) {
-              const Entity* e = sim.world().entity(a.i(0));
-              r.setVector(e ? Forward(e->heading) : Vec3{});
-          });
-    t.add(0xe09caf86c32cb48f, "GET_ENTITY_ROTATION", "Entity,int",
-          [](Simulator& sim, const NativeArgs& a, NativeResult& r) {
-              const Entity* e = sim.world().entity(a.i(0));
-              r.setVector(e ? Vec3{0, 0, Yaw(e->heading)} : Vec3{}); // level: no pitch or roll
-          });
+    t.add(0xa86d5f069399f44d, "GET_ENTITY_COORDS", "Entity,BOOL,BOOL", [](Call& c) {
+        const Entity* e = c.w.entity(c.i(0));
+        c.r.setVector(e ? e->position : Vec3{});
+    });
+    t.add(0x2412d9c05bb09b97, "GET_ENTITY_FORWARD_VECTOR", "Entity", [](Call& c) {
+        const Entity* e = c.w.entity(c.i(0));
+        c.r.setVector(e ? Forward(e->heading) : Vec3{});
+    });
+    t.add(0xe09caf86c32cb48f, "GET_ENTITY_ROTATION", "Entity,int", [](Call& c) {
+        const Entity* e = c.w.entity(c.i(0));
+        c.r.setVector(e ? Vec3{0, 0, Yaw(e->heading)} : Vec3{}); // level: no pitch or roll
+    });
     t.add(0xd42bd6eb2e0f1677, "DOES_ENTITY_EXIST", "Entity",
-          [](Simulator& sim, const NativeArgs& a, NativeResult& r) {
-              r.setBool(sim.world().entity(a.i(0)) != nullptr);
+          [](Call& c) { c.r.setBool(c.w.entity(c.i(0)) != nullptr); });
+    t.add(0x7d5b1f88e7504bba, "IS_ENTITY_DEAD", "Entity", [](Call& c) {
+        World& w = c.w;
+        const Entity* e = w.entity(c.i(0));
+        c.r.setBool(e && (!e->alive || (c.i(0) == w.player.ped && w.player.dead)));
+    });
+    t.add(0xcf2b9c0645c4651b, "SET_ENTITY_HEADING", "Entity,float", [](Call& c) {
+        if (Entity* e = c.w.entity(c.i(0))) e->heading = c.f(1);
+    });
+    t.add(0x7d9efb7ad6b19754, "FREEZE_ENTITY_POSITION", "Entity,BOOL", [](Call& c) {
+        if (c.w.entity(c.i(0))) c.w.entityStates.of[c.i(0)].frozen = c.b(1);
+    });
+    t.add(0x1794b4fcc84d812f, "SET_ENTITY_VISIBLE", "Entity,BOOL", [](Call& c) {
+        if (c.w.entity(c.i(0))) c.w.entityStates.of[c.i(0)].visible = c.b(1);
+    });
+    t.add(0xc230dd956e2f5507, "GET_ENTITY_HEADING", "Entity", [](Call& c) {
+        const Entity* e = c.entity(0);
+        c.r.setFloat(e ? e->heading : 0);
+    });
+    // Teleports; a seated ped gets off first, as the game pulls him out of the seat.
+    t.add(0x06843da7060a026b, "SET_ENTITY_COORDS", "Entity,float,float,float,BOOL,BOOL,BOOL,BOOL",
+          [](Call& c) {
+              Entity* e = c.entity(0);
+              if (!e) return;
+              c.w.vehicles.unseat(c.i(0));
+              e->position = c.vec(1);
           });
-    t.add(0x7d5b1f88e7504bba, "IS_ENTITY_DEAD", "Entity",
-          [](Simulator& sim, const NativeArgs& a, NativeResult& r) {
-              World& w = sim.world();
-              const Entity* e = w.entity(a.i(0));
-              r.setBool(e && (!e->alive || (a.i(0) == w.player.ped && w.player.dead)));
+    // Standing on flat ground: the height above it.
+    t.add(0x296debc84474b375, "GET_ENTITY_HEIGHT", "Entity,float,float,float,BOOL,BOOL",
+          [](Call& c) {
+              const Entity* e = c.entity(0);
+              c.r.setFloat(e ? e->position.z - c.w.ground.height : 0);
           });
-    t.add(0xcf2b9c0645c4651b, "SET_ENTITY_HEADING", "Entity,float",
-          [](Simulator& sim, const NativeArgs& a, NativeResult&) {
-              if (Entity* e = sim.world().entity(a.i(0))) e->heading = a.f(1);
-          });
-    t.add(0x7d9efb7ad6b19754, "FREEZE_ENTITY_POSITION", "Entity,BOOL",
-          [](Simulator& sim, const NativeArgs& a, NativeResult&) {
-              if (sim.world().entity(a.i(0))) sim.world().entityStates.of[a.i(0)].frozen = a.b(1);
-          });
-    t.add(0x1794b4fcc84d812f, "SET_ENTITY_VISIBLE", "Entity,BOOL",
-          [](Simulator& sim, const NativeArgs& a, NativeResult&) {
-              if (sim.world().entity(a.i(0))) sim.world().entityStates.of[a.i(0)].visible = a.b(1);
-          });
+    t.add(0xac2767ed8bdfab15, "SET_ENTITY_HEALTH", "Entity,int,Entity", [](Call& c) {
+        if (!c.entity(0)) return;
+        c.w.entityStates.of[c.i(0)].health = c.i(1);
+        if (c.i(1) <= 0) KillEntity(c.sim, c.i(0), "health set to 0");
+    });
+    t.add(0x96c638784db4c815, "_GET_ENTITY_HEALTH_FLOAT", "Entity", [](Call& c) {
+        const Entity* e = c.w.entity(c.i(0));
+        if (!e || !e->alive) return c.r.setFloat(0);
+        auto it = c.w.entityStates.of.find(c.i(0));
+        c.r.setFloat(static_cast<float>(it == c.w.entityStates.of.end() ? 100 : it->second.health));
+    });
     t.add(0x4cd38c78bd19a497, "DELETE_ENTITY", "Entity*",
-          [](Simulator& sim, const NativeArgs& a, NativeResult&) {
-              DeleteThroughHandle(sim, a.p<int32_t>(0), "DELETE_ENTITY");
-          });
+          [](Call& c) { DeleteThroughHandle(c.sim, c.p<int32_t>(0), "DELETE_ENTITY"); });
     // The game removes a released entity when nobody looks; here it stays, marked.
-    t.add(0x4971d2f8162b9674, "SET_ENTITY_AS_NO_LONGER_NEEDED", "Entity*",
-          [](Simulator& sim, const NativeArgs& a, NativeResult&) {
-              int32_t* handle = a.p<int32_t>(0);
-              if (!handle) return sim.fault("SET_ENTITY_AS_NO_LONGER_NEEDED with a null handle pointer");
-              if (sim.world().entity(*handle)) {
-                  sim.world().entityStates.of[*handle].released = true;
-                  sim.trace("release #" + std::to_string(*handle));
-              }
-              *handle = 0;
-          });
+    t.add(0x4971d2f8162b9674, "SET_ENTITY_AS_NO_LONGER_NEEDED", "Entity*", [](Call& c) {
+        int32_t* handle = c.p<int32_t>(0);
+        if (!handle)
+            return c.sim.fault("SET_ENTITY_AS_NO_LONGER_NEEDED with a null handle pointer");
+        if (c.w.entity(*handle)) {
+            c.w.entityStates.of[*handle].released = true;
+            c.sim.trace("release #" + std::to_string(*handle));
+        } else {
+            c.trace("release of unknown entity #" + std::to_string(*handle));
+        }
+        *handle = 0;
+    });
 }
 
 } // namespace sim

@@ -26,6 +26,19 @@ void RegisterAllNatives(NativeTable& table) {
     RegisterCameraNatives(table);
     RegisterTaskNatives(table);
     RegisterVehicleNatives(table);
+    RegisterSequenceNatives(table);
+    RegisterCombatNatives(table);
+    RegisterGroupNatives(table);
+    RegisterPerceptionNatives(table);
+    RegisterClockWeatherNatives(table);
+    RegisterBlipNatives(table);
+    RegisterNavigationNatives(table);
+    RegisterDoorNatives(table);
+    RegisterScreenEffectNatives(table);
+    RegisterItemInteractionNatives(table);
+    RegisterLawNatives(table);
+    RegisterPedConfigNatives(table);
+    RegisterMountNatives(table);
 }
 
 } // namespace sim

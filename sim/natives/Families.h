@@ -24,6 +24,19 @@ void RegisterAudioNatives(NativeTable& table);     // frontend sounds
 void RegisterMoneyNatives(NativeTable& table);     // the player's cash
 void RegisterCameraNatives(NativeTable& table);    // scripted cameras
 void RegisterTaskNatives(NativeTable& table);      // scenario tasks, combat, pace
-void RegisterVehicleNatives(NativeTable& table);   // vehicles and their prop sets
+void RegisterVehicleNatives(NativeTable& table);   // vehicles, seats, draft horses, prop sets
+void RegisterSequenceNatives(NativeTable& table);  // task sequences and task status
+void RegisterCombatNatives(NativeTable& table);    // who fights whom, how peds fight
+void RegisterGroupNatives(NativeTable& table);     // ped groups and item sets
+void RegisterPerceptionNatives(NativeTable& table);      // sight, noise, recent AI events
+void RegisterClockWeatherNatives(NativeTable& table);    // game clock, wind, rain, timers
+void RegisterBlipNatives(NativeTable& table);            // blips on entities, points and radii
+void RegisterNavigationNatives(NativeTable& table);      // the navigation mesh
+void RegisterDoorNatives(NativeTable& table);            // doors and interiors
+void RegisterScreenEffectNatives(NativeTable& table);    // fades, HUD, radar, post effects
+void RegisterItemInteractionNatives(NativeTable& table); // items in a ped's hands
+void RegisterLawNatives(NativeTable& table);             // wanted score, crimes, dispatch
+void RegisterPedConfigNatives(NativeTable& table);       // what only configures a ped
+void RegisterMountNatives(NativeTable& table);           // horses ridden
 
 } // namespace sim

@@ -8,29 +8,28 @@ namespace sim {
 void RegisterGroundNatives(NativeTable& t) {
     // A probe straight down finds the ground when it starts above it.
     t.add(0x2b3451fa1e3142e2, "TEST_VERTICAL_PROBE_AGAINST_ALL_WATER",
-          "float,float,float,int,float*", [](Simulator& sim, const NativeArgs& a, NativeResult& r) {
-              const float ground = sim.world().ground.height;
-              if (a.f(2) < ground) return r.setInt(0);
-              if (float* out = a.p<float>(4)) WriteFloat(out, ground);
-              r.setInt(1);
+          "float,float,float,int,float*", [](Call& c) {
+              const float ground = c.w.ground.height;
+              if (c.f(2) < ground) return c.r.setInt(0);
+              if (float* out = c.p<float>(4)) WriteFloat(out, ground);
+              c.r.setInt(1);
           });
     t.add(0x24fa4267bb8d2431, "GET_GROUND_Z_FOR_3D_COORD", "float,float,float,float*,BOOL",
-          [](Simulator& sim, const NativeArgs& a, NativeResult& r) {
-              const float ground = sim.world().ground.height;
-              const bool above = a.f(2) >= ground;
-              if (float* out = a.p<float>(3)) WriteFloat(out, above ? ground : 0.0f);
-              r.setBool(above);
+          [](Call& c) {
+              const float ground = c.w.ground.height;
+              const bool above = c.f(2) >= ground;
+              if (float* out = c.p<float>(3)) WriteFloat(out, above ? ground : 0.0f);
+              c.r.setBool(above);
           });
     t.add(0x43ad8fc02b429d33, "_GET_MAP_ZONE_AT_COORDS", "float,float,float,int",
-          [](Simulator& sim, const NativeArgs& a, NativeResult& r) {
-              r.setU32(sim.world().ground.zoneAt(a.vec(0), a.i(3)));
-          });
-    // Flat open ground: every point is safe, on the ground.
+          [](Call& c) { c.r.setU32(c.w.ground.zoneAt(c.vec(0), c.i(3))); });
+    // Flat open ground: every point is safe, on the ground, unless a scenario says never.
     t.add(0xb61c8e878a4199ca, "GET_SAFE_COORD_FOR_PED", "float,float,float,BOOL,Vector3*,int",
-          [](Simulator& sim, const NativeArgs& a, NativeResult& r) {
-              if (void* out = a.p<void>(4))
-                  WriteVector(out, Vec3{a.f(0), a.f(1), sim.world().ground.height});
-              r.setBool(true);
+          [](Call& c) {
+              if (c.w.map.safeCoordsNever) return c.r.setBool(false);
+              if (void* out = c.p<void>(4))
+                  WriteVector(out, Vec3{c.f(0), c.f(1), c.w.ground.height});
+              c.r.setBool(true);
           });
 }
 

@@ -70,15 +70,15 @@ void ParseMarkup(const std::string& markup, DrawnText& out) {
     }
 }
 
-void DisplayText(Simulator& sim, const NativeArgs& a, NativeResult&) {
-    const std::string* markup = HandleText(sim, a, 0, "text drawn");
+void DisplayText(Call& c) {
+    const std::string* markup = HandleText(c.sim, c.a, 0, "text drawn");
     if (!markup) return;
-    Screen& s = sim.world().screen;
+    Screen& s = c.w.screen;
     DrawnText t;
     t.markup = *markup;
     ParseMarkup(t.markup, t);
-    t.x = a.f(1);
-    t.y = a.f(2);
+    t.x = c.f(1);
+    t.y = c.f(2);
     t.scaleX = s.nextScaleX;
     t.scaleY = s.nextScaleY;
     t.colour = s.nextColour;
@@ -88,60 +88,60 @@ void DisplayText(Simulator& sim, const NativeArgs& a, NativeResult&) {
     s.nextScaleX = s.nextScaleY = 1;
 }
 
-void SetTextColour(Simulator& sim, const NativeArgs& a, NativeResult&) {
-    sim.world().screen.nextColour = Rgba{a.i(0), a.i(1), a.i(2), a.i(3)};
+void SetTextColour(Call& c) {
+    c.w.screen.nextColour = Rgba{c.i(0), c.i(1), c.i(2), c.i(3)};
 }
 
-void DrawSprite(Simulator& sim, const NativeArgs& a, NativeResult&) {
+void DrawSprite(Call& c) {
     DrawnSprite d;
-    d.dictionary = a.s(0) ? a.s(0) : "";
-    d.texture = a.s(1) ? a.s(1) : "";
-    d.width = a.f(4);
-    d.height = a.f(5);
-    d.x = a.f(2) - d.width * 0.5f;
-    d.y = a.f(3) - d.height * 0.5f;
-    d.rotation = a.f(6);
-    d.colour = Rgba{a.i(7), a.i(8), a.i(9), a.i(10)};
-    sim.world().screen.sprites.push_back(std::move(d));
+    d.dictionary = c.s(0) ? c.s(0) : "";
+    d.texture = c.s(1) ? c.s(1) : "";
+    d.width = c.f(4);
+    d.height = c.f(5);
+    d.x = c.f(2) - d.width * 0.5f;
+    d.y = c.f(3) - d.height * 0.5f;
+    d.rotation = c.f(6);
+    d.colour = Rgba{c.i(7), c.i(8), c.i(9), c.i(10)};
+    c.w.screen.sprites.push_back(std::move(d));
 }
 
-void PostHelpText(Simulator& sim, const NativeArgs& a, NativeResult& r) {
-    const uint64_t* display = Block(sim, a, 0, "help text");
-    const uint64_t* content = Block(sim, a, 1, "help text");
+void PostHelpText(Call& c) {
+    const uint64_t* display = Block(c.sim, c.a, 0, "help text");
+    const uint64_t* content = Block(c.sim, c.a, 1, "help text");
     if (!display || !content) return;
-    World& w = sim.world();
-    HelpText h{SlotText(sim, content, 1, "help text"), SlotInt(display, 0), w.frame};
-    sim.trace("help: " + h.text + " (" + std::to_string(h.durationMs) + " ms)");
+    World& w = c.w;
+    HelpText h{SlotText(c.sim, content, 1, "help text"), SlotInt(display, 0), w.frame};
+    c.sim.trace("help: " + h.text + " (" + std::to_string(h.durationMs) + " ms)");
     w.screen.helpTexts.push_back(std::move(h));
-    r.setInt(static_cast<int32_t>(w.screen.helpTexts.size()));
+    c.r.setInt(static_cast<int32_t>(w.screen.helpTexts.size()));
 }
 
-void PostToast(Simulator& sim, const NativeArgs& a, NativeResult& r) {
-    const uint64_t* display = Block(sim, a, 0, "toast");
-    const uint64_t* content = Block(sim, a, 1, "toast");
+void PostToast(Call& c) {
+    const uint64_t* display = Block(c.sim, c.a, 0, "toast");
+    const uint64_t* content = Block(c.sim, c.a, 1, "toast");
     if (!display || !content) return;
-    World& w = sim.world();
+    World& w = c.w;
     Toast t;
-    t.title = SlotText(sim, content, 1, "toast title");
-    t.body = SlotText(sim, content, 2, "toast body");
+    t.title = SlotText(c.sim, content, 1, "toast title");
+    t.body = SlotText(c.sim, content, 2, "toast body");
     t.dictionary = HashName(w, static_cast<uint32_t>(content[4]));
     t.texture = HashName(w, static_cast<uint32_t>(content[5]));
     t.durationMs = SlotInt(display, 0);
     t.frame = w.frame;
-    sim.trace("toast: " + t.title + " / " + t.body + " [" + t.dictionary + " " + t.texture + "]");
+    c.sim.trace("toast: " + t.title + " / " + t.body + " [" + t.dictionary + " " + t.texture + "]");
     w.screen.toasts.push_back(std::move(t));
-    r.setInt(static_cast<int32_t>(w.screen.toasts.size()));
+    c.r.setInt(static_cast<int32_t>(w.screen.toasts.size()));
 }
 
 // Transactions carry a sound set in the display block; cash entries do not.
-void PostSideToast(Simulator& sim, const NativeArgs& a, NativeResult& r) {
-    const uint64_t* display = Block(sim, a, 0, "feed entry");
-    const uint64_t* content = Block(sim, a, 1, "feed entry");
+void PostSideToast(Call& c) {
+    const uint64_t* display = Block(c.sim, c.a, 0, "feed entry");
+    const uint64_t* content = Block(c.sim, c.a, 1, "feed entry");
     if (!display || !content) return;
-    World& w = sim.world();
+    World& w = c.w;
     FeedEntry e;
     e.kind = display[1] ? FeedEntry::Kind::Transaction : FeedEntry::Kind::Cash;
-    e.text = SlotText(sim, content, 1, "feed entry");
+    e.text = SlotText(c.sim, content, 1, "feed entry");
     e.dictionary = SlotString(content, 2);
     e.icon = static_cast<uint32_t>(content[3]);
     e.colour = static_cast<uint32_t>(content[5]);
@@ -150,14 +150,14 @@ void PostSideToast(Simulator& sim, const NativeArgs& a, NativeResult& r) {
     if (e.kind == FeedEntry::Kind::Transaction) {
         e.soundSet = SlotString(display, 1);
         e.sound = SlotString(display, 2);
-    } else if (SlotText(sim, content, 8, "cash feed entry") != e.text) {
-        sim.fault("cash feed entry: slots 1 and 8 hold different texts");
+    } else if (SlotText(c.sim, content, 8, "cash feed entry") != e.text) {
+        c.sim.fault("cash feed entry: slots 1 and 8 hold different texts");
     }
-    sim.trace(std::string("feed: ") + (e.kind == FeedEntry::Kind::Cash ? "cash " : "transaction ") +
-              e.text + " colour " + HashName(w, e.colour) +
-              (e.sound.empty() ? "" : " sound " + e.sound));
+    c.sim.trace(std::string("feed: ") +
+                (e.kind == FeedEntry::Kind::Cash ? "cash " : "transaction ") + e.text + " colour " +
+                HashName(w, e.colour) + (e.sound.empty() ? "" : " sound " + e.sound));
     w.screen.feed.push_back(std::move(e));
-    r.setInt(static_cast<int32_t>(w.screen.feed.size()));
+    c.r.setInt(static_cast<int32_t>(w.screen.feed.size()));
 }
 
 } // namespace
@@ -166,50 +166,42 @@ void RegisterHudNatives(NativeTable& t) {
     // The game has two sets of text natives; both draw the same way.
     t.add(0x16fa5ce47f184f1e, "_BG_SET_TEXT_COLOR", "int,int,int,int", SetTextColour);
     t.add(0x50a41ad966910f03, "_SET_TEXT_COLOR", "int,int,int,int", SetTextColour);
-    t.add(0xa1253a3c870b6843, "_BG_SET_TEXT_SCALE", "float,float",
-          [](Simulator& sim, const NativeArgs& a, NativeResult&) {
-              sim.world().screen.nextScaleX = a.f(0);
-              sim.world().screen.nextScaleY = a.f(1);
-          });
+    t.add(0xa1253a3c870b6843, "_BG_SET_TEXT_SCALE", "float,float", [](Call& c) {
+        c.w.screen.nextScaleX = c.f(0);
+        c.w.screen.nextScaleY = c.f(1);
+    });
     t.add(0x16794e044c9efb58, "_BG_DISPLAY_TEXT", "const char*,float,float", DisplayText);
     t.add(0xd79334a4bb99bad1, "_DISPLAY_TEXT", "const char*,float,float", DisplayText);
     t.add(0xc9884ecade94cb34, "DRAW_SPRITE",
           "const char*,const char*,float,float,float,float,float,int,int,int,int,BOOL", DrawSprite);
-    t.add(0xfa233f8fe190514c, "_UILOG_SET_CACHED_OBJECTIVE", "const char*",
-          [](Simulator& sim, const NativeArgs& a, NativeResult&) {
-              const std::string* text = HandleText(sim, a, 0, "message");
-              sim.world().screen.cachedMessage = text ? *text : "";
-          });
-    t.add(0xe9990552dec71600, "_UILOG_PRINT_CACHED_OBJECTIVE", "",
-          [](Simulator& sim, const NativeArgs&, NativeResult&) {
-              World& w = sim.world();
-              w.messages.push_back(w.screen.cachedMessage);
-          });
+    t.add(0xfa233f8fe190514c, "_UILOG_SET_CACHED_OBJECTIVE", "const char*", [](Call& c) {
+        const std::string* text = HandleText(c.sim, c.a, 0, "message");
+        c.w.screen.cachedMessage = text ? *text : "";
+    });
+    t.add(0xe9990552dec71600, "_UILOG_PRINT_CACHED_OBJECTIVE", "", [](Call& c) {
+        World& w = c.w;
+        w.messages.push_back(w.screen.cachedMessage);
+    });
     t.add(0xdff0d417277b41f8, "_UILOG_CLEAR_CACHED_OBJECTIVE", "",
-          [](Simulator& sim, const NativeArgs&, NativeResult&) {
-              sim.world().screen.cachedMessage.clear();
-          });
+          [](Call& c) { c.w.screen.cachedMessage.clear(); });
     t.add(0x049d5c615bd38bad, "_UI_FEED_POST_HELP_TEXT", "Any*,Any*,BOOL", PostHelpText);
     t.add(0x26e87218390e6729, "_UI_FEED_POST_SAMPLE_TOAST", "Any*,Any*,BOOL,BOOL", PostToast);
     t.add(0xb249ebcb30dd88e0, "_UI_FEED_POST_SAMPLE_TOAST_RIGHT", "Any*,Any*,BOOL", PostSideToast);
     // HUD contexts: the game's HUD layouts a script switches on (a shop's, for example).
-    t.add(0x4cc5f2fc1332577f, "_ENABLE_HUD_CONTEXT", "Hash",
-          [](Simulator& sim, const NativeArgs& a, NativeResult&) {
-              World& w = sim.world();
-              if (w.hudContexts.enabled.insert(a.u(0)).second)
-                  sim.trace("HUD context on: " + HashName(w, a.u(0)));
-          });
-    t.add(0x8bc7c1f929d07bf3, "_DISABLE_HUD_CONTEXT", "Hash",
-          [](Simulator& sim, const NativeArgs& a, NativeResult&) {
-              World& w = sim.world();
-              if (w.hudContexts.enabled.erase(a.u(0)))
-                  sim.trace("HUD context off: " + HashName(w, a.u(0)));
-          });
-    t.add(0xc9caeaeec1256e54, "_ENABLE_HUD_CONTEXT_THIS_FRAME", "Hash",
-          [](Simulator& sim, const NativeArgs& a, NativeResult&) {
-              World& w = sim.world();
-              w.hudContexts.onlyInFrame[a.u(0)] = w.frame;
-          });
+    t.add(0x4cc5f2fc1332577f, "_ENABLE_HUD_CONTEXT", "Hash", [](Call& c) {
+        World& w = c.w;
+        if (w.hudContexts.enabled.insert(c.u(0)).second)
+            c.sim.trace("HUD context on: " + HashName(w, c.u(0)));
+    });
+    t.add(0x8bc7c1f929d07bf3, "_DISABLE_HUD_CONTEXT", "Hash", [](Call& c) {
+        World& w = c.w;
+        if (w.hudContexts.enabled.erase(c.u(0)))
+            c.sim.trace("HUD context off: " + HashName(w, c.u(0)));
+    });
+    t.add(0xc9caeaeec1256e54, "_ENABLE_HUD_CONTEXT_THIS_FRAME", "Hash", [](Call& c) {
+        World& w = c.w;
+        w.hudContexts.onlyInFrame[c.u(0)] = w.frame;
+    });
 }
 
 } // namespace sim

@@ -7,22 +7,32 @@ namespace sim {
 
 void RegisterObjectNatives(NativeTable& t) {
     t.add(0x509d5878eb39e842, "CREATE_OBJECT", "Hash,float,float,float,BOOL,BOOL,BOOL,BOOL,BOOL",
-          [](Simulator& sim, const NativeArgs& a, NativeResult& r) {
-              World& w = sim.world();
-              if (!w.streaming.loaded(a.u(0), w.frame)) {
-                  sim.trace("create object " + NameOf(w, a.u(0)) + " refused: model not loaded");
-                  return r.setInt(0);
+          [](Call& c) {
+              World& w = c.w;
+              if (!w.streaming.loaded(c.u(0), w.frame)) {
+                  c.sim.trace("create object " + NameOf(w, c.u(0)) + " refused: model not loaded");
+                  return c.r.setInt(0);
               }
-              const int32_t object = w.spawn(EntityKind::Object, a.u(0), a.vec(1), 0);
-              sim.trace("spawn object " + NameOf(w, a.u(0)) + " #" + std::to_string(object) +
-                        " at " + Describe(a.vec(1)));
-              r.setInt(object);
+              const int32_t object = w.spawn(EntityKind::Object, c.u(0), c.vec(1), 0);
+              w.entities[object].byPlugin = true;
+              c.sim.trace("spawn object " + NameOf(w, c.u(0)) + " #" + std::to_string(object) +
+                          " at " + Describe(c.vec(1)));
+              c.r.setInt(object);
           });
-    t.add(0x58a850eaee20faa3, "PLACE_OBJECT_ON_GROUND_PROPERLY", "Object,BOOL",
-          [](Simulator& sim, const NativeArgs& a, NativeResult& r) {
-              Entity* e = sim.world().entity(a.i(0));
-              if (e) e->position.z = sim.world().ground.height;
-              r.setBool(e != nullptr);
+    t.add(0x58a850eaee20faa3, "PLACE_OBJECT_ON_GROUND_PROPERLY", "Object,BOOL", [](Call& c) {
+        Entity* e = c.w.entity(c.i(0));
+        if (e) e->position.z = c.w.ground.height;
+        c.r.setBool(e != nullptr);
+    });
+    // The nearest object of the model within the radius, 0 when none.
+    t.add(0xe143fa2249364369, "GET_CLOSEST_OBJECT_OF_TYPE",
+          "float,float,float,float,Hash,BOOL,BOOL,BOOL", [](Call& c) {
+              const int32_t nearest = c.w.nearest(EntityKind::Object, c.u(4), c.vec(0), false);
+              const Entity* e = c.w.entity(nearest);
+              const float dx = e ? e->position.x - c.f(0) : 0, dy = e ? e->position.y - c.f(1) : 0,
+                          dz = e ? e->position.z - c.f(2) : 0;
+              const bool within = e && dx * dx + dy * dy + dz * dz <= c.f(3) * c.f(3);
+              c.r.setInt(within ? nearest : 0);
           });
 }
 

@@ -17,15 +17,15 @@ PromptState* Find(Simulator& sim, const NativeArgs& a, const char* native) {
 using PromptSetter = void (*)(Simulator&, PromptState&, const NativeArgs&);
 
 NativeHandler OnPrompt(const char* native, PromptSetter set) {
-    return [native, set](Simulator& sim, const NativeArgs& a, NativeResult&) {
-        if (PromptState* p = Find(sim, a, native)) set(sim, *p, a);
+    return [native, set](Call& c) {
+        if (PromptState* p = Find(c.sim, c.a, native)) set(c.sim, *p, c.a);
     };
 }
 
 NativeHandler Completed(const char* native, PromptMode m1, PromptMode m2) {
-    return [=](Simulator& sim, const NativeArgs& a, NativeResult& r) {
-        PromptState* p = Find(sim, a, native);
-        r.setBool(p && (p->mode == m1 || p->mode == m2) && p->pressedDuring(sim.world().frame));
+    return [=](Call& c) {
+        PromptState* p = Find(c.sim, c.a, native);
+        c.r.setBool(p && (p->mode == m1 || p->mode == m2) && p->pressedDuring(c.w.frame));
     };
 }
 
@@ -44,13 +44,12 @@ void SetVisible(Simulator&, PromptState& p, const NativeArgs& a) {
 } // namespace
 
 void RegisterPromptNatives(NativeTable& t) {
-    t.add(0x04f97de45a519419, "_UI_PROMPT_REGISTER_BEGIN", "",
-          [](Simulator& sim, const NativeArgs&, NativeResult& r) {
-              Prompts& prompts = sim.world().prompts;
-              const int32_t handle = prompts.nextHandle++;
-              prompts.all[handle] = PromptState{};
-              r.setInt(handle);
-          });
+    t.add(0x04f97de45a519419, "_UI_PROMPT_REGISTER_BEGIN", "", [](Call& c) {
+        Prompts& prompts = c.w.prompts;
+        const int32_t handle = prompts.nextHandle++;
+        prompts.all[handle] = PromptState{};
+        c.r.setInt(handle);
+    });
     t.add(0xb5352b7494a08258, "_UI_PROMPT_SET_CONTROL_ACTION", "Prompt,Hash",
           OnPrompt("_UI_PROMPT_SET_CONTROL_ACTION",
                    [](Simulator&, PromptState& p, const NativeArgs& a) { p.control = a.u(1); }));
@@ -91,16 +90,22 @@ void RegisterPromptNatives(NativeTable& t) {
           OnPrompt("_UI_PROMPT_SET_VISIBLE", SetVisible));
     // Every entity has a prompt group of its own.
     t.add(0xb796970bd125fce8, "_UI_PROMPT_GET_GROUP_ID_FOR_TARGET_ENTITY", "Entity",
-          [](Simulator& sim, const NativeArgs& a, NativeResult& r) {
-              r.setInt(sim.world().entity(a.i(0)) ? 0x1000000 + a.i(0) : 0);
+          [](Call& c) { c.r.setInt(c.w.entity(c.i(0)) ? 0x1000000 + c.i(0) : 0); });
+    t.add(0xc65a45d4453c2627, "_UI_PROMPT_SET_ACTIVE_GROUP_THIS_FRAME",
+          "Hash,const char*,int,int,int,Prompt", [](Call& c) {
+              Prompts& prompts = c.w.prompts;
+              const std::string* title = c.w.texts.resolve(c.raw(1));
+              prompts.activeGroup = c.u(0);
+              prompts.activeGroupTitle = title ? *title : c.s(1) ? c.s(1) : "";
+              prompts.activeGroupFrame = c.w.frame;
+              c.r.setInt(0);
           });
-    t.add(0x00ede88d4d13cf59, "_UI_PROMPT_DELETE", "Prompt",
-          [](Simulator& sim, const NativeArgs& a, NativeResult&) {
-              if (PromptState* p = Find(sim, a, "_UI_PROMPT_DELETE")) {
-                  sim.trace("prompt removed: " + p->text);
-                  sim.world().prompts.all.erase(a.i(0));
-              }
-          });
+    t.add(0x00ede88d4d13cf59, "_UI_PROMPT_DELETE", "Prompt", [](Call& c) {
+        if (PromptState* p = Find(c.sim, c.a, "_UI_PROMPT_DELETE")) {
+            c.sim.trace("prompt removed: " + p->text);
+            c.w.prompts.all.erase(c.i(0));
+        }
+    });
     t.add(0xc92ac953f0a982ae, "_UI_PROMPT_HAS_STANDARD_MODE_COMPLETED", "Prompt,int",
           Completed("_UI_PROMPT_HAS_STANDARD_MODE_COMPLETED", PromptMode::Standard,
                     PromptMode::Standard));
@@ -110,11 +115,10 @@ void RegisterPromptNatives(NativeTable& t) {
     t.add(0x845ce958416dc473, "_UI_PROMPT_HAS_MASH_MODE_COMPLETED", "Prompt",
           Completed("_UI_PROMPT_HAS_MASH_MODE_COMPLETED", PromptMode::Mash, PromptMode::Mash));
     // The control went down this frame, whatever the prompt's mode.
-    t.add(0x2787cc611d3facc5, "_UI_PROMPT_IS_JUST_PRESSED", "Prompt",
-          [](Simulator& sim, const NativeArgs& a, NativeResult& r) {
-              const PromptState* p = Find(sim, a, "_UI_PROMPT_IS_JUST_PRESSED");
-              r.setBool(p && p->justPressedIn(sim.world().frame));
-          });
+    t.add(0x2787cc611d3facc5, "_UI_PROMPT_IS_JUST_PRESSED", "Prompt", [](Call& c) {
+        const PromptState* p = Find(c.sim, c.a, "_UI_PROMPT_IS_JUST_PRESSED");
+        c.r.setBool(p && p->justPressedIn(c.w.frame));
+    });
 }
 
 } // namespace sim

@@ -15,6 +15,8 @@ void RegisterAllCommands(CommandRegistry& r) {
     RegisterControlCommands(r);
     RegisterInventoryCommands(r);
     RegisterCameraCommands(r);
+    RegisterCampCommands(r);
+    RegisterCampExpectCommands(r);
 }
 
 } // namespace sim

@@ -15,5 +15,7 @@ void RegisterHudCommands(CommandRegistry& r);         // expect text/sprite/soun
 void RegisterControlCommands(CommandRegistry& r);     // control
 void RegisterInventoryCommands(CommandRegistry& r);   // player cash/item, expect cash/item
 void RegisterCameraCommands(CommandRegistry& r);      // expect camera
+void RegisterCampCommands(CommandRegistry& r); // the camp side's world: seats, enemies, walls...
+void RegisterCampExpectCommands(CommandRegistry& r); // expect owned/blips/pool/screen/budget...
 
 } // namespace sim

@@ -39,6 +39,8 @@ std::string Shorten(const std::string& s) {
 void RegisterExpectCommands(CommandRegistry& r) {
     r.add("expect log", [](ScenarioRun& run, const Command& c) {
         const int n = LogLinesWith(run, Arg(c, 2));
+        if (c.words.size() > 3)
+            return run.expect(c, n == ArgInt(c, 3), std::to_string(n) + " such lines");
         run.expect(c, n > 0, "no such line in Corvale/Camp.log");
     });
     r.add("expect no-log", [](ScenarioRun& run, const Command& c) {
@@ -54,12 +56,14 @@ void RegisterExpectCommands(CommandRegistry& r) {
         if (!exists) return run.expect(c, false, "no such file");
         if (mode == "contains")
             return run.expect(c, content.find(Arg(c, 4)) != std::string::npos, Shorten(content));
-        if (mode == "equals") return run.expect(c, content == Arg(c, 4), "\"" + Shorten(content) + "\"");
-        throw ScenarioError(c.file + ":" + std::to_string(c.line) + ": expect file PATH contains|equals|missing");
+        if (mode == "equals")
+            return run.expect(c, content == Arg(c, 4), "\"" + Shorten(content) + "\"");
+        Fail(c, "expect file PATH contains|equals|missing");
     });
     r.add("expect no-fault", [](ScenarioRun& run, const Command& c) {
         std::string found;
-        for (const std::string& f : run.sim().faults()) found += "fault: " + f + "; ";
+        for (const std::string& f : run.sim().faults())
+            found += "fault: " + f + "; ";
         for (const std::string& m : run.sim().world().messages)
             if (m.rfind("Fatal: ", 0) == 0) found += "message: " + m + "; ";
         run.expect(c, found.empty(), found);

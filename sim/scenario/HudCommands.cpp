@@ -83,15 +83,13 @@ void RegisterHudCommands(CommandRegistry& r) {
     r.add("snapshot", [](ScenarioRun& run, const Command& c) {
         const std::string& name = Arg(c, 1);
         if (name.find('/') != std::string::npos || name.find("..") != std::string::npos)
-            throw ScenarioError(c.file + ":" + std::to_string(c.line) +
-                                ": a snapshot name is a plain name");
+            Fail(c, "a snapshot name is a plain name");
         const std::string& dir = run.settings().snapshotDir;
         if (dir.empty()) return run.sim().trace("snapshot " + name + " skipped: no --snapshot-dir");
         std::error_code ec;
         std::filesystem::create_directories(dir, ec);
         const std::string path = (std::filesystem::path(dir) / (name + ".svg")).string();
-        if (!WriteSnapshot(path, run.sim().world().screen))
-            throw ScenarioError(c.file + ":" + std::to_string(c.line) + ": cannot write " + path);
+        if (!WriteSnapshot(path, run.sim().world().screen)) Fail(c, "cannot write " + path);
         run.sim().trace("snapshot " + path);
     });
 }

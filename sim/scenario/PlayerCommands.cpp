@@ -1,24 +1,17 @@
 // Setting the player up: place, weapon, life, combat, where a shot or throw lands.
 #include "Hash.h"
 #include "scenario/Commands.h"
+#include "world/Lifecycle.h"
 
 namespace sim {
 
 namespace {
-
-[[noreturn]] void Fail(const Command& c, const std::string& what) {
-    throw ScenarioError(c.file + ":" + std::to_string(c.line) + ": " + what);
-}
 
 Entity& PlayerEntity(ScenarioRun& run, const Command& c) {
     World& w = run.sim().world();
     Entity* e = w.entity(w.player.ped);
     if (!e) Fail(c, "the player has no ped");
     return *e;
-}
-
-float ArgFloat(const Command& c, size_t n) {
-    return static_cast<float>(ArgNumber(c, n));
 }
 
 } // namespace
@@ -40,6 +33,7 @@ void RegisterPlayerCommands(CommandRegistry& r) {
     });
     r.add("player dead", [](ScenarioRun& run, const Command& c) {
         const bool dead = ArgOnOff(c, 2);
+        if (dead) KillEntity(run.sim(), run.sim().world().player.ped, "the scenario says so");
         run.sim().world().player.dead = dead;
         PlayerEntity(run, c).alive = !dead;
     });
@@ -54,6 +48,12 @@ void RegisterPlayerCommands(CommandRegistry& r) {
         if (delay < 1) Fail(c, "the impact comes at least one frame from now");
         w.weapons.impact = Vec3{ArgFloat(c, 2), ArgFloat(c, 3), ArgFloat(c, 4)};
         w.weapons.impactFrame = w.frame + static_cast<uint64_t>(delay);
+        // The shot is heard around the player and whizzes by those near where it lands.
+        if (const Entity* p = w.entity(w.player.ped))
+            NoticeAround(run.sim(), p->position, 100.0f, GameHash("EVENT_SHOT_FIRED"),
+                         w.player.ped);
+        NoticeAround(run.sim(), w.weapons.impact, 5.0f, GameHash("EVENT_SHOT_FIRED_WHIZZED_BY"),
+                     w.player.ped);
     });
 }
 

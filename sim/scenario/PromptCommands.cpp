@@ -23,13 +23,10 @@ void RegisterPromptCommands(CommandRegistry& r) {
     // during the next frame; a hold prompt is held for FRAMES frames (default 1).
     r.add("prompt", [](ScenarioRun& run, const Command& c) {
         const int64_t frames = c.words.size() > 2 ? ArgInt(c, 2) : 1;
-        if (frames < 1)
-            throw ScenarioError(c.file + ":" + std::to_string(c.line) +
-                                ": a prompt is held at least one frame");
+        if (frames < 1) Fail(c, "a prompt is held at least one frame");
         World& w = run.sim().world();
         if (!w.prompts.press(Arg(c, 1), w.frame, static_cast<uint64_t>(frames)))
-            throw ScenarioError(c.file + ":" + std::to_string(c.line) +
-                                ": no visible and enabled prompt shows \"" + Arg(c, 1) + "\"");
+            Fail(c, "no visible and enabled prompt shows \"" + Arg(c, 1) + "\"");
     });
     // expect prompt "TEXT" visible|hidden|enabled|disabled
     r.add("expect prompt", [](ScenarioRun& run, const Command& c) {
@@ -50,8 +47,7 @@ void RegisterPromptCommands(CommandRegistry& r) {
         else if (state == "disabled")
             held = !prompts.empty() && !anyEnabled;
         else
-            throw ScenarioError(c.file + ":" + std::to_string(c.line) +
-                                ": expect prompt \"TEXT\" visible|hidden|enabled|disabled");
+            Fail(c, "expect prompt \"TEXT\" visible|hidden|enabled|disabled");
         run.expect(c, held, States(prompts));
     });
 }

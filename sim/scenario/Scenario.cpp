@@ -16,10 +16,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-[[noreturn]] void Fail(const Command& c, const std::string& what) {
-    throw ScenarioError(c.file + ":" + std::to_string(c.line) + ": " + what);
-}
-
 std::vector<std::string> SplitWords(const std::string& line, const std::string& where) {
     std::vector<std::string> words;
     size_t i = 0;
@@ -45,6 +41,10 @@ std::vector<std::string> SplitWords(const std::string& line, const std::string& 
 }
 
 } // namespace
+
+void Fail(const Command& c, const std::string& what) {
+    throw ScenarioError(c.file + ":" + std::to_string(c.line) + ": " + what);
+}
 
 std::string Command::text() const {
     std::string out;
@@ -106,7 +106,8 @@ int64_t ArgInt(const Command& c, size_t n) {
     errno = 0;
     char* end = nullptr;
     const bool hex = w.size() > 2 && w[0] == '0' && (w[1] == 'x' || w[1] == 'X');
-    const long long v = hex ? std::strtoll(w.c_str() + 2, &end, 16) : std::strtoll(w.c_str(), &end, 10);
+    const long long v =
+        hex ? std::strtoll(w.c_str() + 2, &end, 16) : std::strtoll(w.c_str(), &end, 10);
     if (errno || end == w.c_str() || *end != '\0' || v < INT32_MIN || v > UINT32_MAX)
         Fail(c, "not a 32-bit number: " + w);
     return v;
@@ -119,6 +120,17 @@ double ArgNumber(const Command& c, size_t n) {
     const double v = std::strtod(w.c_str(), &end);
     if (end == w.c_str() || *end != '\0') Fail(c, "not a number: " + w);
     return v;
+}
+
+float ArgFloat(const Command& c, size_t n) {
+    return static_cast<float>(ArgNumber(c, n));
+}
+
+uint32_t ArgModel(ScenarioRun& run, const Command& c, size_t n) {
+    const std::string& name = Arg(c, n);
+    const uint32_t hash = GameHash(name);
+    run.sim().world().hashNames.emplace(hash, name);
+    return hash;
 }
 
 bool ArgOnOff(const Command& c, size_t n) {
@@ -168,7 +180,8 @@ ScenarioRun::ScenarioRun(const RunSettings& settings) : settings_(settings) {
         ownsGameDir_ = true;
         std::error_code ec;
         fs::copy(settings_.dataDir, gameDir_, fs::copy_options::recursive, ec);
-        if (ec) throw ScenarioError("cannot copy data from " + settings_.dataDir + ": " + ec.message());
+        if (ec)
+            throw ScenarioError("cannot copy data from " + settings_.dataDir + ": " + ec.message());
     }
     // The plug-ins open their files relative to the game folder, as in the game.
     if (chdir(gameDir_.c_str()) != 0) throw ScenarioError("cannot enter " + gameDir_);
@@ -234,7 +247,8 @@ void ScenarioRun::collectFrameOutput() {
     std::ifstream in(log, std::ios::binary);
     in.seekg(static_cast<std::streamoff>(logSeen_));
     std::string line;
-    while (std::getline(in, line)) sim_->trace("log: " + line);
+    while (std::getline(in, line))
+        sim_->trace("log: " + line);
     logSeen_ = size;
 }
 

@@ -23,18 +23,25 @@ struct ScenarioError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// Throws the ScenarioError of a malformed command, naming its file and line.
+[[noreturn]] void Fail(const Command& c, const std::string& what);
+
 // Parses a scenario; throws ScenarioError.
 std::vector<Command> ParseScenario(const std::string& path);
 std::vector<Command> ParseScenarioText(const std::string& text, const std::string& name);
 
+class ScenarioRun;
+
 // Argument readers shared by the command families; they throw ScenarioError.
-int64_t ArgInt(const Command& c, size_t n);      // decimal, 0x hex or hash:TEXT
-double ArgNumber(const Command& c, size_t n);    // decimal with or without a point
+int64_t ArgInt(const Command& c, size_t n);   // decimal, 0x hex or hash:TEXT
+double ArgNumber(const Command& c, size_t n); // decimal with or without a point
 const std::string& Arg(const Command& c, size_t n);
 bool ArgOnOff(const Command& c, size_t n);
-uint32_t KeyCode(const std::string& name);      // F1..F12, A..Z or a decimal code
+float ArgFloat(const Command& c, size_t n);
+// A model name as the game hashes it; the name is remembered for the timeline.
+uint32_t ArgModel(ScenarioRun& run, const Command& c, size_t n);
+uint32_t KeyCode(const std::string& name); // F1..F12, A..Z or a decimal code
 
-class ScenarioRun;
 using CommandHandler = std::function<void(ScenarioRun&, const Command&)>;
 
 class CommandRegistry {
@@ -79,6 +86,9 @@ class ScenarioRun {
     // Records one expectation: prints "ok" or "FAIL" with what was found instead.
     void expect(const Command& c, bool held, const std::string& found = "");
     int passed() const { return passed_; }
+    // Where `expect budget` starts counting each script's frames: set by `mark`; without
+    // one, after the script's first (start-up) frame.
+    std::map<std::string, size_t> budgetFrom;
     int failed() const { return failed_; }
 
   private:

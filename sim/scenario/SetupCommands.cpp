@@ -13,9 +13,9 @@ void RegisterSetupCommands(CommandRegistry& r) {
         const fs::path path = run.gamePath(Arg(c, 1));
         fs::create_directories(path.parent_path());
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        for (const std::string& line : c.body) out << line << '\n';
-        if (!out) throw ScenarioError(c.file + ":" + std::to_string(c.line) + ": cannot write " +
-                                      path.string());
+        for (const std::string& line : c.body)
+            out << line << '\n';
+        if (!out) Fail(c, "cannot write " + path.string());
     });
     r.add("delete", [](ScenarioRun& run, const Command& c) {
         std::error_code ec;
@@ -23,13 +23,15 @@ void RegisterSetupCommands(CommandRegistry& r) {
     });
     r.add("plugins", [](ScenarioRun& run, const Command& c) {
         const std::string& which = Arg(c, 1);
-        if (run.sim().attached())
-            throw ScenarioError(c.file + ":" + std::to_string(c.line) +
-                                ": plugins must come before the first frame");
-        if (which == "camp") run.setPlugins({"camp"});
-        else if (which == "business") run.setPlugins({"business"});
-        else if (which == "both") run.setPlugins({"camp", "business"});
-        else throw ScenarioError(c.file + ":" + std::to_string(c.line) + ": plugins camp|business|both");
+        if (run.sim().attached()) Fail(c, "plugins must come before the first frame");
+        if (which == "camp")
+            run.setPlugins({"camp"});
+        else if (which == "business")
+            run.setPlugins({"business"});
+        else if (which == "both")
+            run.setPlugins({"camp", "business"});
+        else
+            Fail(c, "plugins camp|business|both");
     });
 }
 

@@ -1,6 +1,7 @@
 // Expectations on the world: peds alive, messages shown.
 #include "Hash.h"
 #include "scenario/Commands.h"
+#include "world/Geometry.h"
 
 namespace sim {
 
@@ -9,9 +10,15 @@ void RegisterWorldExpectCommands(CommandRegistry& r) {
     r.add("expect peds", [](ScenarioRun& run, const Command& c) {
         const uint32_t model = GameHash(Arg(c, 2));
         const int64_t want = ArgInt(c, 3);
+        const bool near = c.words.size() > 4;
+        if (near && Arg(c, 4) != "near") Fail(c, "expect peds MODEL N [near X Y Z R]");
+        const Vec3 at = near ? Vec3{ArgFloat(c, 5), ArgFloat(c, 6), ArgFloat(c, 7)} : Vec3{};
+        const float radius = near ? ArgFloat(c, 8) : 0;
         int64_t alive = 0;
         for (const auto& [handle, e] : run.sim().world().entities)
-            if (e.kind == EntityKind::Ped && e.model == model && e.alive) ++alive;
+            if (e.kind == EntityKind::Ped && e.model == model && e.alive &&
+                (!near || Distance(e.position, at) <= radius))
+                ++alive;
         run.expect(c, alive == want, std::to_string(alive));
     });
     // expect message "TEXT" [COUNT]: shown at least once, or exactly COUNT times, so far.

@@ -9,7 +9,10 @@ namespace sim {
 struct EntityState {
     bool frozen = false;
     bool visible = true;
-    bool released = false;      // handed back to the game
+    bool released = false; // handed back to the game
+    int32_t health = 100;
+    int32_t proofs = 0; // the proof bits last set
+    bool proofsOn = false;
     std::string animDict, anim; // the last animation played on it
 };
 

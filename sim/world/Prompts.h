@@ -40,6 +40,10 @@ struct PromptState {
 struct Prompts {
     std::map<int32_t, PromptState> all;
     int32_t nextHandle = 1;
+    // The prompt group shown this frame, with its title.
+    uint32_t activeGroup = 0;
+    std::string activeGroupTitle;
+    uint64_t activeGroupFrame = 0;
 
     PromptState* find(int32_t handle) {
         auto it = all.find(handle);

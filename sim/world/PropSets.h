@@ -4,7 +4,7 @@
 
 #include <cstdint>
 #include <map>
-#include <set>
+#include <vector>
 
 namespace sim {
 
@@ -12,11 +12,12 @@ struct PropSetInstance {
     uint32_t name = 0;
     Vec3 position;
     float heading = 0;
+    std::vector<int32_t> objects; // placed with the set, deleted with it
+    bool released = false;        // left to the game
 };
 
 struct PropSets {
     std::map<int32_t, PropSetInstance> all;
-    std::set<int32_t> released; // handed back to the game
     int32_t nextHandle = 1;
 };
 

@@ -67,13 +67,13 @@ TEST_F(Whistle, APlainWhistleIsForgottenAfter211FramesWithoutANewOne) {
 }
 
 TEST_F(Whistle, AWhistleIsForgottenAsSoonAsThePlayerGetsLouder) {
-    h.world().player.stealthNoise = 3.0f;
+    h.world().perception.playerNoise = 3.0f;
     pressWhistle();
     frames(1);
-    h.world().player.stealthNoise = 2.0f;
+    h.world().perception.playerNoise = 2.0f;
     frames(5);
     EXPECT_EQ(kind, WhistleDetector::Plain);
-    h.world().player.stealthNoise = 2.5f;
+    h.world().perception.playerNoise = 2.5f;
     frames(1);
     EXPECT_EQ(kind, WhistleDetector::None);
 }

@@ -43,7 +43,7 @@ TEST_F(MissionEnd, APlayerWhoDiesFailsTheMissionWhichIsReportedAndNothingIsSaved
     ASSERT_NE(started.mission, nullptr);
     story.inScript([&] { started.mission->setStatus(MissionStatus::Running); });
     story.frames(3);
-    EXPECT_TRUE(story.world().missionFlag);
+    EXPECT_TRUE(story.world().law.missionFlag);
     story.world().player.dead = true;
     story.frames(2);
     EXPECT_FALSE(story.manager().hasMission());
@@ -55,7 +55,7 @@ TEST_F(MissionEnd, APlayerWhoDiesFailsTheMissionWhichIsReportedAndNothingIsSaved
     EXPECT_EQ(finished[0]->word(2), 3);
     EXPECT_EQ(story.save.getString("last_completed_mission_type"), "");
     EXPECT_EQ(story.save.entries().size(), 1u); // only the camp's location
-    EXPECT_FALSE(story.world().missionFlag);
+    EXPECT_FALSE(story.world().law.missionFlag);
 }
 
 TEST_F(MissionEnd, APassedMissionWritesItsTypeAndOnlyTheCookRescueSetsTheCookFlag) {
@@ -94,7 +94,7 @@ TEST_F(MissionEnd, PassedAndFailedAreFinal) {
     EXPECT_EQ(changes[0].second, MissionStatus::Failed);
     EXPECT_EQ(story.logCount("has terminated with status: 3"), 1);
     EXPECT_EQ(story.save.getString("last_completed_mission_type"), "");
-    EXPECT_FALSE(story.world().missionFlag);
+    EXPECT_FALSE(story.world().law.missionFlag);
 }
 
 TEST_F(MissionEnd, TheObjectiveIsShownAgainOnRevealHudAndAnEmptyOneIsNot) {
@@ -132,7 +132,7 @@ TEST_F(MissionEnd, CleanUpReleasesWhatTheMissionCreatedOrDeletesItWithTheDebugTo
     });
     SetDebugToolsOn(false);
     EXPECT_EQ(story.world().entity(crate), nullptr);
-    EXPECT_FALSE(story.world().missionFlag);
+    EXPECT_FALSE(story.world().law.missionFlag);
     EXPECT_EQ(story.sent("CORVALE_MISSION_FINISHED").size(), 1u);
 }
 

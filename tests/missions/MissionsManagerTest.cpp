@@ -114,13 +114,18 @@ TEST(StartMission, ARefusedStartLeavesNoTrace) {
     story.inScript([&] { started = story.manager().startMission(kTestType, kTallTrees); });
     EXPECT_FALSE(started);
     story.world().player.wanted = false;
-    story.world().player.inCombat = true;
+    // Someone fights the player.
+    const int32_t enemy = story.world().spawn(sim::EntityKind::Ped, 1, sim::Vec3{9, 0, 0}, 0);
+    sim::TaskStep fight;
+    fight.kind = sim::TaskKind::Combat;
+    fight.entity = story.world().player.ped;
+    story.world().pedTasks.of[enemy].direct = fight;
     story.inScript([&] { started = story.manager().startMission(kTestType, kTallTrees); });
     EXPECT_FALSE(started);
     EXPECT_FALSE(story.manager().hasMission());
     EXPECT_EQ(story.harness().logLines().size(), linesBefore);
     EXPECT_TRUE(story.sent("CORVALE_MISSION_ACCEPTED").empty());
-    EXPECT_FALSE(story.world().missionFlag);
+    EXPECT_FALSE(story.world().law.missionFlag);
 }
 
 TEST(StartMission, AStartIsAnnouncedWithTheLocationAndTheTypeAndASecondIsRefused) {

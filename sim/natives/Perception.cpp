@@ -1,0 +1,81 @@
+// What peds perceive: sight across walls and within their seeing range, the player's noise
+// and crouch, recent AI events around them, the values scripts keep on a ped's blackboard.
+#include "Simulator.h"
+#include "natives/Families.h"
+#include "world/Geometry.h"
+
+namespace sim {
+
+namespace {
+
+bool WallBetween(const World& w, const Vec3& a, const Vec3& b) {
+    for (const Wall& wall : w.map.walls)
+        if (SegmentsCross(a.x, a.y, b.x, b.y, wall.x1, wall.y1, wall.x2, wall.y2)) return true;
+    return false;
+}
+
+void CanSee(Call& c) {
+    const Entity* observer = c.entity(0);
+    const Entity* target = c.entity(1);
+    if (!observer || !target || !observer->alive) return c.r.setInt(0);
+    auto it = c.w.peds.state.find(c.i(0));
+    const float range =
+        it == c.w.peds.state.end() ? PedState{}.seeingRange : it->second.seeingRange;
+    const bool seen = Distance(observer->position, target->position) <= range &&
+                      !WallBetween(c.w, observer->position, target->position);
+    c.r.setInt(seen ? 1 : 0);
+}
+
+} // namespace
+
+bool LineOfSight(const World& w, const Vec3& a, const Vec3& b) {
+    return !WallBetween(w, a, b);
+}
+
+void RegisterPerceptionNatives(NativeTable& t) {
+    t.add(0x7f9b9791d4cb71f6, "CAN_PED_SEE_ENTITY", "Ped,Entity,BOOL,BOOL", CanSee);
+    t.add(0xf29cf591c4bf6cee, "SET_PED_SEEING_RANGE", "Ped,float", [](Call& c) {
+        if (c.entity(0)) c.w.peds.state[c.i(0)].seeingRange = c.f(1);
+    });
+    t.add(0xd5fe956c70ff370b, "GET_PED_CROUCH_MOVEMENT", "Ped", [](Call& c) {
+        const World& w = c.w;
+        if (c.i(0) == w.player.ped) return c.r.setBool(w.player.crouching);
+        auto it = w.peds.state.find(c.i(0));
+        c.r.setBool(it != w.peds.state.end() && it->second.crouchMovement);
+    });
+    t.add(0xd7ecc25e176ecba5, "GET_PLAYER_CURRENT_STEALTH_NOISE", "Player",
+          [](Call& c) { c.r.setFloat(c.w.perception.playerNoise); });
+    // The index-th most recent event the ped noticed, newest first; 0 when none.
+    t.add(0x796eecff0c6d39be, "_EVENT_GET_RECENT_EVENT", "Entity,int,int", [](Call& c) {
+        auto it = c.w.perception.recent.find(c.i(0));
+        const int32_t index = c.i(1);
+        if (it == c.w.perception.recent.end() || index < 0 || index >= int32_t(it->second.size()))
+            return c.r.setU32(0);
+        c.r.setU32(it->second[size_t(index)].type);
+    });
+    t.add(0x822a001bcea5bd81, "_EVENT_GET_SOURCE_ENTITY_FROM_EVENT", "Entity,Hash,int,int",
+          [](Call& c) {
+              auto it = c.w.perception.recent.find(c.i(0));
+              if (it != c.w.perception.recent.end())
+                  for (const RecentEvent& e : it->second)
+                      if (e.type == c.u(1)) return c.r.setInt(e.source);
+              c.r.setInt(0);
+          });
+    t.add(0xbb1e41dd3d3c6250, "_SET_EVENT_TRACKER_FOR_PED", "Ped,const char*,int", [](Call& c) {
+        if (c.entity(0)) c.w.peds.state[c.i(0)].eventTracker = c.s(1) ? c.s(1) : "";
+    });
+    t.add(0x437c08db4febe2bd, "_SET_PED_BLACKBOARD_FLOAT", "Ped,const char*,float,int",
+          [](Call& c) {
+              if (!c.s(1)) return c.fault("no blackboard name");
+              if (c.entity(0)) c.w.peds.state[c.i(0)].blackboard[c.s(1)] = c.f(2);
+          });
+    t.add(0x56e58d4d118fb45e, "_GET_PED_BLACKBOARD_FLOAT", "Ped,const char*", [](Call& c) {
+        if (!c.s(1)) return c.fault("no blackboard name");
+        auto it = c.w.peds.state.find(c.i(0));
+        if (it == c.w.peds.state.end()) return c.r.setFloat(0);
+        auto v = it->second.blackboard.find(c.s(1));
+        c.r.setFloat(v == it->second.blackboard.end() ? 0 : v->second);
+    });
+}
+
+} // namespace sim

@@ -1,0 +1,103 @@
+// Task sequences: opened, recorded from the tasks given to ped 0, closed, performed by a ped
+// (which copies them), cleared to give the handle back. The status of a ped's script tasks.
+#include "Hash.h"
+#include "Simulator.h"
+#include "natives/Families.h"
+#include "world/Lifecycle.h"
+
+namespace sim {
+
+namespace {
+
+constexpr int32_t kTaskRunning = 1;
+constexpr int32_t kTaskNotRunning = 8;
+
+std::string Handle(int32_t h) {
+    return "#" + std::to_string(h);
+}
+
+void Open(Call& c) {
+    int32_t* out = c.p<int32_t>(0);
+    if (!out) return c.fault("null handle pointer");
+    Sequences& seqs = c.w.pools.sequences;
+    if (seqs.recording) c.fault("sequence " + Handle(seqs.recording) + " is still open");
+    if (seqs.inUse.size() >= kPoolCapacity) {
+        c.trace("open sequence refused: all " + std::to_string(kPoolCapacity) + " in use");
+        *out = 0;
+        seqs.recording = 0;
+        return;
+    }
+    const int32_t handle = seqs.nextHandle++;
+    seqs.inUse[handle] = TaskSequence{};
+    seqs.recording = handle;
+    *out = handle;
+}
+
+void Close(Call& c) {
+    Sequences& seqs = c.w.pools.sequences;
+    auto it = seqs.inUse.find(c.i(0));
+    if (it == seqs.inUse.end()) return c.trace("close of unknown sequence " + Handle(c.i(0)));
+    it->second.closed = true;
+    if (seqs.recording == c.i(0)) seqs.recording = 0;
+}
+
+void Perform(Call& c) {
+    Sequences& seqs = c.w.pools.sequences;
+    Entity* e = c.ped(0);
+    if (!e) return;
+    auto it = seqs.inUse.find(c.i(1));
+    if (it == seqs.inUse.end()) return c.trace("perform of unknown sequence " + Handle(c.i(1)));
+    if (!it->second.closed) c.fault("sequence " + Handle(c.i(1)) + " performed before closing");
+    if (!e->alive) return c.trace(Handle(c.i(0)) + " is dead: sequence ignored");
+    PedTask& t = c.w.pedTasks.of[c.i(0)];
+    t.direct = TaskStep{};
+    t.scenario = 0;
+    t.sequence = it->second.steps;
+    t.sequenceHandle = c.i(1);
+    t.sequenceStarted = false;
+    t.progress = -1;
+    c.trace(Handle(c.i(0)) + " performs sequence " + Handle(c.i(1)) + " of " +
+            std::to_string(t.sequence.size()) + " steps");
+}
+
+void Clear(Call& c) {
+    int32_t* handle = c.p<int32_t>(0);
+    if (!handle) return c.fault("null handle pointer");
+    Sequences& seqs = c.w.pools.sequences;
+    if (seqs.inUse.erase(*handle)) {
+        c.trace("sequence " + Handle(*handle) + " cleared");
+        if (seqs.recording == *handle) seqs.recording = 0;
+    } else {
+        c.trace("clear of unknown sequence " + Handle(*handle));
+    }
+    *handle = 0;
+}
+
+int32_t Status(const World& w, int32_t ped, uint32_t scriptTask) {
+    auto it = w.pedTasks.of.find(ped);
+    if (it == w.pedTasks.of.end()) return kTaskNotRunning;
+    const PedTask& t = it->second;
+    if (scriptTask == GameHash("SCRIPT_TASK_PERFORM_SEQUENCE"))
+        return t.sequenceHandle && (!t.sequenceStarted || t.progress >= 0) ? kTaskRunning
+                                                                           : kTaskNotRunning;
+    const TaskStep* s = t.current();
+    return s && s->scriptTask == scriptTask ? kTaskRunning : kTaskNotRunning;
+}
+
+} // namespace
+
+void RegisterSequenceNatives(NativeTable& t) {
+    t.add(0xe8854a4326b9e12b, "OPEN_SEQUENCE_TASK", "int*", Open);
+    t.add(0x39e72bc99e6360cb, "CLOSE_SEQUENCE_TASK", "int", Close);
+    t.add(0x5aba3986d90d8a3b, "TASK_PERFORM_SEQUENCE", "Ped,int", Perform);
+    t.add(0x3841422e9c488d8c, "CLEAR_SEQUENCE_TASK", "int*", Clear);
+    t.add(0x00a9010cfe1e3533, "GET_SEQUENCE_PROGRESS", "Ped", [](Call& c) {
+        auto it = c.w.pedTasks.of.find(c.i(0));
+        c.r.setInt(it == c.w.pedTasks.of.end() || !it->second.sequenceHandle ? -1
+                                                                             : it->second.progress);
+    });
+    t.add(0x77f1beb8863288d5, "GET_SCRIPT_TASK_STATUS", "Ped,Hash,BOOL",
+          [](Call& c) { c.r.setInt(Status(c.w, c.i(0), c.u(1))); });
+}
+
+} // namespace sim
