@@ -23,6 +23,10 @@ constexpr uint64_t kApplyShopItemToPed = 0xd3a7b003ed343fd9;
 constexpr uint64_t kSetPedCombatAttributes = 0x9f7794730795e019;
 constexpr uint64_t kSetPedAccuracy = 0x7aefb85c1d49deb6;
 constexpr uint64_t kSetPedRelationshipGroupHash = 0xc80a74ac829ddd92;
+constexpr uint64_t kGetScenarioPointPedIsUsing = 0xdf7993356f52359a;
+constexpr uint64_t kSetPedShouldPlayCombatScenarioExit = 0x802092b07e3b1eea;
+constexpr uint64_t kSetPedShouldPlayQuickScenarioExit = 0x463803429297117c;
+constexpr uint64_t kSetPedBlackboardFloat = 0x437c08db4febe2bd;
 
 constexpr int32_t kConfigFlag130 = 130;
 constexpr Hash kLawGroup = 0xCB2DC17A;
@@ -109,6 +113,23 @@ void SetPedAccuracy(Ped ped, int32_t accuracy) {
 
 void SetPedRelationshipGroup(Ped ped, Hash group) {
     Invoke(kSetPedRelationshipGroupHash, ped, group);
+}
+
+int32_t PedScenarioPoint(Ped ped, bool includeQueued) {
+    return Invoke<int32_t>(kGetScenarioPointPedIsUsing, ped, includeQueued);
+}
+
+bool SetPedCombatScenarioExit(Ped ped, const Vector3& point, int32_t flags) {
+    return Invoke<bool>(kSetPedShouldPlayCombatScenarioExit, ped, point.x, point.y, point.z, flags);
+}
+
+bool SetPedQuickScenarioExit(Ped ped, const Vector3& point, int32_t flags, bool flag) {
+    return Invoke<bool>(kSetPedShouldPlayQuickScenarioExit, ped, point.x, point.y, point.z, flags,
+                        flag);
+}
+
+void SetPedBlackboardFloat(Ped ped, const char* name, float value, int32_t durationMs) {
+    Invoke(kSetPedBlackboardFloat, ped, name, value, durationMs);
 }
 
 } // namespace corvale

@@ -32,8 +32,15 @@ void GiveWeapon(Ped ped, Hash weapon, int32_t ammo, bool equip) {
 }
 
 void EquipBestWeapon(Ped ped) {
-    const Hash weapon = Invoke<Hash>(kGetBestPedWeapon, ped, false, false);
-    Invoke(kSetCurrentPedWeapon, ped, weapon, true, 0, false, false);
+    SetCurrentWeapon(ped, BestWeapon(ped), true);
+}
+
+Hash BestWeapon(Ped ped) {
+    return Invoke<Hash>(kGetBestPedWeapon, ped, false, false);
+}
+
+void SetCurrentWeapon(Ped ped, Hash weapon, bool equipNow) {
+    Invoke(kSetCurrentPedWeapon, ped, weapon, equipNow, 0, false, false);
 }
 
 } // namespace corvale

@@ -16,5 +16,9 @@ Vector3 LastImpact(Ped ped);
 // Gives the weapon with ammo unless the ped has it already; equip puts it in hand.
 void GiveWeapon(Ped ped, Hash weapon, int32_t ammo, bool equip);
 void EquipBestWeapon(Ped ped);
+// The best weapon the ped carries.
+Hash BestWeapon(Ped ped);
+// Puts the weapon in the ped's hand; equipNow skips the draw animation.
+void SetCurrentWeapon(Ped ped, Hash weapon, bool equipNow);
 
 } // namespace corvale
