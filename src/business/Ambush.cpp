@@ -50,7 +50,7 @@ void AmbushGang::spawnWave(Ped player, const Vector3& playerPosition, int size) 
     for (int i = 0; i < count_; ++i) {
         const Ped rider = riders_[i].rider;
         SetPedPanicExitPoint(rider, Vector3{});
-        SetCurrentPedWeapon(rider, BestPedWeapon(rider, false, false), true, 0, false, false);
+        SetCurrentWeapon(rider, BestWeapon(rider, false, false), true, 0, false, false);
         TaskCombatPed(rider, player, 0, kThreatResponse);
     }
 }
@@ -65,7 +65,7 @@ bool AmbushGang::spawnRider(const Vector3& at, bool riderModelLoaded) {
         return true;
     }
     // The rider draws his own best weapon; the player, driving, keeps what he holds.
-    SetCurrentPedWeapon(rider, BestPedWeapon(rider, true, true), true, 1, true, true);
+    SetCurrentWeapon(rider, BestWeapon(rider, true, true), true, 1, true, true);
     SetPedRelationshipGroup(rider, HashString(kRiderGroup));
     riders_[count_++] = AmbushRider{rider, horse, 0};
     SetBlockingOfNonTemporaryEvents(rider, true);

@@ -1,11 +1,22 @@
 #include "camp/CampSession.h"
 
+#include "site/CampLocation.h"
 #include "core/runtime/ScriptMain.h"
 #include "ui/ScreenText.h"
 
 #include <memory>
 
 namespace corvale {
+
+namespace {
+// A saved location is a camp only when it names one of the places in the table; the
+// look-up stays quiet, as the save is read on idle frames too.
+bool IsCampPlace(int32_t id) {
+    for (const CampLocation& place : CampLocations())
+        if (place.id == id) return true;
+    return false;
+}
+} // namespace
 
 CampSession::CampSession()
     : Session(static_cast<void (*)(const char*)>(DrawDebugText)),
@@ -14,17 +25,24 @@ CampSession::CampSession()
 // The world objects join here as they are built, each in its own step: the camp
 // complexes, the camp set, the missions manager (given the camp set) and the camp
 // manager (given both), in that order.
-void CampSession::createWorld() {}
+void CampSession::createWorld() {
+    whistle_ = std::make_unique<WhistleDetector>();
+    missions_ = std::make_unique<MissionsManager>(
+        *data().savegameFile(), *data().langFile(), MissionKit{notifications_, debugTools()},
+        timers().timerFor("missions_manager.cook_cooldown"), IsCampPlace);
+}
 
-// Seam: the whistle detector ticks here once it exists.
-void CampSession::runWhistleDetector() {}
+void CampSession::runWhistleDetector() {
+    if (whistle_) whistle_->update();
+}
 
 void CampSession::flushPendingTexts() {
     notifications_.flushPendingTexts();
 }
 
-// Seam: the missions manager ticks here once it exists.
-void CampSession::tickMissions() {}
+void CampSession::tickMissions() {
+    if (missions_) missions_->tick();
+}
 
 // Seam: the camp manager ticks here once it exists.
 void CampSession::tickCampManager() {}
@@ -37,8 +55,14 @@ void CampSession::drawDebugText(const char* text) {
     DrawDebugText(text);
 }
 
-// Seam: F3 aborts the current mission or starts a sabotage once missions exist.
-void CampSession::toggleDebugMission() {}
+void CampSession::toggleDebugMission() {
+    if (!missions_) return;
+    if (missions_->hasMission()) {
+        missions_->abortMission();
+        return;
+    }
+    missions_->startMission(MissionType::Sabotage, data().savegameFile()->getInt("operation.location", 0));
+}
 
 void CampMain() {
     // Made once here, at the top of the script the host never returns from.

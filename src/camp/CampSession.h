@@ -1,9 +1,13 @@
 #pragma once
 // The camp plug-in's world as its frame loop drives it, and the camp's composition root: the
 // session owns the process-wide objects and hands them to the components it creates.
+#include "ai/WhistleDetector.h"
 #include "core/runtime/Session.h"
+#include "missions/MissionsManager.h"
 #include "ui/Notifications.h"
 #include "ui/Tutorials.h"
+
+#include <memory>
 
 namespace corvale {
 
@@ -24,9 +28,15 @@ class CampSession final : public Session {
     void drawDebugText(const char* text) override;
     void toggleDebugMission() override;
 
+    // Null until createWorld.
+    WhistleDetector* whistleDetector() const { return whistle_.get(); }
+    MissionsManager* missions() const { return missions_.get(); }
+
   private:
     Notifications notifications_;
     Tutorials tutorials_;
+    std::unique_ptr<WhistleDetector> whistle_;
+    std::unique_ptr<MissionsManager> missions_;
 };
 
 // The camp plug-in's script entry, registered with the host at attach: makes the one session

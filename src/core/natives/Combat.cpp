@@ -5,9 +5,13 @@ namespace corvale {
 namespace {
 constexpr uint64_t kIsPedShooting = 0x34616828cd07f1a1;
 constexpr uint64_t kIsThrownWeapon = 0x5809dbca0a37c82b;
+constexpr uint64_t kCountPedsInCombatWithTarget = 0x5407b7288d0478b7;
 } // namespace
 
 bool IsPedShooting(int32_t ped) { return Invoke<bool>(kIsPedShooting, ped); }
 bool IsThrownWeapon(Hash weapon) { return Invoke<bool>(kIsThrownWeapon, weapon); }
+int32_t CountPedsInCombatWith(int32_t target, int32_t flags) {
+    return Invoke<int32_t>(kCountPedsInCombatWithTarget, target, flags);
+}
 
 } // namespace corvale

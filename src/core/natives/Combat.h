@@ -6,5 +6,7 @@ namespace corvale {
 
 bool IsPedShooting(int32_t ped);    // the ped is using its weapon this frame
 bool IsThrownWeapon(Hash weapon);   // a weapon that is thrown (knife, dynamite, bottle...)
+// How many peds are fighting the target ped now.
+int32_t CountPedsInCombatWith(int32_t target, int32_t flags);
 
 } // namespace corvale

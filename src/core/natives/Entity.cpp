@@ -9,6 +9,7 @@ namespace corvale {
 namespace {
 constexpr uint64_t kGetEntityCoords = 0xa86d5f069399f44d;
 constexpr uint64_t kGetEntityForwardVector = 0x2412d9c05bb09b97;
+constexpr uint64_t kGetEntityHeading = 0xc230dd956e2f5507;
 constexpr uint64_t kGetEntityRotation = 0xe09caf86c32cb48f;
 constexpr uint64_t kDoesEntityExist = 0xd42bd6eb2e0f1677;
 constexpr uint64_t kIsEntityDead = 0x7d5b1f88e7504bba;
@@ -25,6 +26,10 @@ constexpr float kRadiansPerDegree = 3.14159265358979f / 180.0f;
 
 Vector3 EntityPosition(Entity entity) {
     return Invoke<Vector3>(kGetEntityCoords, entity, true, false);
+}
+
+float EntityHeading(Entity entity) {
+    return Invoke<float>(kGetEntityHeading, entity);
 }
 
 Vector3 EntityForward(Entity entity) {

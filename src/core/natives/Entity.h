@@ -6,6 +6,8 @@
 namespace corvale {
 
 Vector3 EntityPosition(Entity entity);
+// Degrees, 0 facing +y.
+float EntityHeading(Entity entity);
 // The unit direction the entity faces; add it scaled (0.5 in front, -1 behind) to a position.
 Vector3 EntityForward(Entity entity);
 // The facing derived from the entity's rotation (pitch and yaw).

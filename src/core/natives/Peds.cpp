@@ -26,6 +26,10 @@ constexpr uint64_t kSetPedRelationshipGroupHash = 0xc80a74ac829ddd92;
 constexpr uint64_t kCreatePedOnMount = 0xf89aa2bd01fc06b7;
 constexpr uint64_t kSetBlockingOfNonTemporaryEvents = 0x9f8aa94d6d97dbf4;
 constexpr uint64_t kSetPedPanicExitScenario = 0xfe07ff6495d52e2a;
+constexpr uint64_t kGetScenarioPointPedIsUsing = 0xdf7993356f52359a;
+constexpr uint64_t kSetPedShouldPlayCombatScenarioExit = 0x802092b07e3b1eea;
+constexpr uint64_t kSetPedShouldPlayQuickScenarioExit = 0x463803429297117c;
+constexpr uint64_t kSetPedBlackboardFloat = 0x437c08db4febe2bd;
 
 constexpr int32_t kConfigFlag130 = 130;
 constexpr Hash kLawGroup = 0xCB2DC17A;
@@ -133,6 +137,23 @@ void SetPedAccuracy(Ped ped, int32_t accuracy) {
 
 void SetPedRelationshipGroup(Ped ped, Hash group) {
     Invoke(kSetPedRelationshipGroupHash, ped, group);
+}
+
+int32_t PedScenarioPoint(Ped ped, bool includeQueued) {
+    return Invoke<int32_t>(kGetScenarioPointPedIsUsing, ped, includeQueued);
+}
+
+bool SetPedCombatScenarioExit(Ped ped, const Vector3& point, int32_t flags) {
+    return Invoke<bool>(kSetPedShouldPlayCombatScenarioExit, ped, point.x, point.y, point.z, flags);
+}
+
+bool SetPedQuickScenarioExit(Ped ped, const Vector3& point, int32_t flags, bool flag) {
+    return Invoke<bool>(kSetPedShouldPlayQuickScenarioExit, ped, point.x, point.y, point.z, flags,
+                        flag);
+}
+
+void SetPedBlackboardFloat(Ped ped, const char* name, float value, int32_t durationMs) {
+    Invoke(kSetPedBlackboardFloat, ped, name, value, durationMs);
 }
 
 } // namespace corvale

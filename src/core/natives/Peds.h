@@ -35,6 +35,16 @@ void SetPedMaxMoveBlendRatio(Ped ped, float ratio);
 
 // Says an ambient line in a voice, unless the ped is already speaking.
 void PedSay(Ped ped, const char* line, const char* voice);
+// In the ped's own voice (an empty voice name).
+inline void PedSay(Ped ped, const char* line) { PedSay(ped, line, ""); }
+
+// The scenario point the ped is using; -1 when none.
+int32_t PedScenarioPoint(Ped ped, bool includeQueued);
+// When the ped next leaves his scenario, he does it facing the point: as for a fight, or quickly.
+bool SetPedCombatScenarioExit(Ped ped, const Vector3& point, int32_t flags);
+bool SetPedQuickScenarioExit(Ped ped, const Vector3& point, int32_t flags, bool flag);
+// A named value on the ped's behaviour blackboard for durationMs ("cautious" walks warily).
+void SetPedBlackboardFloat(Ped ped, const char* name, float value, int32_t durationMs);
 
 // The nearest of up to 10 peds the game finds around `ped` that exist and pass `accept`,
 // by distance in whole metres (ties keep the first found); 0 when none.

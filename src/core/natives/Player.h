@@ -11,7 +11,10 @@ Ped PlayerPed();
 void RefreshPlayerPed();
 int32_t PlayerIndex();
 Vector3 PlayerPosition();
-// By player index (0: the single-player player).
 bool IsPlayerDead(int32_t player);
+// The law is after the player (a crime seen, a bounty being chased).
+bool IsLawIncidentActive(int32_t player);
+// How loud the player is now, as the game's stealth hears it.
+float PlayerStealthNoise(int32_t player);
 
 } // namespace corvale

@@ -16,6 +16,8 @@ constexpr uint64_t kCreatePropSet = 0x899c97a1cce7d483;
 constexpr uint64_t kReleasePropSet = 0xb1964a83b345b4ab;
 constexpr uint64_t kDoesPropSetExist = 0x7dddcf815e650ff5;
 constexpr uint64_t kDeletePropSet = 0x58ac173a55d9d7b4;
+constexpr uint64_t kIsPropSetFullyLoaded = 0xf42db680a8b2a4d9;
+constexpr uint64_t kSetPropSetAsNoLongerNeeded = 0x909e3c7fae539fb1;
 
 constexpr int32_t kLoadLimitMs = 2000;
 } // namespace
@@ -47,8 +49,16 @@ bool PropSetExists(PropSet propset) {
     return Invoke<bool>(kDoesPropSetExist, propset);
 }
 
-void DeletePropSet(PropSet propset, bool a, bool b) {
-    Invoke(kDeletePropSet, propset, a, b);
+bool IsPropSetLoaded(PropSet propset) {
+    return Invoke<bool>(kIsPropSetFullyLoaded, propset);
+}
+
+void DeletePropSet(PropSet propset, bool withProps, bool flag) {
+    Invoke(kDeletePropSet, propset, withProps, flag);
+}
+
+void ReleasePropSet(PropSet propset) {
+    Invoke(kSetPropSetAsNoLongerNeeded, propset);
 }
 
 } // namespace corvale

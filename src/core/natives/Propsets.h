@@ -12,7 +12,11 @@ PropSet SpawnPropset(const char* name, const Vector3& position, float heading);
 PropSet SpawnPropset(Hash name, const Vector3& position, float heading);
 // The game may drop a prop set on its own; false then.
 bool PropSetExists(PropSet propset);
-// Removes the prop set with its props.
-void DeletePropSet(PropSet propset, bool a, bool b);
+// Every prop of the set stands in the world.
+bool IsPropSetLoaded(PropSet propset);
+// Removes the set now; withProps takes its props along.
+void DeletePropSet(PropSet propset, bool withProps, bool flag);
+// Hands the set back to the game, which removes it when the player is not looking.
+void ReleasePropSet(PropSet propset);
 
 } // namespace corvale

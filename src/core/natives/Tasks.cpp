@@ -10,6 +10,14 @@ constexpr uint64_t kTaskEnterVehicle = 0xc20e50aa46d09ca8;
 constexpr uint64_t kTaskLeaveVehicle = 0xd3dbce61a490be02;
 constexpr uint64_t kTaskVehicleDriveWander = 0x480142959d337d00;
 constexpr uint64_t kTaskCombatPed = 0xf166e48407bac484;
+constexpr uint64_t kTaskSwapWeapon = 0xa21c51255b205245;
+constexpr uint64_t kTaskLookAtCoord = 0x6fa46612594f7973;
+constexpr uint64_t kTaskClearLookAt = 0x0f804f1db19b9689;
+constexpr uint64_t kTaskAimGunAtCoord = 0x6671f3eec681bda1;
+constexpr uint64_t kTaskTurnPedToFaceCoord = 0x1dda930a0ac38571;
+constexpr uint64_t kTaskAchieveHeading = 0x93b93a37987f1f3d;
+constexpr uint64_t kTaskFollowNavMeshToCoord = 0x15d3a79d4e44b913;
+constexpr uint64_t kTaskUseScenarioPoint = 0xccdae6324b6a821c;
 } // namespace
 
 void StartScenarioInPlace(Ped ped, Hash scenario, int32_t durationMs, bool playEnter,
@@ -41,6 +49,42 @@ void TaskVehicleDriveWander(Ped driver, Vehicle vehicle, float speed, int32_t dr
 
 void TaskCombatPed(Ped ped, Ped target, int32_t flags, int32_t threatResponse) {
     Invoke(kTaskCombatPed, ped, target, flags, threatResponse);
+}
+
+void TaskSwapWeapon(Ped ped, int32_t a, int32_t b, int32_t c, int32_t d) {
+    Invoke(kTaskSwapWeapon, ped, a, b, c, d);
+}
+
+void TaskLookAtPoint(Ped ped, const Vector3& point, int32_t durationMs, int32_t flags,
+                     int32_t priority, bool flag) {
+    Invoke(kTaskLookAtCoord, ped, point.x, point.y, point.z, durationMs, flags, priority, flag);
+}
+
+void TaskClearLookAt(Ped ped) {
+    Invoke(kTaskClearLookAt, ped);
+}
+
+void TaskAimAtPoint(Ped ped, const Vector3& point, int32_t durationMs, bool a, bool b) {
+    Invoke(kTaskAimGunAtCoord, ped, point.x, point.y, point.z, durationMs, a, b);
+}
+
+void TaskTurnToFacePoint(Ped ped, const Vector3& point, int32_t durationMs) {
+    Invoke(kTaskTurnPedToFaceCoord, ped, point.x, point.y, point.z, durationMs);
+}
+
+void TaskAchieveHeading(Ped ped, float heading, int32_t timeoutMs) {
+    Invoke(kTaskAchieveHeading, ped, heading, timeoutMs);
+}
+
+void TaskGoToPoint(Ped ped, const Vector3& point, float speed, int32_t timeoutMs, float stopRange,
+                   int32_t flags, float finalHeading) {
+    Invoke(kTaskFollowNavMeshToCoord, ped, point.x, point.y, point.z, speed, timeoutMs, stopRange,
+           flags, finalHeading);
+}
+
+void TaskUseScenarioPoint(Ped ped, int32_t point, const char* scenario, int32_t timeoutMs,
+                          bool a, bool b, Hash conditional, bool c, float d, bool e) {
+    Invoke(kTaskUseScenarioPoint, ped, point, scenario, timeoutMs, a, b, conditional, c, d, e);
 }
 
 } // namespace corvale

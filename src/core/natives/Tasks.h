@@ -1,8 +1,10 @@
 #pragma once
-// Ped tasks: scenarios played in place, vehicles entered, left and driven, fights, and tasks
-// cleared. Time-outs are milliseconds, -1 meaning none.
+// Ped tasks. Each is given to a ped, or with ped 0 recorded as a step of the open sequence
+// (Sequences.h): scenarios, vehicles entered, left and driven, fights, walks and looks.
+// Durations and time-outs are milliseconds, -1 meaning none.
 #include "core/natives/Handles.h"
 #include "core/natives/NativeCall.h"
+#include "core/natives/Vector3.h"
 
 namespace corvale {
 
@@ -23,5 +25,20 @@ void TaskLeaveVehicle(Ped ped, Vehicle vehicle, int32_t flags);
 // The driver drives about the roads with no end.
 void TaskVehicleDriveWander(Ped driver, Vehicle vehicle, float speed, int32_t drivingStyle);
 void TaskCombatPed(Ped ped, Ped target, int32_t flags, int32_t threatResponse);
+
+void TaskSwapWeapon(Ped ped, int32_t a, int32_t b, int32_t c, int32_t d);
+void TaskLookAtPoint(Ped ped, const Vector3& point, int32_t durationMs, int32_t flags,
+                     int32_t priority, bool flag);
+void TaskClearLookAt(Ped ped);
+// Raises the weapon at the point (the guard's wary look).
+void TaskAimAtPoint(Ped ped, const Vector3& point, int32_t durationMs, bool a, bool b);
+void TaskTurnToFacePoint(Ped ped, const Vector3& point, int32_t durationMs);
+void TaskAchieveHeading(Ped ped, float heading, int32_t timeoutMs);
+// Walks (speed 1) or runs on the navigation mesh, arriving facing finalHeading.
+void TaskGoToPoint(Ped ped, const Vector3& point, float speed, int32_t timeoutMs, float stopRange,
+                   int32_t flags, float finalHeading);
+// Goes back to a scenario point and plays it.
+void TaskUseScenarioPoint(Ped ped, int32_t point, const char* scenario, int32_t timeoutMs,
+                          bool a, bool b, Hash conditional, bool c, float d, bool e);
 
 } // namespace corvale

@@ -32,16 +32,23 @@ void GiveWeapon(Ped ped, Hash weapon, int32_t ammo, bool equip) {
 }
 
 void EquipBestWeapon(Ped ped) {
-    const Hash weapon = Invoke<Hash>(kGetBestPedWeapon, ped, false, false);
-    Invoke(kSetCurrentPedWeapon, ped, weapon, true, 0, false, false);
+    SetCurrentWeapon(ped, BestWeapon(ped), true);
 }
 
-Hash BestPedWeapon(Ped ped, bool flagA, bool flagB) {
+Hash BestWeapon(Ped ped) {
+    return Invoke<Hash>(kGetBestPedWeapon, ped, false, false);
+}
+
+void SetCurrentWeapon(Ped ped, Hash weapon, bool equipNow) {
+    Invoke(kSetCurrentPedWeapon, ped, weapon, equipNow, 0, false, false);
+}
+
+Hash BestWeapon(Ped ped, bool flagA, bool flagB) {
     return Invoke<Hash>(kGetBestPedWeapon, ped, flagA, flagB);
 }
 
-void SetCurrentPedWeapon(Ped ped, Hash weapon, bool equipNow, int32_t attachPoint, bool flagA,
-                         bool flagB) {
+void SetCurrentWeapon(Ped ped, Hash weapon, bool equipNow, int32_t attachPoint, bool flagA,
+                      bool flagB) {
     Invoke(kSetCurrentPedWeapon, ped, weapon, equipNow, attachPoint, flagA, flagB);
 }
 

@@ -1,0 +1,105 @@
+#include "missions/MissionsManager.h"
+
+#include "core/data/DictDataFile.h"
+#include "core/events/EventChannel.h"
+#include "core/events/EventNames.h"
+#include "core/log/Log.h"
+#include "core/natives/Combat.h"
+#include "core/natives/Missions.h"
+#include "core/natives/Player.h"
+#include "core/natives/Strings.h"
+#include "core/timers/GameTimer.h"
+
+#include <string>
+
+namespace corvale {
+
+namespace {
+constexpr int32_t kKickOffCooldownMs = 300000;
+constexpr int32_t kToastMs = 5000;
+} // namespace
+
+MissionsManager::MissionsManager(DictDataFile& save, const DictDataFile& lang,
+                                 const MissionKit& kit, GameTimer& kickOffCooldown,
+                                 SavedCamp::PlaceTest isCampLocation)
+    : save_(save), lang_(lang), kit_(kit), camp_(save, std::move(isCampLocation), "MissionsManager: "),
+      kickOffCooldown_(kickOffCooldown) {
+    kickOffCooldown_.shiftStart(-kKickOffCooldownMs);
+}
+
+void MissionsManager::registerType(MissionType type, Builder build) {
+    builders_[type] = std::move(build);
+}
+
+void MissionsManager::tick() {
+    if (!current_) {
+        tickKickOff();
+        return;
+    }
+    current_->tick();
+    if (current_->isActive()) return;
+    finishMission();
+}
+
+// The cooldown is asked first: while it runs, a frame without a camp reads nothing else.
+void MissionsManager::tickKickOff() {
+    if (kickOffCooldown_.elapsedMs() < kKickOffCooldownMs) return;
+    if (camp_.exists()) return;
+    // Clint and the deputy would spawn beside a dead player and the mission fail at once.
+    if (IsPlayerDead(PlayerIndex())) return;
+    Log("MissionsManager: initiating cook rescue kick off mission");
+    kickOffCooldown_.reset();
+    startMission(MissionType::CookRescue, 0);
+}
+
+void MissionsManager::finishMission() {
+    const int32_t type = Number(current_->getType());
+    const MissionStatus status = current_->getStatus();
+    Log("Mission of type " + std::to_string(type) +
+        " has terminated with status: " + std::to_string(Number(status)));
+    current_->cleanup();
+    events::SendCampEvent({static_cast<int32_t>(HashString(events::kMissionFinished)), type,
+                           Number(status)});
+    if (status == MissionStatus::Passed) {
+        save_.setInt("last_completed_mission_type", type);
+        if (current_->getType() == MissionType::CookRescue) save_.setInt("mission_flags.cook", 1);
+    }
+    current_.reset();
+}
+
+bool MissionsManager::canStartMission(MissionType, int32_t) const {
+    if (current_) return false;
+    if (IsLawIncidentActive(PlayerIndex())) return false;
+    return CountPedsInCombatWith(PlayerPed(), 0) == 0;
+}
+
+bool MissionsManager::startMission(MissionType type, int32_t locationId) {
+    if (!canStartMission(type, locationId)) return false;
+    const auto builder = builders_.find(type);
+    if (builder == builders_.end()) {
+        Log("MissionsManager: cannot start mission: unknown mission type " +
+            std::to_string(Number(type)));
+        return false;
+    }
+    std::unique_ptr<BaseMissionProcessor> mission = builder->second(locationId, kit_);
+    if (!mission) return false;
+    current_ = std::move(mission);
+    events::SendCampEvent({static_cast<int32_t>(HashString(events::kMissionAccepted)), locationId,
+                           Number(type)});
+    const std::string key = "toasts.missions." + std::to_string(Number(type)) + ".body";
+    const std::string& body = lang_.getString(key);
+    if (!body.empty())
+        kit_.notifications.queueToast(lang_.getString("toasts.generic_title").c_str(), body.c_str(), "blips_mp",
+                   "blip_business_moonshine", kToastMs);
+    return true;
+}
+
+void MissionsManager::abortMission() {
+    if (!current_) return;
+    current_->cleanup();
+    current_.reset();
+    // The game would otherwise go on believing a mission runs and hold back its encounters.
+    SetMissionFlag(false);
+}
+
+} // namespace corvale
