@@ -142,7 +142,11 @@ bool CampRaidProcessor::navmeshReady() {
         setValue(kNavmeshLogged, 1);
     }
     // The safe-spot test of the spawn decides whether raiders can stand there after all.
-    if (navmeshWait_.elapsedMs() >= kNavmeshWaitMs) return true;
+    if (navmeshWait_.elapsedMs() >= kNavmeshWaitMs) {
+        if (!retrying_)
+            Log("CampRaidProcessor: nav mesh did not load in time, trying the spawn anyway");
+        return true;
+    }
     RequestNavmeshRegion(p.x, p.y, kNavmeshRadius);
     return false;
 }

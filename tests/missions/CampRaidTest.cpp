@@ -216,6 +216,7 @@ TEST(CampRaid, AMeshThatNeverLoadsIsWaitedForFiveSecondsWithoutHoldingTheCampUp)
     EXPECT_EQ(s.raid()->state(), CampRaidProcessor::State::Spawning);
     EXPECT_EQ(s.story.logCount("CampRaidProcessor: loading nav mesh around area: "), 1);
     s.untilRound(2, 100); // after 5 s the spawn is tried, and the safe spot holds
+    EXPECT_EQ(s.story.logCount("CampRaidProcessor: nav mesh did not load in time"), 1);
     EXPECT_EQ(s.story.logCount("CampRaidProcessor: loading nav mesh around area: "), 1);
     EXPECT_EQ(s.story.logCount(Spawning(3, 2)), 1);
 }
