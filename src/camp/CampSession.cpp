@@ -23,22 +23,26 @@ CampSession::CampSession()
     : Session(static_cast<void (*)(const char*)>(DrawDebugText)),
       tutorials_(data(), notifications_, debugTools()) {}
 
-// The world objects join here as they are built, each in its own step: the camp
-// complexes, the camp set, the missions manager (given the camp set) and the camp
-// manager (given both), in that order.
+// The world objects in their fixed order: the camp set, the missions manager and the camp
+// manager, which shares the camp set with the missions.
 void CampSession::createWorld() {
     whistle_ = std::make_unique<WhistleDetector>();
+    fee_ = std::make_unique<CampFeeReader>(data().generalMetaFile());
+    campSet_ = std::make_unique<CampInterface>(data());
     missions_ = std::make_unique<MissionsManager>(
         *data().savegameFile(), *data().langFile(), MissionKit{notifications_, debugTools()},
         timers().timerFor("missions_manager.cook_cooldown"), IsCampPlace);
+    // A raid is placed at the camp the camp set stands for.
     missions_->registerType(MissionType::CampRaid,
                             CampRaidBuilder(
                                 [this] {
-                                    const CampLocation* camp = FindCampLocation(
-                                        data().savegameFile()->getInt("operation.location", 0));
+                                    const CampLocation* camp = campSet_->location();
                                     return camp ? camp->position : Vector3();
                                 },
                                 tutorials_));
+    manager_ = std::make_unique<CampManager>(
+        *campSet_, *missions_,
+        CampManagerKit{data(), notifications_, tutorials_, debugTools(), timers(), *fee_});
 }
 
 void CampSession::runWhistleDetector() {
@@ -53,8 +57,9 @@ void CampSession::tickMissions() {
     if (missions_) missions_->tick();
 }
 
-// Seam: the camp manager ticks here once it exists.
-void CampSession::tickCampManager() {}
+void CampSession::tickCampManager() {
+    if (manager_) manager_->tick();
+}
 
 void CampSession::showMessage(const char* text) {
     notifications_.showMessage(text);

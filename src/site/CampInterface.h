@@ -35,6 +35,9 @@ class CampInterface final {
     // game lost them), else 0.
     Object findStill();
     Object findLedger();
+    // Something placed by build is still ours: a prop group, a prop or the cook (also when
+    // the game has dropped the camp group itself).
+    bool holdsProps() const;
 
     // Operations
     // Makes location the current one (null: no camp); the camp blip moves with it.
@@ -59,7 +62,6 @@ class CampInterface final {
   private:
     void createCampBlip();
     void removeAllBlips();
-    bool holdsProps() const;
     Object findNear(Object& cached, const char* model, float radius);
 
     const GameData& data_;

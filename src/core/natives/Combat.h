@@ -1,6 +1,7 @@
 #pragma once
 // Who fights: the player's use of weapons, as the throw sampler reads it, and peds who run
 // from a fight.
+#include "core/natives/Handles.h"
 #include "core/natives/NativeCall.h"
 
 namespace corvale {
@@ -11,5 +12,10 @@ bool IsThrownWeapon(Hash weapon);   // a weapon that is thrown (knife, dynamite,
 int32_t CountPedsInCombatWith(int32_t target, int32_t flags);
 // The ped has given up the fight and runs.
 bool IsPedFleeing(int32_t ped);
+
+// Whom the ped is fighting; 0 when nobody.
+Entity CurrentTargetOf(Ped ped);
+bool IsPedInMeleeCombat(Ped ped);
+bool IsPedReloading(Ped ped);
 
 } // namespace corvale

@@ -26,4 +26,8 @@ void DeletePed(Ped& ped);
 // Hands the entity back to the game, which removes it when the player is not looking.
 void ReleaseEntity(Entity& entity);
 
+// Puts the entity at the position at once (with whoever rides it).
+void SetEntityCoords(Entity entity, const Vector3& position, bool xAxis, bool yAxis, bool zAxis,
+                     bool clearArea);
+
 } // namespace corvale

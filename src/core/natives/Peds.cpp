@@ -36,6 +36,8 @@ constexpr Hash kLawGroup = 0xCB2DC17A;
 constexpr uint32_t kSpeechParams = 0x67F3AB43;
 constexpr int32_t kNearbyCapacity = 10;
 constexpr int32_t kAnyPedType = -1;
+constexpr uint64_t kSetPedOntoMount = 0x028f76b6e78246eb;
+constexpr uint64_t kIsPedOnFoot = 0x01fee67db37f59b2;
 } // namespace
 
 Ped SpawnPed(const char* model, const Vector3& position, float heading) {
@@ -154,6 +156,14 @@ bool SetPedQuickScenarioExit(Ped ped, const Vector3& point, int32_t flags, bool 
 
 void SetPedBlackboardFloat(Ped ped, const char* name, float value, int32_t durationMs) {
     Invoke(kSetPedBlackboardFloat, ped, name, value, durationMs);
+}
+
+void SetPedOntoMount(Ped ped, Ped mount, int32_t seat, bool flag) {
+    Invoke(kSetPedOntoMount, ped, mount, seat, flag);
+}
+
+bool IsPedOnFoot(Ped ped) {
+    return Invoke<bool>(kIsPedOnFoot, ped);
 }
 
 } // namespace corvale

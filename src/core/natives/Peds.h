@@ -72,4 +72,9 @@ void SetPedCombatAttribute(Ped ped, int32_t attribute, bool on);
 void SetPedAccuracy(Ped ped, int32_t accuracy);
 void SetPedRelationshipGroup(Ped ped, Hash group);
 
+// Seats the ped on a horse at once (seat -1: the saddle).
+void SetPedOntoMount(Ped ped, Ped mount, int32_t seat, bool flag);
+// Standing on his own feet: not riding, not seated in a vehicle.
+bool IsPedOnFoot(Ped ped);
+
 } // namespace corvale

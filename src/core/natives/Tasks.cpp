@@ -18,12 +18,20 @@ constexpr uint64_t kTaskTurnPedToFaceCoord = 0x1dda930a0ac38571;
 constexpr uint64_t kTaskAchieveHeading = 0x93b93a37987f1f3d;
 constexpr uint64_t kTaskFollowNavMeshToCoord = 0x15d3a79d4e44b913;
 constexpr uint64_t kTaskUseScenarioPoint = 0xccdae6324b6a821c;
+constexpr uint64_t kIsPedUsingAnyScenario = 0x57ab4a3080f85143;
+constexpr uint64_t kTaskUseNearestScenarioToCoord = 0x322bfdea666e2b0e;
+constexpr uint64_t kTaskSetCrouchMovement = 0x17293c633c8ac019;
 } // namespace
 
 void StartScenarioInPlace(Ped ped, Hash scenario, int32_t durationMs, bool playEnter,
                           Hash conditional, float heading) {
+    StartScenarioInPlace(ped, scenario, durationMs, playEnter, conditional, heading, true);
+}
+
+void StartScenarioInPlace(Ped ped, Hash scenario, int32_t durationMs, bool playEnter,
+                          Hash conditional, float heading, bool flag) {
     Invoke(kTaskStartScenarioInPlaceHash, ped, scenario, durationMs, playEnter, conditional,
-           heading, true);
+           heading, flag);
 }
 
 void ClearPedTasksNow(Ped ped) {
@@ -85,6 +93,20 @@ void TaskGoToPoint(Ped ped, const Vector3& point, float speed, int32_t timeoutMs
 void TaskUseScenarioPoint(Ped ped, int32_t point, const char* scenario, int32_t timeoutMs,
                           bool a, bool b, Hash conditional, bool c, float d, bool e) {
     Invoke(kTaskUseScenarioPoint, ped, point, scenario, timeoutMs, a, b, conditional, c, d, e);
+}
+
+bool IsPedUsingAnyScenario(Ped ped) {
+    return Invoke<bool>(kIsPedUsingAnyScenario, ped);
+}
+
+void TaskUseNearestScenarioToCoord(Ped ped, const Vector3& point, float radius,
+                                   int32_t durationMs, bool a, bool b, bool c, bool d) {
+    Invoke(kTaskUseNearestScenarioToCoord, ped, point.x, point.y, point.z, radius, durationMs, a, b,
+           c, d);
+}
+
+void TaskSetCrouchMovement(Ped ped, bool crouch, int32_t a, bool b) {
+    Invoke(kTaskSetCrouchMovement, ped, crouch, a, b);
 }
 
 } // namespace corvale

@@ -12,6 +12,9 @@ namespace corvale {
 // into it when playEnter is set. conditional is the game's scenario condition (1: any).
 void StartScenarioInPlace(Ped ped, Hash scenario, int32_t durationMs, bool playEnter,
                           Hash conditional, float heading);
+// The same with the game's last flag given (the overload above passes true).
+void StartScenarioInPlace(Ped ped, Hash scenario, int32_t durationMs, bool playEnter,
+                          Hash conditional, float heading, bool flag);
 // Ends every task of the ped at once, without an exit animation.
 void ClearPedTasksNow(Ped ped);
 // Ends the ped's tasks; immediately skips the exit animation.
@@ -40,5 +43,12 @@ void TaskGoToPoint(Ped ped, const Vector3& point, float speed, int32_t timeoutMs
 // Goes back to a scenario point and plays it.
 void TaskUseScenarioPoint(Ped ped, int32_t point, const char* scenario, int32_t timeoutMs,
                           bool a, bool b, Hash conditional, bool c, float d, bool e);
+
+// Playing a scenario, or on the way to one.
+bool IsPedUsingAnyScenario(Ped ped);
+// Walks to the scenario nearest the point within radius and plays it for durationMs.
+void TaskUseNearestScenarioToCoord(Ped ped, const Vector3& point, float radius,
+                                   int32_t durationMs, bool a, bool b, bool c, bool d);
+void TaskSetCrouchMovement(Ped ped, bool crouch, int32_t a, bool b);
 
 } // namespace corvale
