@@ -6,12 +6,20 @@ namespace {
 constexpr uint64_t kIsPedShooting = 0x34616828cd07f1a1;
 constexpr uint64_t kIsThrownWeapon = 0x5809dbca0a37c82b;
 constexpr uint64_t kCountPedsInCombatWithTarget = 0x5407b7288d0478b7;
+constexpr uint64_t kGetPedsInCombatWithTarget = 0x7be607daff382fd2;
+constexpr uint64_t kGetCurrentTargetForPed = 0xcd66fea29400a0b5;
 } // namespace
 
 bool IsPedShooting(int32_t ped) { return Invoke<bool>(kIsPedShooting, ped); }
 bool IsThrownWeapon(Hash weapon) { return Invoke<bool>(kIsThrownWeapon, weapon); }
 int32_t CountPedsInCombatWith(int32_t target, int32_t flags) {
     return Invoke<int32_t>(kCountPedsInCombatWithTarget, target, flags);
+}
+int32_t PedsInCombatWith(Ped target, ItemSet set, int32_t flags) {
+    return Invoke<int32_t>(kGetPedsInCombatWithTarget, target, set, flags);
+}
+Entity CurrentTargetOf(Ped ped) {
+    return Invoke<Entity>(kGetCurrentTargetForPed, ped);
 }
 
 } // namespace corvale

@@ -59,5 +59,10 @@ void SetPedCombatAttribute(Ped ped, int32_t attribute, bool on);
 // 0 to 100.
 void SetPedAccuracy(Ped ped, int32_t accuracy);
 void SetPedRelationshipGroup(Ped ped, Hash group);
+// Bodies lying about do not alarm the ped.
+void SetPedIgnoreDeadBodies(Ped ped, bool ignore);
+// The ped keeps its task when the script lets go of it.
+void SetPedKeepTask(Ped ped, bool keep);
+void SetPedPathMayEnterDeepWater(Ped ped, bool may);
 
 } // namespace corvale

@@ -13,6 +13,10 @@ constexpr uint64_t kTaskTurnPedToFaceCoord = 0x1dda930a0ac38571;
 constexpr uint64_t kTaskAchieveHeading = 0x93b93a37987f1f3d;
 constexpr uint64_t kTaskFollowNavMeshToCoord = 0x15d3a79d4e44b913;
 constexpr uint64_t kTaskUseScenarioPoint = 0xccdae6324b6a821c;
+constexpr uint64_t kTaskUseNearestScenarioToCoord = 0x322bfdea666e2b0e;
+constexpr uint64_t kIsPedUsingAnyScenario = 0x57ab4a3080f85143;
+constexpr uint64_t kTaskCombatPed = 0xf166e48407bac484;
+constexpr uint64_t kTaskStandStill = 0x919be13eed931959;
 } // namespace
 
 void StartScenarioInPlace(Ped ped, Hash scenario, int32_t durationMs, bool playEnter,
@@ -59,6 +63,24 @@ void TaskGoToPoint(Ped ped, const Vector3& point, float speed, int32_t timeoutMs
 void TaskUseScenarioPoint(Ped ped, int32_t point, const char* scenario, int32_t timeoutMs,
                           bool a, bool b, Hash conditional, bool c, float d, bool e) {
     Invoke(kTaskUseScenarioPoint, ped, point, scenario, timeoutMs, a, b, conditional, c, d, e);
+}
+
+void TaskUseNearestScenarioToCoord(Ped ped, const Vector3& point, float radius, int32_t durationMs,
+                                   bool a, bool b, bool c, bool d) {
+    Invoke(kTaskUseNearestScenarioToCoord, ped, point.x, point.y, point.z, radius, durationMs, a, b,
+           c, d);
+}
+
+bool IsPedUsingAnyScenario(Ped ped) {
+    return Invoke<bool>(kIsPedUsingAnyScenario, ped);
+}
+
+void TaskCombatPed(Ped ped, Ped target, int32_t flags, int32_t p3) {
+    Invoke(kTaskCombatPed, ped, target, flags, p3);
+}
+
+void TaskStandStill(Ped ped, int32_t durationMs) {
+    Invoke(kTaskStandStill, ped, durationMs);
 }
 
 } // namespace corvale

@@ -25,6 +25,14 @@ void TaskAchieveHeading(Ped ped, float heading, int32_t timeoutMs);
 // Walks (speed 1) or runs on the navigation mesh, arriving facing finalHeading.
 void TaskGoToPoint(Ped ped, const Vector3& point, float speed, int32_t timeoutMs, float stopRange,
                    int32_t flags, float finalHeading);
+// Walks to the scenario nearest the point within radius and plays it for durationMs.
+void TaskUseNearestScenarioToCoord(Ped ped, const Vector3& point, float radius, int32_t durationMs,
+                                   bool a, bool b, bool c, bool d);
+// Playing a scenario, or on the way to one.
+bool IsPedUsingAnyScenario(Ped ped);
+// Fights the target until one of them is down.
+void TaskCombatPed(Ped ped, Ped target, int32_t flags, int32_t p3);
+void TaskStandStill(Ped ped, int32_t durationMs);
 // Goes back to a scenario point and plays it.
 void TaskUseScenarioPoint(Ped ped, int32_t point, const char* scenario, int32_t timeoutMs,
                           bool a, bool b, Hash conditional, bool c, float d, bool e);

@@ -20,5 +20,7 @@ void EquipBestWeapon(Ped ped);
 Hash BestWeapon(Ped ped);
 // Puts the weapon in the ped's hand; equipNow skips the draw animation.
 void SetCurrentWeapon(Ped ped, Hash weapon, bool equipNow);
+// Puts the ped's weapons out of sight; how is the game's (mode, immediately).
+void HidePedWeapons(Ped ped, int32_t mode, bool immediately);
 
 } // namespace corvale
