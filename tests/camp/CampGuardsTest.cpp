@@ -5,6 +5,8 @@
 #include "GuardsStory.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 
 using namespace corvale;
 using corvale::testing::GuardsStory;
@@ -223,4 +225,22 @@ TEST_F(GuardsStory, GuardsAtPeaceCostFewNativesAndNoAllocation) {
     std::sort(natives.begin(), natives.end());
     ASSERT_FALSE(natives.empty());
     EXPECT_LE(natives[natives.size() / 2], 20u);
+}
+
+TEST_F(GuardsStory, TheDeveloperSwitchLogsEachNewScenarioSpotAndAMistypedOneCountsAsOff) {
+    std::ofstream("Corvale/Settings.ini") << "DevTools=1\n";
+    data.settings().load("Corvale/Settings.ini", {});
+    holds(kNearTallTrees);
+    begin();
+    frames(70);
+    EXPECT_TRUE(holds("expect log \"CampGuardAI: rotating guard scenario: \"\n"));
+
+    // A switch that is no number does not stop the guards' frame.
+    std::ofstream("Corvale/Settings.ini") << "DevTools=yes\n";
+    data.settings().load("Corvale/Settings.ini", {});
+    std::filesystem::remove("Corvale/Camp.log");
+    frames(70);
+    EXPECT_TRUE(holds("expect no-log \"rotating guard scenario\"\n"));
+    EXPECT_EQ(livingGuards().size(), 3u);
+    EXPECT_NE(guards->dutyPed(), 0);
 }
