@@ -7,6 +7,7 @@
 #include "core/natives/DebugTools.h"
 #include "core/natives/Script.h"
 #include "support/ScriptHarness.h"
+#include "world/Geometry.h"
 #include "world/Lifecycle.h"
 
 #include <gtest/gtest.h>

@@ -17,5 +17,7 @@ bool PedGroupExists(PedGroup group);
 void RemovePedGroup(PedGroup group);
 void SetPedAsGroupLeader(Ped ped, PedGroup group, bool flag);
 void SetPedAsGroupMember(Ped ped, PedGroup group);
+// Lets the game's companion logic read the group's members.
+void ActivateCompanionAnalysis(PedGroup group);
 
 } // namespace corvale

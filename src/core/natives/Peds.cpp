@@ -30,6 +30,9 @@ constexpr uint64_t kGetScenarioPointPedIsUsing = 0xdf7993356f52359a;
 constexpr uint64_t kSetPedShouldPlayCombatScenarioExit = 0x802092b07e3b1eea;
 constexpr uint64_t kSetPedShouldPlayQuickScenarioExit = 0x463803429297117c;
 constexpr uint64_t kSetPedBlackboardFloat = 0x437c08db4febe2bd;
+constexpr uint64_t kSetPedIgnoreDeadBodies = 0x013a7ba5015c1372;
+constexpr uint64_t kSetPedKeepTask = 0x971d38760fbc02ef;
+constexpr uint64_t kSetPedPathMayEnterDeepWater = 0x9de63896b176ea94;
 
 constexpr int32_t kConfigFlag130 = 130;
 constexpr Hash kLawGroup = 0xCB2DC17A;
@@ -164,6 +167,18 @@ void SetPedOntoMount(Ped ped, Ped mount, int32_t seat, bool flag) {
 
 bool IsPedOnFoot(Ped ped) {
     return Invoke<bool>(kIsPedOnFoot, ped);
+}
+
+void SetPedIgnoreDeadBodies(Ped ped, bool ignore) {
+    Invoke(kSetPedIgnoreDeadBodies, ped, ignore);
+}
+
+void SetPedKeepTask(Ped ped, bool keep) {
+    Invoke(kSetPedKeepTask, ped, keep);
+}
+
+void SetPedPathMayEnterDeepWater(Ped ped, bool may) {
+    Invoke(kSetPedPathMayEnterDeepWater, ped, may);
 }
 
 } // namespace corvale

@@ -71,6 +71,11 @@ void SetPedCombatAttribute(Ped ped, int32_t attribute, bool on);
 // 0 to 100.
 void SetPedAccuracy(Ped ped, int32_t accuracy);
 void SetPedRelationshipGroup(Ped ped, Hash group);
+// Bodies lying about do not alarm the ped.
+void SetPedIgnoreDeadBodies(Ped ped, bool ignore);
+// The ped keeps its task when the script lets go of it.
+void SetPedKeepTask(Ped ped, bool keep);
+void SetPedPathMayEnterDeepWater(Ped ped, bool may);
 
 // Seats the ped on a horse at once (seat -1: the saddle).
 void SetPedOntoMount(Ped ped, Ped mount, int32_t seat, bool flag);

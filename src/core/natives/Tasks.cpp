@@ -21,6 +21,7 @@ constexpr uint64_t kTaskUseScenarioPoint = 0xccdae6324b6a821c;
 constexpr uint64_t kIsPedUsingAnyScenario = 0x57ab4a3080f85143;
 constexpr uint64_t kTaskUseNearestScenarioToCoord = 0x322bfdea666e2b0e;
 constexpr uint64_t kTaskSetCrouchMovement = 0x17293c633c8ac019;
+constexpr uint64_t kTaskStandStill = 0x919be13eed931959;
 } // namespace
 
 void StartScenarioInPlace(Ped ped, Hash scenario, int32_t durationMs, bool playEnter,
@@ -99,14 +100,18 @@ bool IsPedUsingAnyScenario(Ped ped) {
     return Invoke<bool>(kIsPedUsingAnyScenario, ped);
 }
 
-void TaskUseNearestScenarioToCoord(Ped ped, const Vector3& point, float radius,
-                                   int32_t durationMs, bool a, bool b, bool c, bool d) {
+void TaskUseNearestScenarioToCoord(Ped ped, const Vector3& point, float radius, int32_t durationMs,
+                                   bool a, bool b, bool c, bool d) {
     Invoke(kTaskUseNearestScenarioToCoord, ped, point.x, point.y, point.z, radius, durationMs, a, b,
            c, d);
 }
 
 void TaskSetCrouchMovement(Ped ped, bool crouch, int32_t a, bool b) {
     Invoke(kTaskSetCrouchMovement, ped, crouch, a, b);
+}
+
+void TaskStandStill(Ped ped, int32_t durationMs) {
+    Invoke(kTaskStandStill, ped, durationMs);
 }
 
 } // namespace corvale

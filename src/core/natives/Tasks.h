@@ -40,15 +40,15 @@ void TaskAchieveHeading(Ped ped, float heading, int32_t timeoutMs);
 // Walks (speed 1) or runs on the navigation mesh, arriving facing finalHeading.
 void TaskGoToPoint(Ped ped, const Vector3& point, float speed, int32_t timeoutMs, float stopRange,
                    int32_t flags, float finalHeading);
+// Walks to the scenario nearest the point within radius and plays it for durationMs.
+void TaskUseNearestScenarioToCoord(Ped ped, const Vector3& point, float radius, int32_t durationMs,
+                                   bool a, bool b, bool c, bool d);
+// Playing a scenario, or on the way to one.
+bool IsPedUsingAnyScenario(Ped ped);
+void TaskStandStill(Ped ped, int32_t durationMs);
 // Goes back to a scenario point and plays it.
 void TaskUseScenarioPoint(Ped ped, int32_t point, const char* scenario, int32_t timeoutMs,
                           bool a, bool b, Hash conditional, bool c, float d, bool e);
-
-// Playing a scenario, or on the way to one.
-bool IsPedUsingAnyScenario(Ped ped);
-// Walks to the scenario nearest the point within radius and plays it for durationMs.
-void TaskUseNearestScenarioToCoord(Ped ped, const Vector3& point, float radius,
-                                   int32_t durationMs, bool a, bool b, bool c, bool d);
 void TaskSetCrouchMovement(Ped ped, bool crouch, int32_t a, bool b);
 
 } // namespace corvale
