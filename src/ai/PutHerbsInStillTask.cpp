@@ -79,8 +79,8 @@ void PutHerbsInStillTask::handOver() {
     TaskSwapWeapon(0, 0, 0, 0, 0);
     TaskGoToPoint(0, spot, kWalkSpeed, kWalkTimeoutMs, kStopRange, 0, facing);
     TaskAchieveHeading(0, facing, kTurnMs);
-    PlayAnim(0, stealth_ ? "put_in_still_02_stealth" : "put_in_still", kDictionary, -1, 1.0f,
-             -1.0f, 0);
+    PlayAnim(0, stealth_ ? "put_in_still_02_stealth" : "put_in_still", kDictionary, -1, 1.0f, -1.0f,
+             0);
     CloseSequence(sequence);
     PerformSequence(ped, sequence);
     ClearSequence(sequence);

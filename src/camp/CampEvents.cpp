@@ -74,7 +74,8 @@ void CampManager::onEvent(const events::ScriptEvent& e, Requests& requests) {
         requests.openSelector = false;
         selector_.close();
     } else if (e.is(events::kCampLocationChanged)) {
-        Log(std::string(kReceived) + events::kCampLocationChanged + ": " + std::to_string(e.word(1)));
+        Log(std::string(kReceived) + events::kCampLocationChanged + ": " +
+            std::to_string(e.word(1)));
         if (requests.move) {
             Log("CampManager: a location change is already under way, dropped the change to " +
                 std::to_string(e.word(1)));
@@ -87,14 +88,14 @@ void CampManager::onEvent(const events::ScriptEvent& e, Requests& requests) {
         LogReceived(events::kPutHerbsInStill);
         onHerbsPutIn();
     } else if (e.is(events::kModifyLawAwareness)) {
-        Log(std::string(kReceived) + events::kModifyLawAwareness + ", amount: " +
-            std::to_string(e.word(1)));
+        Log(std::string(kReceived) + events::kModifyLawAwareness +
+            ", amount: " + std::to_string(e.word(1)));
         lawAwareness_.add(static_cast<float>(e.word(1)) * 0.01f);
     } else if (e.is(events::kLawAwarenessSet) || e.is(events::kInfluenceSet)) {
         onStatEvent(e);
     } else if (e.is(events::kModifyInfluence)) {
-        Log(std::string(kReceived) + events::kModifyInfluence + ", amount: " +
-            std::to_string(e.word(1)));
+        Log(std::string(kReceived) + events::kModifyInfluence +
+            ", amount: " + std::to_string(e.word(1)));
         influence_.add(static_cast<float>(e.word(1)) * 0.01f);
     } else if (e.is(events::kMissionFinished)) {
         Log(std::string(kReceived) + events::kMissionFinished + ", mission type: " +

@@ -1,5 +1,6 @@
 #include "camp/CampLedgerInteractions.h"
 
+#include "ai/PutHerbsInStillTask.h"
 #include "core/events/EventChannel.h"
 #include "core/events/EventNames.h"
 #include "core/natives/Combat.h"
@@ -9,7 +10,6 @@
 #include "core/natives/PromptSteps.h"
 #include "core/natives/Strings.h"
 #include "core/text/TextFormat.h"
-#include "ai/PutHerbsInStillTask.h"
 #include "missions/MissionsManager.h"
 #include "site/CampFee.h"
 #include "site/CampInterface.h"
@@ -31,8 +31,7 @@ constexpr const char* kHintShown = "change_location_insufficient_funds";
 CampLedgerInteractions::CampLedgerInteractions(CampInterface& campSet, const CampFrame& frame,
                                                MissionsManager& missions,
                                                const CampLocationSelector& selector,
-                                               const GameData& data,
-                                               Notifications& notifications,
+                                               const GameData& data, Notifications& notifications,
                                                const CampFeeReader& fee)
     : CampInteractionProcessor(campSet, frame), missions_(missions), selector_(selector),
       data_(data), notifications_(notifications), fee_(fee) {
@@ -84,7 +83,8 @@ void CampLedgerInteractions::offerMove() {
     }
     Offer(chooseLocationPrompt_, true);
     if (chooseLocationPrompt_.completed())
-        events::SendCampEvent({static_cast<int32_t>(HashString(events::kCampLocationSelectorOpen))});
+        events::SendCampEvent(
+            {static_cast<int32_t>(HashString(events::kCampLocationSelectorOpen))});
 }
 
 void CampLedgerInteractions::explainInsufficientFunds() {

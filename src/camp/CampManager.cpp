@@ -53,8 +53,8 @@ CampManager::CampManager(CampInterface& campSet, MissionsManager& missions,
       missions_(missions), saved_(*kit.data.savegameFile(), IsCampPlace, "CampManager: "),
       selector_(campSet, kit.data, kit.fee),
       raidTimer_(kit.timers.timerFor("camp_raid_trigger_timer")) {
-    auto ledger = std::make_unique<CampLedgerInteractions>(
-        campSet_, frame_, missions_, selector_, data_, notifications_, fee_);
+    auto ledger = std::make_unique<CampLedgerInteractions>(campSet_, frame_, missions_, selector_,
+                                                           data_, notifications_, fee_);
     ledger_ = ledger.get();
     interactions_ = {
         std::make_unique<PutHerbsInStillInteraction>(campSet_, frame_, data_, debug_),

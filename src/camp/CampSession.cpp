@@ -1,8 +1,8 @@
 #include "camp/CampSession.h"
 
-#include "site/CampLocation.h"
 #include "core/runtime/ScriptMain.h"
 #include "missions/CampRaidProcessor.h"
+#include "site/CampLocation.h"
 #include "ui/ScreenText.h"
 
 #include <memory>
@@ -33,13 +33,13 @@ void CampSession::createWorld() {
         *data().savegameFile(), *data().langFile(), MissionKit{notifications_, debugTools()},
         timers().timerFor("missions_manager.cook_cooldown"), IsCampPlace);
     // A raid is placed at the camp the camp set stands for.
-    missions_->registerType(MissionType::CampRaid,
-                            CampRaidBuilder(
-                                [this] {
-                                    const CampLocation* camp = campSet_->location();
-                                    return camp ? camp->position : Vector3();
-                                },
-                                tutorials_));
+    missions_->registerType(MissionType::CampRaid, CampRaidBuilder(
+                                                       [this] {
+                                                           const CampLocation* camp =
+                                                               campSet_->location();
+                                                           return camp ? camp->position : Vector3();
+                                                       },
+                                                       tutorials_));
     manager_ = std::make_unique<CampManager>(
         *campSet_, *missions_,
         CampManagerKit{data(), notifications_, tutorials_, debugTools(), timers(), *fee_});
@@ -75,7 +75,8 @@ void CampSession::toggleDebugMission() {
         missions_->abortMission();
         return;
     }
-    missions_->startMission(MissionType::Sabotage, data().savegameFile()->getInt("operation.location", 0));
+    missions_->startMission(MissionType::Sabotage,
+                            data().savegameFile()->getInt("operation.location", 0));
 }
 
 void CampMain() {

@@ -41,8 +41,8 @@ void CampManager::rotateCookScenario() {
     if (DevToolsSwitch(data_)) Log("CampManager: rotating cook scenario");
     const float distance = static_cast<float>(RandomInt(5, 15));
     const Vector3 spot = RandomPointAround(campSet_.location()->position, distance, false);
-    TaskUseNearestScenarioToCoord(cook, spot, kSearchRadius, RandomInt(30000, 80000), false,
-                                  false, true, false);
+    TaskUseNearestScenarioToCoord(cook, spot, kSearchRadius, RandomInt(30000, 80000), false, false,
+                                  true, false);
     idle.reset();
 }
 

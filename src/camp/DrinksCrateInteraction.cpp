@@ -30,8 +30,8 @@ constexpr int32_t kPickUpMs = 5000;
 DrinksCrateInteraction::DrinksCrateInteraction(CampInterface& campSet, const CampFrame& frame,
                                                const GameData& data)
     : CampInteractionProcessor(campSet, frame), data_(data) {
-    takePrompt_.create(LangText(data_, "prompts.drinks_crate.take"),
-                       HashString("INPUT_CONTEXT_X"), PromptSetup{kHold, kCratePromptGroup});
+    takePrompt_.create(LangText(data_, "prompts.drinks_crate.take"), HashString("INPUT_CONTEXT_X"),
+                       PromptSetup{kHold, kCratePromptGroup});
 }
 
 void DrinksCrateInteraction::tick() {
@@ -67,8 +67,8 @@ void DrinksCrateInteraction::takeDrink(Ped player, Object crate) {
     TaskGoToPoint(0, EntityPosition(crate), kWalkSpeed, kWalkTimeoutMs, kStopRange, 0,
                   EntityHeading(crate) + 180.0f);
     TaskSetCrouchMovement(0, false, 0, false);
-    StartScenarioInPlace(0, HashString("WORLD_HUMAN_BOTTLE_PICKUP_BOX_TABLE_JD"), kPickUpMs,
-                         false, 0, -1.0f, false);
+    StartScenarioInPlace(0, HashString("WORLD_HUMAN_BOTTLE_PICKUP_BOX_TABLE_JD"), kPickUpMs, false,
+                         0, -1.0f, false);
     CloseSequence(sequence);
     PerformSequence(player, sequence);
     ClearSequence(sequence);

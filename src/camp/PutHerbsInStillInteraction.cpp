@@ -19,8 +19,7 @@ constexpr float kReach = 1.5f;
 } // namespace
 
 PutHerbsInStillInteraction::PutHerbsInStillInteraction(CampInterface& campSet,
-                                                       const CampFrame& frame,
-                                                       const GameData& data,
+                                                       const CampFrame& frame, const GameData& data,
                                                        const DebugTools& debug)
     : CampInteractionProcessor(campSet, frame), data_(data), debug_(debug) {
     putPrompt_.create(LangText(data_, "prompts.still.put_herbs"), HashString("INPUT_CONTEXT_Y"),

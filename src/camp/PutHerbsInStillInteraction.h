@@ -14,8 +14,8 @@ class GameData;
 
 class PutHerbsInStillInteraction final : public CampInteractionProcessor {
   public:
-    PutHerbsInStillInteraction(CampInterface& campSet, const CampFrame& frame,
-                               const GameData& data, const DebugTools& debug);
+    PutHerbsInStillInteraction(CampInterface& campSet, const CampFrame& frame, const GameData& data,
+                               const DebugTools& debug);
 
     void tick() override;
     // Also lets go of a task under way: the herbs stay pending.

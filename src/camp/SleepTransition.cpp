@@ -2,8 +2,8 @@
 
 #include "core/natives/Camera.h"
 #include "core/natives/Music.h"
-#include "core/natives/Script.h"
 #include "core/natives/ScreenEffects.h"
+#include "core/natives/Script.h"
 #include "core/natives/TimeOfDay.h"
 
 namespace corvale {

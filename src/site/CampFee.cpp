@@ -20,8 +20,8 @@ int32_t ReadFee(const DictDataFile* generalMeta, std::string* complaint) {
         if (generalMeta) fee = generalMeta->getInt(kFeeKey, kMissing);
     } catch (const std::exception&) {
         if (complaint)
-            *complaint = std::string("CampFee: ") + kFeeKey +
-                         " is not a number, the camp moves for free";
+            *complaint =
+                std::string("CampFee: ") + kFeeKey + " is not a number, the camp moves for free";
         return 0;
     }
     if (fee < 0) {

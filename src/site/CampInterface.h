@@ -31,8 +31,8 @@ class CampInterface final {
     Blip stillBlip() const { return stillBlip_; }
     Blip campBlip() const { return campBlip_; }
     Object crate() const { return crate_; }
-    // The still and the ledger of the prop group when built (looked up once, again when the
-    // game lost them), else 0.
+    // The still and the ledger of the prop group once built (looked up once, again when the
+    // game lost them), else 0. They do not ask the game whether the group still stands.
     Object findStill();
     Object findLedger();
     // Something placed by build is still ours: a prop group, a prop or the cook (also when

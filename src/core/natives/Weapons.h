@@ -8,7 +8,7 @@ namespace corvale {
 
 namespace weapons {
 inline constexpr Hash kRevolverDoubleAction = 0x797FBF5; // "WEAPON_REVOLVER_DOUBLEACTION"
-inline constexpr Hash kUnarmed = 0xA2719263;              // "WEAPON_UNARMED"
+inline constexpr Hash kUnarmed = 0xA2719263;             // "WEAPON_UNARMED"
 } // namespace weapons
 
 Hash CurrentWeapon(Ped ped);
