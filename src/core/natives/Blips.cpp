@@ -12,6 +12,7 @@ constexpr uint64_t kBlipSetStyle = 0xedd964b7984ac291;
 constexpr uint64_t kBlipAddModifier = 0x662d364abf16de2f;
 constexpr uint64_t kDoesBlipExist = 0xcd82fa174080b3b1;
 constexpr uint64_t kRemoveBlip = 0xf2c3c9da47aaa54a;
+constexpr uint64_t kBlipRemoveModifier = 0xb059d7bd3d78c16f;
 } // namespace
 
 Blip AddEntityBlip(Hash style, Entity entity) {
@@ -53,6 +54,10 @@ void DeleteBlip(Blip& blip) {
 void RemoveBlipIfExists(Blip& blip) {
     if (blip != 0 && BlipExists(blip)) DeleteBlip(blip);
     blip = 0;
+}
+
+void RemoveBlipModifier(Blip blip, Hash modifier) {
+    Invoke(kBlipRemoveModifier, blip, modifier);
 }
 
 } // namespace corvale

@@ -35,4 +35,10 @@ void DeleteBlip(Blip& blip);
 // Deletes the blip when the game still has it; the handle is 0 afterwards either way.
 void RemoveBlipIfExists(Blip& blip);
 
+void RemoveBlipModifier(Blip blip, Hash modifier);
+
+namespace blips {
+inline constexpr Hash kStyleMission = 0x63B83205; // a mission's place on the map
+} // namespace blips
+
 } // namespace corvale

@@ -13,6 +13,7 @@ constexpr uint64_t kClearArea = 0x3b882a96ea77d5b1;
 constexpr uint64_t kAddAmmo = 0xb190bca3f4042f95;
 constexpr uint64_t kAddAmmoByType = 0x106a811c6d3035f3;
 constexpr uint64_t kSetMaxWantedLevel = 0x28a4bd2cee236e19;
+constexpr uint64_t kDecorSetInt = 0xe88f4d7f52a6090f;
 } // namespace
 
 void SetInvincible(int32_t entity, bool on) { Invoke(kSetEntityInvincible, entity, on); }
@@ -50,5 +51,9 @@ void AddAmmoByType(int32_t ped, Hash ammoType, int32_t count, Hash reason) {
 }
 
 void SetMaxWantedLevel(int32_t level) { Invoke(kSetMaxWantedLevel, level); }
+
+void SetDecorationInt(int32_t entity, const char* name, int32_t value) {
+    Invoke(kDecorSetInt, entity, name, value);
+}
 
 } // namespace corvale

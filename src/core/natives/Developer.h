@@ -18,4 +18,6 @@ void AddAmmo(int32_t ped, Hash ammo, int32_t count, Hash reason);
 void AddAmmoByType(int32_t ped, Hash ammoType, int32_t count, Hash reason);
 void SetMaxWantedLevel(int32_t level);
 
+void SetDecorationInt(int32_t entity, const char* name, int32_t value);
+
 } // namespace corvale

@@ -6,10 +6,20 @@ namespace corvale {
 
 namespace {
 constexpr uint64_t kGetGameTimer = 0x4f67e8eca7d3f667;
-}
+constexpr uint64_t kGetSecondsSinceBaseYear = 0x78fd8be812e436b2;
+constexpr uint64_t kGetFrameTime = 0x5e72022914ce3c38;
+} // namespace
 
 int32_t GameTimerMs() {
     return Invoke<int32_t>(kGetGameTimer);
+}
+
+int32_t GameClockSeconds() {
+    return Invoke<int32_t>(kGetSecondsSinceBaseYear);
+}
+
+float FrameTimeSeconds() {
+    return Invoke<float>(kGetFrameTime);
 }
 
 } // namespace corvale

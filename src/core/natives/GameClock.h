@@ -6,4 +6,9 @@ namespace corvale {
 
 int32_t GameTimerMs();
 
+// The in-game calendar in seconds (the guard's next break is set on it).
+int32_t GameClockSeconds();
+// How long the last frame took, in seconds.
+float FrameTimeSeconds();
+
 } // namespace corvale
