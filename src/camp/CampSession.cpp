@@ -3,6 +3,7 @@
 #include "missions/CookRescueMission.h"
 #include "site/CampLocation.h"
 #include "core/runtime/ScriptMain.h"
+#include "missions/CampRaidProcessor.h"
 #include "ui/ScreenText.h"
 
 #include <memory>
@@ -34,6 +35,14 @@ void CampSession::createWorld() {
     missions_->registerType(MissionType::CookRescue, [this](int32_t, const MissionKit& kit) {
         return std::make_unique<CookRescueMission>(kit, data(), tutorials_);
     });
+    missions_->registerType(MissionType::CampRaid,
+                            CampRaidBuilder(
+                                [this] {
+                                    const CampLocation* camp = FindCampLocation(
+                                        data().savegameFile()->getInt("operation.location", 0));
+                                    return camp ? camp->position : Vector3();
+                                },
+                                tutorials_));
 }
 
 void CampSession::runWhistleDetector() {

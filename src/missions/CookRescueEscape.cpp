@@ -54,14 +54,14 @@ void CookRescueMission::extraction() {
         return;
     group_ = GroupOf(player);
     if (group_ == 0) {
-        group_ = CreatePedGroup();
+        group_ = CreatePedGroup(0);
         createdGroup_ = group_;
-        if (group_ != 0) SetGroupLeader(player, group_);
+        if (group_ != 0) SetPedAsGroupLeader(player, group_, true);
     }
     SetPedConfigFlag(cook_, kConfigFlagFollows, true);
     SetPedConfigFlag(cook_, kConfigFlagCompanion, true);
     if (group_ != 0) {
-        AddToGroup(cook_, group_);
+        SetPedAsGroupMember(cook_, group_);
         clintInGroup_ = true;
     }
     TaskGoToPoint(cook_, PlayerPosition(), kRunSpeed, -1, 1.0f, 0, 0.0f);
@@ -74,7 +74,7 @@ void CookRescueMission::extraction() {
 void CookRescueMission::escape() {
     if (locationPicked()) return setState(State::Finish);
     updatePrisonGuard();
-    if (group_ != 0) AddToGroup(cook_, group_);
+    if (group_ != 0) SetPedAsGroupMember(cook_, group_);
     const Ped player = PlayerPed();
     const int32_t playerIndex = PlayerIndex();
     const bool wanted = playerWanted();

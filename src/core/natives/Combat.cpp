@@ -6,6 +6,7 @@ namespace {
 constexpr uint64_t kIsPedShooting = 0x34616828cd07f1a1;
 constexpr uint64_t kIsThrownWeapon = 0x5809dbca0a37c82b;
 constexpr uint64_t kCountPedsInCombatWithTarget = 0x5407b7288d0478b7;
+constexpr uint64_t kIsPedFleeing = 0xbbcce00b381f8482;
 } // namespace
 
 bool IsPedShooting(int32_t ped) { return Invoke<bool>(kIsPedShooting, ped); }
@@ -13,5 +14,7 @@ bool IsThrownWeapon(Hash weapon) { return Invoke<bool>(kIsThrownWeapon, weapon);
 int32_t CountPedsInCombatWith(int32_t target, int32_t flags) {
     return Invoke<int32_t>(kCountPedsInCombatWithTarget, target, flags);
 }
+
+bool IsPedFleeing(int32_t ped) { return Invoke<bool>(kIsPedFleeing, ped); }
 
 } // namespace corvale

@@ -1,5 +1,6 @@
 #pragma once
-// Natives the developer debug tools use (the business plug-in asks for the saddle horse too).
+// Natives the developer debug tools use (the business plug-in asks for the saddle horse too),
+// and the named integers (decorations) the game keeps on an entity.
 #include "core/natives/NativeCall.h"
 
 namespace corvale {
@@ -9,6 +10,8 @@ int32_t SaddleHorse(int32_t playerIndex);     // 0 when none
 int32_t TargetedEntity(int32_t playerIndex);  // 0 when none
 int32_t FreeAimedEntity(int32_t playerIndex); // 0 when none
 int32_t DecorationInt(int32_t entity, const char* name);
+// False when the game refuses (no such entity).
+bool SetDecorationInt(int32_t entity, const char* name, int32_t value);
 void SetInteractionLockOn(int32_t entity, int32_t playerIndex, int32_t flag, bool on);
 void ClearArea(const Vector3& centre, float radius, int32_t flags);
 // Ammunition the developer's F1 gift adds, by the game's ammo hashes.
@@ -17,7 +20,5 @@ inline constexpr Hash kGiftAmmoLarge = 0x88a8505c;
 void AddAmmo(int32_t ped, Hash ammo, int32_t count, Hash reason);
 void AddAmmoByType(int32_t ped, Hash ammoType, int32_t count, Hash reason);
 void SetMaxWantedLevel(int32_t level);
-
-void SetDecorationInt(int32_t entity, const char* name, int32_t value);
 
 } // namespace corvale

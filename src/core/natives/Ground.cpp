@@ -12,6 +12,7 @@ namespace {
 constexpr uint64_t kTestVerticalProbe = 0x2b3451fa1e3142e2;
 constexpr uint64_t kGetGroundZFor3dCoord = 0x24fa4267bb8d2431;
 constexpr uint64_t kGetMapZoneAtCoords = 0x43ad8fc02b429d33;
+constexpr uint64_t kGetSafeCoordForPed = 0xb61c8e878a4199ca;
 
 constexpr float kTwoPi = 2.0f * 3.14159f;
 constexpr float kRaisedAboveCentre = 0.3f;
@@ -37,6 +38,10 @@ Vector3 RandomPointAround(const Vector3& centre, float radius, bool snap) {
         p.z = ground.asFloat();
     }
     return p;
+}
+
+bool SafeCoordForPed(const Vector3& point, bool onGround, Vector3& out, int32_t flags) {
+    return Invoke<bool>(kGetSafeCoordForPed, point.x, point.y, point.z, onGround, &out, flags);
 }
 
 Hash LookupAtEntity(Entity entity) {

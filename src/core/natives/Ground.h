@@ -11,6 +11,9 @@ float HeightAboveGround(const Vector3& point);
 // A point at radius from the centre in a random horizontal direction, 0.3 m above the
 // centre; with snap, on the ground instead.
 Vector3 RandomPointAround(const Vector3& centre, float radius, bool snap);
+// A spot near the point where a ped can stand; false when the game finds none. The game
+// writes `out` only when it finds one.
+bool SafeCoordForPed(const Vector3& point, bool onGround, Vector3& out, int32_t flags);
 // The map zone at the entity's position: the first found of zone types 1, 10 and 11, or 0.
 Hash LookupAtEntity(Entity entity);
 

@@ -1,6 +1,6 @@
 #pragma once
-// Ped groups: a leader and the members who keep with him. The game lends groups from a small
-// pool; a group a script created is removed by it.
+// Ped groups: peds that move and fight together around a leader. The game lends a group
+// from a small pool; whoever creates one gives it back.
 #include "core/natives/Handles.h"
 
 #include <cstdint>
@@ -8,14 +8,17 @@
 namespace corvale {
 
 using PedGroup = int32_t;
+inline constexpr PedGroup kNoPedGroup = 0;
 
-// 0 when the game has none left to lend.
-PedGroup CreatePedGroup();
+// A new group; kNoPedGroup when the game has none left to lend.
+PedGroup CreatePedGroup(int32_t flags);
+bool PedGroupExists(PedGroup group);
+// Gives the group back to the game's pool; its peds stay where they are.
 void RemovePedGroup(PedGroup group);
-// The group the ped leads or belongs to; 0 when none.
+void SetPedAsGroupLeader(Ped ped, PedGroup group, bool flag);
+void SetPedAsGroupMember(Ped ped, PedGroup group);
+// The group the ped leads or belongs to; kNoPedGroup when none.
 PedGroup GroupOf(Ped ped);
-void SetGroupLeader(Ped ped, PedGroup group);
-void AddToGroup(Ped ped, PedGroup group);
 void RemoveFromGroup(Ped ped);
 
 } // namespace corvale
