@@ -9,6 +9,8 @@ namespace corvale {
 // Game names blips are styled with by value.
 namespace blips {
 inline constexpr Hash kStyleStill = 0xB04092F8; // the still's marker while herbs wait
+inline constexpr Hash kStyleEnemy = 0x318C617C; // "BLIP_STYLE_ENEMY": a hostile, no sprite
+inline constexpr Hash kModifierEnemyOnGuard = 0xD886D9BD; // "BLIP_MODIFIER_ENEMY_ON_GUARD"
 } // namespace blips
 
 // A blip that follows the entity; the game removes it with the entity.
@@ -21,6 +23,10 @@ void SetBlipSprite(Blip blip, Hash sprite);
 void SetBlipLabel(Blip blip, uint64_t text);
 void SetBlipStyle(Blip blip, Hash style);
 bool BlipExists(Blip blip);
+bool EntityHasBlip(Entity entity);
+// Modifiers change how a blip is drawn (an enemy on guard, an enemy fighting).
+bool AddBlipModifier(Blip blip, Hash modifier);
+bool RemoveBlipModifier(Blip blip, Hash modifier);
 // The game clears the handle to 0.
 void DeleteBlip(Blip& blip);
 

@@ -13,6 +13,10 @@ constexpr uint64_t kTaskTurnPedToFaceCoord = 0x1dda930a0ac38571;
 constexpr uint64_t kTaskAchieveHeading = 0x93b93a37987f1f3d;
 constexpr uint64_t kTaskFollowNavMeshToCoord = 0x15d3a79d4e44b913;
 constexpr uint64_t kTaskUseScenarioPoint = 0xccdae6324b6a821c;
+constexpr uint64_t kClearPedTasks = 0xe1ef3c1216aff2cd;
+constexpr uint64_t kTaskCombatPed = 0xf166e48407bac484;
+constexpr uint64_t kTaskStandStill = 0x919be13eed931959;
+constexpr uint64_t kTaskUseNearestScenarioToCoord = 0x322bfdea666e2b0e;
 } // namespace
 
 void StartScenarioInPlace(Ped ped, Hash scenario, int32_t durationMs, bool playEnter,
@@ -23,6 +27,24 @@ void StartScenarioInPlace(Ped ped, Hash scenario, int32_t durationMs, bool playE
 
 void ClearPedTasksNow(Ped ped) {
     Invoke(kClearPedTasksImmediately, ped, true, true);
+}
+
+void ClearPedTasks(Ped ped, bool a, bool b) {
+    Invoke(kClearPedTasks, ped, a, b);
+}
+
+void TaskCombatPed(Ped ped, Ped target, int32_t a, int32_t flags) {
+    Invoke(kTaskCombatPed, ped, target, a, flags);
+}
+
+void TaskStandStill(Ped ped, int32_t durationMs) {
+    Invoke(kTaskStandStill, ped, durationMs);
+}
+
+void TaskUseNearestScenarioToPoint(Ped ped, const Vector3& point, float radius, int32_t durationMs,
+                                   bool a, bool b, bool c, bool d) {
+    Invoke(kTaskUseNearestScenarioToCoord, ped, point.x, point.y, point.z, radius, durationMs, a, b,
+           c, d);
 }
 
 void TaskSwapWeapon(Ped ped, int32_t a, int32_t b, int32_t c, int32_t d) {
@@ -56,8 +78,8 @@ void TaskGoToPoint(Ped ped, const Vector3& point, float speed, int32_t timeoutMs
            flags, finalHeading);
 }
 
-void TaskUseScenarioPoint(Ped ped, int32_t point, const char* scenario, int32_t timeoutMs,
-                          bool a, bool b, Hash conditional, bool c, float d, bool e) {
+void TaskUseScenarioPoint(Ped ped, int32_t point, const char* scenario, int32_t timeoutMs, bool a,
+                          bool b, Hash conditional, bool c, float d, bool e) {
     Invoke(kTaskUseScenarioPoint, ped, point, scenario, timeoutMs, a, b, conditional, c, d, e);
 }
 

@@ -7,12 +7,25 @@
 
 namespace corvale {
 
+// Scenarios by the game's names.
+namespace scenarios {
+inline constexpr Hash kGuardScout = 0xF098397E; // "WORLD_HUMAN_GUARD_SCOUT"
+} // namespace scenarios
+
 // Plays the scenario where the ped stands for durationMs (-1: until cleared); the ped walks
 // into it when playEnter is set. conditional is the game's scenario condition (1: any).
 void StartScenarioInPlace(Ped ped, Hash scenario, int32_t durationMs, bool playEnter,
                           Hash conditional, float heading);
 // Ends every task of the ped at once, without an exit animation.
 void ClearPedTasksNow(Ped ped);
+// Ends the ped's tasks the ordinary way, letting the current one finish its exit.
+void ClearPedTasks(Ped ped, bool a, bool b);
+
+void TaskCombatPed(Ped ped, Ped target, int32_t a, int32_t flags);
+void TaskStandStill(Ped ped, int32_t durationMs);
+// Walks to the scenario point nearest the point within radius and plays it for durationMs.
+void TaskUseNearestScenarioToPoint(Ped ped, const Vector3& point, float radius, int32_t durationMs,
+                                   bool a, bool b, bool c, bool d);
 
 void TaskSwapWeapon(Ped ped, int32_t a, int32_t b, int32_t c, int32_t d);
 void TaskLookAtPoint(Ped ped, const Vector3& point, int32_t durationMs, int32_t flags,
