@@ -1,6 +1,7 @@
 #pragma once
 // Ped tasks. Each is given to a ped, or with ped 0 recorded as a step of the open sequence
-// (Sequences.h). Durations and time-outs are milliseconds, -1 meaning none.
+// (Sequences.h): scenarios, vehicles entered, left and driven, fights, walks and looks.
+// Durations and time-outs are milliseconds, -1 meaning none.
 #include "core/natives/Handles.h"
 #include "core/natives/NativeCall.h"
 #include "core/natives/Vector3.h"
@@ -18,10 +19,17 @@ void StartScenarioInPlace(Ped ped, Hash scenario, int32_t durationMs, bool playE
                           Hash conditional, float heading);
 // Ends every task of the ped at once, without an exit animation.
 void ClearPedTasksNow(Ped ped);
-// Ends the ped's tasks the ordinary way, letting the current one finish its exit.
-void ClearPedTasks(Ped ped, bool a, bool b);
+// Ends the ped's tasks; immediately skips the exit animation.
+void ClearPedTasks(Ped ped, bool immediately, bool flag);
 
-void TaskCombatPed(Ped ped, Ped target, int32_t a, int32_t flags);
+// Walks to the vehicle and gets into seat (-1 the driver's), giving up after timeoutMs.
+void TaskEnterVehicle(Ped ped, Vehicle vehicle, int32_t timeoutMs, int32_t seat, float speed,
+                      int32_t flags);
+// flags 0: the ordinary way out.
+void TaskLeaveVehicle(Ped ped, Vehicle vehicle, int32_t flags);
+// The driver drives about the roads with no end.
+void TaskVehicleDriveWander(Ped driver, Vehicle vehicle, float speed, int32_t drivingStyle);
+void TaskCombatPed(Ped ped, Ped target, int32_t flags, int32_t threatResponse);
 void TaskStandStill(Ped ped, int32_t durationMs);
 // Walks to the scenario point nearest the point within radius and plays it for durationMs.
 void TaskUseNearestScenarioToPoint(Ped ped, const Vector3& point, float radius, int32_t durationMs,
