@@ -175,7 +175,7 @@ void GuardAI::engage(Ped target) {
     ensureBlip();
     ClearPedTasks(ped_, true, true);
     SetBlockingOfNonTemporaryEvents(ped_, true);
-    SetPedPanicScenarioExit(ped_, EntityPosition(ped_));
+    SetPedPanicExitPoint(ped_, EntityPosition(ped_));
     TaskCombatPed(ped_, target, 0, kCombatFlags);
     setMode(GuardMode::Combat);
 }

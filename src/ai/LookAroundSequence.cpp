@@ -67,7 +67,7 @@ void RunLookAround(Ped guard, const Vector3& point, int32_t lookPoints) {
 
     SetBlockingOfNonTemporaryEvents(guard, true);
     EquipBestWeapon(guard);
-    SetPedPanicScenarioExit(guard, centre);
+    SetPedPanicExitPoint(guard, centre);
 
     Sequence sequence = OpenSequence();
     if (sequence == kNoSequence) return;

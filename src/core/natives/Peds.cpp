@@ -30,9 +30,7 @@ constexpr uint64_t kGetScenarioPointPedIsUsing = 0xdf7993356f52359a;
 constexpr uint64_t kSetPedShouldPlayCombatScenarioExit = 0x802092b07e3b1eea;
 constexpr uint64_t kSetPedShouldPlayQuickScenarioExit = 0x463803429297117c;
 constexpr uint64_t kSetPedBlackboardFloat = 0x437c08db4febe2bd;
-constexpr uint64_t kSetBlockingOfNonTemporaryEvents = 0x9f8aa94d6d97dbf4;
 constexpr uint64_t kIsPedHuman = 0xb980061da992779d;
-constexpr uint64_t kSetPedPanicExitScenario = 0xfe07ff6495d52e2a;
 constexpr uint64_t kIsPedUsingAnyScenario = 0x57ab4a3080f85143;
 
 constexpr int32_t kConfigFlag130 = 130;
@@ -160,16 +158,8 @@ void SetPedBlackboardFloat(Ped ped, const char* name, float value, int32_t durat
     Invoke(kSetPedBlackboardFloat, ped, name, value, durationMs);
 }
 
-void SetBlockingOfNonTemporaryEvents(Ped ped, bool on) {
-    Invoke(kSetBlockingOfNonTemporaryEvents, ped, on);
-}
-
 bool IsPedHuman(Ped ped) {
     return Invoke<bool>(kIsPedHuman, ped);
-}
-
-bool SetPedPanicScenarioExit(Ped ped, const Vector3& point) {
-    return Invoke<bool>(kSetPedPanicExitScenario, ped, point.x, point.y, point.z);
 }
 
 bool IsPedUsingAnyScenario(Ped ped) {

@@ -33,12 +33,8 @@ bool IsPedInCombat(Ped ped, Ped target);
 // Caps how fast the ped may move: 1.0 walks, 2.0 runs, 3.0 sprints; for this frame only.
 void SetPedMaxMoveBlendRatio(Ped ped, float ratio);
 
-// The ped ignores what the game's AI would otherwise react to, keeping the script's tasks.
-void SetBlockingOfNonTemporaryEvents(Ped ped, bool on);
 // A person rather than an animal.
 bool IsPedHuman(Ped ped);
-// When the ped next leaves his scenario in a hurry, he flees from the point.
-bool SetPedPanicScenarioExit(Ped ped, const Vector3& point);
 // Playing a scenario, or on the way to one.
 bool IsPedUsingAnyScenario(Ped ped);
 
