@@ -95,11 +95,11 @@ void CookRescueMission::updatePrisonGuard() {
     if (SequenceProgress(guard) >= 0) return;
 
     if (getValue("prisonGuard.next_pee_time") == 0)
-        setValue("prisonGuard.next_pee_time", GameClockSeconds() + kFirstBreakInSeconds);
+        setValue("prisonGuard.next_pee_time", ClockSeconds() + kFirstBreakInSeconds);
     const int32_t countdown = getValue("prisonGuard.task_check_timer");
     if (countdown > 0) {
         // The countdown runs down by the frame rate, about a second's worth of frames.
-        const float frameTime = FrameTimeSeconds();
+        const float frameTime = FrameTime();
         const float left = frameTime > 0.0f ? static_cast<float>(countdown) - 1.0f / frameTime
                                             : static_cast<float>(countdown);
         setValue("prisonGuard.task_check_timer", std::max(0, static_cast<int32_t>(left)));
@@ -115,8 +115,8 @@ void CookRescueMission::givePrisonGuardRound(Ped guard) {
     const float radius = RandomFloat(0.0f, kStandRadius);
     const Vector3 stand = RandomPointAround(jail::kGuardPost, radius, false);
     const int32_t stayMs = kit().debugTools.on() ? 10000 : RandomInt(45, 65) * 1000;
-    TaskUseNearestScenario(0, stand, 5.0f, stayMs);
-    const int32_t now = GameClockSeconds();
+    TaskUseNearestScenarioToPoint(0, stand, 5.0f, stayMs, false, false, false, false);
+    const int32_t now = ClockSeconds();
     if (now >= getValue("prisonGuard.next_pee_time")) {
         setValue("prisonGuard.next_pee_time", now + kBreakEverySeconds);
         TaskGoToPoint(0, jail::kReliefSpot, kWalkSpeed, -1, 0.5f, 0, jail::kReliefHeading);

@@ -6,7 +6,8 @@ namespace corvale {
 
 namespace {
 constexpr uint64_t kGetGameTimer = 0x4f67e8eca7d3f667;
-constexpr uint64_t kGetSecondsSinceBaseYear = 0x78fd8be812e436b2;
+constexpr uint64_t kGetClockHours = 0xc82cf208c2b19199;
+constexpr uint64_t kSecondsSinceBaseYear = 0x78fd8be812e436b2;
 constexpr uint64_t kGetFrameTime = 0x5e72022914ce3c38;
 } // namespace
 
@@ -14,11 +15,15 @@ int32_t GameTimerMs() {
     return Invoke<int32_t>(kGetGameTimer);
 }
 
-int32_t GameClockSeconds() {
-    return Invoke<int32_t>(kGetSecondsSinceBaseYear);
+int32_t ClockHour() {
+    return Invoke<int32_t>(kGetClockHours);
 }
 
-float FrameTimeSeconds() {
+int32_t ClockSeconds() {
+    return Invoke<int32_t>(kSecondsSinceBaseYear);
+}
+
+float FrameTime() {
     return Invoke<float>(kGetFrameTime);
 }
 

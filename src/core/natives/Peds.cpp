@@ -30,6 +30,8 @@ constexpr uint64_t kGetScenarioPointPedIsUsing = 0xdf7993356f52359a;
 constexpr uint64_t kSetPedShouldPlayCombatScenarioExit = 0x802092b07e3b1eea;
 constexpr uint64_t kSetPedShouldPlayQuickScenarioExit = 0x463803429297117c;
 constexpr uint64_t kSetPedBlackboardFloat = 0x437c08db4febe2bd;
+constexpr uint64_t kIsPedHuman = 0xb980061da992779d;
+constexpr uint64_t kIsPedUsingAnyScenario = 0x57ab4a3080f85143;
 
 constexpr int32_t kConfigFlag130 = 130;
 constexpr Hash kLawGroup = 0xCB2DC17A;
@@ -179,6 +181,14 @@ void SetPedIgnoreDeadBodies(Ped ped, bool ignore) {
 
 bool CanPedSee(Ped ped, Entity entity) {
     return Invoke<int32_t>(kCanPedSeeEntity, ped, entity, true, false) == 1;
+}
+
+bool IsPedHuman(Ped ped) {
+    return Invoke<bool>(kIsPedHuman, ped);
+}
+
+bool IsPedUsingAnyScenario(Ped ped) {
+    return Invoke<bool>(kIsPedUsingAnyScenario, ped);
 }
 
 } // namespace corvale

@@ -19,13 +19,14 @@ constexpr uint64_t kTaskAchieveHeading = 0x93b93a37987f1f3d;
 constexpr uint64_t kTaskFollowNavMeshToCoord = 0x15d3a79d4e44b913;
 constexpr uint64_t kTaskUseScenarioPoint = 0xccdae6324b6a821c;
 constexpr uint64_t kTaskFollowToOffsetOfEntity = 0x304ae42e357b8c7e;
-constexpr uint64_t kTaskUseNearestScenarioToCoord = 0x322bfdea666e2b0e;
 constexpr uint64_t kTaskStartScenarioAtPosition = 0x4d1f61fc34af3cd1;
 constexpr uint64_t kTaskDismountAnimal = 0x48e92d3dde23c23a;
 constexpr uint64_t kTaskTurnPedToFaceEntity = 0x5ad23d40115353ac;
 constexpr uint64_t kTaskMountAnimal = 0x92db0739813c5186;
 constexpr uint64_t kTaskWalkAway = 0x04acfac71e6858f9;
 constexpr uint64_t kGetScriptTaskStatus = 0x77f1beb8863288d5;
+constexpr uint64_t kTaskStandStill = 0x919be13eed931959;
+constexpr uint64_t kTaskUseNearestScenarioToCoord = 0x322bfdea666e2b0e;
 } // namespace
 
 void StartScenarioInPlace(Ped ped, Hash scenario, int32_t durationMs, bool playEnter,
@@ -59,6 +60,16 @@ void TaskCombatPed(Ped ped, Ped target, int32_t flags, int32_t threatResponse) {
     Invoke(kTaskCombatPed, ped, target, flags, threatResponse);
 }
 
+void TaskStandStill(Ped ped, int32_t durationMs) {
+    Invoke(kTaskStandStill, ped, durationMs);
+}
+
+void TaskUseNearestScenarioToPoint(Ped ped, const Vector3& point, float radius, int32_t durationMs,
+                                   bool a, bool b, bool c, bool d) {
+    Invoke(kTaskUseNearestScenarioToCoord, ped, point.x, point.y, point.z, radius, durationMs, a, b,
+           c, d);
+}
+
 void TaskSwapWeapon(Ped ped, int32_t a, int32_t b, int32_t c, int32_t d) {
     Invoke(kTaskSwapWeapon, ped, a, b, c, d);
 }
@@ -90,8 +101,8 @@ void TaskGoToPoint(Ped ped, const Vector3& point, float speed, int32_t timeoutMs
            flags, finalHeading);
 }
 
-void TaskUseScenarioPoint(Ped ped, int32_t point, const char* scenario, int32_t timeoutMs,
-                          bool a, bool b, Hash conditional, bool c, float d, bool e) {
+void TaskUseScenarioPoint(Ped ped, int32_t point, const char* scenario, int32_t timeoutMs, bool a,
+                          bool b, Hash conditional, bool c, float d, bool e) {
     Invoke(kTaskUseScenarioPoint, ped, point, scenario, timeoutMs, a, b, conditional, c, d, e);
 }
 
@@ -99,11 +110,6 @@ void TaskFollowEntity(Ped ped, Entity entity, const Vector3& offset, float speed
                       int32_t timeoutMs, float stopRange) {
     Invoke(kTaskFollowToOffsetOfEntity, ped, entity, offset.x, offset.y, offset.z, speed,
            timeoutMs, stopRange, false, false, false, false, false, false);
-}
-
-void TaskUseNearestScenario(Ped ped, const Vector3& point, float radius, int32_t durationMs) {
-    Invoke(kTaskUseNearestScenarioToCoord, ped, point.x, point.y, point.z, radius, durationMs,
-           false, false, false, false);
 }
 
 void TaskScenarioAtPosition(Ped ped, Hash scenario, const Vector3& point, float heading,
