@@ -10,6 +10,8 @@ constexpr uint64_t kDoesGroupExist = 0x7c6b0c22f9f40bbe;
 constexpr uint64_t kRemoveGroup = 0x8eb2f69076af7053;
 constexpr uint64_t kSetPedAsGroupLeader = 0x2a7819605465fbce;
 constexpr uint64_t kSetPedAsGroupMember = 0x9f3480fe65db31b5;
+constexpr uint64_t kGetPedGroupIndex = 0xf162e133b4e7a675;
+constexpr uint64_t kRemovePedFromGroup = 0xed74007ffb146bc2;
 } // namespace
 
 PedGroup CreatePedGroup(int32_t flags) {
@@ -30,6 +32,14 @@ void SetPedAsGroupLeader(Ped ped, PedGroup group, bool flag) {
 
 void SetPedAsGroupMember(Ped ped, PedGroup group) {
     Invoke(kSetPedAsGroupMember, ped, group);
+}
+
+PedGroup GroupOf(Ped ped) {
+    return Invoke<PedGroup>(kGetPedGroupIndex, ped);
+}
+
+void RemoveFromGroup(Ped ped) {
+    Invoke(kRemovePedFromGroup, ped);
 }
 
 } // namespace corvale

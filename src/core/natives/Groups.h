@@ -17,5 +17,8 @@ bool PedGroupExists(PedGroup group);
 void RemovePedGroup(PedGroup group);
 void SetPedAsGroupLeader(Ped ped, PedGroup group, bool flag);
 void SetPedAsGroupMember(Ped ped, PedGroup group);
+// The group the ped leads or belongs to; kNoPedGroup when none.
+PedGroup GroupOf(Ped ped);
+void RemoveFromGroup(Ped ped);
 
 } // namespace corvale

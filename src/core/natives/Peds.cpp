@@ -38,6 +38,11 @@ constexpr Hash kLawGroup = 0xCB2DC17A;
 constexpr uint32_t kSpeechParams = 0x67F3AB43;
 constexpr int32_t kNearbyCapacity = 10;
 constexpr int32_t kAnyPedType = -1;
+constexpr uint64_t kIsPedHogtied = 0x3aa24ccc0d451379;
+constexpr uint64_t kIsPedOnMount = 0x460bc76a0e10655e;
+constexpr uint64_t kGetMount = 0xe7e11b8dcbed1058;
+constexpr uint64_t kSetPedIgnoreDeadBodies = 0x013a7ba5015c1372;
+constexpr uint64_t kCanPedSeeEntity = 0x7f9b9791d4cb71f6;
 } // namespace
 
 Ped SpawnPed(const char* model, const Vector3& position, float heading) {
@@ -156,6 +161,26 @@ bool SetPedQuickScenarioExit(Ped ped, const Vector3& point, int32_t flags, bool 
 
 void SetPedBlackboardFloat(Ped ped, const char* name, float value, int32_t durationMs) {
     Invoke(kSetPedBlackboardFloat, ped, name, value, durationMs);
+}
+
+bool IsPedHogtied(Ped ped) {
+    return Invoke<bool>(kIsPedHogtied, ped);
+}
+
+bool IsPedOnMount(Ped ped) {
+    return Invoke<bool>(kIsPedOnMount, ped);
+}
+
+Ped PedMount(Ped ped) {
+    return Invoke<Ped>(kGetMount, ped);
+}
+
+void SetPedIgnoreDeadBodies(Ped ped, bool ignore) {
+    Invoke(kSetPedIgnoreDeadBodies, ped, ignore);
+}
+
+bool CanPedSee(Ped ped, Entity entity) {
+    return Invoke<int32_t>(kCanPedSeeEntity, ped, entity, true, false) == 1;
 }
 
 bool IsPedHuman(Ped ped) {

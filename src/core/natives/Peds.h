@@ -77,4 +77,15 @@ void SetPedCombatAttribute(Ped ped, int32_t attribute, bool on);
 void SetPedAccuracy(Ped ped, int32_t accuracy);
 void SetPedRelationshipGroup(Ped ped, Hash group);
 
+// Tied up by the player (a hogtied guard keeps no post).
+bool IsPedHogtied(Ped ped);
+bool IsPedOnMount(Ped ped);
+// The horse the ped rides or last rode; 0 when none.
+Ped PedMount(Ped ped);
+// The ped walks past bodies without stopping to react.
+void SetPedIgnoreDeadBodies(Ped ped, bool ignore);
+
+// The ped sees the entity now (in range, nothing in the way).
+bool CanPedSee(Ped ped, Entity entity);
+
 } // namespace corvale

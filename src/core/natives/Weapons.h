@@ -24,4 +24,13 @@ void SetCurrentWeapon(Ped ped, Hash weapon, bool equipNow);
 void SetCurrentWeapon(Ped ped, Hash weapon, bool equipNow, int32_t attachPoint, bool flagA,
                       bool flagB);
 
+// Firearms, not fists, knives or thrown weapons.
+bool IsWeaponAGun(Hash weapon);
+
+namespace weapons {
+// The explosives whose blast the jail's doors give way to.
+inline constexpr Hash kThrownDynamite = 0xA64DAA5E; // "WEAPON_THROWN_DYNAMITE"
+inline constexpr Hash kThrownExplosive = 0x88A8505C;
+} // namespace weapons
+
 } // namespace corvale
