@@ -2,6 +2,7 @@
 
 #include "core/runtime/ScriptMain.h"
 #include "missions/CampRaidProcessor.h"
+#include "missions/CookRescueMission.h"
 #include "site/CampLocation.h"
 #include "ui/ScreenText.h"
 
@@ -32,6 +33,9 @@ void CampSession::createWorld() {
     missions_ = std::make_unique<MissionsManager>(
         *data().savegameFile(), *data().langFile(), MissionKit{notifications_, debugTools()},
         timers().timerFor("missions_manager.cook_cooldown"), IsCampPlace);
+    missions_->registerType(MissionType::CookRescue, [this](int32_t, const MissionKit& kit) {
+        return std::make_unique<CookRescueMission>(kit, data(), tutorials_);
+    });
     // A raid is placed at the camp the camp set stands for.
     missions_->registerType(MissionType::CampRaid, CampRaidBuilder(
                                                        [this] {

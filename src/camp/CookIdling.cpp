@@ -6,6 +6,7 @@
 #include "core/natives/Combat.h"
 #include "core/natives/Entity.h"
 #include "core/natives/Ground.h"
+#include "core/natives/Peds.h"
 #include "core/natives/Player.h"
 #include "core/natives/Random.h"
 #include "core/natives/Tasks.h"
@@ -41,7 +42,7 @@ void CampManager::rotateCookScenario() {
     if (DevToolsSwitch(data_)) Log("CampManager: rotating cook scenario");
     const float distance = static_cast<float>(RandomInt(5, 15));
     const Vector3 spot = RandomPointAround(campSet_.location()->position, distance, false);
-    TaskUseNearestScenarioToCoord(cook, spot, kSearchRadius, RandomInt(30000, 80000), false, false,
+    TaskUseNearestScenarioToPoint(cook, spot, kSearchRadius, RandomInt(30000, 80000), false, false,
                                   true, false);
     idle.reset();
 }

@@ -2,7 +2,7 @@
 
 #include "core/log/Log.h"
 #include "core/natives/Combat.h"
-#include "core/natives/Developer.h"
+#include "core/natives/Decorations.h"
 #include "core/natives/Distance.h"
 #include "core/natives/Entity.h"
 #include "core/natives/Ground.h"

@@ -23,6 +23,7 @@ constexpr uint64_t kSetEntityProofs = 0xfaee099c6f890bb8;
 constexpr int32_t kRotationOrderZxy = 2;
 constexpr float kRadiansPerDegree = 3.14159265358979f / 180.0f;
 constexpr uint64_t kSetEntityCoords = 0x06843da7060a026b;
+constexpr uint64_t kGetEntityHealthFloat = 0x96c638784db4c815;
 } // namespace
 
 Vector3 EntityPosition(Entity entity) {
@@ -80,6 +81,10 @@ void SetEntityCoords(Entity entity, const Vector3& position, bool xAxis, bool yA
                      bool clearArea) {
     Invoke(kSetEntityCoords, entity, position.x, position.y, position.z, xAxis, yAxis, zAxis,
            clearArea);
+}
+
+float EntityHealthFraction(Entity entity) {
+    return Invoke<float>(kGetEntityHealthFloat, entity);
 }
 
 } // namespace corvale

@@ -29,5 +29,7 @@ void ReleaseEntity(Entity& entity);
 // Puts the entity at the position at once (with whoever rides it).
 void SetEntityCoords(Entity entity, const Vector3& position, bool xAxis, bool yAxis, bool zAxis,
                      bool clearArea);
+// Health as a fraction of the entity's full health: 1 unhurt, 0 dead.
+float EntityHealthFraction(Entity entity);
 
 } // namespace corvale

@@ -33,6 +33,11 @@ bool IsPedInCombat(Ped ped, Ped target);
 // Caps how fast the ped may move: 1.0 walks, 2.0 runs, 3.0 sprints; for this frame only.
 void SetPedMaxMoveBlendRatio(Ped ped, float ratio);
 
+// A person rather than an animal.
+bool IsPedHuman(Ped ped);
+// Playing a scenario, or on the way to one.
+bool IsPedUsingAnyScenario(Ped ped);
+
 // Says an ambient line in a voice, unless the ped is already speaking.
 void PedSay(Ped ped, const char* line, const char* voice);
 // In the ped's own voice (an empty voice name).
@@ -81,5 +86,14 @@ void SetPedPathMayEnterDeepWater(Ped ped, bool may);
 void SetPedOntoMount(Ped ped, Ped mount, int32_t seat, bool flag);
 // Standing on his own feet: not riding, not seated in a vehicle.
 bool IsPedOnFoot(Ped ped);
+
+// Tied up by the player (a hogtied guard keeps no post).
+bool IsPedHogtied(Ped ped);
+bool IsPedOnMount(Ped ped);
+// The horse the ped rides or last rode; 0 when none.
+Ped PedMount(Ped ped);
+
+// The ped sees the entity now (in range, nothing in the way).
+bool CanPedSee(Ped ped, Entity entity);
 
 } // namespace corvale
