@@ -1,7 +1,9 @@
-// Streaming of models and texture dictionaries: loaded a few frames after the request.
+// Streaming of models and texture dictionaries, loaded a few frames after the request, and
+// of map data sets, active from the request on.
 #include "Hash.h"
 #include "Simulator.h"
 #include "natives/Families.h"
+#include "natives/Out.h"
 
 namespace sim {
 
@@ -20,6 +22,12 @@ void RegisterStreamingNatives(NativeTable& t) {
           [](Call& c) { c.w.streaming.request(NameHash(c.s(0)), c.w.frame); });
     t.add(0x54d6900929ccf162, "HAS_STREAMED_TEXTURE_DICT_LOADED", "const char*",
           [](Call& c) { c.r.setBool(c.w.streaming.loaded(NameHash(c.s(0)), c.w.frame)); });
+    t.add(0x59767c5a7a9ae6da, "REQUEST_IPL_HASH", "Hash", [](Call& c) {
+        if (c.w.streaming.mapData.insert(c.u(0)).second)
+            c.trace("map data " + NameOf(c.w, c.u(0)) + " requested");
+    });
+    t.add(0xd779b9b910bd3b7c, "IS_IPL_ACTIVE_HASH", "Hash",
+          [](Call& c) { c.r.setBool(c.w.streaming.mapData.count(c.u(0)) > 0); });
 }
 
 } // namespace sim

@@ -12,6 +12,7 @@ struct Streaming {
     std::set<uint32_t> never;               // never loads
     std::set<uint32_t> missing;             // animation dictionaries the game does not have
     std::map<uint32_t, uint64_t> requested; // frame of the first request
+    std::set<uint32_t> mapData;             // map data sets requested: active from then on
 
     void request(uint32_t name, uint64_t frame) { requested.emplace(name, frame); }
     bool loaded(uint32_t name, uint64_t frame) const {

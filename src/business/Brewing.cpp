@@ -111,11 +111,13 @@ void ProductionTick(BusinessSave& save, float& flavourProgress) {
 }
 
 int32_t NextProductionTick(int32_t now, float brewingTimeModifier) {
+    constexpr float kLongestIntervalMs = 1073741824.0f; // 2^30 ms
     const float interval = brewingTimeModifier * kProductionIntervalMs;
-    int64_t ms = 0;
-    if (interval > 0.0f) ms = interval < 2147483647.0f ? static_cast<int64_t>(interval) : INT32_MAX;
-    const int64_t next = static_cast<int64_t>(now) + ms;
-    return next > INT32_MAX ? INT32_MAX : static_cast<int32_t>(next);
+    uint32_t ms = 0;
+    if (interval > 0.0f)
+        ms = interval < kLongestIntervalMs ? static_cast<uint32_t>(interval)
+                                           : static_cast<uint32_t>(kLongestIntervalMs);
+    return static_cast<int32_t>(static_cast<uint32_t>(now) + ms);
 }
 
 float ParseBrewingTimeModifier(const char* text) {

@@ -1,6 +1,7 @@
 #include "business/BusinessDraw.h"
 
 #include "core/natives/Audio.h"
+#include "core/natives/Feed.h"
 #include "core/natives/HudText.h"
 #include "core/natives/Strings.h"
 #include "core/natives/TextureDictionaries.h"
@@ -59,6 +60,10 @@ void DrawBodyText(const char* text, float x, float y, float scale, bool centred,
 
 void PlayBusinessSound(const char* sound, const char* soundSet) {
     PlaySoundFrontend(sound, soundSet);
+}
+
+void ShowBusinessMessage(const char* text) {
+    PrintObjectiveMessage(TextLiteral(text));
 }
 
 } // namespace corvale::business

@@ -33,4 +33,7 @@ void DrawBodyText(const char* text, float x, float y, float scale, bool centred,
 
 void PlayBusinessSound(const char* sound, const char* soundSet);
 
+// The one-shot message line in the middle of the screen.
+void ShowBusinessMessage(const char* text);
+
 } // namespace corvale::business

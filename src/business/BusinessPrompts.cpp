@@ -31,8 +31,9 @@ void BusinessPrompts::create(const BusinessTexts& t) {
 }
 
 void BusinessPrompts::hideAll() {
+    // One already hidden and disabled needs no game call: away from the camp this is free.
     for (Prompt* p : {&ledger, &sell, &confirm, &select, &back})
-        p->set(false, false);
+        if (p->enabled() || p->visible()) p->set(false, false);
 }
 
 } // namespace corvale::business

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -26,6 +27,13 @@ template <class T> bool ReadNext(std::istream& in, T& out) {
 }
 
 } // namespace
+
+bool SameSave(const BusinessSave& a, const BusinessSave& b) {
+    return std::memcmp(&a.mash, &b.mash, sizeof a.mash) == 0 && a.recipe == b.recipe &&
+           a.flavour == b.flavour &&
+           std::memcmp(&a.production, &b.production, sizeof a.production) == 0 &&
+           a.herbsInStill == b.herbsInStill;
+}
 
 void KeepInRange(BusinessSave& save) {
     save.mash = Percentage(save.mash);

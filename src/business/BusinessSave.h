@@ -16,6 +16,9 @@ struct BusinessSave {
 
 inline constexpr const char* kBusinessSavePath = "Corvale/Savegame2.dat";
 
+// The same five values, bit for bit (a value that is not a number equals itself).
+bool SameSave(const BusinessSave& a, const BusinessSave& b);
+
 // Reads the values in order as a stream does; the first unreadable value and those after it
 // stay 0. Values out of range are brought back: recipe and flavour to 0, mash and
 // production into [0, 100] (not a number: 0), mash without a recipe to 0, so a damaged

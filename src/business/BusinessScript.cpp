@@ -1,6 +1,8 @@
 #include "business/BusinessScript.h"
 
 #include "business/Brewing.h"
+#include "business/Delivery.h"
+#include "business/GameTime.h"
 #include "business/StatusPanel.h"
 #include "business/StillMenu.h"
 #include "core/data/GameData.h"
@@ -12,6 +14,7 @@
 #include "core/natives/Entity.h"
 #include "core/natives/GameClock.h"
 #include "core/natives/Inventory.h"
+#include "core/natives/MapData.h"
 #include "core/natives/Models.h"
 #include "core/natives/Money.h"
 #include "core/natives/Player.h"
@@ -25,6 +28,7 @@ namespace corvale::business {
 namespace {
 constexpr const char* kSettingsPath = "./Corvale/Settings.ini";
 constexpr const char* kWagonModel = "WAGON05X";
+// At most one write a second, failed ones included.
 constexpr int32_t kSaveEveryMs = 1000;
 constexpr float kNearCampPoint = 40.0f;
 constexpr float kAtWagon = 4.0f;
@@ -39,22 +43,29 @@ void BusinessScript::start() {
     requestWagonModel();
     ScriptWait(0);
     save = LoadBusinessSave();
-    SaveBusinessSave(save);
+    player.now = GameTimerMs();
+    writeSaveNow();
+    // The first production tick comes on the first frame.
+    brewing.nextProductionTick = GameTimerMs();
 }
 
 void BusinessScript::frame() {
     platform::SeedRandom(static_cast<uint32_t>(platform::CalendarTime()));
     readPlayer();
     SaddleHorse(0); // asked every frame, the answer unused
-    autosave();
+    saveWhenChanged();
     readHerbsEvents();
-    IsControlHeld(HashString("INPUT_INSPECT_OPEN_SATCHEL"));
+    IsControlHeld(kControlOpenSatchel);
     showCargo();
     tickProduction();
     prompts.hideAll();
     TickStillMenu(*this);
     nearCampPoint();
     menu.ledgerOffered = prompts.ledger.enabled() && prompts.ledger.visible();
+    ReadCampLocationEvents(*this);
+    keepMapDataLoaded();
+    ApplyPendingLocation(*this);
+    TickDelivery(*this);
 }
 
 void BusinessScript::readSettings() {
@@ -74,13 +85,22 @@ void BusinessScript::readPlayer() {
     RefreshPlayerPed();
     player.ped = PlayerPed();
     player.position = EntityPosition(player.ped);
+    player.now = GameTimerMs();
 }
 
-void BusinessScript::autosave() {
-    const int32_t now = GameTimerMs();
-    if (now <= nextSaveTime_) return;
-    SaveBusinessSave(save);
-    nextSaveTime_ = now + kSaveEveryMs;
+// Written only when it changed, at most once a second: an idle game never touches the disk.
+// A file edited by hand while the game runs is overwritten at the next change.
+void BusinessScript::saveWhenChanged() {
+    if (!MoreThanMsSince(player.now, lastSaveTry_, kSaveEveryMs)) return;
+    if (!lastSaveFailed_ && SameSave(save, written_)) return;
+    writeSaveNow();
+}
+
+bool BusinessScript::writeSaveNow() {
+    lastSaveTry_ = player.now;
+    lastSaveFailed_ = !SaveBusinessSave(save);
+    if (!lastSaveFailed_) written_ = save;
+    return !lastSaveFailed_;
 }
 
 void BusinessScript::readHerbsEvents() {
@@ -90,21 +110,25 @@ void BusinessScript::readHerbsEvents() {
 }
 
 void BusinessScript::showCargo() {
-    if (save.production != kFullBatch || brewing.cargoShown) return;
+    if (save.production != kFullBatch || brewing.cargoShown || camp.wagon == 0) return;
     if (!IsVehicleDriveable(camp.wagon, false, false)) return;
     AddVehiclePropSet(camp.wagon, HashString("PG_MISSION_BRT2"));
     brewing.cargoShown = true;
 }
 
 void BusinessScript::tickProduction() {
-    const int32_t now = GameTimerMs();
-    if (now <= brewing.nextProductionTick) return;
+    if (MsSince(player.now, brewing.nextProductionTick) <= 0) return;
     ProductionTick(save, brewing.flavourProgress);
-    brewing.nextProductionTick = NextProductionTick(now, brewing.brewingTimeModifier);
+    brewing.nextProductionTick = NextProductionTick(player.now, brewing.brewingTimeModifier);
+}
+
+void BusinessScript::keepMapDataLoaded() {
+    if (!IsMapDataActive(kStillBusinessMapData)) RequestMapData(kStillBusinessMapData);
 }
 
 void BusinessScript::nearCampPoint() {
-    const float distance = Distance(camp.campPoint, player.position);
+    player.campDistance = Distance(camp.campPoint, player.position);
+    const float distance = player.campDistance;
     if (!(distance < kNearCampPoint)) return;
     prompts.ledger.set(!camp.deliveryActive, true);
     // At the wagon the sell prompt takes the ledger prompt's place.

@@ -1,6 +1,7 @@
 #pragma once
 // The business plug-in's whole state, owned by its script entry for as long as the game
 // runs, with the start-up and the per-frame pass.
+#include "business/Ambush.h"
 #include "business/BusinessPrompts.h"
 #include "business/BusinessSave.h"
 #include "business/BusinessTexts.h"
@@ -8,7 +9,6 @@
 #include "core/natives/Vector3.h"
 
 #include <cstdint>
-#include <vector>
 
 namespace corvale {
 class GameData;
@@ -38,7 +38,7 @@ struct StillMenuState {
 struct CampAndDelivery {
     int campLocation = 0; // 1 to 7; 0 until the camp plug-in names one
     int pendingLocation = 0;
-    int32_t locationApplyTime = 0;
+    int32_t locationEventTime = 0;                  // when the pending location was announced
     Vector3 campPoint{1796.65f, -821.094f, 42.59f}; // where the wagon stands
     float campHeading = 0.0f;
     Vector3 destination{1886.713f, -1344.294f, 42.509f};
@@ -46,14 +46,18 @@ struct CampAndDelivery {
     Blip wagonBlip = 0;
     Blip destinationBlip = 0;
     bool deliveryActive = false;
-    int32_t ambushTime = 0;
-    std::vector<Ped> ambushRiders;
+    bool stopHintShown = false; // since the wagon last rolled into the buyer's circle
+    int32_t ambushClock = 0;    // the start of the delivery, then the last wave
+    int32_t ambushDelayMs = 0;  // from ambushClock to the next wave
+    AmbushGang ambush;
 };
 
-// The player as read at the top of the frame.
+// The player and the game timer as read at the top of the frame.
 struct PlayerThisFrame {
     Ped ped = 0;
     Vector3 position;
+    int32_t now = 0; // the game timer
+    float campDistance = 0.0f; // from the camp point, kept up to date when the camp moves
 };
 
 class BusinessScript {
@@ -78,6 +82,9 @@ class BusinessScript {
     CampAndDelivery camp;
     PlayerThisFrame player;
 
+    // Writes the save file now, whatever changed; false when it could not.
+    bool writeSaveNow();
+
     // Brewing actions of the menu pages.
     void buyRecipe(int recipe);
     void setFlavour(int flavour);
@@ -87,14 +94,18 @@ class BusinessScript {
     void readSettings();
     void requestWagonModel();
     void readPlayer();
-    void autosave();
+    void saveWhenChanged();
     void readHerbsEvents();
     void showCargo();
     void tickProduction();
     void nearCampPoint();
+    void keepMapDataLoaded();
 
     GameData& data_;
-    int32_t nextSaveTime_ = 0;
+    // What the file holds, as last written or read.
+    BusinessSave written_;
+    bool lastSaveFailed_ = false;
+    int32_t lastSaveTry_ = 0; // the game timer at the last write, or the last attempt
 };
 
 } // namespace corvale::business

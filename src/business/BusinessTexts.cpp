@@ -49,6 +49,12 @@ void LoadBusinessTexts(const GameData& data, BusinessTexts& t) {
     t.recipe = text("menu.recipe");
     t.currentBatchSold = text("menu.currentBatchSold");
     t.buyerFlavour = text("menu.buyerFlavour");
+    t.boardWagon = text("delivery.boardWagon");
+    t.stopWagon = text("delivery.stopWagon");
+    t.suppliesDestroyed = text("delivery.suppliesDestroyed");
+    t.suppliesStolen = text("delivery.suppliesStolen");
+    t.wagonBlipName = text("delivery.deliveryWagonBlipName");
+    t.destinationBlipName = text("delivery.deliveryDestinationBlipName");
     t.mashRequired2 = MultiLine(text("menu.mashRequired2"));
     t.recipeSelection = MultiLine(text("menu.recipeSelection"));
     t.potentialBuyers = MultiLine(text("menu.potentialBuyers"));

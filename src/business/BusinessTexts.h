@@ -38,6 +38,13 @@ struct BusinessTexts {
     const char* recipe = "";
     const char* currentBatchSold = "";
     const char* buyerFlavour = "";
+    // Delivery.
+    const char* boardWagon = "";
+    const char* stopWagon = "";
+    const char* suppliesDestroyed = "";
+    const char* suppliesStolen = "";
+    const char* wagonBlipName = "";
+    const char* destinationBlipName = "";
     // The three multi-line texts, with every "@" turned into a line break.
     std::string mashRequired2;
     std::string recipeSelection;

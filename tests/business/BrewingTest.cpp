@@ -1,6 +1,7 @@
 // Brewing: the production tick with its clamping, the tick interval and its modifier,
 // buying mash and which flavours can be made.
 #include "business/Brewing.h"
+#include "business/GameTime.h"
 
 #include <climits>
 
@@ -99,10 +100,21 @@ TEST(NextProductionTick, ZeroOrLessMakesTheNextFrameATick) {
     EXPECT_EQ(NextProductionTick(5000, -3.0f), 5000);
 }
 
-TEST(NextProductionTick, AHugeModifierOrALateTimerNeverWraps) {
-    EXPECT_EQ(NextProductionTick(1000, 1e30f), INT_MAX);
-    EXPECT_EQ(NextProductionTick(INT_MAX - 10, 1.0f), INT_MAX);
-    EXPECT_GT(NextProductionTick(2000000000, 3.0f), 2000000000);
+// After about 24.8 days of play the game timer passes its top and goes on from its bottom:
+// a tick due just past the top still comes 28.8 s later, not never.
+TEST(NextProductionTick, NearTheTimersTopTheTickStillComesOnTime) {
+    const int32_t now = INT_MAX - 10;
+    const int32_t next = NextProductionTick(now, 1.0f);
+    EXPECT_LT(next, 0); // wrapped
+    EXPECT_EQ(MsSince(next, now), 28800);
+    EXPECT_LE(MsSince(now + 0, next), 0); // not yet due
+    EXPECT_GT(MsSince(static_cast<int32_t>(static_cast<uint32_t>(now) + 28801u), next), 0);
+}
+
+TEST(NextProductionTick, AHugeModifierStaysComparableByDifference) {
+    const int32_t next = NextProductionTick(1000, 1e30f);
+    EXPECT_GT(MsSince(next, 1000), 0);
+    EXPECT_LE(MsSince(1000 + 60000, next), 0);
 }
 
 TEST(ParseBrewingTimeModifier, ReadsNumbersAndKeepsOneForText) {

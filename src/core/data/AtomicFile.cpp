@@ -3,7 +3,7 @@
 #include "core/platform/SharedFile.h"
 
 #include <cstdio>
-#include <string>
+#include <cstring>
 
 #ifdef _WIN32
 #include <io.h>
@@ -25,26 +25,32 @@ bool FlushToDisk(std::FILE* file) {
 #endif
 }
 
+// Paths of the game folder are short; a longer one is refused rather than allocated for.
+constexpr size_t kMaxPath = 1024;
+constexpr char kTemporarySuffix[] = ".tmp";
+
+bool TemporaryPathFor(const char* path, char (&out)[kMaxPath]) {
+    const size_t length = std::strlen(path);
+    if (length + sizeof kTemporarySuffix > kMaxPath) return false;
+    std::memcpy(out, path, length);
+    std::memcpy(out + length, kTemporarySuffix, sizeof kTemporarySuffix);
+    return true;
+}
+
 #ifdef _WIN32
-std::wstring Widen(const std::string& path) {
-    const int length = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
-    if (length <= 0) return {};
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), length);
-    wide.resize(static_cast<size_t>(length - 1));
-    return wide;
+bool Widen(const char* path, wchar_t (&out)[kMaxPath]) {
+    return MultiByteToWideChar(CP_ACP, 0, path, -1, out, static_cast<int>(kMaxPath)) > 0;
 }
 #endif
 
-bool MoveOver(const std::string& from, const char* to) {
+bool MoveOver(const char* from, const char* to) {
 #ifdef _WIN32
-    const std::wstring wideFrom = Widen(from);
-    const std::wstring wideTo = Widen(to);
-    if (wideFrom.empty() || wideTo.empty()) return false;
-    return MoveFileExW(wideFrom.c_str(), wideTo.c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    wchar_t wideFrom[kMaxPath];
+    wchar_t wideTo[kMaxPath];
+    if (!Widen(from, wideFrom) || !Widen(to, wideTo)) return false;
+    return MoveFileExW(wideFrom, wideTo, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 #else
-    return std::rename(from.c_str(), to) == 0;
+    return std::rename(from, to) == 0;
 #endif
 }
 
@@ -57,18 +63,20 @@ bool Fail(ReplaceFailure reason, ReplaceFailure* failure) {
 
 bool ReplaceFileContents(const char* path, std::string_view content, ReplaceFailure* failure) {
     if (failure) *failure = ReplaceFailure::None;
-    const std::string temporary = std::string(path) + ".tmp";
-    std::FILE* file = platform::OpenShared(temporary.c_str(), "w");
+    // Built on the stack: saving allocates nothing.
+    char temporary[kMaxPath];
+    if (!TemporaryPathFor(path, temporary)) return Fail(ReplaceFailure::CannotCreate, failure);
+    std::FILE* file = platform::OpenShared(temporary, "w");
     if (!file) return Fail(ReplaceFailure::CannotCreate, failure);
     const bool written = std::fwrite(content.data(), 1, content.size(), file) == content.size();
     const bool flushed = written && FlushToDisk(file);
     const bool closed = std::fclose(file) == 0;
     if (!written || !flushed || !closed) {
-        std::remove(temporary.c_str());
+        std::remove(temporary);
         return Fail(ReplaceFailure::CannotWrite, failure);
     }
     if (!MoveOver(temporary, path)) {
-        std::remove(temporary.c_str());
+        std::remove(temporary);
         return Fail(ReplaceFailure::ReplaceRefused, failure);
     }
     return true;

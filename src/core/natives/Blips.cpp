@@ -9,6 +9,7 @@ constexpr uint64_t kBlipAddForRadius = 0x45f13b7e0a15c880;
 constexpr uint64_t kSetBlipSprite = 0x74f74d3207ed525c;
 constexpr uint64_t kSetBlipName = 0x9cb1a1623062f402;
 constexpr uint64_t kBlipSetStyle = 0xedd964b7984ac291;
+constexpr uint64_t kBlipAddModifier = 0x662d364abf16de2f;
 constexpr uint64_t kDoesBlipExist = 0xcd82fa174080b3b1;
 constexpr uint64_t kRemoveBlip = 0xf2c3c9da47aaa54a;
 } // namespace
@@ -37,12 +38,21 @@ void SetBlipStyle(Blip blip, Hash style) {
     Invoke<bool>(kBlipSetStyle, blip, style);
 }
 
+void AddBlipModifier(Blip blip, Hash modifier) {
+    Invoke<bool>(kBlipAddModifier, blip, modifier);
+}
+
 bool BlipExists(Blip blip) {
     return Invoke<bool>(kDoesBlipExist, blip);
 }
 
 void DeleteBlip(Blip& blip) {
     Invoke(kRemoveBlip, &blip);
+}
+
+void RemoveBlipIfExists(Blip& blip) {
+    if (blip != 0 && BlipExists(blip)) DeleteBlip(blip);
+    blip = 0;
 }
 
 } // namespace corvale

@@ -10,6 +10,9 @@ constexpr uint64_t kDestroyCam = 0x4e67e0b6d7fd5145;
 constexpr uint64_t kPointCamAtCoord = 0x948b39341c3a40c2;
 constexpr uint64_t kSetCamActive = 0x87295bca613800c8;
 constexpr uint64_t kRenderScriptCams = 0x33281167e4942e4f;
+constexpr uint64_t kSetCinematicModeActive = 0xce7a90b160f75046;
+constexpr uint64_t kDoScreenFadeOut = 0x40c719a5e410b9e4;
+constexpr uint64_t kDoScreenFadeIn = 0x6a053cf596f67df7;
 constexpr int32_t kRotationOrder = 2;
 } // namespace
 
@@ -33,6 +36,18 @@ void SetCameraActive(Cam cam, bool active) {
 
 void RenderScriptCameras(bool render, bool ease, int32_t easeMs) {
     Invoke(kRenderScriptCams, render, ease, easeMs, true, false, 0);
+}
+
+void SetCinematicMode(bool on) {
+    Invoke(kSetCinematicModeActive, on);
+}
+
+void FadeScreenOut(int32_t durationMs) {
+    Invoke(kDoScreenFadeOut, durationMs);
+}
+
+void FadeScreenIn(int32_t durationMs) {
+    Invoke(kDoScreenFadeIn, durationMs);
 }
 
 } // namespace corvale

@@ -14,4 +14,10 @@ void SetCameraActive(Cam cam, bool active);
 // Shows the active scripted camera (or the gameplay camera again), eased over easeMs.
 void RenderScriptCameras(bool render, bool ease, int32_t easeMs);
 
+// The letterboxed cinematic view, which also keeps the player's controls from the game.
+void SetCinematicMode(bool on);
+// The screen goes black, or comes back, over durationMs.
+void FadeScreenOut(int32_t durationMs);
+void FadeScreenIn(int32_t durationMs);
+
 } // namespace corvale

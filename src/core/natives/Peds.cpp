@@ -23,6 +23,9 @@ constexpr uint64_t kApplyShopItemToPed = 0xd3a7b003ed343fd9;
 constexpr uint64_t kSetPedCombatAttributes = 0x9f7794730795e019;
 constexpr uint64_t kSetPedAccuracy = 0x7aefb85c1d49deb6;
 constexpr uint64_t kSetPedRelationshipGroupHash = 0xc80a74ac829ddd92;
+constexpr uint64_t kCreatePedOnMount = 0xf89aa2bd01fc06b7;
+constexpr uint64_t kSetBlockingOfNonTemporaryEvents = 0x9f8aa94d6d97dbf4;
+constexpr uint64_t kSetPedPanicExitScenario = 0xfe07ff6495d52e2a;
 constexpr uint64_t kGetScenarioPointPedIsUsing = 0xdf7993356f52359a;
 constexpr uint64_t kSetPedShouldPlayCombatScenarioExit = 0x802092b07e3b1eea;
 constexpr uint64_t kSetPedShouldPlayQuickScenarioExit = 0x463803429297117c;
@@ -50,6 +53,27 @@ Ped SpawnPed(Hash model, const Vector3& position, float heading) {
     SetPedConfigFlag(ped, kConfigFlag130, false);
     Invoke(kSetRandomOutfitVariation, ped, true);
     return ped;
+}
+
+Ped CreateNetworkedPed(Hash model, const Vector3& position, float heading) {
+    return Invoke<Ped>(kCreatePed, model, position.x, position.y, position.z, heading, true, false,
+                       false, false);
+}
+
+void SetRandomOutfit(Ped ped) {
+    Invoke(kSetRandomOutfitVariation, ped, true);
+}
+
+Ped CreatePedOnMount(Ped mount, Hash model, int32_t seat) {
+    return Invoke<Ped>(kCreatePedOnMount, mount, model, seat, false, false, false, false);
+}
+
+void SetBlockingOfNonTemporaryEvents(Ped ped, bool block) {
+    Invoke(kSetBlockingOfNonTemporaryEvents, ped, block);
+}
+
+void SetPedPanicExitPoint(Ped ped, const Vector3& point) {
+    Invoke<bool>(kSetPedPanicExitScenario, ped, point.x, point.y, point.z);
 }
 
 bool IsLawPed(Ped ped) {

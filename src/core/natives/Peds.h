@@ -13,6 +13,18 @@ namespace corvale {
 Ped SpawnPed(const char* model, const Vector3& position, float heading = 0.0f);
 Ped SpawnPed(Hash model, const Vector3& position, float heading = 0.0f);
 
+// Creates a ped of a model already loaded (networked as the still's helpers are), without
+// dressing it; 0 when the game refuses.
+Ped CreateNetworkedPed(Hash model, const Vector3& position, float heading);
+// A random outfit of the ped's model.
+void SetRandomOutfit(Ped ped);
+// A rider of model in the mount's saddle (seat -1); 0 when the game refuses.
+Ped CreatePedOnMount(Ped mount, Hash model, int32_t seat);
+// The ped ignores what happens around him and keeps to his task.
+void SetBlockingOfNonTemporaryEvents(Ped ped, bool block);
+// Where the ped flees to when he panics out of a scenario.
+void SetPedPanicExitPoint(Ped ped, const Vector3& point);
+
 // In the cops' relationship group (or the law's other group).
 bool IsLawPed(Ped ped);
 

@@ -17,6 +17,7 @@ constexpr uint64_t kSetEnabled = 0x8a0fb4d03a630d21;
 constexpr uint64_t kSetVisible = 0x71215accfde075ee;
 constexpr uint64_t kGetGroupIdForTargetEntity = 0xb796970bd125fce8;
 constexpr uint64_t kDelete = 0x00ede88d4d13cf59;
+constexpr uint64_t kSetActiveGroupThisFrame = 0xc65a45d4453c2627;
 constexpr uint64_t kHasStandardModeCompleted = 0xc92ac953f0a982ae;
 constexpr uint64_t kHasHoldModeCompleted = 0xe0f65f0640ef0617;
 constexpr uint64_t kHasMashModeCompleted = 0x845ce958416dc473;
@@ -58,5 +59,9 @@ bool PromptStandardCompleted(int32_t prompt) {
 bool PromptHoldCompleted(int32_t prompt) { return Invoke<bool>(kHasHoldModeCompleted, prompt); }
 bool PromptMashCompleted(int32_t prompt) { return Invoke<bool>(kHasMashModeCompleted, prompt); }
 bool PromptJustPressed(int32_t prompt) { return Invoke<bool>(kIsJustPressed, prompt); }
+
+void ShowPromptGroupThisFrame(int32_t group, uint64_t titleText) {
+    Invoke<int32_t>(kSetActiveGroupThisFrame, group, native::Raw64{titleText}, 1, 0, 0, 0);
+}
 
 } // namespace corvale

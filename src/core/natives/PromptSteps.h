@@ -22,6 +22,8 @@ void EndPrompt(int32_t prompt);
 void SetPromptEnabled(int32_t prompt, bool enabled);
 void SetPromptVisible(int32_t prompt, bool visible);
 int32_t PromptGroupOfEntity(Entity entity); // 0 when the entity has none
+// Shows the prompts of group under a title (a game text handle) for this frame.
+void ShowPromptGroupThisFrame(int32_t group, uint64_t titleText);
 void DeletePrompt(int32_t prompt);
 
 // Polled once per frame.

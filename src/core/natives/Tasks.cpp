@@ -5,6 +5,11 @@ namespace corvale {
 namespace {
 constexpr uint64_t kTaskStartScenarioInPlaceHash = 0x524b54361229154f;
 constexpr uint64_t kClearPedTasksImmediately = 0xaaa34f8a7cb32098;
+constexpr uint64_t kClearPedTasks = 0xe1ef3c1216aff2cd;
+constexpr uint64_t kTaskEnterVehicle = 0xc20e50aa46d09ca8;
+constexpr uint64_t kTaskLeaveVehicle = 0xd3dbce61a490be02;
+constexpr uint64_t kTaskVehicleDriveWander = 0x480142959d337d00;
+constexpr uint64_t kTaskCombatPed = 0xf166e48407bac484;
 constexpr uint64_t kTaskSwapWeapon = 0xa21c51255b205245;
 constexpr uint64_t kTaskLookAtCoord = 0x6fa46612594f7973;
 constexpr uint64_t kTaskClearLookAt = 0x0f804f1db19b9689;
@@ -15,7 +20,6 @@ constexpr uint64_t kTaskFollowNavMeshToCoord = 0x15d3a79d4e44b913;
 constexpr uint64_t kTaskUseScenarioPoint = 0xccdae6324b6a821c;
 constexpr uint64_t kTaskUseNearestScenarioToCoord = 0x322bfdea666e2b0e;
 constexpr uint64_t kIsPedUsingAnyScenario = 0x57ab4a3080f85143;
-constexpr uint64_t kTaskCombatPed = 0xf166e48407bac484;
 constexpr uint64_t kTaskStandStill = 0x919be13eed931959;
 } // namespace
 
@@ -27,6 +31,27 @@ void StartScenarioInPlace(Ped ped, Hash scenario, int32_t durationMs, bool playE
 
 void ClearPedTasksNow(Ped ped) {
     Invoke(kClearPedTasksImmediately, ped, true, true);
+}
+
+void ClearPedTasks(Ped ped, bool immediately, bool flag) {
+    Invoke(kClearPedTasks, ped, immediately, flag);
+}
+
+void TaskEnterVehicle(Ped ped, Vehicle vehicle, int32_t timeoutMs, int32_t seat, float speed,
+                      int32_t flags) {
+    Invoke(kTaskEnterVehicle, ped, vehicle, timeoutMs, seat, speed, flags, 0);
+}
+
+void TaskLeaveVehicle(Ped ped, Vehicle vehicle, int32_t flags) {
+    Invoke(kTaskLeaveVehicle, ped, vehicle, flags, Ped{0});
+}
+
+void TaskVehicleDriveWander(Ped driver, Vehicle vehicle, float speed, int32_t drivingStyle) {
+    Invoke(kTaskVehicleDriveWander, driver, vehicle, speed, drivingStyle);
+}
+
+void TaskCombatPed(Ped ped, Ped target, int32_t flags, int32_t threatResponse) {
+    Invoke(kTaskCombatPed, ped, target, flags, threatResponse);
 }
 
 void TaskSwapWeapon(Ped ped, int32_t a, int32_t b, int32_t c, int32_t d) {
@@ -73,10 +98,6 @@ void TaskUseNearestScenarioToCoord(Ped ped, const Vector3& point, float radius, 
 
 bool IsPedUsingAnyScenario(Ped ped) {
     return Invoke<bool>(kIsPedUsingAnyScenario, ped);
-}
-
-void TaskCombatPed(Ped ped, Ped target, int32_t flags, int32_t p3) {
-    Invoke(kTaskCombatPed, ped, target, flags, p3);
 }
 
 void TaskStandStill(Ped ped, int32_t durationMs) {

@@ -1,6 +1,7 @@
 #pragma once
 // Ped tasks. Each is given to a ped, or with ped 0 recorded as a step of the open sequence
-// (Sequences.h). Durations and time-outs are milliseconds, -1 meaning none.
+// (Sequences.h): scenarios, vehicles entered, left and driven, fights, walks and looks.
+// Durations and time-outs are milliseconds, -1 meaning none.
 #include "core/natives/Handles.h"
 #include "core/natives/NativeCall.h"
 #include "core/natives/Vector3.h"
@@ -13,6 +14,17 @@ void StartScenarioInPlace(Ped ped, Hash scenario, int32_t durationMs, bool playE
                           Hash conditional, float heading);
 // Ends every task of the ped at once, without an exit animation.
 void ClearPedTasksNow(Ped ped);
+// Ends the ped's tasks; immediately skips the exit animation.
+void ClearPedTasks(Ped ped, bool immediately, bool flag);
+
+// Walks to the vehicle and gets into seat (-1 the driver's), giving up after timeoutMs.
+void TaskEnterVehicle(Ped ped, Vehicle vehicle, int32_t timeoutMs, int32_t seat, float speed,
+                      int32_t flags);
+// flags 0: the ordinary way out.
+void TaskLeaveVehicle(Ped ped, Vehicle vehicle, int32_t flags);
+// The driver drives about the roads with no end.
+void TaskVehicleDriveWander(Ped driver, Vehicle vehicle, float speed, int32_t drivingStyle);
+void TaskCombatPed(Ped ped, Ped target, int32_t flags, int32_t threatResponse);
 
 void TaskSwapWeapon(Ped ped, int32_t a, int32_t b, int32_t c, int32_t d);
 void TaskLookAtPoint(Ped ped, const Vector3& point, int32_t durationMs, int32_t flags,
@@ -30,8 +42,6 @@ void TaskUseNearestScenarioToCoord(Ped ped, const Vector3& point, float radius, 
                                    bool a, bool b, bool c, bool d);
 // Playing a scenario, or on the way to one.
 bool IsPedUsingAnyScenario(Ped ped);
-// Fights the target until one of them is down.
-void TaskCombatPed(Ped ped, Ped target, int32_t flags, int32_t p3);
 void TaskStandStill(Ped ped, int32_t durationMs);
 // Goes back to a scenario point and plays it.
 void TaskUseScenarioPoint(Ped ped, int32_t point, const char* scenario, int32_t timeoutMs,

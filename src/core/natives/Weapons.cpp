@@ -44,6 +44,15 @@ void SetCurrentWeapon(Ped ped, Hash weapon, bool equipNow) {
     Invoke(kSetCurrentPedWeapon, ped, weapon, equipNow, 0, false, false);
 }
 
+Hash BestWeapon(Ped ped, bool flagA, bool flagB) {
+    return Invoke<Hash>(kGetBestPedWeapon, ped, flagA, flagB);
+}
+
+void SetCurrentWeapon(Ped ped, Hash weapon, bool equipNow, int32_t attachPoint, bool flagA,
+                      bool flagB) {
+    Invoke(kSetCurrentPedWeapon, ped, weapon, equipNow, attachPoint, flagA, flagB);
+}
+
 void HidePedWeapons(Ped ped, int32_t mode, bool immediately) {
     Invoke(kHidePedWeapons, ped, mode, immediately);
 }

@@ -16,10 +16,13 @@ Vector3 LastImpact(Ped ped);
 // Gives the weapon with ammo unless the ped has it already; equip puts it in hand.
 void GiveWeapon(Ped ped, Hash weapon, int32_t ammo, bool equip);
 void EquipBestWeapon(Ped ped);
-// The best weapon the ped carries.
+// The best weapon the ped carries; the flags are the game's selection flags (none: both off).
 Hash BestWeapon(Ped ped);
+Hash BestWeapon(Ped ped, bool flagA, bool flagB);
 // Puts the weapon in the ped's hand; equipNow skips the draw animation.
 void SetCurrentWeapon(Ped ped, Hash weapon, bool equipNow);
+void SetCurrentWeapon(Ped ped, Hash weapon, bool equipNow, int32_t attachPoint, bool flagA,
+                      bool flagB);
 // Puts the ped's weapons out of sight; how is the game's (mode, immediately).
 void HidePedWeapons(Ped ped, int32_t mode, bool immediately);
 

@@ -1,0 +1,112 @@
+#include "business/Delivery.h"
+
+#include "business/Brewing.h"
+#include "business/BusinessScript.h"
+#include "business/CampLocations.h"
+#include "business/GameTime.h"
+#include "core/events/EventChannel.h"
+#include "core/events/EventNames.h"
+#include "core/natives/Blips.h"
+#include "core/natives/Developer.h"
+#include "core/natives/Distance.h"
+#include "core/natives/Entity.h"
+#include "core/natives/Models.h"
+#include "core/natives/PromptSteps.h"
+#include "core/natives/Strings.h"
+#include "core/natives/Vehicles.h"
+
+namespace corvale::business {
+
+namespace {
+constexpr const char* kWagonModel = "WAGON05X";
+constexpr int32_t kLocationApplyDelayMs = 1000;
+constexpr float kWagonBlipRange = 50.0f;
+constexpr float kAtWagon = 4.0f;
+constexpr int32_t kLeadHarness = -1;
+
+void AddWagonBlip(CampAndDelivery& c, const char* name) {
+    c.wagonBlip = AddEntityBlip(blips::kStyleWagonAtCamp, c.wagon);
+    SetBlipSprite(c.wagonBlip, blips::kSpriteWagon);
+    SetBlipLabel(c.wagonBlip, TextLiteral(name));
+    AddBlipModifier(c.wagonBlip, HashString("BLIP_MODIFIER_PULSE_THREE_TIMES"));
+}
+
+bool WagonBlipShown(const CampAndDelivery& c) {
+    return c.wagonBlip != 0 && BlipExists(c.wagonBlip);
+}
+
+// The sell prompt in the wagon's prompt group, ready only for a full batch and a known camp.
+void OfferSale(BusinessScript& s) {
+    const bool ready = s.save.production == kFullBatch && s.camp.campLocation != 0;
+    s.prompts.sell.set(ready, true);
+    s.prompts.ledger.set(false, false);
+    ShowPromptGroupThisFrame(kWagonPromptGroup, TextLiteral(s.texts.wagonBlipName));
+    if (s.prompts.sell.completed()) StartDelivery(s);
+}
+} // namespace
+
+void ReadCampLocationEvents(BusinessScript& s) {
+    CampAndDelivery& c = s.camp;
+    if (c.pendingLocation != c.campLocation) return;
+    events::ForEachScriptEvent(events::Reader::Business, [&](const events::ScriptEvent& e) {
+        if (!e.is(events::kCampLocationSet)) return;
+        c.locationEventTime = s.player.now;
+        if (const int number = CampLocationNumber(e.word(1))) c.pendingLocation = number;
+    });
+}
+
+void ApplyPendingLocation(BusinessScript& s) {
+    CampAndDelivery& c = s.camp;
+    if (c.pendingLocation == c.campLocation) return;
+    // Moving mid-delivery would swap the loaded wagon for an empty one: the move waits.
+    if (c.deliveryActive) return;
+    if (!MoreThanMsSince(s.player.now, c.locationEventTime, kLocationApplyDelayMs)) return;
+    c.campLocation = c.pendingLocation;
+    const WagonPlace* place = WagonPlaceAt(c.campLocation);
+    if (!place) return;
+    c.campPoint = place->point;
+    c.campHeading = place->heading;
+    s.player.campDistance = Distance(c.campPoint, s.player.position);
+    LetGoOfWagon(s);
+    SpawnWagon(s, s.texts.wagonBlipName);
+}
+
+void TickDelivery(BusinessScript& s) {
+    CampAndDelivery& c = s.camp;
+    if (c.deliveryActive) {
+        RunDelivery(s);
+        return;
+    }
+    const float distance = s.player.campDistance;
+    if (!(distance < kWagonBlipRange)) {
+        RemoveBlipIfExists(c.wagonBlip);
+    } else if (c.wagon != 0 && !WagonBlipShown(c) && EntityExists(c.wagon)) {
+        AddWagonBlip(c, s.texts.wagonBlipName);
+    }
+    if (distance < kAtWagon) OfferSale(s);
+}
+
+bool SpawnWagon(BusinessScript& s, const char* blipName) {
+    CampAndDelivery& c = s.camp;
+    const Hash model = HashString(kWagonModel);
+    RequestModel(model);
+    if (!AwaitModel(model)) return false;
+    c.wagon = CreateVehicle(model, c.campPoint, c.campHeading);
+    if (c.wagon == 0) return false;
+    // The horses in harness are not to be shot out of it: the lead and the last.
+    if (const Ped lead = DraftHorse(c.wagon, kLeadHarness)) SetInvincible(lead, true);
+    if (const Ped last = DraftHorse(c.wagon, PassengerSeatCount(c.wagon) - 1))
+        SetInvincible(last, true);
+    RemoveBlipIfExists(c.wagonBlip);
+    AddWagonBlip(c, blipName);
+    return true;
+}
+
+void LetGoOfWagon(BusinessScript& s) {
+    CampAndDelivery& c = s.camp;
+    RemoveBlipIfExists(c.wagonBlip);
+    if (c.wagon != 0 && EntityExists(c.wagon)) ReleaseEntity(c.wagon);
+    c.wagon = 0;
+}
+
+} // namespace corvale::business

@@ -1,0 +1,178 @@
+// The delivery itself: from the sell prompt to the buyer, or to a lost load.
+#include "business/Ambush.h"
+#include "business/BusinessDraw.h"
+#include "business/BusinessPed.h"
+#include "business/BusinessScript.h"
+#include "business/CampLocations.h"
+#include "business/Delivery.h"
+#include "business/GameTime.h"
+#include "business/Sale.h"
+#include "core/events/EventChannel.h"
+#include "core/events/EventNames.h"
+#include "core/natives/Blips.h"
+#include "core/natives/Camera.h"
+#include "core/natives/Distance.h"
+#include "core/natives/Entity.h"
+#include "core/natives/GameClock.h"
+#include "core/natives/Money.h"
+#include "core/natives/Player.h"
+#include "core/natives/Script.h"
+#include "core/natives/Strings.h"
+#include "core/natives/Tasks.h"
+#include "core/natives/Vehicles.h"
+#include "core/platform/Platform.h"
+
+namespace corvale::business {
+
+namespace {
+constexpr int32_t kFirstAmbushMs = 60000;
+constexpr int32_t kAmbushRepeatMs = 200000;
+constexpr float kBuyerCircle = 30.0f;
+constexpr float kNoAmbushNearBuyer = 100.0f;
+constexpr float kBuyerBlipRadius = 40.0f;
+constexpr int32_t kSinglePlayer = 0;
+constexpr int32_t kDriverSeat = -1;
+constexpr int32_t kBoardTimeoutMs = 5000;
+constexpr int32_t kBuyerBoardTimeoutMs = 20000;
+constexpr int32_t kNormalEntry = 1;
+constexpr int32_t kStepOffMs = 4000;
+constexpr int32_t kHandOverMs = 1000;
+constexpr int32_t kFadeOutMs = 10;
+constexpr int32_t kFadeInMs = 1;
+constexpr const char* kBuyerModel = "A_M_M_ValTownfolk_01";
+constexpr float kBuyerHeading = 116.0f;
+
+void Send(const char* name) {
+    events::SendBusinessEvent({static_cast<int32_t>(HashString(name))});
+}
+
+// The handover plays in the cinematic view behind a fade; whatever happens meanwhile, the
+// player gets the screen and the controls back.
+class HandoverScene {
+  public:
+    HandoverScene() { SetCinematicMode(true); }
+    ~HandoverScene() {
+        SetCinematicMode(false);
+        FadeScreenIn(kFadeInMs);
+    }
+    HandoverScene(const HandoverScene&) = delete;
+    HandoverScene& operator=(const HandoverScene&) = delete;
+};
+
+// The batch leaves the still and the file says so before anything else happens.
+void ClearBatch(BusinessScript& s) {
+    ClearDeliveredBatch(s.save);
+    s.writeSaveNow();
+}
+
+void ShowWayMarks(BusinessScript& s) {
+    CampAndDelivery& c = s.camp;
+    if (IsPedSittingInVehicle(s.player.ped, c.wagon)) {
+        RemoveBlipIfExists(c.wagonBlip);
+        if (c.destinationBlip != 0 && BlipExists(c.destinationBlip)) return;
+        c.destinationBlip = AddAreaBlip(blips::kStyleDelivery, c.destination, kBuyerBlipRadius);
+        AddBlipModifier(c.destinationBlip, blips::kModifierDestination);
+        SetBlipSprite(c.destinationBlip, blips::kSpriteBuyer);
+        SetBlipLabel(c.destinationBlip, TextLiteral(s.texts.destinationBlipName));
+        return;
+    }
+    // Off the wagon: the map leads back to it.
+    if (c.wagonBlip == 0 || !BlipExists(c.wagonBlip)) {
+        c.wagonBlip = AddEntityBlip(blips::kStyleDelivery, c.wagon);
+        SetBlipSprite(c.wagonBlip, blips::kSpriteWagon);
+        SetBlipLabel(c.wagonBlip, TextLiteral(s.texts.wagonBlipName));
+    }
+    RemoveBlipIfExists(c.destinationBlip);
+}
+
+void AmbushWhenDue(BusinessScript& s) {
+    CampAndDelivery& c = s.camp;
+    if (!MoreThanMsSince(s.player.now, c.ambushClock, c.ambushDelayMs)) return;
+    if (!(Distance(s.player.position, c.destination) > kNoAmbushNearBuyer)) return;
+    c.ambush.spawnWave(s.player.ped, s.player.position, WaveSize(platform::Random()));
+    c.ambushClock = GameTimerMs();
+    c.ambushDelayMs = kAmbushRepeatMs;
+}
+} // namespace
+
+void StartDelivery(BusinessScript& s) {
+    CampAndDelivery& c = s.camp;
+    // A wagon wrecked at the camp would lose the batch on the first frame of the drive.
+    if (c.wagon == 0 || !IsVehicleDriveable(c.wagon, false, false)) {
+        LetGoOfWagon(s);
+        if (!SpawnWagon(s, s.texts.wagonBlipName)) return;
+    }
+    if (BuyerOf(c.campLocation, 0))
+        c.destination = *BuyerOf(c.campLocation, platform::Random() % kDestinationsPerLocation);
+    ShowBusinessMessage(s.texts.boardWagon);
+    RemoveBlipIfExists(c.wagonBlip);
+    c.ambushClock = s.player.now;
+    c.ambushDelayMs = kFirstAmbushMs;
+    c.stopHintShown = false;
+    c.deliveryActive = true;
+    TaskEnterVehicle(s.player.ped, c.wagon, kBoardTimeoutMs, kDriverSeat, 1.0f, kNormalEntry);
+}
+
+void RunDelivery(BusinessScript& s) {
+    CampAndDelivery& c = s.camp;
+    // The player first, then the wagon: a dead driver or a wreck is never paid.
+    if (IsPlayerDead(kSinglePlayer)) return FailDelivery(s, s.texts.suppliesStolen);
+    if (!IsVehicleDriveable(c.wagon, true, true)) return FailDelivery(s, s.texts.suppliesDestroyed);
+    // The buyer takes the wagon, not a player who rode ahead alone.
+    if (Distance(c.wagon, c.destination) < kBuyerCircle) {
+        if (IsVehicleStopped(c.wagon)) return FinishDelivery(s);
+        if (!c.stopHintShown) ShowBusinessMessage(s.texts.stopWagon);
+        c.stopHintShown = true;
+    } else {
+        c.stopHintShown = false;
+    }
+    AmbushWhenDue(s);
+    c.ambush.checkNextRider();
+    ShowWayMarks(s);
+}
+
+void FinishDelivery(BusinessScript& s) {
+    CampAndDelivery& c = s.camp;
+    {
+        HandoverScene scene;
+        TaskLeaveVehicle(s.player.ped, c.wagon, 0);
+        ScriptWait(kStepOffMs);
+        FadeScreenOut(kFadeOutMs);
+        c.deliveryActive = false;
+        RemoveBlipIfExists(c.destinationBlip);
+        RemoveBlipIfExists(c.wagonBlip);
+        const int32_t price = SalePriceCents(s.save);
+        // Saved before the money changes hands: quitting now never keeps a sold batch.
+        ClearBatch(s);
+        if (price > 0) GiveCash(price);
+        Send(events::kDeliveryFinished);
+        if (Ped buyer = SpawnBusinessPed(kBuyerModel, c.destination, kBuyerHeading)) {
+            TaskEnterVehicle(buyer, c.wagon, kBuyerBoardTimeoutMs, kDriverSeat, 1.0f, kNormalEntry);
+            TaskVehicleDriveWander(buyer, c.wagon, 1.0f, 0);
+            ReleaseEntity(buyer);
+        }
+        // The buyer drives it off: the wagon is the game's now.
+        LetGoOfWagon(s);
+        ScriptWait(kHandOverMs);
+    }
+    c.ambush.removeAll();
+    SpawnWagon(s, kWagonBlipNameAfterDelivery);
+    s.brewing.flavourProgress = 0.0f;
+}
+
+void FailDelivery(BusinessScript& s, const char* message) {
+    CampAndDelivery& c = s.camp;
+    c.deliveryActive = false;
+    RemoveBlipIfExists(c.destinationBlip);
+    RemoveBlipIfExists(c.wagonBlip);
+    ClearBatch(s);
+    Send(events::kDeliveryNotFinished);
+    // The lost wagon stays where it is, the game's to clear away.
+    LetGoOfWagon(s);
+    SpawnWagon(s, kWagonBlipNameAfterDelivery);
+    c.ambush.removeAll();
+    ShowBusinessMessage(message);
+    s.brewing.flavourProgress = 0.0f;
+}
+
+} // namespace corvale::business
