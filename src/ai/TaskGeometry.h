@@ -2,6 +2,8 @@
 // Where a guard goes and looks when he checks a point: plain math on positions, no game calls.
 #include "core/natives/Vector3.h"
 
+#include <optional>
+
 namespace corvale {
 
 struct CheckRoute {
@@ -12,6 +14,13 @@ struct CheckRoute {
 
 // A route from start towards point, walking approachMetres along the line.
 CheckRoute RouteTowards(const Vector3& start, const Vector3& point, float approachMetres);
+
+// The heading in [0, 360) that faces from `from` towards `towards`.
+float FacingTowards(const Vector3& from, const Vector3& towards);
+
+// Where a guard who looks around a point first walks to: short of it by a tenth of the way,
+// at least 1.5 m. None when the point is closer than 1.5 m (the spot would lie behind him).
+std::optional<Vector3> LookAroundWalkStop(const Vector3& start, const Vector3& point);
 
 // A shot or noise: 0.7 of the way, at most 15 m.
 float ShockingNoiseApproach(float distance);

@@ -155,7 +155,7 @@ void CampGuards::rotateScenario(CampGuard& guard) {
     Vector3 spot = RandomPointAround(EntityPosition(guard.ped), range, false);
     if (Distance(guard.ped, guard.post) > kStrayMetres)
         spot = RandomPointAround(guard.post, static_cast<float>(RandomInt(6, 12)), false);
-    TaskUseNearestScenarioToCoord(guard.ped, spot, kScenarioSearch, RandomInt(30000, 80000), false,
+    TaskUseNearestScenarioToPoint(guard.ped, spot, kScenarioSearch, RandomInt(30000, 80000), false,
                                   false, true, false);
 }
 

@@ -2,6 +2,7 @@
 
 #include "site/CampLocation.h"
 #include "core/runtime/ScriptMain.h"
+#include "missions/CampRaidProcessor.h"
 #include "ui/ScreenText.h"
 
 #include <memory>
@@ -30,6 +31,14 @@ void CampSession::createWorld() {
     missions_ = std::make_unique<MissionsManager>(
         *data().savegameFile(), *data().langFile(), MissionKit{notifications_, debugTools()},
         timers().timerFor("missions_manager.cook_cooldown"), IsCampPlace);
+    missions_->registerType(MissionType::CampRaid,
+                            CampRaidBuilder(
+                                [this] {
+                                    const CampLocation* camp = FindCampLocation(
+                                        data().savegameFile()->getInt("operation.location", 0));
+                                    return camp ? camp->position : Vector3();
+                                },
+                                tutorials_));
 }
 
 void CampSession::runWhistleDetector() {

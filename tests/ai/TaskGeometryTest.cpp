@@ -52,4 +52,19 @@ TEST(CheckRoute, APointWhereHeStandsKeepsHimInPlace) {
     EXPECT_FLOAT_EQ(route.beyond.z, 5.0f);
 }
 
+TEST(LookAround, HeWalksToATenthShortOfTheSpotAndAtLeastOneAndAHalfMetres) {
+    const Vector3 guard(0, 0, 0);
+    const auto far = LookAroundWalkStop(guard, Vector3(0, 40, 0));
+    ASSERT_TRUE(far.has_value());
+    EXPECT_NEAR(far->y, 36.0f, 1e-4f);
+    const auto near = LookAroundWalkStop(guard, Vector3(10, 0, 0));
+    ASSERT_TRUE(near.has_value());
+    EXPECT_NEAR(near->x, 8.5f, 1e-4f);
+}
+
+TEST(LookAround, ASpotCloserThanOneAndAHalfMetresIsNoWalkBehindHim) {
+    EXPECT_FALSE(LookAroundWalkStop(Vector3(0, 0, 0), Vector3(1, 0, 0)).has_value());
+    EXPECT_FALSE(LookAroundWalkStop(Vector3(5, 5, 0), Vector3(5, 5, 0)).has_value());
+}
+
 } // namespace

@@ -12,6 +12,8 @@ constexpr uint64_t kBlipSetStyle = 0xedd964b7984ac291;
 constexpr uint64_t kBlipAddModifier = 0x662d364abf16de2f;
 constexpr uint64_t kDoesBlipExist = 0xcd82fa174080b3b1;
 constexpr uint64_t kRemoveBlip = 0xf2c3c9da47aaa54a;
+constexpr uint64_t kDoesEntityHaveBlip = 0x9fa00e2fc134a9d0;
+constexpr uint64_t kBlipRemoveModifier = 0xb059d7bd3d78c16f;
 } // namespace
 
 Blip AddEntityBlip(Hash style, Entity entity) {
@@ -44,6 +46,14 @@ void AddBlipModifier(Blip blip, Hash modifier) {
 
 bool BlipExists(Blip blip) {
     return Invoke<bool>(kDoesBlipExist, blip);
+}
+
+bool EntityHasBlip(Entity entity) {
+    return Invoke<bool>(kDoesEntityHaveBlip, entity);
+}
+
+bool RemoveBlipModifier(Blip blip, Hash modifier) {
+    return Invoke<bool>(kBlipRemoveModifier, blip, modifier);
 }
 
 void DeleteBlip(Blip& blip) {

@@ -16,6 +16,7 @@ inline constexpr Hash kSpriteNone = 0;
 inline constexpr Hash kSpriteWagon = 0x3C5469D5;
 inline constexpr Hash kSpriteBuyer = 0xDDFBA6AB;
 inline constexpr Hash kModifierDestination = 0x900A4D0A; // the buyer's circle on the map
+inline constexpr Hash kModifierEnemyOnGuard = 0xD886D9BD; // "BLIP_MODIFIER_ENEMY_ON_GUARD"
 } // namespace blips
 
 // A blip that follows the entity; the game removes it with the entity.
@@ -30,6 +31,9 @@ void SetBlipStyle(Blip blip, Hash style);
 // A modifier such as "BLIP_MODIFIER_PULSE_THREE_TIMES", by its hash.
 void AddBlipModifier(Blip blip, Hash modifier);
 bool BlipExists(Blip blip);
+bool EntityHasBlip(Entity entity);
+// Takes a modifier off again (an enemy no longer on guard).
+bool RemoveBlipModifier(Blip blip, Hash modifier);
 // The game clears the handle to 0.
 void DeleteBlip(Blip& blip);
 // Deletes the blip when the game still has it; the handle is 0 afterwards either way.

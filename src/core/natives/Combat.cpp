@@ -6,6 +6,7 @@ namespace {
 constexpr uint64_t kIsPedShooting = 0x34616828cd07f1a1;
 constexpr uint64_t kIsThrownWeapon = 0x5809dbca0a37c82b;
 constexpr uint64_t kCountPedsInCombatWithTarget = 0x5407b7288d0478b7;
+constexpr uint64_t kIsPedFleeing = 0xbbcce00b381f8482;
 constexpr uint64_t kGetPedsInCombatWithTarget = 0x7be607daff382fd2;
 constexpr uint64_t kGetCurrentTargetForPed = 0xcd66fea29400a0b5;
 } // namespace
@@ -21,5 +22,7 @@ int32_t PedsInCombatWith(Ped target, ItemSet set, int32_t flags) {
 Entity CurrentTargetOf(Ped ped) {
     return Invoke<Entity>(kGetCurrentTargetForPed, ped);
 }
+
+bool IsPedFleeing(int32_t ped) { return Invoke<bool>(kIsPedFleeing, ped); }
 
 } // namespace corvale

@@ -7,7 +7,6 @@ constexpr uint64_t kSetEntityInvincible = 0xa5c38736c426fcb8;
 constexpr uint64_t kSaddleHorseForPlayer = 0xb48050d326e9a2f3;
 constexpr uint64_t kPlayerTargetEntity = 0xae663ddd99c8a670;
 constexpr uint64_t kFreeAimingAt = 0xa6817c110b830ead;
-constexpr uint64_t kDecorGetInt = 0x44db62727762fd9b;
 constexpr uint64_t kInteractionLockOnFlag = 0xfeca2081f61ed2cd;
 constexpr uint64_t kClearArea = 0x3b882a96ea77d5b1;
 constexpr uint64_t kAddAmmo = 0xb190bca3f4042f95;
@@ -27,10 +26,6 @@ int32_t TargetedEntity(int32_t playerIndex) {
 int32_t FreeAimedEntity(int32_t playerIndex) {
     int32_t entity[2] = {0, 0};
     return Invoke<bool>(kFreeAimingAt, playerIndex, entity) ? entity[0] : 0;
-}
-
-int32_t DecorationInt(int32_t entity, const char* name) {
-    return Invoke<int32_t>(kDecorGetInt, entity, name);
 }
 
 void SetInteractionLockOn(int32_t entity, int32_t playerIndex, int32_t flag, bool on) {

@@ -1,5 +1,6 @@
 #pragma once
 // Natives the developer debug tools use (the business plug-in asks for the saddle horse too).
+#include "core/natives/Decorations.h"
 #include "core/natives/NativeCall.h"
 
 namespace corvale {
@@ -8,7 +9,6 @@ void SetInvincible(int32_t entity, bool on);
 int32_t SaddleHorse(int32_t playerIndex);     // 0 when none
 int32_t TargetedEntity(int32_t playerIndex);  // 0 when none
 int32_t FreeAimedEntity(int32_t playerIndex); // 0 when none
-int32_t DecorationInt(int32_t entity, const char* name);
 void SetInteractionLockOn(int32_t entity, int32_t playerIndex, int32_t flag, bool on);
 void ClearArea(const Vector3& centre, float radius, int32_t flags);
 // Ammunition the developer's F1 gift adds, by the game's ammo hashes.

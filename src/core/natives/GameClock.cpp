@@ -6,15 +6,25 @@ namespace corvale {
 
 namespace {
 constexpr uint64_t kGetGameTimer = 0x4f67e8eca7d3f667;
-constexpr uint64_t kGetSecondsSinceBaseYear = 0x78fd8be812e436b2;
+constexpr uint64_t kGetClockHours = 0xc82cf208c2b19199;
+constexpr uint64_t kSecondsSinceBaseYear = 0x78fd8be812e436b2;
+constexpr uint64_t kGetFrameTime = 0x5e72022914ce3c38;
 } // namespace
 
 int32_t GameTimerMs() {
     return Invoke<int32_t>(kGetGameTimer);
 }
 
+int32_t ClockHour() {
+    return Invoke<int32_t>(kGetClockHours);
+}
+
 int32_t ClockSeconds() {
-    return Invoke<int32_t>(kGetSecondsSinceBaseYear);
+    return Invoke<int32_t>(kSecondsSinceBaseYear);
+}
+
+float FrameTime() {
+    return Invoke<float>(kGetFrameTime);
 }
 
 } // namespace corvale

@@ -1,12 +1,17 @@
 #pragma once
-// The game timer: milliseconds that run with the game, not with the wall clock; and the
-// in-game clock.
+// Game time: the timer in milliseconds that runs with the game, the clock of the game's
+// world and the length of the current frame.
 #include <cstdint>
 
 namespace corvale {
 
 int32_t GameTimerMs();
-// The in-game clock as seconds since the game's base year (a game hour is 3600 of them).
+// The hour of the day, 0 to 23.
+int32_t ClockHour();
+// Seconds of the game's clock since its base year; runs at the game's pace (a game minute
+// every 2 s) and jumps when the clock is advanced.
 int32_t ClockSeconds();
+// Seconds the current frame lasts.
+float FrameTime();
 
 } // namespace corvale

@@ -7,6 +7,7 @@ namespace corvale {
 namespace {
 constexpr uint64_t kCreateGroup = 0x90370ebe0fee1a3d;
 constexpr uint64_t kDoesGroupExist = 0x7c6b0c22f9f40bbe;
+constexpr uint64_t kRemoveGroup = 0x8eb2f69076af7053;
 constexpr uint64_t kSetPedAsGroupLeader = 0x2a7819605465fbce;
 constexpr uint64_t kSetPedAsGroupMember = 0x9f3480fe65db31b5;
 constexpr uint64_t kActivateCompanionAnalysis = 0xcbd9ec60495c728c;
@@ -18,6 +19,10 @@ PedGroup CreatePedGroup(int32_t flags) {
 
 bool PedGroupExists(PedGroup group) {
     return Invoke<bool>(kDoesGroupExist, group);
+}
+
+void RemovePedGroup(PedGroup group) {
+    Invoke(kRemoveGroup, group);
 }
 
 void SetPedAsGroupLeader(Ped ped, PedGroup group, bool flag) {

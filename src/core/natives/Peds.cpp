@@ -33,6 +33,8 @@ constexpr uint64_t kSetPedBlackboardFloat = 0x437c08db4febe2bd;
 constexpr uint64_t kSetPedIgnoreDeadBodies = 0x013a7ba5015c1372;
 constexpr uint64_t kSetPedKeepTask = 0x971d38760fbc02ef;
 constexpr uint64_t kSetPedPathMayEnterDeepWater = 0x9de63896b176ea94;
+constexpr uint64_t kIsPedHuman = 0xb980061da992779d;
+constexpr uint64_t kIsPedUsingAnyScenario = 0x57ab4a3080f85143;
 
 constexpr int32_t kConfigFlag130 = 130;
 constexpr Hash kLawGroup = 0xCB2DC17A;
@@ -169,6 +171,14 @@ void SetPedKeepTask(Ped ped, bool keep) {
 
 void SetPedPathMayEnterDeepWater(Ped ped, bool may) {
     Invoke(kSetPedPathMayEnterDeepWater, ped, may);
+}
+
+bool IsPedHuman(Ped ped) {
+    return Invoke<bool>(kIsPedHuman, ped);
+}
+
+bool IsPedUsingAnyScenario(Ped ped) {
+    return Invoke<bool>(kIsPedUsingAnyScenario, ped);
 }
 
 } // namespace corvale

@@ -33,6 +33,11 @@ bool IsPedInCombat(Ped ped, Ped target);
 // Caps how fast the ped may move: 1.0 walks, 2.0 runs, 3.0 sprints; for this frame only.
 void SetPedMaxMoveBlendRatio(Ped ped, float ratio);
 
+// A person rather than an animal.
+bool IsPedHuman(Ped ped);
+// Playing a scenario, or on the way to one.
+bool IsPedUsingAnyScenario(Ped ped);
+
 // Says an ambient line in a voice, unless the ped is already speaking.
 void PedSay(Ped ped, const char* line, const char* voice);
 // In the ped's own voice (an empty voice name).

@@ -18,9 +18,8 @@ constexpr uint64_t kTaskTurnPedToFaceCoord = 0x1dda930a0ac38571;
 constexpr uint64_t kTaskAchieveHeading = 0x93b93a37987f1f3d;
 constexpr uint64_t kTaskFollowNavMeshToCoord = 0x15d3a79d4e44b913;
 constexpr uint64_t kTaskUseScenarioPoint = 0xccdae6324b6a821c;
-constexpr uint64_t kTaskUseNearestScenarioToCoord = 0x322bfdea666e2b0e;
-constexpr uint64_t kIsPedUsingAnyScenario = 0x57ab4a3080f85143;
 constexpr uint64_t kTaskStandStill = 0x919be13eed931959;
+constexpr uint64_t kTaskUseNearestScenarioToCoord = 0x322bfdea666e2b0e;
 } // namespace
 
 void StartScenarioInPlace(Ped ped, Hash scenario, int32_t durationMs, bool playEnter,
@@ -54,6 +53,16 @@ void TaskCombatPed(Ped ped, Ped target, int32_t flags, int32_t threatResponse) {
     Invoke(kTaskCombatPed, ped, target, flags, threatResponse);
 }
 
+void TaskStandStill(Ped ped, int32_t durationMs) {
+    Invoke(kTaskStandStill, ped, durationMs);
+}
+
+void TaskUseNearestScenarioToPoint(Ped ped, const Vector3& point, float radius, int32_t durationMs,
+                                   bool a, bool b, bool c, bool d) {
+    Invoke(kTaskUseNearestScenarioToCoord, ped, point.x, point.y, point.z, radius, durationMs, a, b,
+           c, d);
+}
+
 void TaskSwapWeapon(Ped ped, int32_t a, int32_t b, int32_t c, int32_t d) {
     Invoke(kTaskSwapWeapon, ped, a, b, c, d);
 }
@@ -85,23 +94,9 @@ void TaskGoToPoint(Ped ped, const Vector3& point, float speed, int32_t timeoutMs
            flags, finalHeading);
 }
 
-void TaskUseScenarioPoint(Ped ped, int32_t point, const char* scenario, int32_t timeoutMs,
-                          bool a, bool b, Hash conditional, bool c, float d, bool e) {
+void TaskUseScenarioPoint(Ped ped, int32_t point, const char* scenario, int32_t timeoutMs, bool a,
+                          bool b, Hash conditional, bool c, float d, bool e) {
     Invoke(kTaskUseScenarioPoint, ped, point, scenario, timeoutMs, a, b, conditional, c, d, e);
-}
-
-void TaskUseNearestScenarioToCoord(Ped ped, const Vector3& point, float radius, int32_t durationMs,
-                                   bool a, bool b, bool c, bool d) {
-    Invoke(kTaskUseNearestScenarioToCoord, ped, point.x, point.y, point.z, radius, durationMs, a, b,
-           c, d);
-}
-
-bool IsPedUsingAnyScenario(Ped ped) {
-    return Invoke<bool>(kIsPedUsingAnyScenario, ped);
-}
-
-void TaskStandStill(Ped ped, int32_t durationMs) {
-    Invoke(kTaskStandStill, ped, durationMs);
 }
 
 } // namespace corvale

@@ -8,6 +8,11 @@
 
 namespace corvale {
 
+// Scenarios by the game's names.
+namespace scenarios {
+inline constexpr Hash kGuardScout = 0xF098397E; // "WORLD_HUMAN_GUARD_SCOUT"
+} // namespace scenarios
+
 // Plays the scenario where the ped stands for durationMs (-1: until cleared); the ped walks
 // into it when playEnter is set. conditional is the game's scenario condition (1: any).
 void StartScenarioInPlace(Ped ped, Hash scenario, int32_t durationMs, bool playEnter,
@@ -25,6 +30,10 @@ void TaskLeaveVehicle(Ped ped, Vehicle vehicle, int32_t flags);
 // The driver drives about the roads with no end.
 void TaskVehicleDriveWander(Ped driver, Vehicle vehicle, float speed, int32_t drivingStyle);
 void TaskCombatPed(Ped ped, Ped target, int32_t flags, int32_t threatResponse);
+void TaskStandStill(Ped ped, int32_t durationMs);
+// Walks to the scenario point nearest the point within radius and plays it for durationMs.
+void TaskUseNearestScenarioToPoint(Ped ped, const Vector3& point, float radius, int32_t durationMs,
+                                   bool a, bool b, bool c, bool d);
 
 void TaskSwapWeapon(Ped ped, int32_t a, int32_t b, int32_t c, int32_t d);
 void TaskLookAtPoint(Ped ped, const Vector3& point, int32_t durationMs, int32_t flags,
@@ -37,12 +46,6 @@ void TaskAchieveHeading(Ped ped, float heading, int32_t timeoutMs);
 // Walks (speed 1) or runs on the navigation mesh, arriving facing finalHeading.
 void TaskGoToPoint(Ped ped, const Vector3& point, float speed, int32_t timeoutMs, float stopRange,
                    int32_t flags, float finalHeading);
-// Walks to the scenario nearest the point within radius and plays it for durationMs.
-void TaskUseNearestScenarioToCoord(Ped ped, const Vector3& point, float radius, int32_t durationMs,
-                                   bool a, bool b, bool c, bool d);
-// Playing a scenario, or on the way to one.
-bool IsPedUsingAnyScenario(Ped ped);
-void TaskStandStill(Ped ped, int32_t durationMs);
 // Goes back to a scenario point and plays it.
 void TaskUseScenarioPoint(Ped ped, int32_t point, const char* scenario, int32_t timeoutMs,
                           bool a, bool b, Hash conditional, bool c, float d, bool e);
