@@ -58,6 +58,8 @@ struct Player {
     int32_t horse = 0;            // saddle horse ped, 0 when none
     uint64_t shootingFrame = 0;   // the frame in which the player uses a weapon
     uint32_t weapon = 0xA2719263; // current weapon hash, "WEAPON_UNARMED"
+    int32_t interior = 0;         // the interior the player stands in, 0 out of doors
+    uint32_t zone = 0;            // the map zone where the player stands, 0 none set
 };
 
 // Text handles: a literal handle is a pointer to the simulator's copy of the text, as the

@@ -94,14 +94,19 @@ void RegisterEntityNatives(NativeTable& t) {
           });
     t.add(0xac2767ed8bdfab15, "SET_ENTITY_HEALTH", "Entity,int,Entity", [](Call& c) {
         if (!c.entity(0)) return;
-        c.w.entityStates.of[c.i(0)].health = c.i(1);
+        EntityState& state = c.w.entityStates.of[c.i(0)];
+        state.health = c.i(1);
+        if (c.i(1) > state.maxHealth) state.maxHealth = c.i(1);
         if (c.i(1) <= 0) KillEntity(c.sim, c.i(0), "health set to 0");
     });
+    // Health as a fraction of full health; a dead or missing entity has none.
     t.add(0x96c638784db4c815, "_GET_ENTITY_HEALTH_FLOAT", "Entity", [](Call& c) {
         const Entity* e = c.w.entity(c.i(0));
         if (!e || !e->alive) return c.r.setFloat(0);
         auto it = c.w.entityStates.of.find(c.i(0));
-        c.r.setFloat(static_cast<float>(it == c.w.entityStates.of.end() ? 100 : it->second.health));
+        if (it == c.w.entityStates.of.end() || it->second.maxHealth <= 0) return c.r.setFloat(1);
+        c.r.setFloat(static_cast<float>(it->second.health) /
+                     static_cast<float>(it->second.maxHealth));
     });
     t.add(0x4cd38c78bd19a497, "DELETE_ENTITY", "Entity*",
           [](Call& c) { DeleteThroughHandle(c.sim, c.p<int32_t>(0), "DELETE_ENTITY"); });

@@ -2,6 +2,7 @@
 #include "Simulator.h"
 #include "natives/Families.h"
 #include "natives/Out.h"
+#include "world/Geometry.h"
 
 namespace sim {
 
@@ -22,7 +23,13 @@ void RegisterGroundNatives(NativeTable& t) {
               c.r.setBool(above);
           });
     t.add(0x43ad8fc02b429d33, "_GET_MAP_ZONE_AT_COORDS", "float,float,float,int",
-          [](Call& c) { c.r.setU32(c.w.ground.zoneAt(c.vec(0), c.i(3))); });
+          [](Call& c) {
+              // A zone a scenario put where the player stands wins over the map's.
+              const Entity* player = c.w.entity(c.w.player.ped);
+              if (c.w.player.zone != 0 && player && Distance(player->position, c.vec(0)) < 1.0f)
+                  return c.r.setU32(c.w.player.zone);
+              c.r.setU32(c.w.ground.zoneAt(c.vec(0), c.i(3)));
+          });
     // Flat open ground: every point is safe, on the ground, unless a scenario says never.
     t.add(0xb61c8e878a4199ca, "GET_SAFE_COORD_FOR_PED", "float,float,float,BOOL,Vector3*,int",
           [](Call& c) {

@@ -61,6 +61,10 @@ void RegisterGroupNatives(NativeTable& t) {
             g->members.insert(c.i(0));
         }
     });
+    t.add(0xed74007ffb146bc2, "REMOVE_PED_FROM_GROUP", "Ped", [](Call& c) {
+        if (!c.entity(0)) return;
+        for (auto& [id, g] : c.w.pools.groups.inUse) g.members.erase(c.i(0));
+    });
     t.add(0xf162e133b4e7a675, "GET_PED_GROUP_INDEX", "Ped",
           [](Call& c) { c.r.setInt(c.w.pools.groups.of(c.i(0))); });
 

@@ -40,10 +40,10 @@ void RegisterDoorNatives(NativeTable& t) {
         c.w.map.doors[c.u(0)] = c.i(1);
         c.trace("door " + NameOf(c.w, c.u(0)) + " state " + std::to_string(c.i(1)));
     });
-    // Everything is out of doors here.
+    // Only the player goes indoors here, where a scenario puts him.
     t.add(0xb417689857646f61, "GET_INTERIOR_FROM_ENTITY", "Entity", [](Call& c) {
         c.entity(0);
-        c.r.setInt(0);
+        c.r.setInt(c.i(0) == c.w.player.ped && c.i(0) != 0 ? c.w.player.interior : 0);
     });
 }
 

@@ -17,6 +17,7 @@ void RegisterAllCommands(CommandRegistry& r) {
     RegisterCameraCommands(r);
     RegisterCampCommands(r);
     RegisterCampExpectCommands(r);
+    RegisterLawCommands(r);
 }
 
 } // namespace sim

@@ -11,6 +11,7 @@ struct EntityState {
     bool visible = true;
     bool released = false; // handed back to the game
     int32_t health = 100;
+    int32_t maxHealth = 100; // full health: raised by a script that sets more
     int32_t proofs = 0; // the proof bits last set
     bool proofsOn = false;
     std::string animDict, anim; // the last animation played on it

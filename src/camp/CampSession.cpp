@@ -1,5 +1,6 @@
 #include "camp/CampSession.h"
 
+#include "missions/CookRescueMission.h"
 #include "site/CampLocation.h"
 #include "core/runtime/ScriptMain.h"
 #include "missions/CampRaidProcessor.h"
@@ -31,6 +32,9 @@ void CampSession::createWorld() {
     missions_ = std::make_unique<MissionsManager>(
         *data().savegameFile(), *data().langFile(), MissionKit{notifications_, debugTools()},
         timers().timerFor("missions_manager.cook_cooldown"), IsCampPlace);
+    missions_->registerType(MissionType::CookRescue, [this](int32_t, const MissionKit& kit) {
+        return std::make_unique<CookRescueMission>(kit, data(), tutorials_);
+    });
     missions_->registerType(MissionType::CampRaid,
                             CampRaidBuilder(
                                 [this] {

@@ -77,6 +77,10 @@ Entity BaseMissionProcessor::addEntity(Entity entity) {
     return entity;
 }
 
+void BaseMissionProcessor::dropEntity(Entity entity) {
+    std::erase(entities_, entity);
+}
+
 PropSet BaseMissionProcessor::addPropSet(PropSet propSet) {
     if (propSet != 0) propSets_.push_back(propSet);
     return propSet;

@@ -44,6 +44,8 @@ class BaseMissionProcessor : public Executable {
     // expression; 0 (a spawn that gave up) is not registered.
     Entity addEntity(Entity entity);
     PropSet addPropSet(PropSet propSet);
+    // Forgets an entity the mission gave away or removed itself, so the clean-up leaves it be.
+    void dropEntity(Entity entity);
     // Every registered prop set stands in full (true when there is none).
     bool arePropSetsLoaded() const;
     // Keeps the line (cut to the buffer, never inside a character) and shows it at once

@@ -65,4 +65,5 @@ void RemoveBlipIfExists(Blip& blip) {
     blip = 0;
 }
 
+
 } // namespace corvale

@@ -39,4 +39,9 @@ void DeleteBlip(Blip& blip);
 // Deletes the blip when the game still has it; the handle is 0 afterwards either way.
 void RemoveBlipIfExists(Blip& blip);
 
+
+namespace blips {
+inline constexpr Hash kStyleMission = 0x63B83205; // a mission's place on the map
+} // namespace blips
+
 } // namespace corvale

@@ -46,4 +46,5 @@ void AddAmmoByType(int32_t ped, Hash ammoType, int32_t count, Hash reason) {
 
 void SetMaxWantedLevel(int32_t level) { Invoke(kSetMaxWantedLevel, level); }
 
+
 } // namespace corvale

@@ -22,6 +22,7 @@ constexpr uint64_t kSetEntityProofs = 0xfaee099c6f890bb8;
 
 constexpr int32_t kRotationOrderZxy = 2;
 constexpr float kRadiansPerDegree = 3.14159265358979f / 180.0f;
+constexpr uint64_t kGetEntityHealthFloat = 0x96c638784db4c815;
 } // namespace
 
 Vector3 EntityPosition(Entity entity) {
@@ -73,6 +74,10 @@ void SetEntityHealth(Entity entity, int32_t health, Entity source) {
 
 void SetEntityProofs(Entity entity, int32_t proofs, bool flag) {
     Invoke(kSetEntityProofs, entity, proofs, flag);
+}
+
+float EntityHealthFraction(Entity entity) {
+    return Invoke<float>(kGetEntityHealthFloat, entity);
 }
 
 } // namespace corvale

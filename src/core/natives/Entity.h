@@ -26,4 +26,7 @@ void DeletePed(Ped& ped);
 // Hands the entity back to the game, which removes it when the player is not looking.
 void ReleaseEntity(Entity& entity);
 
+// Health as a fraction of the entity's full health: 1 unhurt, 0 dead.
+float EntityHealthFraction(Entity entity);
+
 } // namespace corvale

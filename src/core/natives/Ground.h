@@ -17,4 +17,8 @@ bool SafeCoordForPed(const Vector3& point, bool onGround, Vector3& out, int32_t 
 // The map zone at the entity's position: the first found of zone types 1, 10 and 11, or 0.
 Hash LookupAtEntity(Entity entity);
 
+namespace zones {
+inline constexpr Hash kValentine = 0x1B6880B3; // "valentine": the town the jail stands in
+} // namespace zones
+
 } // namespace corvale

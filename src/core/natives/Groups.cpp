@@ -11,6 +11,8 @@ constexpr uint64_t kRemoveGroup = 0x8eb2f69076af7053;
 constexpr uint64_t kSetPedAsGroupLeader = 0x2a7819605465fbce;
 constexpr uint64_t kSetPedAsGroupMember = 0x9f3480fe65db31b5;
 constexpr uint64_t kActivateCompanionAnalysis = 0xcbd9ec60495c728c;
+constexpr uint64_t kGetPedGroupIndex = 0xf162e133b4e7a675;
+constexpr uint64_t kRemovePedFromGroup = 0xed74007ffb146bc2;
 } // namespace
 
 PedGroup CreatePedGroup(int32_t flags) {
@@ -35,6 +37,14 @@ void SetPedAsGroupMember(Ped ped, PedGroup group) {
 
 void ActivateCompanionAnalysis(PedGroup group) {
     Invoke(kActivateCompanionAnalysis, group);
+}
+
+PedGroup GroupOf(Ped ped) {
+    return Invoke<PedGroup>(kGetPedGroupIndex, ped);
+}
+
+void RemoveFromGroup(Ped ped) {
+    Invoke(kRemovePedFromGroup, ped);
 }
 
 } // namespace corvale

@@ -19,5 +19,8 @@ void SetPedAsGroupLeader(Ped ped, PedGroup group, bool flag);
 void SetPedAsGroupMember(Ped ped, PedGroup group);
 // Lets the game's companion logic read the group's members.
 void ActivateCompanionAnalysis(PedGroup group);
+// The group the ped leads or belongs to; kNoPedGroup when none.
+PedGroup GroupOf(Ped ped);
+void RemoveFromGroup(Ped ped);
 
 } // namespace corvale

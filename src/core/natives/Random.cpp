@@ -30,4 +30,8 @@ Entity RandomElement(std::span<const Entity> handles) {
     return Pick(handles);
 }
 
+float RandomFloat(float min, float max) {
+    return Invoke<float>(kGetRandomFloatInRange, min, max);
+}
+
 } // namespace corvale

@@ -15,4 +15,7 @@ float RandomFloat01();
 Vector3 RandomElement(std::span<const Vector3> positions);
 Entity RandomElement(std::span<const Entity> handles);
 
+// min <= result < max.
+float RandomFloat(float min, float max);
+
 } // namespace corvale

@@ -7,10 +7,16 @@ namespace corvale {
 
 namespace {
 constexpr uint64_t kSetTimerA = 0xc1b1e9a034a63a62;
-}
+constexpr uint64_t kSetTimerB = 0x5ae11bc36633de4e;
+constexpr uint64_t kTimerB = 0xc9d9444186b5a374;
+} // namespace
 
 void ScriptWait(uint32_t ms) { host::Api().scriptWait(ms); }
 
 void SetScriptTimerA(int32_t ms) { Invoke(kSetTimerA, ms); }
+
+void SetScriptTimerB(int32_t ms) { Invoke(kSetTimerB, ms); }
+
+int32_t ScriptTimerB() { return Invoke<int32_t>(kTimerB); }
 
 } // namespace corvale

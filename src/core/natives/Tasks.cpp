@@ -18,6 +18,13 @@ constexpr uint64_t kTaskTurnPedToFaceCoord = 0x1dda930a0ac38571;
 constexpr uint64_t kTaskAchieveHeading = 0x93b93a37987f1f3d;
 constexpr uint64_t kTaskFollowNavMeshToCoord = 0x15d3a79d4e44b913;
 constexpr uint64_t kTaskUseScenarioPoint = 0xccdae6324b6a821c;
+constexpr uint64_t kTaskFollowToOffsetOfEntity = 0x304ae42e357b8c7e;
+constexpr uint64_t kTaskStartScenarioAtPosition = 0x4d1f61fc34af3cd1;
+constexpr uint64_t kTaskDismountAnimal = 0x48e92d3dde23c23a;
+constexpr uint64_t kTaskTurnPedToFaceEntity = 0x5ad23d40115353ac;
+constexpr uint64_t kTaskMountAnimal = 0x92db0739813c5186;
+constexpr uint64_t kTaskWalkAway = 0x04acfac71e6858f9;
+constexpr uint64_t kGetScriptTaskStatus = 0x77f1beb8863288d5;
 constexpr uint64_t kTaskStandStill = 0x919be13eed931959;
 constexpr uint64_t kTaskUseNearestScenarioToCoord = 0x322bfdea666e2b0e;
 } // namespace
@@ -97,6 +104,38 @@ void TaskGoToPoint(Ped ped, const Vector3& point, float speed, int32_t timeoutMs
 void TaskUseScenarioPoint(Ped ped, int32_t point, const char* scenario, int32_t timeoutMs, bool a,
                           bool b, Hash conditional, bool c, float d, bool e) {
     Invoke(kTaskUseScenarioPoint, ped, point, scenario, timeoutMs, a, b, conditional, c, d, e);
+}
+
+void TaskFollowEntity(Ped ped, Entity entity, const Vector3& offset, float speed,
+                      int32_t timeoutMs, float stopRange) {
+    Invoke(kTaskFollowToOffsetOfEntity, ped, entity, offset.x, offset.y, offset.z, speed,
+           timeoutMs, stopRange, false, false, false, false, false, false);
+}
+
+void TaskScenarioAtPosition(Ped ped, Hash scenario, const Vector3& point, float heading,
+                            int32_t durationMs) {
+    Invoke(kTaskStartScenarioAtPosition, ped, scenario, point.x, point.y, point.z, heading,
+           durationMs, true, false, nullptr, -1.0f, false);
+}
+
+void TaskDismountAnimal(Ped ped) {
+    Invoke(kTaskDismountAnimal, ped, 1, 0, 0, 0, Ped{0});
+}
+
+void TaskTurnToFaceEntity(Ped ped, Entity entity, int32_t durationMs) {
+    Invoke(kTaskTurnPedToFaceEntity, ped, entity, durationMs, 0.0f, 0.0f, 0.0f);
+}
+
+void TaskMountAnimal(Ped ped, Ped mount, int32_t timeoutMs, int32_t seat, float speed) {
+    Invoke(kTaskMountAnimal, ped, mount, timeoutMs, seat, speed, 1, 0, 0);
+}
+
+void TaskWalkAway(Ped ped, Entity from) {
+    Invoke(kTaskWalkAway, ped, from);
+}
+
+int32_t ScriptTaskStatus(Ped ped, Hash task) {
+    return Invoke<int32_t>(kGetScriptTaskStatus, ped, task, false);
 }
 
 } // namespace corvale

@@ -50,4 +50,20 @@ void TaskGoToPoint(Ped ped, const Vector3& point, float speed, int32_t timeoutMs
 void TaskUseScenarioPoint(Ped ped, int32_t point, const char* scenario, int32_t timeoutMs,
                           bool a, bool b, Hash conditional, bool c, float d, bool e);
 
+// Keeps near the entity at offset, giving up after timeoutMs and stopping within stopRange.
+void TaskFollowEntity(Ped ped, Entity entity, const Vector3& offset, float speed,
+                      int32_t timeoutMs, float stopRange);
+// Walks to the point and plays the scenario there, facing heading, for durationMs.
+void TaskScenarioAtPosition(Ped ped, Hash scenario, const Vector3& point, float heading,
+                            int32_t durationMs);
+void TaskDismountAnimal(Ped ped);
+void TaskTurnToFaceEntity(Ped ped, Entity entity, int32_t durationMs);
+// Gets on the mount (seat -1: the saddle) at speed, giving up after timeoutMs.
+void TaskMountAnimal(Ped ped, Ped mount, int32_t timeoutMs, int32_t seat, float speed);
+void TaskWalkAway(Ped ped, Entity from);
+// The game's status of a script task of the ped (by the task's name hash): 8 when the ped
+// runs no such task.
+int32_t ScriptTaskStatus(Ped ped, Hash task);
+inline constexpr int32_t kScriptTaskNotRunning = 8;
+
 } // namespace corvale

@@ -26,4 +26,13 @@ void SetCurrentWeapon(Ped ped, Hash weapon, bool equipNow, int32_t attachPoint, 
 // Puts the ped's weapons out of sight; how is the game's (mode, immediately).
 void HidePedWeapons(Ped ped, int32_t mode, bool immediately);
 
+// Firearms, not fists, knives or thrown weapons.
+bool IsWeaponAGun(Hash weapon);
+
+namespace weapons {
+// The explosives whose blast the jail's doors give way to.
+inline constexpr Hash kThrownDynamite = 0xA64DAA5E; // "WEAPON_THROWN_DYNAMITE"
+inline constexpr Hash kThrownExplosive = 0x88A8505C;
+} // namespace weapons
+
 } // namespace corvale
