@@ -39,7 +39,7 @@ constexpr int32_t kScenarioMs = 1000;   // between scenario spots
 constexpr float kStrayMetres = 30.0f;   // from his post before he is sent back near it
 constexpr float kScenarioSearch = 10.0f;
 constexpr int32_t kCombatFlags = 0;
-constexpr int32_t kCombatTaskFlags = 16;
+constexpr int32_t kThreatResponse = 16;
 } // namespace
 
 CampGuards::CampGuards(CampInterface& campSet, const GameData& data, const DebugTools& debug)
@@ -165,7 +165,7 @@ void CampGuards::engageEnemy(CampGuard& guard) {
     PedsInCombatWith(PlayerPed(), enemies, 0);
     if (const int32_t count = ItemSetSize(enemies); count > 0) {
         const Ped enemy = ItemSetEntry(enemies, RandomInt(0, count));
-        TaskCombatPed(guard.ped, enemy, kCombatFlags, kCombatTaskFlags);
+        TaskCombatPed(guard.ped, enemy, kCombatFlags, kThreatResponse);
         Log("CampGuardAI: fighting player enemy: " + std::to_string(enemy));
     }
     DestroyItemSet(enemies);

@@ -4,7 +4,7 @@
 #include "core/natives/Music.h"
 #include "core/natives/ScreenEffects.h"
 #include "core/natives/Script.h"
-#include "core/natives/TimeOfDay.h"
+#include "core/natives/GameClock.h"
 
 namespace corvale {
 
@@ -26,7 +26,7 @@ void SleepTransitionOut(int32_t hours) {
     ScriptWait(1000);
     DisplayHud(false);
     TriggerMusicEvent(kMusic);
-    const int32_t hour = ClockHours();
+    const int32_t hour = ClockHour();
     PlayPostEffect(SleepSky(hour));
     ScriptWait(1000);
     if (hours > 0) AdvanceClockTimeTo(hour + hours, 0, 0);

@@ -46,7 +46,6 @@ constexpr uint64_t kIsPedOnFoot = 0x01fee67db37f59b2;
 constexpr uint64_t kIsPedHogtied = 0x3aa24ccc0d451379;
 constexpr uint64_t kIsPedOnMount = 0x460bc76a0e10655e;
 constexpr uint64_t kGetMount = 0xe7e11b8dcbed1058;
-constexpr uint64_t kCanPedSeeEntity = 0x7f9b9791d4cb71f6;
 } // namespace
 
 Ped SpawnPed(const char* model, const Vector3& position, float heading) {
@@ -197,10 +196,6 @@ void SetPedKeepTask(Ped ped, bool keep) {
 
 void SetPedPathMayEnterDeepWater(Ped ped, bool may) {
     Invoke(kSetPedPathMayEnterDeepWater, ped, may);
-}
-
-bool CanPedSee(Ped ped, Entity entity) {
-    return Invoke<int32_t>(kCanPedSeeEntity, ped, entity, true, false) == 1;
 }
 
 bool IsPedHuman(Ped ped) {

@@ -93,7 +93,5 @@ bool IsPedOnMount(Ped ped);
 // The horse the ped rides or last rode; 0 when none.
 Ped PedMount(Ped ped);
 
-// The ped sees the entity now (in range, nothing in the way).
-bool CanPedSee(Ped ped, Entity entity);
 
 } // namespace corvale

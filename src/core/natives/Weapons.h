@@ -24,7 +24,6 @@ Hash BestWeapon(Ped ped, bool flagA, bool flagB);
 void SetCurrentWeapon(Ped ped, Hash weapon, bool equipNow);
 void SetCurrentWeapon(Ped ped, Hash weapon, bool equipNow, int32_t attachPoint, bool flagA,
                       bool flagB);
-
 // Puts the ped's weapons out of sight; how is the game's (mode, immediately).
 void HidePedWeapons(Ped ped, int32_t mode, bool immediately);
 
