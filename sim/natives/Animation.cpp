@@ -2,6 +2,7 @@
 #include "Hash.h"
 #include "Simulator.h"
 #include "natives/Families.h"
+#include "natives/TaskGiving.h"
 
 namespace sim {
 
@@ -43,7 +44,18 @@ void RegisterAnimationNatives(NativeTable& t) {
     });
     t.add(0xea47fe3719165b94, "TASK_PLAY_ANIM",
           "Ped,const char*,const char*,float,float,int,int,float,BOOL,int,BOOL,const char*,BOOL",
-          [](Call& c) { Play(c.sim, c.i(0), c.s(1), c.s(2)); });
+          [](Call& c) {
+              if (c.i(0) != 0) return (void)Play(c.sim, c.i(0), c.s(1), c.s(2));
+              // A step of the open sequence: it lasts its duration (5 s for -1), and only
+              // a loaded dictionary gives the ped something to play.
+              if (!c.s(1) || !c.w.streaming.loaded(NameHash(c.s(1)), c.w.frame))
+                  return c.trace(std::string("anim step skipped: dictionary not loaded"));
+              TaskStep s;
+              s.kind = TaskKind::Timed;
+              s.scriptTask = GameHash("SCRIPT_TASK_PLAY_ANIM");
+              s.durationMs = c.i(5);
+              GiveTask(c, s);
+          });
     t.add(0xdc6d22fab76d4874, "PLAY_ENTITY_ANIM",
           "Entity,const char*,const char*,float,BOOL,BOOL,BOOL,float,Any",
           [](Call& c) { c.r.setBool(Play(c.sim, c.i(0), c.s(2), c.s(1))); });

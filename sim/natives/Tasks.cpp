@@ -173,7 +173,9 @@ void RegisterTaskNatives(NativeTable& t) {
     t.add(0x93b93a37987f1f3d, "TASK_ACHIEVE_HEADING", "Ped,float,int", AchieveHeading);
     t.add(0xa21c51255b205245, "TASK_SWAP_WEAPON", "Ped,Any,Any,Any,Any",
           [](Call& c) { Instant(c, "SCRIPT_TASK_SWAP_WEAPON"); });
+    // As a step of a sequence it takes one frame; given to a ped it holds at once.
     t.add(0x17293c633c8ac019, "TASK_SET_CROUCH_MOVEMENT", "Ped,BOOL,Any,BOOL", [](Call& c) {
+        if (c.i(0) == 0) return Instant(c, "SCRIPT_TASK_SET_CROUCH_MOVEMENT");
         if (c.ped(0)) c.w.peds.state[c.i(0)].crouchMovement = c.b(1);
     });
     t.add(0xaaa34f8a7cb32098, "CLEAR_PED_TASKS_IMMEDIATELY", "Ped,BOOL,BOOL", [](Call& c) {

@@ -1,9 +1,9 @@
 #include "camp/CampSession.h"
 
-#include "missions/CookRescueMission.h"
-#include "site/CampLocation.h"
 #include "core/runtime/ScriptMain.h"
 #include "missions/CampRaidProcessor.h"
+#include "missions/CookRescueMission.h"
+#include "site/CampLocation.h"
 #include "ui/ScreenText.h"
 
 #include <memory>
@@ -24,25 +24,29 @@ CampSession::CampSession()
     : Session(static_cast<void (*)(const char*)>(DrawDebugText)),
       tutorials_(data(), notifications_, debugTools()) {}
 
-// The world objects join here as they are built, each in its own step: the camp
-// complexes, the camp set, the missions manager (given the camp set) and the camp
-// manager (given both), in that order.
+// The world objects in their fixed order: the camp set, the missions manager and the camp
+// manager, which shares the camp set with the missions.
 void CampSession::createWorld() {
     whistle_ = std::make_unique<WhistleDetector>();
+    fee_ = std::make_unique<CampFeeReader>(data().generalMetaFile());
+    campSet_ = std::make_unique<CampInterface>(data());
     missions_ = std::make_unique<MissionsManager>(
         *data().savegameFile(), *data().langFile(), MissionKit{notifications_, debugTools()},
         timers().timerFor("missions_manager.cook_cooldown"), IsCampPlace);
     missions_->registerType(MissionType::CookRescue, [this](int32_t, const MissionKit& kit) {
         return std::make_unique<CookRescueMission>(kit, data(), tutorials_);
     });
-    missions_->registerType(MissionType::CampRaid,
-                            CampRaidBuilder(
-                                [this] {
-                                    const CampLocation* camp = FindCampLocation(
-                                        data().savegameFile()->getInt("operation.location", 0));
-                                    return camp ? camp->position : Vector3();
-                                },
-                                tutorials_));
+    // A raid is placed at the camp the camp set stands for.
+    missions_->registerType(MissionType::CampRaid, CampRaidBuilder(
+                                                       [this] {
+                                                           const CampLocation* camp =
+                                                               campSet_->location();
+                                                           return camp ? camp->position : Vector3();
+                                                       },
+                                                       tutorials_));
+    manager_ = std::make_unique<CampManager>(
+        *campSet_, *missions_,
+        CampManagerKit{data(), notifications_, tutorials_, debugTools(), timers(), *fee_});
 }
 
 void CampSession::runWhistleDetector() {
@@ -57,8 +61,9 @@ void CampSession::tickMissions() {
     if (missions_) missions_->tick();
 }
 
-// Seam: the camp manager ticks here once it exists.
-void CampSession::tickCampManager() {}
+void CampSession::tickCampManager() {
+    if (manager_) manager_->tick();
+}
 
 void CampSession::showMessage(const char* text) {
     notifications_.showMessage(text);
@@ -74,7 +79,8 @@ void CampSession::toggleDebugMission() {
         missions_->abortMission();
         return;
     }
-    missions_->startMission(MissionType::Sabotage, data().savegameFile()->getInt("operation.location", 0));
+    missions_->startMission(MissionType::Sabotage,
+                            data().savegameFile()->getInt("operation.location", 0));
 }
 
 void CampMain() {

@@ -2,8 +2,11 @@
 // The camp plug-in's world as its frame loop drives it, and the camp's composition root: the
 // session owns the process-wide objects and hands them to the components it creates.
 #include "ai/WhistleDetector.h"
+#include "camp/CampManager.h"
 #include "core/runtime/Session.h"
 #include "missions/MissionsManager.h"
+#include "site/CampFee.h"
+#include "site/CampInterface.h"
 #include "ui/Notifications.h"
 #include "ui/Tutorials.h"
 
@@ -30,13 +33,19 @@ class CampSession final : public Session {
 
     // Null until createWorld.
     WhistleDetector* whistleDetector() const { return whistle_.get(); }
+    CampInterface* campSet() const { return campSet_.get(); }
+    const CampFeeReader* campFee() const { return fee_.get(); }
     MissionsManager* missions() const { return missions_.get(); }
+    CampManager* campManager() const { return manager_.get(); }
 
   private:
     Notifications notifications_;
     Tutorials tutorials_;
     std::unique_ptr<WhistleDetector> whistle_;
+    std::unique_ptr<CampFeeReader> fee_;
+    std::unique_ptr<CampInterface> campSet_;
     std::unique_ptr<MissionsManager> missions_;
+    std::unique_ptr<CampManager> manager_;
 };
 
 // The camp plug-in's script entry, registered with the host at attach: makes the one session

@@ -11,6 +11,7 @@
 #include "core/natives/Peds.h"
 #include "core/natives/Player.h"
 #include "core/natives/Script.h"
+#include "core/natives/Senses.h"
 #include "core/natives/Tasks.h"
 #include "core/natives/Weapons.h"
 #include "missions/CookRescueMission.h"
@@ -128,7 +129,7 @@ Ped CookRescueMission::detectLaw() {
         return 0;
     if (ScriptTimerB() < kLawCheckEveryMs) return 0;
     const Ped lawman = NearestPed(player, [player](Ped ped) {
-        return !IsEntityDead(ped) && IsLawPed(ped) && CanPedSee(ped, player);
+        return !IsEntityDead(ped) && IsLawPed(ped) && CanPedSeeEntity(ped, player, true, false);
     });
     if (lawman == 0) {
         SetScriptTimerB(0);

@@ -1,8 +1,10 @@
 #pragma once
 // Whether the player has a camp: the saved "operation.location" names one of the camp's
-// places. Absent, -1, 0, an id of no place, or text that is no number: no camp.
+// places. Absent, -1, 0, an id of no place, or text that is no number: no camp. Also the
+// typed reads of what the camp saved, which never stop the plug-in over a damaged value.
 #include <cstdint>
 #include <functional>
+#include <string_view>
 
 namespace corvale {
 
@@ -18,6 +20,13 @@ class SavedCamp {
     // A map search and a number read; text that is no number is logged once, until a
     // number is saved again.
     bool exists();
+
+    // The saved location id as written, -1 when absent or not a number (logged once).
+    int32_t locationId();
+    // A saved number; absent gives fallback, and so does text that is no number, with one
+    // log line naming the key.
+    int32_t readInt(std::string_view key, int32_t fallback) const;
+    float readFloat(std::string_view key, float fallback) const;
 
   private:
     const DictDataFile& save_;

@@ -41,13 +41,16 @@ Object CampInterface::findNear(Object& cached, const char* model, float radius) 
     return cached;
 }
 
+// Asked every frame at the camp, after the camp manager has asked the game whether the camp
+// stands: a group the game dropped took its still and ledger along, so the handle no longer
+// exists and the search finds nothing.
 Object CampInterface::findStill() {
-    if (!isBuilt()) return 0;
+    if (!location_ || propset_ == 0) return 0;
     return findNear(still_, "P_STILL02X", kStillSearchRadius);
 }
 
 Object CampInterface::findLedger() {
-    if (!isBuilt()) return 0;
+    if (!location_ || propset_ == 0) return 0;
     return findNear(ledger_, "p_journal_open01x", kLedgerSearchRadius);
 }
 

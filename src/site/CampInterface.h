@@ -31,10 +31,13 @@ class CampInterface final {
     Blip stillBlip() const { return stillBlip_; }
     Blip campBlip() const { return campBlip_; }
     Object crate() const { return crate_; }
-    // The still and the ledger of the prop group when built (looked up once, again when the
-    // game lost them), else 0.
+    // The still and the ledger of the prop group once built (looked up once, again when the
+    // game lost them), else 0. They do not ask the game whether the group still stands.
     Object findStill();
     Object findLedger();
+    // Something placed by build is still ours: a prop group, a prop or the cook (also when
+    // the game has dropped the camp group itself).
+    bool holdsProps() const;
 
     // Operations
     // Makes location the current one (null: no camp); the camp blip moves with it.
@@ -59,7 +62,6 @@ class CampInterface final {
   private:
     void createCampBlip();
     void removeAllBlips();
-    bool holdsProps() const;
     Object findNear(Object& cached, const char* model, float radius);
 
     const GameData& data_;

@@ -69,8 +69,9 @@ MenuInputShape EntryShape() {
 
 } // namespace
 
-CampLocationSelector::CampLocationSelector(const CampInterface& campSet, const GameData& data)
-    : campSet_(campSet), data_(data) {
+CampLocationSelector::CampLocationSelector(const CampInterface& campSet, const GameData& data,
+                                           const CampFeeReader& fee)
+    : campSet_(campSet), data_(data), fee_(fee) {
     for (const CampLocation& location : CampLocations()) {
         // No price column: the fee row below the list shows what a move costs.
         auto entry = std::make_unique<ShopMenuInput>(
@@ -87,7 +88,7 @@ void CampLocationSelector::onOpen() {
     fastTravelMenu_ = HashString("HUD_CTX_IN_FAST_TRAVEL_MENU");
     title_ = LangText(data_, "location_selector.title");
     feeLabel_ = LangText(data_, "location_selector.price");
-    const uint64_t fee = CashAmountText(CampFee(data_.generalMetaFile()) * 100);
+    const uint64_t fee = CashAmountText(fee_.cents());
     CopyText(feeText_, fee ? reinterpret_cast<const char*>(fee) : "");
 
     mapObject_ = SpawnObject(kMapModel, Vector3{}, 0.0f, false, true);

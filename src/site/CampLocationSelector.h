@@ -13,6 +13,7 @@
 
 namespace corvale {
 
+class CampFeeReader;
 class CampInterface;
 class GameData;
 
@@ -24,8 +25,9 @@ class CampLocationSelector final : public BaseUIComponent {
     static constexpr int32_t kMapHeldLimitMs = 5000;
 
     // One entry per location, in table order; the labels are texts of the data's Lang.dat,
-    // so the data files are loaded first.
-    CampLocationSelector(const CampInterface& campSet, const GameData& data);
+    // so the data files are loaded first. The fee row shows what fee reads.
+    CampLocationSelector(const CampInterface& campSet, const GameData& data,
+                         const CampFeeReader& fee);
 
     // Opening: waits for the map to be held up (at most kMapHeldLimitMs). Shown: draws
     // while the map is held and closes as soon as it is not.
@@ -48,6 +50,7 @@ class CampLocationSelector final : public BaseUIComponent {
 
     const CampInterface& campSet_;
     const GameData& data_;
+    const CampFeeReader& fee_;
     MenuList list_;
     Object mapObject_ = 0;
     Phase phase_ = Phase::Closed;

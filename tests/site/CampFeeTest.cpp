@@ -45,3 +45,18 @@ TEST_F(CampFeeTest, AHugeFeeIsCappedSoItsCentsFitThirtyTwoBits) {
     EXPECT_LE(static_cast<int64_t>(kMaxCampFee) * 100, INT32_MAX);
     EXPECT_EQ(logged("capped at 21474836"), 2u);
 }
+
+TEST_F(CampFeeTest, TheReaderAskedEveryFrameLogsAFaultyFeeOnceAndFollowsTheFile) {
+    DictDataFile meta("unused.dat");
+    meta.set("camp.change_location_fee", "fifty");
+    const CampFeeReader fee(&meta);
+    for (int frame = 0; frame < 100; ++frame)
+        ASSERT_EQ(fee.dollars(), 0);
+    EXPECT_EQ(logged("CampFee: camp.change_location_fee is not a number"), 1u);
+    meta.set("camp.change_location_fee", "99999999");
+    EXPECT_EQ(fee.dollars(), kMaxCampFee);
+    EXPECT_EQ(fee.cents(), kMaxCampFee * 100);
+    EXPECT_EQ(logged("capped at"), 0u) << "one line per game run";
+    meta.set("camp.change_location_fee", "150");
+    EXPECT_EQ(fee.cents(), 15000);
+}

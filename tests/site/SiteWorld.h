@@ -7,6 +7,7 @@
 #include "SiteFixture.h"
 #include "core/natives/Player.h"
 #include "core/natives/Script.h"
+#include "site/CampFee.h"
 #include "site/CampInterface.h"
 #include "site/CampLocationSelector.h"
 #include "world/Lifecycle.h"
@@ -23,7 +24,8 @@ class SiteWorldTest : public SiteTest {
         SiteTest::SetUp();
         if (HasFatalFailure()) return;
         camp = std::make_unique<CampInterface>(data);
-        selector = std::make_unique<CampLocationSelector>(*camp, data);
+        fee = std::make_unique<CampFeeReader>(data.generalMetaFile());
+        selector = std::make_unique<CampLocationSelector>(*camp, data, *fee);
         // Parked for good when the test ends; it is never resumed after that.
         h.start([this] {
             for (;;) {
@@ -83,6 +85,7 @@ class SiteWorldTest : public SiteTest {
     // Presses a control during the next frame.
     void press(const char* control) { world().controls.queued.insert(sim::GameHash(control)); }
 
+    std::unique_ptr<CampFeeReader> fee;
     std::unique_ptr<CampInterface> camp;
     std::unique_ptr<CampLocationSelector> selector;
     std::function<void()> job;

@@ -1,6 +1,8 @@
 #pragma once
-// Who fights: the player's use of weapons, as the throw sampler reads it, and peds who run
-// from a fight.
+// Who fights whom: the player's use of weapons, as the throw sampler reads it, the peds in a
+// fight and those who run from it.
+#include "core/natives/Handles.h"
+#include "core/natives/ItemSets.h"
 #include "core/natives/NativeCall.h"
 
 namespace corvale {
@@ -11,5 +13,12 @@ bool IsThrownWeapon(Hash weapon);   // a weapon that is thrown (knife, dynamite,
 int32_t CountPedsInCombatWith(int32_t target, int32_t flags);
 // The ped has given up the fight and runs.
 bool IsPedFleeing(int32_t ped);
+
+// Whom the ped is fighting; 0 when nobody.
+Entity CurrentTargetOf(Ped ped);
+bool IsPedInMeleeCombat(Ped ped);
+bool IsPedReloading(Ped ped);
+// Fills the set with the peds fighting the target now; their count.
+int32_t PedsInCombatWith(Ped target, ItemSet set, int32_t flags);
 
 } // namespace corvale

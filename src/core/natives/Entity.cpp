@@ -22,6 +22,7 @@ constexpr uint64_t kSetEntityProofs = 0xfaee099c6f890bb8;
 
 constexpr int32_t kRotationOrderZxy = 2;
 constexpr float kRadiansPerDegree = 3.14159265358979f / 180.0f;
+constexpr uint64_t kSetEntityCoords = 0x06843da7060a026b;
 constexpr uint64_t kGetEntityHealthFloat = 0x96c638784db4c815;
 } // namespace
 
@@ -74,6 +75,12 @@ void SetEntityHealth(Entity entity, int32_t health, Entity source) {
 
 void SetEntityProofs(Entity entity, int32_t proofs, bool flag) {
     Invoke(kSetEntityProofs, entity, proofs, flag);
+}
+
+void SetEntityCoords(Entity entity, const Vector3& position, bool xAxis, bool yAxis, bool zAxis,
+                     bool clearArea) {
+    Invoke(kSetEntityCoords, entity, position.x, position.y, position.z, xAxis, yAxis, zAxis,
+           clearArea);
 }
 
 float EntityHealthFraction(Entity entity) {

@@ -26,6 +26,9 @@ void DeletePed(Ped& ped);
 // Hands the entity back to the game, which removes it when the player is not looking.
 void ReleaseEntity(Entity& entity);
 
+// Puts the entity at the position at once (with whoever rides it).
+void SetEntityCoords(Entity entity, const Vector3& position, bool xAxis, bool yAxis, bool zAxis,
+                     bool clearArea);
 // Health as a fraction of the entity's full health: 1 unhurt, 0 dead.
 float EntityHealthFraction(Entity entity);
 

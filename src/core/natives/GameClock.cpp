@@ -9,6 +9,7 @@ constexpr uint64_t kGetGameTimer = 0x4f67e8eca7d3f667;
 constexpr uint64_t kGetClockHours = 0xc82cf208c2b19199;
 constexpr uint64_t kSecondsSinceBaseYear = 0x78fd8be812e436b2;
 constexpr uint64_t kGetFrameTime = 0x5e72022914ce3c38;
+constexpr uint64_t kAdvanceClockTimeTo = 0x0184750ae88d0b1d;
 } // namespace
 
 int32_t GameTimerMs() {
@@ -25,6 +26,10 @@ int32_t ClockSeconds() {
 
 float FrameTime() {
     return Invoke<float>(kGetFrameTime);
+}
+
+void AdvanceClockTimeTo(int32_t hour, int32_t minute, int32_t second) {
+    Invoke(kAdvanceClockTimeTo, hour, minute, second);
 }
 
 } // namespace corvale

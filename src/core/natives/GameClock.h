@@ -13,5 +13,7 @@ int32_t ClockHour();
 int32_t ClockSeconds();
 // Seconds the current frame lasts.
 float FrameTime();
+// Moves the clock forward to the given time of day.
+void AdvanceClockTimeTo(int32_t hour, int32_t minute, int32_t second);
 
 } // namespace corvale

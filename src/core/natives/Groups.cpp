@@ -10,6 +10,7 @@ constexpr uint64_t kDoesGroupExist = 0x7c6b0c22f9f40bbe;
 constexpr uint64_t kRemoveGroup = 0x8eb2f69076af7053;
 constexpr uint64_t kSetPedAsGroupLeader = 0x2a7819605465fbce;
 constexpr uint64_t kSetPedAsGroupMember = 0x9f3480fe65db31b5;
+constexpr uint64_t kActivateCompanionAnalysis = 0xcbd9ec60495c728c;
 constexpr uint64_t kGetPedGroupIndex = 0xf162e133b4e7a675;
 constexpr uint64_t kRemovePedFromGroup = 0xed74007ffb146bc2;
 } // namespace
@@ -32,6 +33,10 @@ void SetPedAsGroupLeader(Ped ped, PedGroup group, bool flag) {
 
 void SetPedAsGroupMember(Ped ped, PedGroup group) {
     Invoke(kSetPedAsGroupMember, ped, group);
+}
+
+void ActivateCompanionAnalysis(PedGroup group) {
+    Invoke(kActivateCompanionAnalysis, group);
 }
 
 PedGroup GroupOf(Ped ped) {

@@ -17,6 +17,8 @@ bool PedGroupExists(PedGroup group);
 void RemovePedGroup(PedGroup group);
 void SetPedAsGroupLeader(Ped ped, PedGroup group, bool flag);
 void SetPedAsGroupMember(Ped ped, PedGroup group);
+// Lets the game's companion logic read the group's members.
+void ActivateCompanionAnalysis(PedGroup group);
 // The group the ped leads or belongs to; kNoPedGroup when none.
 PedGroup GroupOf(Ped ped);
 void RemoveFromGroup(Ped ped);

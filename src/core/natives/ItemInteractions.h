@@ -14,4 +14,7 @@ Hash ItemInteractionState(Ped ped);
 // Moves the ped's interaction on to state (the outro puts the item away).
 void SetItemInteractionState(Ped ped, Hash state);
 
+// The ped still has an item in their hands (a map being put away).
+bool IsPedRunningItemInteraction(Ped ped);
+
 } // namespace corvale

@@ -30,6 +30,9 @@ constexpr uint64_t kGetScenarioPointPedIsUsing = 0xdf7993356f52359a;
 constexpr uint64_t kSetPedShouldPlayCombatScenarioExit = 0x802092b07e3b1eea;
 constexpr uint64_t kSetPedShouldPlayQuickScenarioExit = 0x463803429297117c;
 constexpr uint64_t kSetPedBlackboardFloat = 0x437c08db4febe2bd;
+constexpr uint64_t kSetPedIgnoreDeadBodies = 0x013a7ba5015c1372;
+constexpr uint64_t kSetPedKeepTask = 0x971d38760fbc02ef;
+constexpr uint64_t kSetPedPathMayEnterDeepWater = 0x9de63896b176ea94;
 constexpr uint64_t kIsPedHuman = 0xb980061da992779d;
 constexpr uint64_t kIsPedUsingAnyScenario = 0x57ab4a3080f85143;
 
@@ -38,11 +41,11 @@ constexpr Hash kLawGroup = 0xCB2DC17A;
 constexpr uint32_t kSpeechParams = 0x67F3AB43;
 constexpr int32_t kNearbyCapacity = 10;
 constexpr int32_t kAnyPedType = -1;
+constexpr uint64_t kSetPedOntoMount = 0x028f76b6e78246eb;
+constexpr uint64_t kIsPedOnFoot = 0x01fee67db37f59b2;
 constexpr uint64_t kIsPedHogtied = 0x3aa24ccc0d451379;
 constexpr uint64_t kIsPedOnMount = 0x460bc76a0e10655e;
 constexpr uint64_t kGetMount = 0xe7e11b8dcbed1058;
-constexpr uint64_t kSetPedIgnoreDeadBodies = 0x013a7ba5015c1372;
-constexpr uint64_t kCanPedSeeEntity = 0x7f9b9791d4cb71f6;
 } // namespace
 
 Ped SpawnPed(const char* model, const Vector3& position, float heading) {
@@ -163,6 +166,14 @@ void SetPedBlackboardFloat(Ped ped, const char* name, float value, int32_t durat
     Invoke(kSetPedBlackboardFloat, ped, name, value, durationMs);
 }
 
+void SetPedOntoMount(Ped ped, Ped mount, int32_t seat, bool flag) {
+    Invoke(kSetPedOntoMount, ped, mount, seat, flag);
+}
+
+bool IsPedOnFoot(Ped ped) {
+    return Invoke<bool>(kIsPedOnFoot, ped);
+}
+
 bool IsPedHogtied(Ped ped) {
     return Invoke<bool>(kIsPedHogtied, ped);
 }
@@ -179,8 +190,12 @@ void SetPedIgnoreDeadBodies(Ped ped, bool ignore) {
     Invoke(kSetPedIgnoreDeadBodies, ped, ignore);
 }
 
-bool CanPedSee(Ped ped, Entity entity) {
-    return Invoke<int32_t>(kCanPedSeeEntity, ped, entity, true, false) == 1;
+void SetPedKeepTask(Ped ped, bool keep) {
+    Invoke(kSetPedKeepTask, ped, keep);
+}
+
+void SetPedPathMayEnterDeepWater(Ped ped, bool may) {
+    Invoke(kSetPedPathMayEnterDeepWater, ped, may);
 }
 
 bool IsPedHuman(Ped ped) {

@@ -76,16 +76,22 @@ void SetPedCombatAttribute(Ped ped, int32_t attribute, bool on);
 // 0 to 100.
 void SetPedAccuracy(Ped ped, int32_t accuracy);
 void SetPedRelationshipGroup(Ped ped, Hash group);
+// Bodies lying about do not alarm the ped.
+void SetPedIgnoreDeadBodies(Ped ped, bool ignore);
+// The ped keeps its task when the script lets go of it.
+void SetPedKeepTask(Ped ped, bool keep);
+void SetPedPathMayEnterDeepWater(Ped ped, bool may);
+
+// Seats the ped on a horse at once (seat -1: the saddle).
+void SetPedOntoMount(Ped ped, Ped mount, int32_t seat, bool flag);
+// Standing on his own feet: not riding, not seated in a vehicle.
+bool IsPedOnFoot(Ped ped);
 
 // Tied up by the player (a hogtied guard keeps no post).
 bool IsPedHogtied(Ped ped);
 bool IsPedOnMount(Ped ped);
 // The horse the ped rides or last rode; 0 when none.
 Ped PedMount(Ped ped);
-// The ped walks past bodies without stopping to react.
-void SetPedIgnoreDeadBodies(Ped ped, bool ignore);
 
-// The ped sees the entity now (in range, nothing in the way).
-bool CanPedSee(Ped ped, Entity entity);
 
 } // namespace corvale

@@ -27,12 +27,18 @@ constexpr uint64_t kTaskWalkAway = 0x04acfac71e6858f9;
 constexpr uint64_t kGetScriptTaskStatus = 0x77f1beb8863288d5;
 constexpr uint64_t kTaskStandStill = 0x919be13eed931959;
 constexpr uint64_t kTaskUseNearestScenarioToCoord = 0x322bfdea666e2b0e;
+constexpr uint64_t kTaskSetCrouchMovement = 0x17293c633c8ac019;
 } // namespace
 
 void StartScenarioInPlace(Ped ped, Hash scenario, int32_t durationMs, bool playEnter,
                           Hash conditional, float heading) {
+    StartScenarioInPlace(ped, scenario, durationMs, playEnter, conditional, heading, true);
+}
+
+void StartScenarioInPlace(Ped ped, Hash scenario, int32_t durationMs, bool playEnter,
+                          Hash conditional, float heading, bool flag) {
     Invoke(kTaskStartScenarioInPlaceHash, ped, scenario, durationMs, playEnter, conditional,
-           heading, true);
+           heading, flag);
 }
 
 void ClearPedTasksNow(Ped ped) {
@@ -104,6 +110,10 @@ void TaskGoToPoint(Ped ped, const Vector3& point, float speed, int32_t timeoutMs
 void TaskUseScenarioPoint(Ped ped, int32_t point, const char* scenario, int32_t timeoutMs, bool a,
                           bool b, Hash conditional, bool c, float d, bool e) {
     Invoke(kTaskUseScenarioPoint, ped, point, scenario, timeoutMs, a, b, conditional, c, d, e);
+}
+
+void TaskSetCrouchMovement(Ped ped, bool crouch, int32_t a, bool b) {
+    Invoke(kTaskSetCrouchMovement, ped, crouch, a, b);
 }
 
 void TaskFollowEntity(Ped ped, Entity entity, const Vector3& offset, float speed,

@@ -17,6 +17,9 @@ inline constexpr Hash kGuardScout = 0xF098397E; // "WORLD_HUMAN_GUARD_SCOUT"
 // into it when playEnter is set. conditional is the game's scenario condition (1: any).
 void StartScenarioInPlace(Ped ped, Hash scenario, int32_t durationMs, bool playEnter,
                           Hash conditional, float heading);
+// The same with the game's last flag given (the overload above passes true).
+void StartScenarioInPlace(Ped ped, Hash scenario, int32_t durationMs, bool playEnter,
+                          Hash conditional, float heading, bool flag);
 // Ends every task of the ped at once, without an exit animation.
 void ClearPedTasksNow(Ped ped);
 // Ends the ped's tasks; immediately skips the exit animation.
@@ -49,6 +52,7 @@ void TaskGoToPoint(Ped ped, const Vector3& point, float speed, int32_t timeoutMs
 // Goes back to a scenario point and plays it.
 void TaskUseScenarioPoint(Ped ped, int32_t point, const char* scenario, int32_t timeoutMs,
                           bool a, bool b, Hash conditional, bool c, float d, bool e);
+void TaskSetCrouchMovement(Ped ped, bool crouch, int32_t a, bool b);
 
 // Keeps near the entity at offset, giving up after timeoutMs and stopping within stopRange.
 void TaskFollowEntity(Ped ped, Entity entity, const Vector3& offset, float speed,

@@ -11,6 +11,7 @@ constexpr uint64_t kHasPedGotWeapon = 0x8decb02f88f428bc;
 constexpr uint64_t kGiveDelayedWeaponToPed = 0xb282dc6ebd803c75;
 constexpr uint64_t kSetCurrentPedWeapon = 0xadf692b254977c0c;
 constexpr uint64_t kGetBestPedWeapon = 0x8483e98e8b888ae2;
+constexpr uint64_t kHidePedWeapons = 0xfccc886ede3c63ec;
 constexpr uint64_t kIsWeaponAGun = 0x705be297eebdb95d;
 } // namespace
 
@@ -51,6 +52,10 @@ Hash BestWeapon(Ped ped, bool flagA, bool flagB) {
 void SetCurrentWeapon(Ped ped, Hash weapon, bool equipNow, int32_t attachPoint, bool flagA,
                       bool flagB) {
     Invoke(kSetCurrentPedWeapon, ped, weapon, equipNow, attachPoint, flagA, flagB);
+}
+
+void HidePedWeapons(Ped ped, int32_t mode, bool immediately) {
+    Invoke(kHidePedWeapons, ped, mode, immediately);
 }
 
 bool IsWeaponAGun(Hash weapon) {

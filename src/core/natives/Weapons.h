@@ -8,6 +8,7 @@ namespace corvale {
 
 namespace weapons {
 inline constexpr Hash kRevolverDoubleAction = 0x797FBF5; // "WEAPON_REVOLVER_DOUBLEACTION"
+inline constexpr Hash kUnarmed = 0xA2719263;             // "WEAPON_UNARMED"
 } // namespace weapons
 
 Hash CurrentWeapon(Ped ped);
@@ -23,6 +24,8 @@ Hash BestWeapon(Ped ped, bool flagA, bool flagB);
 void SetCurrentWeapon(Ped ped, Hash weapon, bool equipNow);
 void SetCurrentWeapon(Ped ped, Hash weapon, bool equipNow, int32_t attachPoint, bool flagA,
                       bool flagB);
+// Puts the ped's weapons out of sight; how is the game's (mode, immediately).
+void HidePedWeapons(Ped ped, int32_t mode, bool immediately);
 
 // Firearms, not fists, knives or thrown weapons.
 bool IsWeaponAGun(Hash weapon);

@@ -1,0 +1,63 @@
+#include "camp/PutHerbsInStillInteraction.h"
+
+#include "core/events/EventChannel.h"
+#include "core/events/EventNames.h"
+#include "core/natives/Combat.h"
+#include "core/natives/Distance.h"
+#include "core/natives/Player.h"
+#include "core/natives/PromptSteps.h"
+#include "core/natives/Strings.h"
+#include "site/CampInterface.h"
+#include "ui/LangText.h"
+
+namespace corvale {
+
+namespace {
+constexpr int32_t kHold = 2;
+constexpr int32_t kStillPromptGroup = 0x4EE07FDD;
+constexpr float kReach = 1.5f;
+} // namespace
+
+PutHerbsInStillInteraction::PutHerbsInStillInteraction(CampInterface& campSet,
+                                                       const CampFrame& frame, const GameData& data,
+                                                       const DebugTools& debug)
+    : CampInteractionProcessor(campSet, frame), data_(data), debug_(debug) {
+    putPrompt_.create(LangText(data_, "prompts.still.put_herbs"), HashString("INPUT_CONTEXT_Y"),
+                      PromptSetup{kHold, kStillPromptGroup});
+}
+
+void PutHerbsInStillInteraction::tick() {
+    if (!frame_.built) return;
+    if (campSet_.menuOpen || !campSet_.herbsPending) return Withdraw(putPrompt_);
+    const Object still = campSet_.findStill();
+    if (still == 0) return;
+    offer(still);
+    followTask();
+}
+
+void PutHerbsInStillInteraction::stop() {
+    Withdraw(putPrompt_);
+    task_.reset();
+}
+
+void PutHerbsInStillInteraction::offer(Object still) {
+    const Ped player = PlayerPed();
+    if (!(Distance(player, StillSpot(still)) < kReach) || !PlayerIsAble(player))
+        return Withdraw(putPrompt_);
+    ShowPromptGroupThisFrame(kStillPromptGroup, TextLiteral(LangText(data_, "prompts.still")));
+    Offer(putPrompt_, !task_ && !IsPedReloading(player));
+    if (putPrompt_.completed())
+        task_ = std::make_unique<PutHerbsInStillTask>(player, still, false, debug_);
+}
+
+void PutHerbsInStillInteraction::followTask() {
+    if (!task_) return;
+    task_->tick();
+    if (task_->isRunning()) return;
+    // The camp manager takes the items and the business plug-in flavours its batch.
+    if (task_->isFinished())
+        events::SendCampEvent({static_cast<int32_t>(HashString(events::kPutHerbsInStill))});
+    task_.reset();
+}
+
+} // namespace corvale

@@ -1,0 +1,37 @@
+#pragma once
+// The still, while a flavour's herbs wait to go in: the player puts them in, and the camp
+// announces it ("CORVALE_PUT_HERBS_IN_STILL") when he is done.
+#include "ai/PutHerbsInStillTask.h"
+#include "camp/CampInteractionProcessor.h"
+#include "core/natives/Prompt.h"
+
+#include <memory>
+
+namespace corvale {
+
+class DebugTools;
+class GameData;
+
+class PutHerbsInStillInteraction final : public CampInteractionProcessor {
+  public:
+    PutHerbsInStillInteraction(CampInterface& campSet, const CampFrame& frame, const GameData& data,
+                               const DebugTools& debug);
+
+    void tick() override;
+    // Also lets go of a task under way: the herbs stay pending.
+    void stop() override;
+
+    const Prompt& putPrompt() const { return putPrompt_; }
+    const PutHerbsInStillTask* task() const { return task_.get(); }
+
+  private:
+    void offer(Object still);
+    void followTask();
+
+    const GameData& data_;
+    const DebugTools& debug_;
+    Prompt putPrompt_;
+    std::unique_ptr<PutHerbsInStillTask> task_;
+};
+
+} // namespace corvale

@@ -1,0 +1,44 @@
+#include "camp/SleepTransition.h"
+
+#include "core/natives/Camera.h"
+#include "core/natives/Music.h"
+#include "core/natives/ScreenEffects.h"
+#include "core/natives/Script.h"
+#include "core/natives/GameClock.h"
+
+namespace corvale {
+
+namespace {
+constexpr const char* kMusic = "SLEEP_TRANSITION_START";
+} // namespace
+
+const char* SleepSky(int32_t hour) {
+    if (hour >= 5 && hour <= 8) return "skytl_0600_01clear";
+    if (hour >= 9 && hour <= 11) return "skytl_0900_01clear";
+    if (hour >= 12 && hour <= 14) return "skytl_1200_01clear";
+    if (hour >= 15 && hour <= 22) return "skytl_1500_03clouds";
+    return "skytl_0000_01clear"; // night
+}
+
+void SleepTransitionOut(int32_t hours) {
+    FadeScreenOut(500);
+    FadeScreenIn(0);
+    ScriptWait(1000);
+    DisplayHud(false);
+    TriggerMusicEvent(kMusic);
+    const int32_t hour = ClockHour();
+    PlayPostEffect(SleepSky(hour));
+    ScriptWait(1000);
+    if (hours > 0) AdvanceClockTimeTo(hour + hours, 0, 0);
+}
+
+void SleepTransitionIn() {
+    StopAllPostEffects();
+    TriggerMusicEvent("SLEEP_TRANSITION_STOP");
+    FadeScreenIn(1000);
+    ScriptWait(1000);
+    DisplayHud(true);
+    CancelMusicEvent(kMusic);
+}
+
+} // namespace corvale
