@@ -79,8 +79,9 @@ void CampSession::toggleDebugMission() {
         missions_->abortMission();
         return;
     }
-    missions_->startMission(MissionType::Sabotage,
-                            data().savegameFile()->getInt("operation.location", 0));
+    // At the camp the camp set stands for; a word in the save cannot stop the key.
+    const CampLocation* camp = campSet_ ? campSet_->location() : nullptr;
+    missions_->startMission(MissionType::Sabotage, camp ? camp->missionId : 0);
 }
 
 void CampMain() {
