@@ -15,6 +15,7 @@
 #include "site/CampInterface.h"
 #include "site/CampLocation.h"
 #include "support/ScriptHarness.h"
+#include "support/ScriptJobs.h"
 #include "world/Lifecycle.h"
 
 #include <gtest/gtest.h>
@@ -58,12 +59,7 @@ class GuardsStory : public ::testing::Test {
             created = true;
             for (;;) {
                 RefreshPlayerPed();
-                if (job) {
-                    std::function<void()> now = std::move(job);
-                    job = nullptr;
-                    now();
-                    ++jobsDone;
-                }
+                jobs.runPending();
                 guards->tick();
                 ScriptWait(0);
             }
@@ -78,11 +74,7 @@ class GuardsStory : public ::testing::Test {
     }
     // Runs work inside the script before the guards' tick (it may wait frames).
     bool inScript(std::function<void()> work, int limit = 900) {
-        const int before = jobsDone;
-        job = std::move(work);
-        for (int i = 0; i < limit && jobsDone == before; ++i)
-            run->runFrames(1);
-        return jobsDone != before;
+        return jobs.run(std::move(work), limit, [this] { run->runFrames(1); });
     }
     // Plays scenario lines; true when every expectation among them held.
     bool holds(const std::string& text) {
@@ -114,8 +106,7 @@ class GuardsStory : public ::testing::Test {
     DebugTools debug;
     std::unique_ptr<CampInterface> camp;
     std::unique_ptr<CampGuards> guards;
-    std::function<void()> job;
-    int jobsDone = 0;
+    corvale::testing::ScriptJobs jobs;
     bool created = false;
 };
 

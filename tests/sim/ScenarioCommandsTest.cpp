@@ -1,5 +1,6 @@
 // The scenario commands that set the player up, make streaming fail, complete prompts and
 // check peds, prompts and messages.
+#include "CampWorld.h"
 #include "Hash.h"
 #include "core/natives/Peds.h"
 #include "core/natives/Prompt.h"
@@ -16,26 +17,7 @@ using namespace corvale;
 namespace {
 
 // A run without plug-ins: the test's own scripts act in the world.
-struct ScenarioCommandsTest : ::testing::Test {
-    void SetUp() override {
-        char dir[] = "/tmp/corvale-data-XXXXXX";
-        ASSERT_NE(mkdtemp(dir), nullptr);
-        dataDir = dir;
-        sim::RunSettings s;
-        s.dataDir = dataDir;
-        run = std::make_unique<sim::ScenarioRun>(s);
-        run->setPlugins({});
-    }
-    void TearDown() override {
-        run.reset();
-        std::filesystem::remove_all(dataDir);
-    }
-    int play(const std::string& text) { return run->run(sim::ParseScenarioText(text, "test.scn")); }
-    sim::World& world() { return run->sim().world(); }
-
-    std::string dataDir;
-    std::unique_ptr<sim::ScenarioRun> run;
-};
+using ScenarioCommandsTest = corvale::testing::CampWorld;
 
 } // namespace
 

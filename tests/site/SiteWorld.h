@@ -10,6 +10,7 @@
 #include "site/CampFee.h"
 #include "site/CampInterface.h"
 #include "site/CampLocationSelector.h"
+#include "support/ScriptJobs.h"
 #include "world/Lifecycle.h"
 
 #include <functional>
@@ -30,12 +31,7 @@ class SiteWorldTest : public SiteTest {
         h.start([this] {
             for (;;) {
                 RefreshPlayerPed();
-                if (job) {
-                    std::function<void()> now = std::move(job);
-                    job = nullptr;
-                    now();
-                    ++jobsDone;
-                }
+                jobs.runPending();
                 selector->tick();
                 ScriptWait(0);
             }
@@ -46,11 +42,7 @@ class SiteWorldTest : public SiteTest {
     // Runs work inside the script (it may wait frames); false when it did not end within
     // limit frames.
     bool inScript(std::function<void()> work, int limit = 600) {
-        const int before = jobsDone;
-        job = std::move(work);
-        for (int i = 0; i < limit && jobsDone == before; ++i)
-            h.sim().runFrame();
-        return jobsDone != before;
+        return jobs.run(std::move(work), limit, [this] { h.sim().runFrame(); });
     }
     void frames(int n) { h.sim().runFrames(static_cast<uint64_t>(n)); }
     sim::World& world() { return h.world(); }
@@ -88,8 +80,7 @@ class SiteWorldTest : public SiteTest {
     std::unique_ptr<CampFeeReader> fee;
     std::unique_ptr<CampInterface> camp;
     std::unique_ptr<CampLocationSelector> selector;
-    std::function<void()> job;
-    int jobsDone = 0;
+    corvale::testing::ScriptJobs jobs;
 };
 
 } // namespace corvale::testing
