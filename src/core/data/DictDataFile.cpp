@@ -13,6 +13,8 @@ namespace corvale {
 
 namespace {
 const std::string kEmpty;
+// Room kept per loaded line for values that grow and keys added later.
+constexpr size_t kRoomPerLine = 64;
 
 bool Storable(std::string_view text) {
     return text.find_first_of("=\n") == std::string_view::npos;
@@ -45,13 +47,13 @@ bool BaseDataFile::load() {
 
 bool BaseDataFile::save(bool force) {
     if (!dirty_ && !force) return true;
-    Log("saving " + path_);
+    Log("saving ", path_);
     if (!write()) {
-        Log("save failed in file: " + path_);
+        Log("save failed in file: ", path_);
         return false; // still dirty: the next autosave tries again
     }
     dirty_ = false;
-    Log("file saved: " + path_);
+    Log("file saved: ", path_);
     return true;
 }
 
@@ -65,11 +67,20 @@ bool DictDataFile::parseLine(std::string_view line) {
         return false;
     }
     entries_.insert_or_assign(std::string(key), std::string(value));
+    // Room for the save text with its lines, and for a few more keys.
+    saveRoom_ += line.size() + 1 + kRoomPerLine;
+    saveText_.reserve(saveRoom_);
     return true;
 }
 
 std::string DictDataFile::text() const {
     std::string content;
+    fillText(content);
+    return content;
+}
+
+void DictDataFile::fillText(std::string& content) const {
+    content.clear();
     for (const auto& [key, value] : entries_) {
         if (value.empty()) continue;
         content += key;
@@ -77,12 +88,14 @@ std::string DictDataFile::text() const {
         content += value;
         content += '\n';
     }
-    return content;
 }
 
 bool DictDataFile::write() {
+    // The buffer keeps its room from save to save: an autosave's frame allocates nothing
+    // once the file has been written or loaded at its size.
+    fillText(saveText_);
     ReplaceFailure failure;
-    if (ReplaceFileContents(path().c_str(), text(), &failure)) return true;
+    if (ReplaceFileContents(path().c_str(), saveText_, &failure)) return true;
     if (failure == ReplaceFailure::CannotCreate)
         Log("unable to open file, please make sure it exists.");
     return false;

@@ -73,8 +73,11 @@ class DictDataFile final : public BaseDataFile {
 
   private:
     const std::string* find(std::string_view key) const;
+    void fillText(std::string& content) const;
 
     Entries entries_;
+    std::string saveText_; // write's buffer, kept between saves
+    size_t saveRoom_ = 0;  // what the loaded lines asked of it
 };
 
 } // namespace corvale

@@ -3,6 +3,7 @@
 #include "core/platform/Platform.h"
 #include "core/platform/SharedFile.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <locale>
@@ -15,7 +16,9 @@ namespace {
 constexpr const char* kLogPath = "Corvale/Camp.log";
 bool gLogEnabled = false;
 
-void WriteEntry(const char* text, size_t length) {
+// The entry goes out through the file's own buffer in one close: nothing is allocated, so a
+// frame that logs (a save's frame among them) stays free of the heap.
+void WriteEntry(std::string_view head, std::string_view tail) {
     if (!gLogEnabled) return;
     const std::tm t = platform::LocalTime(platform::CalendarTime());
     std::FILE* file = platform::OpenShared(kLogPath, "a");
@@ -24,12 +27,12 @@ void WriteEntry(const char* text, size_t length) {
     const int prefixLength =
         std::snprintf(prefix, sizeof prefix, "[%d/%d/%d %d:%d:%d] ", t.tm_mday, t.tm_mon + 1,
                       t.tm_year + 1900, t.tm_hour, t.tm_min, t.tm_sec);
-    std::string entry;
-    entry.reserve(static_cast<size_t>(prefixLength > 0 ? prefixLength : 0) + length + 1);
-    if (prefixLength > 0) entry.append(prefix, static_cast<size_t>(prefixLength));
-    entry.append(text, length);
-    entry.push_back('\n');
-    std::fwrite(entry.data(), 1, entry.size(), file);
+    if (prefixLength > 0)
+        std::fwrite(prefix, 1, std::min(static_cast<size_t>(prefixLength), sizeof prefix - 1),
+                    file);
+    std::fwrite(head.data(), 1, head.size(), file);
+    std::fwrite(tail.data(), 1, tail.size(), file);
+    std::fputc('\n', file);
     std::fclose(file); // a failed close loses the entry; the next one opens the file anew
 }
 
@@ -43,12 +46,15 @@ bool IsLogEnabled() {
 }
 
 void Log(const char* text) {
-    if (!text) text = "";
-    WriteEntry(text, std::strlen(text));
+    WriteEntry(text ? std::string_view(text) : std::string_view(), {});
 }
 
 void Log(const std::string& text) {
-    WriteEntry(text.data(), text.size());
+    WriteEntry(text, {});
+}
+
+void Log(std::string_view head, std::string_view tail) {
+    WriteEntry(head, tail);
 }
 
 void LogVector(const Vector3& v) {

@@ -4,6 +4,7 @@
 #include "core/natives/Vector3.h"
 
 #include <string>
+#include <string_view>
 
 namespace corvale {
 
@@ -16,6 +17,8 @@ bool IsLogEnabled();
 // or a read-only file drops the entry silently.
 void Log(const char* text);
 void Log(const std::string& text);
+// One entry of two parts written one after the other, without joining them in memory.
+void Log(std::string_view head, std::string_view tail);
 
 // One entry holding the three components joined by ", " ("1.5, -2, 0.25").
 void LogVector(const Vector3& v);
