@@ -8,6 +8,8 @@
 #include "core/text/Markup.h"
 #include "core/text/TextWidth.h"
 
+#include <cstring>
+
 namespace corvale::business {
 
 namespace {
@@ -27,11 +29,40 @@ void DrawText(const char* font, const char* text, float x, float y, float scale,
     DisplayHudText(ColouredText(literal), drawX, y);
 }
 
+// The game's answer for a dictionary holds for the frame: the menu's thirty-odd sprites ask
+// about their four dictionaries once each (and request a missing one once), not per sprite.
+struct AskedThisFrame {
+    static constexpr int kCapacity = 8;
+    const char* names[kCapacity] = {};
+    int count = 0;
+
+    bool has(const char* dict) const {
+        for (int i = 0; i < count; ++i)
+            if (std::strcmp(names[i], dict) == 0) return true;
+        return false;
+    }
+    void add(const char* dict) {
+        if (count < kCapacity) names[count++] = dict;
+    }
+};
+
+AskedThisFrame gAsked;
+
+void MakeSureLoaded(const char* dict) {
+    if (gAsked.has(dict)) return;
+    gAsked.add(dict);
+    if (!TextureDictLoaded(dict)) RequestTextureDict(dict);
+}
+
 } // namespace
+
+void BeginDrawFrame() {
+    gAsked.count = 0;
+}
 
 void DrawBusinessSprite(const char* dict, const char* texture, float x, float y, float w, float h,
                         Rgba c) {
-    if (!TextureDictLoaded(dict)) RequestTextureDict(dict);
+    MakeSureLoaded(dict);
     DrawSpriteCentred(dict, texture, x, y, w, h, 0.0f, c.r, c.g, c.b, c.a, false);
 }
 

@@ -14,8 +14,11 @@ constexpr Rgba White(int32_t alpha = 255) {
     return Rgba{255, 255, 255, alpha};
 }
 
+// Starts a frame's drawing: dictionaries are asked about again.
+void BeginDrawFrame();
+
 // Centre at (x, y), size w x h, all in screen fractions. Requests the dictionary while it is
-// not loaded.
+// not loaded (asked once a frame once it is).
 void DrawBusinessSprite(const char* dict, const char* texture, float x, float y, float w, float h,
                         Rgba colour);
 // The same in pixels; (x, y) is the centre, or the top-left corner when topLeft is set.

@@ -1,6 +1,7 @@
 #include "business/BusinessScript.h"
 
 #include "business/Brewing.h"
+#include "business/BusinessDraw.h"
 #include "business/Delivery.h"
 #include "business/GameTime.h"
 #include "business/StatusPanel.h"
@@ -52,6 +53,7 @@ void BusinessScript::start() {
 void BusinessScript::frame() {
     platform::SeedRandom(static_cast<uint32_t>(platform::CalendarTime()));
     readPlayer();
+    BeginDrawFrame();
     SaddleHorse(0); // asked every frame, the answer unused
     saveWhenChanged();
     readHerbsEvents();

@@ -49,13 +49,13 @@ int HighestRow(int page) {
 }
 
 void Navigate(BusinessScript& s) {
-    DisableControlThisFrame(HashString("INPUT_REVEAL_HUD"), true);
+    DisableControlThisFrame(kControlRevealHud, true);
     const int highest = HighestRow(s.menu.page);
-    if (IsControlJustPressed(HashString("INPUT_FRONTEND_UP"))) {
+    if (IsControlJustPressed(kControlFrontendUp)) {
         PlayBusinessSound("NAV_RIGHT", "PAUSE_MENU_SOUNDSET");
         s.menu.cursor = s.menu.cursor <= 0 ? highest : s.menu.cursor - 1;
     }
-    if (IsControlJustPressed(HashString("INPUT_FRONTEND_DOWN"))) {
+    if (IsControlJustPressed(kControlFrontendDown)) {
         PlayBusinessSound("NAV_LEFT", "PAUSE_MENU_SOUNDSET");
         s.menu.cursor = s.menu.cursor >= highest ? 0 : s.menu.cursor + 1;
     }
@@ -69,7 +69,7 @@ void TickStillMenu(BusinessScript& s) {
         if (!s.menu.ledgerOffered || !s.prompts.ledger.answer()) return;
         OpenStillMenu(s);
     }
-    EnableHudContextThisFrame(HashString("HUD_CTX_IN_SHOP"));
+    EnableHudContextThisFrame(kInShopHudContext);
     DrawBusinessSprite(kGenericTextures, "inkroller_1a", 0.16302083f, 0.49814814f, 0.3f, 0.95f,
                        Rgba{0, 0, 0, 230});
     DrawBusinessSprite(kGenericTextures, "selection_box_bg_1c", 0.16145834f, 0.25f, 0.2302083f,

@@ -10,6 +10,7 @@ inline constexpr Hash kControlFrontendUp = 0x6319DB71;     // "INPUT_FRONTEND_UP
 inline constexpr Hash kControlFrontendAccept = 0xC7B5340A; // "INPUT_FRONTEND_ACCEPT"
 inline constexpr Hash kControlContextA = 0x5181713D;       // "INPUT_CONTEXT_A"
 inline constexpr Hash kControlOpenSatchel = 0x9B1CA8DA;    // "INPUT_INSPECT_OPEN_SATCHEL"
+inline constexpr Hash kControlRevealHud = 0xCF8A4ECA;      // "INPUT_REVEAL_HUD"
 
 // Pressed this frame (and not disabled for it).
 bool IsControlJustPressed(Hash control);

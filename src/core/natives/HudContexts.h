@@ -5,6 +5,7 @@
 namespace corvale {
 
 inline constexpr Hash kShopHudContext = 0x1c43984e;
+inline constexpr Hash kInShopHudContext = 0xAFAF9BE1; // "HUD_CTX_IN_SHOP"
 
 void EnableHudContext(Hash context);
 void DisableHudContext(Hash context);
