@@ -18,6 +18,9 @@ class TransactionFeed {
 
 // How many of item the ped carries.
 int32_t ItemCount(Ped ped, Hash item);
+// The same in two steps, for several items read at once: the ped's inventory, then a count.
+int32_t InventoryOf(Ped ped);
+int32_t ItemCountIn(int32_t inventory, Hash item);
 
 // Takes quantity of the item from the ped's inventory (not while the debug tools are on);
 // then, for the player and a feed given, a negative entry with the icon (iconHash 0: the
