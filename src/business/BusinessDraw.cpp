@@ -29,40 +29,55 @@ void DrawText(const char* font, const char* text, float x, float y, float scale,
     DisplayHudText(ColouredText(literal), drawX, y);
 }
 
-// The game's answer for a dictionary holds for the frame: the menu's thirty-odd sprites ask
-// about their four dictionaries once each (and request a missing one once), not per sprite.
-struct AskedThisFrame {
+// A dictionary the script asked for stays loaded until the script lets it go, which this one
+// never does: once the game says loaded, the menu's thirty-odd sprites need not ask again.
+// One still loading is asked about (and requested) once a frame, not once per sprite.
+struct Dictionaries {
     static constexpr int kCapacity = 8;
-    const char* names[kCapacity] = {};
+    struct Entry {
+        const char* name;
+        bool loaded;
+    };
+    Entry entries[kCapacity] = {};
     int count = 0;
 
-    bool has(const char* dict) const {
+    Entry* find(const char* dict) {
         for (int i = 0; i < count; ++i)
-            if (std::strcmp(names[i], dict) == 0) return true;
-        return false;
+            if (std::strcmp(entries[i].name, dict) == 0) return &entries[i];
+        return nullptr;
     }
-    void add(const char* dict) {
-        if (count < kCapacity) names[count++] = dict;
+    // Those still loading are asked about again in the next frame.
+    void forgetLoading() {
+        int kept = 0;
+        for (int i = 0; i < count; ++i)
+            if (entries[i].loaded) entries[kept++] = entries[i];
+        count = kept;
     }
 };
 
-AskedThisFrame gAsked;
-
-void MakeSureLoaded(const char* dict) {
-    if (gAsked.has(dict)) return;
-    gAsked.add(dict);
-    if (!TextureDictLoaded(dict)) RequestTextureDict(dict);
-}
+Dictionaries gDictionaries;
 
 } // namespace
 
+void MakeSureDictionaryLoaded(const char* dict) {
+    if (gDictionaries.find(dict)) return;
+    const bool loaded = TextureDictLoaded(dict);
+    if (!loaded) RequestTextureDict(dict);
+    if (gDictionaries.count < Dictionaries::kCapacity)
+        gDictionaries.entries[gDictionaries.count++] = {dict, loaded};
+}
+
 void BeginDrawFrame() {
-    gAsked.count = 0;
+    gDictionaries.forgetLoading();
+}
+
+void ForgetLoadedDictionaries() {
+    gDictionaries.count = 0;
 }
 
 void DrawBusinessSprite(const char* dict, const char* texture, float x, float y, float w, float h,
                         Rgba c) {
-    MakeSureLoaded(dict);
+    MakeSureDictionaryLoaded(dict);
     DrawSpriteCentred(dict, texture, x, y, w, h, 0.0f, c.r, c.g, c.b, c.a, false);
 }
 

@@ -14,11 +14,15 @@ constexpr Rgba White(int32_t alpha = 255) {
     return Rgba{255, 255, 255, alpha};
 }
 
-// Starts a frame's drawing: dictionaries are asked about again.
+// Starts a frame's drawing: dictionaries still loading are asked about again.
 void BeginDrawFrame();
+// Every dictionary is asked about again (when the menu opens).
+void ForgetLoadedDictionaries();
+// Asks about the dictionary and requests it when not loaded, at most once a frame.
+void MakeSureDictionaryLoaded(const char* dict);
 
 // Centre at (x, y), size w x h, all in screen fractions. Requests the dictionary while it is
-// not loaded (asked once a frame once it is).
+// not loaded (asked at most once a frame, and no more once the game said it is loaded).
 void DrawBusinessSprite(const char* dict, const char* texture, float x, float y, float w, float h,
                         Rgba colour);
 // The same in pixels; (x, y) is the centre, or the top-left corner when topLeft is set.

@@ -31,9 +31,14 @@ void BusinessPrompts::create(const BusinessTexts& t) {
 }
 
 void BusinessPrompts::hideAll() {
-    // One already hidden and disabled needs no game call: away from the camp this is free.
+    // Only wished: the game hears of it at commitAll, and only for a prompt that stays hidden.
     for (Prompt* p : {&ledger, &sell, &confirm, &select, &back})
-        if (p->enabled() || p->visible()) p->set(false, false);
+        p->want(false, false);
+}
+
+void BusinessPrompts::commitAll() {
+    for (Prompt* p : {&ledger, &sell, &confirm, &select, &back})
+        p->commit();
 }
 
 } // namespace corvale::business

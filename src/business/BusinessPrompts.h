@@ -16,6 +16,8 @@ struct BusinessPrompts {
 
     void create(const BusinessTexts& texts);
     void hideAll();
+    // Tells the game what changed since the last frame's commit.
+    void commitAll();
 };
 
 } // namespace corvale::business

@@ -40,6 +40,12 @@ void BusinessScript::start() {
     data_.loadFiles("Lang2.dat");
     LoadBusinessTexts(data_, texts);
     prompts.create(texts);
+    for (int flavour = 1; flavour <= kFlavourCount; ++flavour) {
+        for (const char* item : FlavourFor(flavour)->items)
+            held.learn(item);
+        for (const char* item : FlavourFor(flavour)->gridItems)
+            held.learn(item);
+    }
     readSettings();
     requestWagonModel();
     ScriptWait(0);
@@ -56,7 +62,7 @@ void BusinessScript::frame() {
     BeginDrawFrame();
     SaddleHorse(0); // asked every frame, the answer unused
     saveWhenChanged();
-    readHerbsEvents();
+    readEvents();
     IsControlHeld(kControlOpenSatchel);
     showCargo();
     tickProduction();
@@ -64,10 +70,10 @@ void BusinessScript::frame() {
     TickStillMenu(*this);
     nearCampPoint();
     menu.ledgerOffered = prompts.ledger.enabled() && prompts.ledger.visible();
-    ReadCampLocationEvents(*this);
     keepMapDataLoaded();
     ApplyPendingLocation(*this);
     TickDelivery(*this);
+    prompts.commitAll();
 }
 
 void BusinessScript::readSettings() {
@@ -88,6 +94,7 @@ void BusinessScript::readPlayer() {
     player.ped = PlayerPed();
     player.position = EntityPosition(player.ped);
     player.now = GameTimerMs();
+    held.beginFrame(player.ped);
 }
 
 // Written only when it changed, at most once a second: an idle game never touches the disk.
@@ -105,9 +112,11 @@ bool BusinessScript::writeSaveNow() {
     return !lastSaveFailed_;
 }
 
-void BusinessScript::readHerbsEvents() {
+// The herbs put in and the camp's place, in one pass over the frame's events.
+void BusinessScript::readEvents() {
     events::ForEachScriptEvent(events::Reader::Business, [this](const events::ScriptEvent& e) {
         if (e.is(events::kPutHerbsInStill)) save.herbsInStill = true;
+        ReadCampLocationEvent(*this, e);
     });
 }
 
@@ -132,9 +141,13 @@ void BusinessScript::nearCampPoint() {
     player.campDistance = Distance(camp.campPoint, player.position);
     const float distance = player.campDistance;
     if (!(distance < kNearCampPoint)) return;
-    prompts.ledger.set(!camp.deliveryActive, true);
+    prompts.ledger.want(!camp.deliveryActive, true);
     // At the wagon the sell prompt takes the ledger prompt's place.
-    if (distance < kAtWagon && !camp.deliveryActive) prompts.ledger.hide();
+    if (distance < kAtWagon && !camp.deliveryActive)
+        prompts.ledger.want(prompts.ledger.enabled(), false);
+    // The open menu shows the same quantities and holds the player at the ledger: neither the
+    // panel nor the walking pace would do more than cost the frame.
+    if (menu.page != kMenuClosed) return;
     DrawStatusPanel(*this);
     KeepToWalkingPace(player.ped);
 }
@@ -150,13 +163,13 @@ void BusinessScript::setFlavour(int flavour) {
     if (FlavourFor(flavour)) save.flavour = flavour;
 }
 
-bool BusinessScript::isFlavourAvailable(int flavour) const {
+bool BusinessScript::isFlavourAvailable(int flavour) {
     const Flavour* f = FlavourFor(flavour);
     if (!f) return false;
-    int32_t held[3];
+    int32_t counts[3];
     for (int k = 0; k < 3; ++k)
-        held[k] = ItemCount(player.ped, HashString(f->items[k]));
-    return IsFlavourAvailable(flavour, save.recipe, held);
+        counts[k] = held.count(f->items[k]);
+    return IsFlavourAvailable(flavour, save.recipe, counts);
 }
 
 } // namespace corvale::business

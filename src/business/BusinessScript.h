@@ -5,6 +5,7 @@
 #include "business/BusinessPrompts.h"
 #include "business/BusinessSave.h"
 #include "business/BusinessTexts.h"
+#include "business/HeldItems.h"
 #include "core/natives/Handles.h"
 #include "core/natives/Vector3.h"
 
@@ -81,6 +82,7 @@ class BusinessScript {
     BusinessTexts texts;
     CampAndDelivery camp;
     PlayerThisFrame player;
+    HeldItems held; // the flavours' ingredients the player carries, read once a frame
 
     // Writes the save file now, whatever changed; false when it could not.
     bool writeSaveNow();
@@ -88,14 +90,14 @@ class BusinessScript {
     // Brewing actions of the menu pages.
     void buyRecipe(int recipe);
     void setFlavour(int flavour);
-    bool isFlavourAvailable(int flavour) const;
+    bool isFlavourAvailable(int flavour);
 
   private:
     void readSettings();
     void requestWagonModel();
     void readPlayer();
     void saveWhenChanged();
-    void readHerbsEvents();
+    void readEvents();
     void showCargo();
     void tickProduction();
     void nearCampPoint();

@@ -38,21 +38,19 @@ bool WagonBlipShown(const CampAndDelivery& c) {
 // The sell prompt in the wagon's prompt group, ready only for a full batch and a known camp.
 void OfferSale(BusinessScript& s) {
     const bool ready = s.save.production == kFullBatch && s.camp.campLocation != 0;
-    s.prompts.sell.set(ready, true);
-    s.prompts.ledger.set(false, false);
+    s.prompts.sell.want(ready, true);
+    s.prompts.ledger.want(false, false);
     ShowPromptGroupThisFrame(kWagonPromptGroup, TextLiteral(s.texts.wagonBlipName));
     if (s.prompts.sell.completed()) StartDelivery(s);
 }
 } // namespace
 
-void ReadCampLocationEvents(BusinessScript& s) {
+void ReadCampLocationEvent(BusinessScript& s, const events::ScriptEvent& e) {
     CampAndDelivery& c = s.camp;
     if (c.pendingLocation != c.campLocation) return;
-    events::ForEachScriptEvent(events::Reader::Business, [&](const events::ScriptEvent& e) {
-        if (!e.is(events::kCampLocationSet)) return;
-        c.locationEventTime = s.player.now;
-        if (const int number = CampLocationNumber(e.word(1))) c.pendingLocation = number;
-    });
+    if (!e.is(events::kCampLocationSet)) return;
+    c.locationEventTime = s.player.now;
+    if (const int number = CampLocationNumber(e.word(1))) c.pendingLocation = number;
 }
 
 void ApplyPendingLocation(BusinessScript& s) {

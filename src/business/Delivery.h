@@ -1,12 +1,14 @@
 #pragma once
 // Selling a finished batch: the camp's location, the delivery wagon at the camp, and the
 // drive to the buyer with its ambushes, payment and end.
+#include "core/events/EventChannel.h"
+
 namespace corvale::business {
 
 class BusinessScript;
 
-// Step 12: the camp plug-in's "CORVALE_CAMP_LOCATION_SET", read while no change is pending.
-void ReadCampLocationEvents(BusinessScript& script);
+// Step 12: the camp plug-in's "CORVALE_CAMP_LOCATION_SET", heard while no change is pending.
+void ReadCampLocationEvent(BusinessScript& script, const events::ScriptEvent& event);
 // Step 14: a pending location applies a second after its event, and only between deliveries:
 // the old wagon goes back to the game and a new one is placed at the new camp.
 void ApplyPendingLocation(BusinessScript& script);

@@ -18,16 +18,16 @@ constexpr float kCountX[3] = {0.105f, 0.174f, 0.2445f};
 constexpr float kSlotY = 0.75f;
 
 // The three ingredient slots of the highlighted flavour, with how many of each are held.
-void DrawIngredientGrid(const BusinessScript& s, const Flavour& f) {
+void DrawIngredientGrid(BusinessScript& s, const Flavour& f) {
     for (int k = 0; k < 3; ++k) {
-        const int32_t count = ItemCount(s.player.ped, HashString(f.gridItems[k]));
+        const int32_t count = s.held.count(f.gridItems[k]);
         const bool held = count > 0;
         const int32_t alpha = held ? 255 : 155;
         DrawBusinessSprite(kMenuTextures, "hud_menu_grid", kSlotX[k], kSlotY, 0.06f, 0.1f,
                            Rgba{35, 35, 35, 100});
         DrawBusinessSprite(kMenuTextures, "crafting_outline", kSlotX[k], kSlotY, 0.06f, 0.1f,
                            White(alpha));
-        DrawBusinessSprite("inventory_items", f.gridItems[k], kSlotX[k], kSlotY, 0.05f, 0.09f,
+        DrawBusinessSprite(kInventoryItems, f.gridItems[k], kSlotX[k], kSlotY, 0.05f, 0.09f,
                            White(alpha));
         DrawBusinessSprite(kGenericTextures, "counter_bg_1b", kSlotX[k] + 0.0145f, 0.7725f, 0.025f,
                            0.045f, White(alpha));
@@ -57,8 +57,8 @@ void RunFlavoursPage(BusinessScript& s) {
     const int highlighted = s.menu.cursor + 1;
     const Flavour* flavour = FlavourFor(highlighted);
 
-    s.prompts.back.set(true, true);
-    s.prompts.confirm.set(flavour && available[s.menu.cursor], true);
+    s.prompts.back.want(true, true);
+    s.prompts.confirm.want(flavour && available[s.menu.cursor], true);
 
     DrawMenuFrame(s, t.recipes);
     for (int row = 0; row < kFlavourCount; ++row) {

@@ -69,7 +69,7 @@ void DrawLowerPanel(BusinessScript& s) {
     switch (s.menu.cursor) {
     case 0:
         if (save.mash != 0.0f) {
-            s.prompts.select.hide();
+            s.prompts.select.want(s.prompts.select.enabled(), false);
             // A long label gives way to the percentage, never the other way round.
             char figure[32];
             std::snprintf(figure, sizeof figure, " %g%%", static_cast<double>(save.production));
@@ -82,7 +82,7 @@ void DrawLowerPanel(BusinessScript& s) {
         }
         break;
     case 1:
-        if (save.flavour != 0) s.prompts.select.hide();
+        if (save.flavour != 0) s.prompts.select.want(s.prompts.select.enabled(), false);
         upper = t.recipeSelection.c_str();
         lower = save.production == kFullBatch ? t.currentBatchSold : t.buyerFlavour;
         break;
@@ -98,8 +98,8 @@ void DrawLowerPanel(BusinessScript& s) {
 } // namespace
 
 void RunMainPage(BusinessScript& s) {
-    s.prompts.back.set(true, true);
-    s.prompts.select.set(true, true);
+    s.prompts.back.want(true, true);
+    s.prompts.select.want(true, true);
     DrawMenuFrame(s, s.texts.moonshineProduction);
     DrawRows(s);
     DrawLowerPanel(s);

@@ -12,11 +12,11 @@ void RunRecipesPage(BusinessScript& s) {
     const int32_t alpha = stillFull ? 155 : 255;
     const Recipe* highlighted = RecipeFor(s.menu.cursor + 1);
 
-    s.prompts.back.set(true, true);
+    s.prompts.back.want(true, true);
     if (stillFull || !highlighted)
-        s.prompts.confirm.hide();
+        s.prompts.confirm.want(s.prompts.confirm.enabled(), false);
     else
-        s.prompts.confirm.set(PlayerCashCents() >= highlighted->priceCents, true);
+        s.prompts.confirm.want(PlayerCashCents() >= highlighted->priceCents, true);
 
     DrawMenuFrame(s, t.stillFlavourText);
     for (int row = 0; row < kRecipeCount; ++row)

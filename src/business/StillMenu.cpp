@@ -10,6 +10,8 @@
 #include "core/natives/Strings.h"
 #include "core/natives/Tasks.h"
 
+#include <initializer_list>
+
 namespace corvale::business {
 
 namespace {
@@ -93,6 +95,11 @@ void TickStillMenu(BusinessScript& s) {
 
 void OpenStillMenu(BusinessScript& s) {
     s.menu.page = kMainPage;
+    // Every page's dictionaries asked for now, so that no page's first frame has to.
+    ForgetLoadedDictionaries();
+    for (const char* dict :
+         {kGenericTextures, kMenuTextures, kRolePictures, kInventoryItems, kBlipTextures})
+        MakeSureDictionaryLoaded(dict);
     EnableHudContext(kShopHudContext);
     SetEntityVisible(s.player.ped, false);
     if (s.menu.camera != 0) DestroyCamera(s.menu.camera);
@@ -167,7 +174,7 @@ void DrawMenuRow(int row, const char* pictureDict, const char* picture, const ch
 
 void DrawRowClock(int row, int32_t alpha) {
     const float y = 270.0f + kRowStepPx * static_cast<float>(row);
-    DrawBusinessSpritePixels("blips", "blip_time_of_day", 490.0f, y, 45.0f, 45.0f, White(alpha));
+    DrawBusinessSpritePixels(kBlipTextures, "blip_time_of_day", 490.0f, y, 45.0f, 45.0f, White(alpha));
 }
 
 void DrawMenuBar(float x, float y) {

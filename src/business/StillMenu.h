@@ -35,5 +35,7 @@ void RunFlavoursPage(BusinessScript& script);
 inline constexpr const char* kRolePictures = "toast_mp_roles";
 inline constexpr const char* kGenericTextures = "generic_textures";
 inline constexpr const char* kMenuTextures = "menu_textures";
+inline constexpr const char* kInventoryItems = "inventory_items";
+inline constexpr const char* kBlipTextures = "blips";
 
 } // namespace corvale::business

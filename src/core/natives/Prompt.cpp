@@ -52,8 +52,20 @@ void Prompt::create(const char* text, Hash control, const PromptSetup& setup) {
 }
 
 void Prompt::apply() {
-    SetPromptEnabled(handle_, visible_ && enabled_);
-    SetPromptVisible(handle_, visible_);
+    toldEnabled_ = visible_ && enabled_;
+    toldVisible_ = visible_;
+    SetPromptEnabled(handle_, toldEnabled_);
+    SetPromptVisible(handle_, toldVisible_);
+}
+
+void Prompt::want(bool enabled, bool visible) {
+    enabled_ = enabled;
+    visible_ = visible;
+}
+
+void Prompt::commit() {
+    if (toldEnabled_ == (visible_ && enabled_) && toldVisible_ == visible_) return;
+    apply();
 }
 
 void Prompt::show() {

@@ -44,6 +44,11 @@ class Prompt {
     void setEnabled(bool enabled);
     // Both at once (two game calls, as show or hide alone).
     void set(bool enabled, bool visible);
+    // The wish alone; commit tells the game, and only what differs from what it was last
+    // told. A menu that hides every prompt at the top of a frame and shows some again calls
+    // the game only for the prompts that changed.
+    void want(bool enabled, bool visible);
+    void commit();
     // Puts the prompt in a prompt group (0: none).
     void setGroup(int32_t group);
     // Puts the prompt in the prompt group of an entity (a ledger, a still); 0 takes it out.
@@ -71,6 +76,8 @@ class Prompt {
     PromptHandle handle_ = 0;
     bool enabled_ = true;
     bool visible_ = false;
+    bool toldEnabled_ = false; // what the game was last told, in apply's terms
+    bool toldVisible_ = false;
     const char* text_ = "";
     Hash control_ = 0;
     int32_t group_ = 0;
