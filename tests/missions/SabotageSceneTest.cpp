@@ -196,3 +196,17 @@ TEST(SabotageScene, FallenAndVanishedGuardsLeaveTheListAndTheCleanUpLetsThemAllG
 }
 
 } // namespace
+
+namespace {
+
+TEST(SabotageScene, AMistypedMpAssetsSwitchKeepsTheOnlineAssetsOn) {
+    SabotageRig rig("yes");
+    rig.playerAt({100, 340, kGround});
+    rig.begin(1);
+    rig.frames(30);
+    EXPECT_EQ(rig.mission().phase(), SabotageMissionProcessor::kInfiltration);
+    EXPECT_EQ(rig.world().propSets.all.size(), 2u);
+    EXPECT_EQ(rig.owned("P_STILL02X"), 0); // the online set's own still, not a stand-in
+}
+
+} // namespace
