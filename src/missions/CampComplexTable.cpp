@@ -2,7 +2,8 @@
 // still stands (none: at the centre) and whether they need the online (MP) assets; below,
 // one line per prop set: the complex's number, the prop set, where it stands, its heading
 // and whether it needs the MP assets. A camp found floating or standing in a river in the
-// game is mended here, one line at a time.
+// game is mended here, one line at a time. Only the first camp, and the second's centre, are
+// known placements; the rest were laid out on the map and have not been checked in the game.
 #include "missions/CampComplex.h"
 
 namespace corvale {
