@@ -17,8 +17,6 @@
 #include "missions/CookRescueMission.h"
 #include "missions/JailPlaces.h"
 
-#include <cstring>
-
 namespace corvale {
 
 namespace {
