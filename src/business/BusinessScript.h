@@ -57,7 +57,7 @@ struct CampAndDelivery {
 struct PlayerThisFrame {
     Ped ped = 0;
     Vector3 position;
-    int32_t now = 0; // the game timer
+    int32_t now = 0;           // the game timer
     float campDistance = 0.0f; // from the camp point, kept up to date when the camp moves
 };
 

@@ -174,7 +174,8 @@ void DrawMenuRow(int row, const char* pictureDict, const char* picture, const ch
 
 void DrawRowClock(int row, int32_t alpha) {
     const float y = 270.0f + kRowStepPx * static_cast<float>(row);
-    DrawBusinessSpritePixels(kBlipTextures, "blip_time_of_day", 490.0f, y, 45.0f, 45.0f, White(alpha));
+    DrawBusinessSpritePixels(kBlipTextures, "blip_time_of_day", 490.0f, y, 45.0f, 45.0f,
+                             White(alpha));
 }
 
 void DrawMenuBar(float x, float y) {
