@@ -82,7 +82,7 @@ std::string DictDataFile::text() const {
 
 bool DictDataFile::write() {
     ReplaceFailure failure;
-    if (ReplaceFileContents(path().c_str(), text(), &failure)) return true;
+    if (ReplaceFileContents(path().c_str(), text(), &failure, files())) return true;
     if (failure == ReplaceFailure::CannotCreate)
         Log("unable to open file, please make sure it exists.");
     return false;
