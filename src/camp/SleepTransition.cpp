@@ -1,10 +1,10 @@
 #include "camp/SleepTransition.h"
 
 #include "core/natives/Camera.h"
+#include "core/natives/GameClock.h"
 #include "core/natives/Music.h"
 #include "core/natives/ScreenEffects.h"
 #include "core/natives/Script.h"
-#include "core/natives/GameClock.h"
 
 namespace corvale {
 
