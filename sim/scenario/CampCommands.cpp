@@ -261,6 +261,10 @@ void RegisterCampCommands(CommandRegistry& r) {
         run.sim().world().map.walls.push_back(
             Wall{ArgFloat(c, 1), ArgFloat(c, 2), ArgFloat(c, 3), ArgFloat(c, 4)});
     });
+    // The flat ground's height: where loose props settle and ground searches land.
+    r.add("ground", [](ScenarioRun& run, const Command& c) {
+        run.sim().world().ground.height = ArgFloat(c, 1);
+    });
     r.add("navmesh", [](ScenarioRun& run, const Command& c) {
         const std::string& mode = Arg(c, 1);
         if (mode != "never" && mode != "on") Fail(c, "navmesh never|on");

@@ -1,5 +1,6 @@
 #include "ai/GuardAI.h"
 
+#include "ai/CampGuardDutyTask.h"
 #include "ai/CheckShockingNoiseTask.h"
 #include "ai/CheckSuspiciousEventTask.h"
 #include "ai/LookAroundSequence.h"
@@ -38,6 +39,9 @@ constexpr float kMustBeShippedF = -999.0f;
 // How far a new point must lie from the last one to matter.
 constexpr float kNewPointMetres = 5.0f;
 constexpr float kSecondPointMetres = 2.0f;
+// A duty round: a shift without end, five points on the ring.
+constexpr int32_t kEndlessShift = -1;
+constexpr int32_t kDutyPoints = 5;
 } // namespace
 
 GuardAI::GuardAI(Ped ped, const GuardSenses& senses)
@@ -75,6 +79,10 @@ void GuardAI::setMode(GuardMode mode) {
     change.oldMode = old;
     change.newMode = mode;
     publish(change);
+}
+
+void GuardAI::startDuty(const Vector3& point, float radius) {
+    task_ = std::make_unique<CampGuardDutyTask>(ped_, point, radius, kEndlessShift, kDutyPoints);
 }
 
 void GuardAI::ensureBlip() {

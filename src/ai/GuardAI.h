@@ -39,6 +39,8 @@ class GuardAI : public EventsChannel<GuardModeChange> {
     AsyncPedTask* task() const { return task_.get(); }
     // Hands the guard a task of his owner's (his duty), replacing the current one.
     void giveTask(std::unique_ptr<AsyncPedTask> task) { task_ = std::move(task); }
+    // Sets him to walk a round of the point within radius metres for as long as he lives.
+    void startDuty(const Vector3& point, float radius);
 
     // Puts an enemy blip on the guard, drawn on guard, unless he has one or is dead.
     void ensureBlip();

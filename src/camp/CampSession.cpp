@@ -3,6 +3,7 @@
 #include "core/runtime/ScriptMain.h"
 #include "missions/CampRaidProcessor.h"
 #include "missions/CookRescueMission.h"
+#include "missions/SabotageMissionProcessor.h"
 #include "site/CampLocation.h"
 #include "ui/ScreenText.h"
 
@@ -24,10 +25,13 @@ CampSession::CampSession()
     : Session(static_cast<void (*)(const char*)>(DrawDebugText)),
       tutorials_(data(), notifications_, debugTools()) {}
 
-// The world objects in their fixed order: the camp set, the missions manager and the camp
-// manager, which shares the camp set with the missions.
+// The world objects in their fixed order: the rival camp complexes, the camp set, the
+// missions manager and the camp manager, which shares the camp set with the missions.
 void CampSession::createWorld() {
+    complexes_.fill();
     whistle_ = std::make_unique<WhistleDetector>();
+    guardSenses_ = std::make_unique<GuardSenses>(
+        GuardSenses{*data().aiFile(), *whistle_, throwSampler(), data().settings()});
     fee_ = std::make_unique<CampFeeReader>(data().generalMetaFile());
     campSet_ = std::make_unique<CampInterface>(data());
     missions_ = std::make_unique<MissionsManager>(
@@ -44,6 +48,11 @@ void CampSession::createWorld() {
                                                            return camp ? camp->position : Vector3();
                                                        },
                                                        tutorials_));
+    missions_->registerType(
+        MissionType::Sabotage,
+        SabotageBuilder(complexes_, data().settings(),
+                        InfiltrationKit{data(), notifications_, tutorials_, debugTools(), timers(),
+                                        *guardSenses_}));
     manager_ = std::make_unique<CampManager>(
         *campSet_, *missions_,
         CampManagerKit{data(), notifications_, tutorials_, debugTools(), timers(), *fee_});

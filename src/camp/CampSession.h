@@ -1,9 +1,11 @@
 #pragma once
 // The camp plug-in's world as its frame loop drives it, and the camp's composition root: the
 // session owns the process-wide objects and hands them to the components it creates.
+#include "ai/GuardSenses.h"
 #include "ai/WhistleDetector.h"
 #include "camp/CampManager.h"
 #include "core/runtime/Session.h"
+#include "missions/CampComplex.h"
 #include "missions/MissionsManager.h"
 #include "site/CampFee.h"
 #include "site/CampInterface.h"
@@ -36,12 +38,15 @@ class CampSession final : public Session {
     CampInterface* campSet() const { return campSet_.get(); }
     const CampFeeReader* campFee() const { return fee_.get(); }
     MissionsManager* missions() const { return missions_.get(); }
+    const CampComplexes& campComplexes() const { return complexes_; }
     CampManager* campManager() const { return manager_.get(); }
 
   private:
     Notifications notifications_;
     Tutorials tutorials_;
+    CampComplexes complexes_;
     std::unique_ptr<WhistleDetector> whistle_;
+    std::unique_ptr<GuardSenses> guardSenses_;
     std::unique_ptr<CampFeeReader> fee_;
     std::unique_ptr<CampInterface> campSet_;
     std::unique_ptr<MissionsManager> missions_;

@@ -17,8 +17,6 @@
 #include "missions/CookRescueMission.h"
 #include "missions/JailPlaces.h"
 
-#include <cstring>
-
 namespace corvale {
 
 namespace {
@@ -28,14 +26,6 @@ constexpr int32_t kBackDoorHintAfterMs = 4000;
 constexpr int32_t kLawCheckEveryMs = 500;
 constexpr int32_t kJailBreakBounty = 1000;
 constexpr int32_t kCombatThreatResponse = 16;
-
-// A float the game keeps in the low half of an 8-byte event slot.
-float SlotFloat(uint64_t slot) {
-    const uint32_t bits = static_cast<uint32_t>(slot);
-    float value;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
-}
 } // namespace
 
 void CookRescueMission::showBreakoutHints() {
