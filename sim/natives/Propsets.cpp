@@ -85,8 +85,12 @@ void RegisterPropsetNatives(NativeTable& t) {
     t.add(0xb1964a83b345b4ab, "_RELEASE_PROP_SET", "Hash", [](Call& c) { c.r.setBool(true); });
     t.add(0x7dddcf815e650ff5, "DOES_PROP_SET_EXIST", "PropSet",
           [](Call& c) { c.r.setBool(Find(c) != nullptr); });
-    t.add(0xf42db680a8b2a4d9, "IS_PROP_SET_FULLY_LOADED", "PropSet",
-          [](Call& c) { c.r.setBool(Find(c) != nullptr); });
+    // A set whose name a scenario made "never" load after it was placed reads as not loaded,
+    // as one the game dropped.
+    t.add(0xf42db680a8b2a4d9, "IS_PROP_SET_FULLY_LOADED", "PropSet", [](Call& c) {
+        const PropSetInstance* set = Find(c);
+        c.r.setBool(set != nullptr && c.w.streaming.never.count(set->name) == 0);
+    });
     t.add(0x909e3c7fae539fb1, "_SET_PROP_SET_AS_NO_LONGER_NEEDED", "PropSet", [](Call& c) {
         PropSetInstance* set = Find(c);
         if (!set) return c.trace("release of unknown propset " + std::to_string(c.i(0)));

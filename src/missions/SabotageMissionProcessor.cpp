@@ -3,6 +3,7 @@
 #include "core/log/Log.h"
 #include "core/natives/Blips.h"
 #include "core/natives/Distance.h"
+#include "core/natives/GameClock.h"
 #include "core/natives/Objects.h"
 #include "core/natives/Player.h"
 #include "core/natives/Propsets.h"
@@ -24,6 +25,7 @@ constexpr Hash kAreaSprite = blips::kSpriteBuyer;
 constexpr float kRaised = 2.0f;       // prop sets are placed above the ground and settle
 constexpr float kStandInTurn = 20.0f; // the stand-in faces a little off the online still
 constexpr float kStillSearch = 30.0f; // as far as the objective looks for the still
+constexpr int32_t kPropSetWaitMs = 10000; // a set the game dropped is not waited for longer
 constexpr int32_t kFewestGuards = 6;
 constexpr int32_t kMostGuardsBound = 10; // RandomInt's upper bound is never drawn
 
@@ -80,12 +82,18 @@ void SabotageMissionProcessor::approach(float distance) {
     }
     if (!(distance < kBuildReach)) return;
     createScene();
+    loadingSince_ = GameTimerMs();
     phase_ = kLoading;
 }
 
 void SabotageMissionProcessor::waitForPropSets() {
-    if (!arePropSetsLoaded()) return;
-    Log("mission propsets fully loaded");
+    if (arePropSetsLoaded()) {
+        Log("mission propsets fully loaded");
+    } else {
+        if (GameTimerMs() - loadingSince_ < kPropSetWaitMs) return;
+        Log("SabotageMissionProcessor: propsets not fully loaded after 10 s; going on without "
+            "them");
+    }
     ensureStillStands();
     phase_ = kInfiltration;
 }

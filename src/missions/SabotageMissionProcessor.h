@@ -51,6 +51,7 @@ class SabotageMissionProcessor final : public BaseMissionProcessor {
 
     const CampComplex* complex_;
     int32_t phase_ = kApproach;
+    int32_t loadingSince_ = 0; // game timer when the scene was built
     Blip areaBlip_ = 0;
     Vector3 missionPoint_;
     SabotageSetup setup_;
