@@ -68,12 +68,12 @@ BusinessSave LoadBusinessSave(const char* path) {
     return ParseBusinessSave(text.str());
 }
 
-bool SaveBusinessSave(const BusinessSave& save, const char* path) {
+bool SaveBusinessSave(const BusinessSave& save, const char* path, platform::FileOperations& files) {
     BusinessSave kept = save;
     KeepInRange(kept);
     char text[kBusinessSaveTextSize];
     const size_t length = FormatBusinessSave(kept, text);
-    return ReplaceFileContents(path, std::string_view(text, length));
+    return ReplaceFileContents(path, std::string_view(text, length), nullptr, files);
 }
 
 } // namespace corvale::business

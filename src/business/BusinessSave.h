@@ -1,6 +1,8 @@
 #pragma once
 // The still's saved state and its file, "Corvale/Savegame2.dat": five values on one line,
 // each followed by one space ("100 1 0 0 0 " for a fresh weak batch).
+#include "core/platform/FileOperations.h"
+
 #include <cstddef>
 #include <string_view>
 
@@ -35,6 +37,7 @@ size_t FormatBusinessSave(const BusinessSave& save, char (&out)[kBusinessSaveTex
 // A missing or unreadable file gives an empty still.
 BusinessSave LoadBusinessSave(const char* path = kBusinessSavePath);
 // Replaces the file only once the new content is complete; false when it could not.
-bool SaveBusinessSave(const BusinessSave& save, const char* path = kBusinessSavePath);
+bool SaveBusinessSave(const BusinessSave& save, const char* path = kBusinessSavePath,
+                      platform::FileOperations& files = platform::SystemFiles());
 
 } // namespace corvale::business

@@ -1,10 +1,10 @@
 #include "camp/SleepTransition.h"
 
 #include "core/natives/Camera.h"
+#include "core/natives/GameClock.h"
 #include "core/natives/Music.h"
 #include "core/natives/ScreenEffects.h"
 #include "core/natives/Script.h"
-#include "core/natives/GameClock.h"
 
 namespace corvale {
 
@@ -29,7 +29,8 @@ void SleepTransitionOut(int32_t hours) {
     const int32_t hour = ClockHour();
     PlayPostEffect(SleepSky(hour));
     ScriptWait(1000);
-    if (hours > 0) AdvanceClockTimeTo(hour + hours, 0, 0);
+    // The game takes a time of day: an evening's sleep ends in the next morning.
+    if (hours > 0) AdvanceClockTimeTo((hour + hours) % 24, 0, 0);
 }
 
 void SleepTransitionIn() {

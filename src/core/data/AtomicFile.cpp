@@ -1,29 +1,10 @@
 #include "core/data/AtomicFile.h"
 
-#include "core/platform/SharedFile.h"
-
-#include <cstdio>
 #include <cstring>
-
-#ifdef _WIN32
-#include <io.h>
-#include <windows.h>
-#else
-#include <unistd.h>
-#endif
 
 namespace corvale {
 
 namespace {
-
-bool FlushToDisk(std::FILE* file) {
-    if (std::fflush(file) != 0) return false;
-#ifdef _WIN32
-    return _commit(_fileno(file)) == 0;
-#else
-    return fsync(fileno(file)) == 0;
-#endif
-}
 
 // Paths of the game folder are short; a longer one is refused rather than allocated for.
 constexpr size_t kMaxPath = 1024;
@@ -37,23 +18,6 @@ bool TemporaryPathFor(const char* path, char (&out)[kMaxPath]) {
     return true;
 }
 
-#ifdef _WIN32
-bool Widen(const char* path, wchar_t (&out)[kMaxPath]) {
-    return MultiByteToWideChar(CP_ACP, 0, path, -1, out, static_cast<int>(kMaxPath)) > 0;
-}
-#endif
-
-bool MoveOver(const char* from, const char* to) {
-#ifdef _WIN32
-    wchar_t wideFrom[kMaxPath];
-    wchar_t wideTo[kMaxPath];
-    if (!Widen(from, wideFrom) || !Widen(to, wideTo)) return false;
-    return MoveFileExW(wideFrom, wideTo, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-#else
-    return std::rename(from, to) == 0;
-#endif
-}
-
 bool Fail(ReplaceFailure reason, ReplaceFailure* failure) {
     if (failure) *failure = reason;
     return false;
@@ -61,22 +25,25 @@ bool Fail(ReplaceFailure reason, ReplaceFailure* failure) {
 
 } // namespace
 
-bool ReplaceFileContents(const char* path, std::string_view content, ReplaceFailure* failure) {
+bool ReplaceFileContents(const char* path, std::string_view content, ReplaceFailure* failure,
+                         platform::FileOperations& files) {
     if (failure) *failure = ReplaceFailure::None;
     // Built on the stack: saving allocates nothing.
     char temporary[kMaxPath];
     if (!TemporaryPathFor(path, temporary)) return Fail(ReplaceFailure::CannotCreate, failure);
-    std::FILE* file = platform::OpenShared(temporary, "w");
+    std::FILE* file = files.create(temporary);
     if (!file) return Fail(ReplaceFailure::CannotCreate, failure);
-    const bool written = std::fwrite(content.data(), 1, content.size(), file) == content.size();
-    const bool flushed = written && FlushToDisk(file);
-    const bool closed = std::fclose(file) == 0;
-    if (!written || !flushed || !closed) {
-        std::remove(temporary);
+    const bool written = files.write(file, content.data(), content.size());
+    const bool flushed = written && files.flush(file);
+    const bool synced = flushed && files.sync(file);
+    // Closed whatever happened before, so the temporary file can be removed on Windows.
+    const bool closed = files.close(file);
+    if (!written || !flushed || !synced || !closed) {
+        files.remove(temporary);
         return Fail(ReplaceFailure::CannotWrite, failure);
     }
-    if (!MoveOver(temporary, path)) {
-        std::remove(temporary);
+    if (!files.replace(temporary, path)) {
+        files.remove(temporary);
         return Fail(ReplaceFailure::ReplaceRefused, failure);
     }
     return true;

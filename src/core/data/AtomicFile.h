@@ -2,6 +2,8 @@
 // Saving without ever leaving a half-written file: the new content goes to a temporary file
 // beside the target, is flushed to the disk, and then replaces the target in one step. If
 // the game dies or the disk fills up mid-save, the previous save is still whole.
+#include "core/platform/FileOperations.h"
+
 #include <string_view>
 
 namespace corvale {
@@ -9,7 +11,7 @@ namespace corvale {
 enum class ReplaceFailure {
     None,
     CannotCreate,  // the temporary file could not be created
-    CannotWrite,   // writing or flushing the temporary file failed
+    CannotWrite,   // writing, flushing, syncing or closing the temporary file failed
     ReplaceRefused // the target could not be replaced (held open by another program, ...)
 };
 
@@ -17,6 +19,7 @@ enum class ReplaceFailure {
 // temporary file is removed, the target is left as it was and the reason is stored in
 // *failure when given.
 bool ReplaceFileContents(const char* path, std::string_view content,
-                         ReplaceFailure* failure = nullptr);
+                         ReplaceFailure* failure = nullptr,
+                         platform::FileOperations& files = platform::SystemFiles());
 
 } // namespace corvale

@@ -95,7 +95,7 @@ bool DictDataFile::write() {
     // once the file has been written or loaded at its size.
     fillText(saveText_);
     ReplaceFailure failure;
-    if (ReplaceFileContents(path().c_str(), saveText_, &failure)) return true;
+    if (ReplaceFileContents(path().c_str(), saveText_, &failure, files())) return true;
     if (failure == ReplaceFailure::CannotCreate)
         Log("unable to open file, please make sure it exists.");
     return false;

@@ -1,6 +1,8 @@
 #pragma once
 // Dictionary data files of the "Corvale" folder: "key=value" lines loaded once at start-up,
 // typed look-ups with caller defaults every frame, and a save when something changed.
+#include "core/platform/FileOperations.h"
+
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -12,7 +14,10 @@ namespace corvale {
 // File-level mechanics: path, line loop, dirty flag, save protocol and their log lines.
 class BaseDataFile {
   public:
-    explicit BaseDataFile(std::string path) : path_(std::move(path)) {}
+    // Saves go through files, the system's unless a test makes them fail.
+    explicit BaseDataFile(std::string path,
+                          platform::FileOperations& files = platform::SystemFiles())
+        : path_(std::move(path)), files_(files) {}
     BaseDataFile(const BaseDataFile&) = delete;
     BaseDataFile& operator=(const BaseDataFile&) = delete;
 
@@ -31,10 +36,13 @@ class BaseDataFile {
     const std::string& path() const { return path_; }
 
   protected:
+    platform::FileOperations& files() const { return files_; }
+
     bool dirty_ = false;
 
   private:
     std::string path_;
+    platform::FileOperations& files_;
 };
 
 class DictDataFile final : public BaseDataFile {

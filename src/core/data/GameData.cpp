@@ -5,7 +5,7 @@
 namespace corvale {
 
 bool GameData::createAndLoad(FileSlot slot, const char* name) {
-    files_[slot] = std::make_unique<DictDataFile>(std::string("Corvale/") + name);
+    files_[slot] = std::make_unique<DictDataFile>(std::string("Corvale/") + name, fileOperations_);
     return files_[slot]->load();
 }
 

@@ -11,7 +11,9 @@ namespace corvale {
 
 class GameData {
   public:
-    GameData() = default;
+    // The files' saves go through files, the system's unless a test makes them fail.
+    explicit GameData(platform::FileOperations& files = platform::SystemFiles())
+        : fileOperations_(files) {}
     GameData(const GameData&) = delete;
     GameData& operator=(const GameData&) = delete;
 
@@ -38,6 +40,7 @@ class GameData {
 
     bool createAndLoad(FileSlot slot, const char* name);
 
+    platform::FileOperations& fileOperations_;
     std::unique_ptr<DictDataFile> files_[kFileCount];
     Settings settings_;
 };
