@@ -67,10 +67,6 @@ void RegisterPromptNatives(NativeTable& t) {
           OnPrompt("_UI_PROMPT_SET_HOLD_MODE", [](Simulator&, PromptState& p, const NativeArgs&) {
               p.mode = PromptMode::Hold;
           }));
-    t.add(
-        0x32df729d8bd3c1c6, "_UI_PROMPT_SET_MASH_MANUAL_MODE", "Prompt,float,float,float,Any",
-        OnPrompt("_UI_PROMPT_SET_MASH_MANUAL_MODE",
-                 [](Simulator&, PromptState& p, const NativeArgs&) { p.mode = PromptMode::Mash; }));
     t.add(0x74c7d7b72ed0d3cf, "_UI_PROMPT_SET_STANDARDIZED_HOLD_MODE", "Prompt,Hash",
           OnPrompt("_UI_PROMPT_SET_STANDARDIZED_HOLD_MODE",
                    [](Simulator&, PromptState& p, const NativeArgs&) {

@@ -1,7 +1,7 @@
 // A Prompt as the game shows it: its control, text, mode and attribute by kind, enabled only
 // while shown, groups, and completion as the player presses or holds it.
-#include "Hash.h"
 #include "core/natives/Prompt.h"
+#include "Hash.h"
 #include "support/ScriptHarness.h"
 
 #include <gtest/gtest.h>
@@ -44,14 +44,13 @@ TEST_F(PromptTest, ANewPromptShowsItsControlTextAndModeThenStartsHidden) {
 
 TEST_F(PromptTest, EachKindChoosesItsMode) {
     const Prompt press(nullptr, control, 0), hold(nullptr, control, 1), held(nullptr, control, 2),
-        standardized(nullptr, control, 3), mash(nullptr, control, 4), also(nullptr, control, 5);
+        standardized(nullptr, control, 3), also(nullptr, control, 5);
     EXPECT_EQ(state(press).mode, sim::PromptMode::Standard);
     EXPECT_EQ(state(hold).mode, sim::PromptMode::Hold);
     EXPECT_EQ(state(held).mode, sim::PromptMode::Hold);
     EXPECT_EQ(state(standardized).mode, sim::PromptMode::StandardizedHold);
-    EXPECT_EQ(state(mash).mode, sim::PromptMode::Mash);
     EXPECT_EQ(state(also).mode, sim::PromptMode::StandardizedHold);
-    EXPECT_TRUE(h.sim().faults().empty()) << "the mash rate travels as a float";
+    EXPECT_TRUE(h.sim().faults().empty());
 }
 
 TEST_F(PromptTest, TheGameSeesItEnabledOnlyWhileVisibleAndEnabled) {

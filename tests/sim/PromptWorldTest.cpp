@@ -59,14 +59,6 @@ TEST(PromptInTheWorld, APressPromptCompletesDuringTheNextFrameOnly) {
     EXPECT_EQ(p.completions, (std::vector<uint64_t>{next}));
 }
 
-TEST(PromptInTheWorld, AMashPromptCompletesOnItsOwnQuery) {
-    ScriptHarness h;
-    PolledPrompt p(h, "Pump", 4);
-    ASSERT_TRUE(h.world().prompts.press("Pump", h.world().frame, 1));
-    h.sim().runFrames(3);
-    EXPECT_EQ(p.completions.size(), 1u);
-}
-
 TEST(PromptInTheWorld, TheWorldKeepsWhatThePromptShows) {
     ScriptHarness h;
     const Entity ledger = h.world().spawn(sim::EntityKind::Object, 1, {}, 0);

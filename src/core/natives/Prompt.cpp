@@ -18,9 +18,6 @@ void SetMode(PromptHandle prompt, int32_t kind) {
     case 2:
         SetPromptHoldMode(prompt);
         break;
-    case 4:
-        SetPromptMashManualMode(prompt);
-        break;
     case 3:
     case 5:
         SetPromptStandardizedHoldMode(prompt);
@@ -131,8 +128,6 @@ bool Prompt::answerByKind() {
         return PromptStandardCompleted(handle_);
     case 1:
         return PromptHoldCompleted(handle_);
-    case 4:
-        return PromptMashCompleted(handle_);
     case 2:
     case 3:
     case 5:

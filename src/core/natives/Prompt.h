@@ -18,7 +18,7 @@ enum class PromptPoll {
 };
 
 struct PromptSetup {
-    // Kinds: 0 press, 1 and 2 hold, 3 and 5 standardized hold, 4 mash.
+    // Kinds: 0 press, 1 and 2 hold, 3 and 5 standardized hold; any other gets no mode.
     int32_t kind = 0;
     // The prompt group it is made in (0: none).
     int32_t group = 0;

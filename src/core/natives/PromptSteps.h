@@ -13,7 +13,6 @@ void SetPromptText(int32_t prompt, uint64_t textHandle);
 void SetPromptGroup(int32_t prompt, int32_t group);
 void SetPromptStandardMode(int32_t prompt);
 void SetPromptHoldMode(int32_t prompt);
-void SetPromptMashManualMode(int32_t prompt);
 void SetPromptStandardizedHoldMode(int32_t prompt);
 void SetPromptAttribute(int32_t prompt, int32_t attribute, bool on);
 void EndPrompt(int32_t prompt);
