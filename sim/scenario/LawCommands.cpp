@@ -1,8 +1,8 @@
 // The player among the town's lawmen and buildings: what he targets, the interior and map
 // zone he stands in, and lawmen who watch for him.
 #include "Hash.h"
-#include "scenario/Commands.h"
 #include "natives/Out.h"
+#include "scenario/Commands.h"
 #include "world/Geometry.h"
 
 namespace sim {
@@ -24,6 +24,19 @@ void RegisterLawCommands(CommandRegistry& r) {
         const int32_t ped = w.nearest(EntityKind::Ped, ArgModel(run, c, 2), player->position, true);
         if (!ped) Fail(c, "no living " + Arg(c, 2) + " to target");
         w.developer.targetedEntity = ped;
+    });
+    // player aim MODEL|off: the player, armed, aims at the nearest living ped of MODEL.
+    r.add("player aim", [](ScenarioRun& run, const Command& c) {
+        World& w = run.sim().world();
+        if (Arg(c, 2) == "off") {
+            w.developer.aimedEntity = 0;
+            return;
+        }
+        const Entity* player = w.entity(w.player.ped);
+        if (!player) Fail(c, "the player has no ped");
+        const int32_t ped = w.nearest(EntityKind::Ped, ArgModel(run, c, 2), player->position, true);
+        if (!ped) Fail(c, "no living " + Arg(c, 2) + " to aim at");
+        w.developer.aimedEntity = ped;
     });
     // player interior N: the interior at the player's position (0 out of doors).
     r.add("player interior", [](ScenarioRun& run, const Command& c) {
