@@ -27,8 +27,13 @@ void MovePlayerTo(ScenarioRun& run, const Command& c, const Vec3& to) {
     Entity& player = PlayerPed(run, c);
     if (const int32_t v = w.vehicles.seatOf(w.player.ped))
         if (Entity* ve = w.entity(v)) ve->position = to;
-    if (const int32_t horse = w.peds.state[w.player.ped].mount)
+    // His horse goes with him, and whoever else sits on it.
+    if (const int32_t horse = w.peds.state[w.player.ped].mount) {
         if (Entity* he = w.entity(horse)) he->position = to;
+        for (const auto& [ped, state] : w.peds.state)
+            if (state.mount == horse)
+                if (Entity* rider = w.entity(ped)) rider->position = to;
+    }
     player.position = to;
 }
 
@@ -192,6 +197,19 @@ void RegisterCampCommands(CommandRegistry& r) {
             Vec3{p.position.x + side.x * 2, p.position.y + side.y * 2, p.position.z}, p.heading);
         w.peds.state[w.player.horse].human = false;
     });
+    // player ride on|off: the player sits on his saddle horse (see player horse), or gets down.
+    r.add("player ride", [](ScenarioRun& run, const Command& c) {
+        World& w = run.sim().world();
+        Entity& p = PlayerPed(run, c);
+        if (!ArgOnOff(c, 2)) {
+            w.peds.state[w.player.ped].mount = 0;
+            return;
+        }
+        const Entity* horse = w.entity(w.player.horse);
+        if (!horse || !horse->alive) Fail(c, "the player has no living horse to ride");
+        w.peds.state[w.player.ped].mount = w.player.horse;
+        p.position = horse->position;
+    });
     r.add("player noise", [](ScenarioRun& run, const Command& c) {
         run.sim().world().perception.playerNoise = ArgFloat(c, 2);
     });
@@ -200,6 +218,25 @@ void RegisterCampCommands(CommandRegistry& r) {
     });
     r.add("player wanted", [](ScenarioRun& run, const Command& c) {
         run.sim().world().player.wanted = ArgOnOff(c, 2);
+    });
+    // player wanted-score N: what the law's bounty on the player has run up to.
+    r.add("player wanted-score", [](ScenarioRun& run, const Command& c) {
+        run.sim().world().law.wantedScore = static_cast<int32_t>(ArgInt(c, 2));
+    });
+    // expect riders MODEL N: N living peds of MODEL sit on a mount.
+    r.add("expect riders", [](ScenarioRun& run, const Command& c) {
+        World& w = run.sim().world();
+        const uint32_t model = ArgModel(run, c, 2);
+        int64_t n = 0;
+        for (const auto& [ped, state] : w.peds.state) {
+            const Entity* e = w.entity(ped);
+            if (state.mount != 0 && e && e->alive && e->model == model) ++n;
+        }
+        run.expect(c, n == ArgInt(c, 3), std::to_string(n));
+    });
+    r.add("expect wanted-score", [](ScenarioRun& run, const Command& c) {
+        const int32_t score = run.sim().world().law.wantedScore;
+        run.expect(c, score == ArgInt(c, 2), std::to_string(score));
     });
     r.add("player seat", PlayerSeat);
     r.add("player to-blip", PlayerToBlip);
