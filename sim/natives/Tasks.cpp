@@ -71,10 +71,20 @@ void NearestScenario(Call& c) {
     GiveTask(c, s);
 }
 
+// A known point: the ped walks back to it and plays there; an unknown one he plays in place.
 void ScenarioPoint(Call& c) {
     TaskStep s = Make(TaskKind::Scenario, "SCRIPT_TASK_USE_SCENARIO_POINT");
     s.scenario = static_cast<uint32_t>(c.i(1));
     s.durationMs = -1;
+    auto it = c.w.pedTasks.points.find(c.i(1));
+    if (it != c.w.pedTasks.points.end()) {
+        s.point = it->second;
+        s.hasPoint = true;
+        s.pointId = it->first;
+    } else {
+        s.pointId = c.i(1);
+        s.arrived = true;
+    }
     GiveTask(c, s);
 }
 
@@ -204,9 +214,8 @@ void RegisterTaskNatives(NativeTable& t) {
           [](Call& c) { c.r.setBool(c.w.pedTasks.scenario(c.i(0)) != 0); });
     t.add(0xdf7993356f52359a, "_GET_SCENARIO_POINT_PED_IS_USING", "Ped,BOOL", [](Call& c) {
         const TaskStep* s = c.w.pedTasks.current(c.i(0));
-        const bool onPoint = s && s->kind == TaskKind::Scenario &&
-                             s->scriptTask == GameHash("SCRIPT_TASK_USE_SCENARIO_POINT");
-        c.r.setInt(onPoint ? static_cast<int32_t>(s->scenario) : -1);
+        const bool onPoint = s && s->kind == TaskKind::Scenario && s->arrived && s->pointId >= 0;
+        c.r.setInt(onPoint ? s->pointId : -1);
     });
 }
 

@@ -68,6 +68,13 @@ void RegisterHudCommands(CommandRegistry& r) {
             played.push_back(s.sound);
         ExpectShown(run, c, played);
     });
+    // expect said LINE [COUNT]: a ped spoke that line at least once, or exactly COUNT times.
+    r.add("expect said", [](ScenarioRun& run, const Command& c) {
+        std::vector<std::string> said;
+        for (const SpokenLine& l : run.sim().world().peds.said)
+            said.push_back(l.line);
+        ExpectShown(run, c, said);
+    });
     r.add("expect help", [](ScenarioRun& run, const Command& c) {
         std::vector<std::string> shown;
         for (const HelpText& h : run.sim().world().screen.helpTexts)

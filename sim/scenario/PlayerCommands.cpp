@@ -48,7 +48,11 @@ void RegisterPlayerCommands(CommandRegistry& r) {
         if (delay < 1) Fail(c, "the impact comes at least one frame from now");
         w.weapons.impact = Vec3{ArgFloat(c, 2), ArgFloat(c, 3), ArgFloat(c, 4)};
         w.weapons.impactFrame = w.frame + static_cast<uint64_t>(delay);
-        // The shot is heard around the player and whizzes by those near where it lands.
+        // The player uses his weapon in the next frame. A thrown one lands without a shot's
+        // bang; a shot is heard around the player and whizzes by those near where it lands.
+        w.player.shootingFrame = w.frame + 1;
+        auto name = w.hashNames.find(w.player.weapon);
+        if (name != w.hashNames.end() && name->second.rfind("WEAPON_THROWN_", 0) == 0) return;
         if (const Entity* p = w.entity(w.player.ped))
             NoticeAround(run.sim(), p->position, 100.0f, GameHash("EVENT_SHOT_FIRED"),
                          w.player.ped);

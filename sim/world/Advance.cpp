@@ -55,6 +55,8 @@ bool RunStep(Simulator& sim, int32_t ped, Entity& e, TaskStep& s, int32_t ms) {
             if (!MoveToward(e.position, s.point, Step(s, dt))) return false;
             s.arrived = true;
             s.elapsedMs = 0;
+            // The nearest scenario found there is a point the ped now uses.
+            if (s.pointId < 0) s.pointId = w.pedTasks.addPoint(s.point);
             w.pedTasks.of[ped].scenario = s.scenario;
             return false;
         }

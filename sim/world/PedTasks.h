@@ -43,6 +43,7 @@ struct TaskStep {
     float range = 0;         // follow: how near is near enough
     int32_t elapsedMs = 0;   // running time
     bool arrived = false;    // a scenario at a point: reached it, now playing
+    int32_t pointId = -1;    // the scenario point used, -1 none (see PedTasks::points)
 };
 
 struct PedTask {
@@ -78,6 +79,15 @@ struct PedTask {
 
 struct PedTasks {
     std::map<int32_t, PedTask> of;
+    // Scenario points peds have taken, by id: where each stands. A point stays when its ped
+    // leaves it, so he can be sent back to it.
+    std::map<int32_t, Vec3> points;
+
+    int32_t addPoint(const Vec3& at) {
+        const int32_t id = points.empty() ? 1 : points.rbegin()->first + 1;
+        points.emplace(id, at);
+        return id;
+    }
 
     uint32_t scenario(int32_t ped) const {
         auto it = of.find(ped);
