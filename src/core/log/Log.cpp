@@ -30,8 +30,9 @@ void WriteEntry(std::string_view head, std::string_view tail) {
     if (prefixLength > 0)
         std::fwrite(prefix, 1, std::min(static_cast<size_t>(prefixLength), sizeof prefix - 1),
                     file);
-    std::fwrite(head.data(), 1, head.size(), file);
-    std::fwrite(tail.data(), 1, tail.size(), file);
+    // An empty part may have no storage at all: it is not handed to the C library.
+    if (!head.empty()) std::fwrite(head.data(), 1, head.size(), file);
+    if (!tail.empty()) std::fwrite(tail.data(), 1, tail.size(), file);
     std::fputc('\n', file);
     std::fclose(file); // a failed close loses the entry; the next one opens the file anew
 }
