@@ -85,6 +85,10 @@ int BottlesMade(float production) {
     return bottles > 0.0f ? static_cast<int>(bottles) : 0;
 }
 
+bool BatchWaitsForSale(const BusinessSave& save) {
+    return save.production == kFullBatch && RecipeFor(save.recipe) != nullptr;
+}
+
 void StartBatch(BusinessSave& save, int recipe) {
     if (!RecipeFor(recipe)) return;
     save.recipe = recipe;

@@ -47,6 +47,10 @@ inline constexpr const char* kProductPicture = "moonshiner_workbench_moonshine";
 // Whole bottles made so far: a full batch is 20.
 int BottlesMade(float production);
 
+// A full batch of a known recipe is in the still, waiting for the wagon. Mash bought now
+// would take over its recipe and so its price: none is sold until the batch is.
+bool BatchWaitsForSale(const BusinessSave& save);
+
 // Takes nothing itself: the page has made sure of the money. Starts a batch of recipe r.
 void StartBatch(BusinessSave& save, int recipe);
 // The flavour fits the current recipe and the player holds one of each of its ingredients.
