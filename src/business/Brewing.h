@@ -24,8 +24,7 @@ struct Flavour {
     const char* valueLabel;
     int32_t saleCents;
     const char* picture;
-    const char* gridItems[3]; // what the flavours page shows in its ingredient grid
-    const char* gridNameKeys[3];
+    const char* itemNameKeys[3]; // the ingredients' names on the flavours page, as items
 };
 
 constexpr int kRecipeCount = 3;

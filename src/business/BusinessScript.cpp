@@ -43,8 +43,6 @@ void BusinessScript::start() {
     for (int flavour = 1; flavour <= kFlavourCount; ++flavour) {
         for (const char* item : FlavourFor(flavour)->items)
             held.learn(item);
-        for (const char* item : FlavourFor(flavour)->gridItems)
-            held.learn(item);
     }
     readSettings();
     requestWagonModel();

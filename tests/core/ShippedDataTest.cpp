@@ -21,6 +21,7 @@ const char* const kCampTexts[] = {
     "blips.still",
     "blips.cook_mission",
     "camp.put_herbs_in_still",
+    "camp.herbs_missing",
     "location_selector.title",
     "location_selector.price",
     "prompts.camp_guard",
@@ -120,11 +121,18 @@ const char* const kBusinessTexts[] = {
     "menu.wintergreenIngredient",
     "menu.ginsengIngredient",
     "menu.strawberriesIngredient",
-    "menu.blackberryIngredient",
     "menu.mintIngredient",
     "menu.peachCanIngredient",
     "menu.raspberryIngredient",
     "menu.peachIngredient",
+    "menu.batchWaiting",
+    "menu.sellBatchFirst",
+    "menu.needsWeakMash",
+    "menu.needsMediumMash",
+    "menu.needsStrongMash",
+    "menu.needsIngredient",
+    "toasts.batchReady.title",
+    "toasts.batchReady.body",
     "delivery.boardWagon",
     "delivery.stopWagon",
     "delivery.suppliesDestroyed",
@@ -134,9 +142,9 @@ const char* const kBusinessTexts[] = {
 };
 
 // Texts composed with printf and one string argument.
-const std::set<std::string> kFormatTexts = {"toasts.operation_location_changed",
-                                            "tutorial.change_location_insufficient_funds",
-                                            "missions.cook_rescue.insufficient_funds"};
+const std::set<std::string> kFormatTexts = {
+    "toasts.operation_location_changed", "menu.needsIngredient",
+    "tutorial.change_location_insufficient_funds", "missions.cook_rescue.insufficient_funds"};
 
 // Business texts in which "@" marks a line break.
 const char* const kMultiLineTexts[] = {"menu.mashRequired2", "menu.recipeSelection",
