@@ -64,6 +64,7 @@ void BusinessScript::frame() {
     IsControlHeld(kControlOpenSatchel);
     showCargo();
     tickProduction();
+    feed.tick(player.now, texts);
     prompts.hideAll();
     TickStillMenu(*this);
     nearCampPoint();
@@ -127,7 +128,10 @@ void BusinessScript::showCargo() {
 
 void BusinessScript::tickProduction() {
     if (MsSince(player.now, brewing.nextProductionTick) <= 0) return;
+    const bool wasFull = save.production == kFullBatch;
     ProductionTick(save, brewing.flavourProgress);
+    // Once per batch, on the tick that fills it: a batch loaded full was announced before.
+    if (!wasFull && save.production == kFullBatch) feed.announceBatchReady(player.now);
     brewing.nextProductionTick = NextProductionTick(player.now, brewing.brewingTimeModifier);
 }
 

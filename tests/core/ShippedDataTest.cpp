@@ -265,6 +265,9 @@ TEST_F(ShippedDataTest, EveryBusinessTextExistsAndNoUnknownKeyIsShipped) {
         EXPECT_EQ(expected.count(key), 1u) << "no code reads " << key;
     for (const char* key : kMultiLineTexts)
         EXPECT_NE(data.langFile()->getString(key).find('@'), std::string::npos) << key;
+    // A toast holds 99 characters per text.
+    for (const auto& [key, value] : data.langFile()->entries())
+        if (key.rfind("toasts.", 0) == 0) EXPECT_LT(value.size(), 100u) << key;
 }
 
 TEST_F(ShippedDataTest, TextsArePlainAsciiAndOnlyFormatTextsHoldPercentSigns) {
