@@ -148,8 +148,9 @@ void BusinessScript::nearCampPoint() {
     if (distance < kAtWagon && !camp.deliveryActive)
         prompts.ledger.want(prompts.ledger.enabled(), false);
     // The open menu shows the same quantities and holds the player at the ledger: neither the
-    // panel nor the walking pace would do more than cost the frame.
-    if (menu.page != kMenuClosed) return;
+    // panel nor the walking pace would do more than cost the frame. Before the camp plug-in
+    // names a camp there is no still here to show or to walk by.
+    if (menu.page != kMenuClosed || camp.campLocation == 0) return;
     DrawStatusPanel(*this);
     KeepToWalkingPace(player.ped);
 }
