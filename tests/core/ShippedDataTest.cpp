@@ -266,8 +266,11 @@ TEST_F(ShippedDataTest, EveryBusinessTextExistsAndNoUnknownKeyIsShipped) {
     for (const char* key : kMultiLineTexts)
         EXPECT_NE(data.langFile()->getString(key).find('@'), std::string::npos) << key;
     // A toast holds 99 characters per text.
-    for (const auto& [key, value] : data.langFile()->entries())
-        if (key.rfind("toasts.", 0) == 0) EXPECT_LT(value.size(), 100u) << key;
+    for (const auto& [key, value] : data.langFile()->entries()) {
+        if (key.rfind("toasts.", 0) == 0) {
+            EXPECT_LT(value.size(), 100u) << key;
+        }
+    }
 }
 
 TEST_F(ShippedDataTest, TextsArePlainAsciiAndOnlyFormatTextsHoldPercentSigns) {
