@@ -3,6 +3,7 @@
 // it is shown.
 #include "core/data/GameData.h"
 #include "support/GameFolder.h"
+#include "support/TestPaths.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -200,7 +201,8 @@ class ShippedDataTest : public corvale::testing::GameFolderTest {
   protected:
     void SetUp() override {
         GameFolderTest::SetUp();
-        std::filesystem::copy(std::filesystem::path(CORVALE_SOURCE_DIR) / "data" / "Corvale",
+        std::filesystem::copy(std::filesystem::path(corvale::testing::SourcePath()) / "data" /
+                                  "Corvale",
                               "Corvale", std::filesystem::copy_options::recursive);
     }
 
