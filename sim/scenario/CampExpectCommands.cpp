@@ -5,6 +5,8 @@
 #include "world/Geometry.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 
 namespace sim {
 
@@ -64,8 +66,15 @@ void RegisterCampExpectCommands(CommandRegistry& r) {
         run.expect(c, int64_t(n) == ArgInt(c, 3), std::to_string(n) + " in use");
     });
     r.add("expect player", [](ScenarioRun& run, const Command& c) {
-        if (Arg(c, 2) != "near") Fail(c, "expect player near X Y Z R");
         World& w = run.sim().world();
+        if (Arg(c, 2) == "pace") {
+            // expect player pace MAX|free: the move blend ratio held during the last frame.
+            const float pace = w.pedTasks.paceLimit(w.player.ped, w.frame);
+            const std::string found = pace < 0 ? "free" : std::to_string(pace);
+            if (Arg(c, 3) == "free") return run.expect(c, pace < 0, found);
+            return run.expect(c, pace >= 0 && std::fabs(pace - ArgFloat(c, 3)) < 0.001f, found);
+        }
+        if (Arg(c, 2) != "near") Fail(c, "expect player near X Y Z R | pace MAX|free");
         const Entity* p = w.entity(w.player.ped);
         const Vec3 at{ArgFloat(c, 3), ArgFloat(c, 4), ArgFloat(c, 5)};
         const Vec3 where = p ? p->position : Vec3{};

@@ -1,7 +1,46 @@
 // Running frames and pressing keys.
 #include "scenario/Commands.h"
 
+#include <cstdio>
+
 namespace sim {
+
+namespace {
+
+// until EXPECTATION [within SECONDS]: frames run until the expectation (an expect line,
+// with or without its word "expect") holds; it fails after SECONDS of game time (60).
+void Until(ScenarioRun& run, const Command& c) {
+    Command inner = c;
+    inner.words.erase(inner.words.begin());
+    double limit = 60.0;
+    if (inner.words.size() >= 2 && inner.words[inner.words.size() - 2] == "within") {
+        limit = ArgNumber(inner, inner.words.size() - 1);
+        if (limit <= 0.0) Fail(c, "until ... within needs a positive number of seconds");
+        inner.words.resize(inner.words.size() - 2);
+    }
+    if (inner.words.empty() || inner.words[0] != "expect")
+        inner.words.insert(inner.words.begin(), "expect");
+    size_t consumed = 0;
+    const CommandHandler* handler =
+        inner.words.size() >= 2 ? run.commands().find(inner, consumed) : nullptr;
+    if (!handler || consumed != 2) Fail(c, "until needs an expectation: " + c.text());
+    run.ensureAttached();
+    World& w = run.sim().world();
+    const int64_t start = w.gameTimer;
+    const int64_t end = start + static_cast<int64_t>(limit * 1000.0);
+    std::string found;
+    while (!run.probe(*handler, inner, found)) {
+        if (w.gameTimer >= end || !run.sim().faults().empty()) {
+            char waited[64];
+            std::snprintf(waited, sizeof waited, " (after %.1f s)", (w.gameTimer - start) / 1000.0);
+            return run.expect(c, false, (found.empty() ? "not yet" : found) + waited);
+        }
+        run.runFrames(1);
+    }
+    run.expect(c, true);
+}
+
+} // namespace
 
 void RegisterDriveCommands(CommandRegistry& r) {
     r.add("frames", [](ScenarioRun& run, const Command& c) {
@@ -16,6 +55,7 @@ void RegisterDriveCommands(CommandRegistry& r) {
         run.ensureAttached();
         run.sim().queueKey(code);
     });
+    r.add("until", Until);
 }
 
 } // namespace sim

@@ -56,9 +56,11 @@ void RegisterExpectCommands(CommandRegistry& r) {
         if (!exists) return run.expect(c, false, "no such file");
         if (mode == "contains")
             return run.expect(c, content.find(Arg(c, 4)) != std::string::npos, Shorten(content));
+        if (mode == "lacks")
+            return run.expect(c, content.find(Arg(c, 4)) == std::string::npos, Shorten(content));
         if (mode == "equals")
             return run.expect(c, content == Arg(c, 4), "\"" + Shorten(content) + "\"");
-        Fail(c, "expect file PATH contains|equals|missing");
+        Fail(c, "expect file PATH contains|lacks|equals|missing");
     });
     r.add("expect no-fault", [](ScenarioRun& run, const Command& c) {
         std::string found;

@@ -219,6 +219,11 @@ void ScenarioRun::runSeconds(double s) {
 }
 
 void ScenarioRun::expect(const Command& c, bool held, const std::string& found) {
+    if (probe_) {
+        probe_->held = held;
+        probe_->found = found;
+        return;
+    }
     if (held) {
         ++passed_;
         std::printf("ok   %s:%d %s\n", c.file.c_str(), c.line, c.text().c_str());
@@ -227,6 +232,20 @@ void ScenarioRun::expect(const Command& c, bool held, const std::string& found) 
         std::printf("FAIL %s:%d %s%s%s\n", c.file.c_str(), c.line, c.text().c_str(),
                     found.empty() ? "" : ": found ", found.c_str());
     }
+}
+
+bool ScenarioRun::probe(const CommandHandler& handler, const Command& c, std::string& found) {
+    Probe result;
+    probe_ = &result;
+    try {
+        handler(*this, c);
+    } catch (...) {
+        probe_ = nullptr;
+        throw;
+    }
+    probe_ = nullptr;
+    found = result.found;
+    return result.held;
 }
 
 void ScenarioRun::collectFrameOutput() {

@@ -85,6 +85,10 @@ class ScenarioRun {
     std::string gameDir() const { return gameDir_; }
     // Records one expectation: prints "ok" or "FAIL" with what was found instead.
     void expect(const Command& c, bool held, const std::string& found = "");
+    // Runs an expectation's handler without recording it: whether it held, and what was
+    // found instead when it did not.
+    bool probe(const CommandHandler& handler, const Command& c, std::string& found);
+    const CommandRegistry& commands() const { return commands_; }
     int passed() const { return passed_; }
     // Where `expect budget` starts counting each script's frames: set by `mark`; without
     // one, after the script's first (start-up) frame.
@@ -102,6 +106,11 @@ class ScenarioRun {
     CommandRegistry commands_;
     int passed_ = 0;
     int failed_ = 0;
+    struct Probe {
+        bool held = false;
+        std::string found;
+    };
+    Probe* probe_ = nullptr; // set while an expectation is probed
     uintmax_t logSeen_ = 0;
     size_t messagesSeen_ = 0;
     int64_t cashSeen_ = 0;

@@ -113,3 +113,27 @@ TEST_F(ScenarioCommandsTest, StreamNeverKeepsAModelFromLoading) {
     EXPECT_EQ(play("frames 100\nexpect peds A_M_M_Moonshiners_01 0\n"), 0);
     EXPECT_EQ(spawned, -1) << "still waiting for the model";
 }
+
+TEST_F(ScenarioCommandsTest, UntilRunsFramesUntilTheExpectationHoldsOrTheTimeIsUp) {
+    corvale::testing::StartScript(run->sim(), [&] {
+        ScriptWait(2000);
+        world().player.cashCents = 500;
+    });
+    EXPECT_EQ(play("until cash 500 within 5\n"), 0);
+    EXPECT_EQ(run->passed(), 1);
+    EXPECT_GE(world().gameTimer, 2000);
+    EXPECT_LT(world().gameTimer, 2100) << "no frame runs once it holds";
+    EXPECT_EQ(play("until expect cash 500\n"), 0) << "holding already, it runs no frame";
+    EXPECT_LT(world().gameTimer, 2100);
+
+    const int32_t before = world().gameTimer;
+    EXPECT_EQ(play("until cash 900 within 1.5\n"), 1);
+    EXPECT_EQ(run->failed(), 1);
+    EXPECT_GE(world().gameTimer - before, 1500);
+    EXPECT_LT(world().gameTimer - before, 1600);
+    EXPECT_EQ(play("until cash 900\n"), 1);
+    EXPECT_GE(world().gameTimer - before, 61500) << "60 s of game time without within";
+
+    EXPECT_THROW(play("until frames 3\n"), sim::ScenarioError) << "not an expectation";
+    EXPECT_THROW(play("until cash 5 within 0\n"), sim::ScenarioError);
+}

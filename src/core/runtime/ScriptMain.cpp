@@ -94,6 +94,7 @@ bool Initialize(Session& session) {
     SetAsideLongLog();
     EnableLog(true);
     Log(kBanner);
+    Log("version " CORVALE_VERSION);
     WaitForBlipTextures();
     Settings& settings = session.data().settings();
     // A mistyped switch reads as its built-in value, with a line in the log.
