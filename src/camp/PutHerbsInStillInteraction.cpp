@@ -33,6 +33,9 @@ PutHerbsInStillInteraction::PutHerbsInStillInteraction(CampInterface& campSet,
 
 void PutHerbsInStillInteraction::tick() {
     if (!frame_.built) return;
+    // Herbs that went with their batch leave nothing to finish: a later flavour's herbs
+    // must be put in anew.
+    if (!campSet_.herbsPending) task_.reset();
     if (campSet_.menuOpen || !campSet_.herbsPending) return Withdraw(putPrompt_);
     const Object still = campSet_.findStill();
     if (still == 0) return;
