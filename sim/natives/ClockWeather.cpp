@@ -1,10 +1,11 @@
-// The game clock, wind and rain, the frame time and the script timer B.
+// The game timer and clock, wind and rain, the frame time and the script timer B.
 #include "Simulator.h"
 #include "natives/Families.h"
 
 namespace sim {
 
 void RegisterClockWeatherNatives(NativeTable& t) {
+    t.add(0x4f67e8eca7d3f667, "GET_GAME_TIMER", "", [](Call& c) { c.r.setInt(c.w.gameTimer); });
     t.add(0xc82cf208c2b19199, "GET_CLOCK_HOURS", "",
           [](Call& c) { c.r.setInt(c.w.clock.hour(c.w.gameTimer)); });
     t.add(0x0184750ae88d0b1d, "ADVANCE_CLOCK_TIME_TO", "int,int,int", [](Call& c) {

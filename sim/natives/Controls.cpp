@@ -1,4 +1,4 @@
-// The game controls: a control reads as pressed, just pressed or just released by its hash.
+// The game controls: a control reads as pressed or just pressed by its hash.
 #include "Simulator.h"
 #include "natives/Families.h"
 
@@ -25,13 +25,7 @@ void RegisterControlNatives(NativeTable& t) {
           Read(&Controls::justPressed, false));
     t.add(0x91aef906bca88877, "IS_DISABLED_CONTROL_JUST_PRESSED", "int,Hash",
           Read(&Controls::justPressed, true));
-    t.add(0x50f940259d3841e6, "IS_CONTROL_JUST_RELEASED", "int,Hash",
-          Read(&Controls::justReleased, false));
-    t.add(0x305c8dcd79da8b0f, "IS_DISABLED_CONTROL_JUST_RELEASED", "int,Hash",
-          Read(&Controls::justReleased, true));
     t.add(0xf3a21bcd95725a4a, "IS_CONTROL_PRESSED", "int,Hash", Read(&Controls::pressed, false));
-    t.add(0xe2587f8cbbd87b1d, "IS_DISABLED_CONTROL_PRESSED", "int,Hash",
-          Read(&Controls::pressed, true));
     // Holds for the rest of this frame; scripts disable again every frame.
     t.add(0xfe99b66d079cf6bc, "DISABLE_CONTROL_ACTION", "int,Hash,BOOL",
           [](Call& c) { c.w.controls.disabled.insert(c.u(1)); });

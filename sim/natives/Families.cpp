@@ -4,7 +4,8 @@
 namespace sim {
 
 void RegisterAllNatives(NativeTable& table) {
-    RegisterMiscNatives(table);
+    RegisterStringNatives(table);
+    RegisterRandomNatives(table);
     RegisterPlayerNatives(table);
     RegisterEntityNatives(table);
     RegisterDeveloperNatives(table);

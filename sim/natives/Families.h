@@ -3,7 +3,8 @@
 
 namespace sim {
 
-void RegisterMiscNatives(NativeTable& table);   // hashes, text, game timer, random
+void RegisterStringNatives(NativeTable& table); // hashes of names, text handles
+void RegisterRandomNatives(NativeTable& table); // the game's random numbers
 void RegisterPlayerNatives(NativeTable& table); // the player's ped and index
 void RegisterEntityNatives(NativeTable& table); // positions, facing, life and removal of entities
 void RegisterDeveloperNatives(NativeTable& table); // debug tools and the throw sampler

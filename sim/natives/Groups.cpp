@@ -82,8 +82,6 @@ void RegisterGroupNatives(NativeTable& t) {
         if (!c.w.pools.itemSets.inUse.erase(c.i(0)))
             c.trace("DESTROY_ITEMSET of unknown item set " + std::to_string(c.i(0)));
     });
-    t.add(0xd30765d153ef5c76, "IS_ITEMSET_VALID", "ItemSet",
-          [](Call& c) { c.r.setBool(c.w.pools.itemSets.inUse.count(c.i(0)) != 0); });
     t.add(0x55f2e375ac6018a9, "GET_ITEMSET_SIZE", "ItemSet", [](Call& c) {
         auto it = c.w.pools.itemSets.inUse.find(c.i(0));
         c.r.setInt(it == c.w.pools.itemSets.inUse.end() ? 0 : int32_t(it->second.size()));

@@ -1,4 +1,5 @@
 #include "core/natives/Animation.h"
+#include "core/natives/Native.h"
 
 #include "core/log/Log.h"
 #include "core/natives/DebugTools.h"
@@ -11,11 +12,17 @@
 namespace corvale {
 
 namespace {
-constexpr uint64_t kDoesAnimDictExist = 0x537f44cb0d7f150d;
-constexpr uint64_t kHasAnimDictLoaded = 0x27ff6fe8009b40ca;
-constexpr uint64_t kRequestAnimDict = 0xa862a2ad321f94b4;
-constexpr uint64_t kTaskPlayAnim = 0xea47fe3719165b94;
-constexpr uint64_t kPlayEntityAnim = 0xdc6d22fab76d4874;
+constexpr native::Native kDoesAnimDictExist{0x537f44cb0d7f150d, "DOES_ANIM_DICT_EXIST",
+                                            "const char*"};
+constexpr native::Native kHasAnimDictLoaded{0x27ff6fe8009b40ca, "HAS_ANIM_DICT_LOADED",
+                                            "const char*"};
+constexpr native::Native kRequestAnimDict{0xa862a2ad321f94b4, "REQUEST_ANIM_DICT", "const char*"};
+constexpr native::Native kTaskPlayAnim{
+    0xea47fe3719165b94, "TASK_PLAY_ANIM",
+    "Ped,const char*,const char*,float,float,int,int,float,BOOL,int,BOOL,const char*,BOOL"};
+constexpr native::Native kPlayEntityAnim{
+    0xdc6d22fab76d4874, "PLAY_ENTITY_ANIM",
+    "Entity,const char*,const char*,float,BOOL,BOOL,BOOL,float,Any"};
 
 constexpr double kAnimWaitSeconds = 1.0;
 constexpr uint32_t kAnimPollMs = 25;

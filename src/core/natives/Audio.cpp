@@ -1,13 +1,17 @@
 #include "core/natives/Audio.h"
+#include "core/natives/Native.h"
 
 #include "core/natives/NativeCall.h"
 
 namespace corvale {
 
 namespace {
-constexpr uint64_t kPlaySoundFrontend = 0x67c540aa08e4a6f5;
-constexpr uint64_t kStopSoundWithName = 0x0f2a2175734926d8;
-constexpr uint64_t kSetAmbientVoiceName = 0x6c8065a3b780185b;
+constexpr native::Native kPlaySoundFrontend{0x67c540aa08e4a6f5, "PLAY_SOUND_FRONTEND",
+                                            "const char*,const char*,BOOL,Any"};
+constexpr native::Native kStopSoundWithName{0x0f2a2175734926d8, "_STOP_SOUND_WITH_NAME",
+                                            "const char*,const char*"};
+constexpr native::Native kSetAmbientVoiceName{0x6c8065a3b780185b, "SET_AMBIENT_VOICE_NAME",
+                                              "Ped,const char*"};
 } // namespace
 
 void PlaySoundFrontend(const char* sound, const char* soundSet) {

@@ -1,19 +1,25 @@
 #include "core/natives/Blips.h"
+#include "core/natives/Native.h"
 
 namespace corvale {
 
 namespace {
-constexpr uint64_t kBlipAddForEntity = 0x23f74c2fda6e7c61;
-constexpr uint64_t kBlipAddForCoords = 0x554d9d53f696d002;
-constexpr uint64_t kBlipAddForRadius = 0x45f13b7e0a15c880;
-constexpr uint64_t kSetBlipSprite = 0x74f74d3207ed525c;
-constexpr uint64_t kSetBlipName = 0x9cb1a1623062f402;
-constexpr uint64_t kBlipSetStyle = 0xedd964b7984ac291;
-constexpr uint64_t kBlipAddModifier = 0x662d364abf16de2f;
-constexpr uint64_t kDoesBlipExist = 0xcd82fa174080b3b1;
-constexpr uint64_t kRemoveBlip = 0xf2c3c9da47aaa54a;
-constexpr uint64_t kDoesEntityHaveBlip = 0x9fa00e2fc134a9d0;
-constexpr uint64_t kBlipRemoveModifier = 0xb059d7bd3d78c16f;
+constexpr native::Native kBlipAddForEntity{0x23f74c2fda6e7c61, "BLIP_ADD_FOR_ENTITY",
+                                           "Hash,Entity"};
+constexpr native::Native kBlipAddForCoords{0x554d9d53f696d002, "BLIP_ADD_FOR_COORDS",
+                                           "Hash,float,float,float"};
+constexpr native::Native kBlipAddForRadius{0x45f13b7e0a15c880, "BLIP_ADD_FOR_RADIUS",
+                                           "Hash,float,float,float,float"};
+constexpr native::Native kSetBlipSprite{0x74f74d3207ed525c, "SET_BLIP_SPRITE", "Blip,Hash,BOOL"};
+constexpr native::Native kSetBlipName{0x9cb1a1623062f402, "_SET_BLIP_NAME", "Blip,const char*"};
+constexpr native::Native kBlipSetStyle{0xedd964b7984ac291, "_BLIP_SET_STYLE", "Blip,Hash"};
+constexpr native::Native kBlipAddModifier{0x662d364abf16de2f, "BLIP_ADD_MODIFIER", "Blip,Hash"};
+constexpr native::Native kDoesBlipExist{0xcd82fa174080b3b1, "DOES_BLIP_EXIST", "Blip"};
+constexpr native::Native kRemoveBlip{0xf2c3c9da47aaa54a, "REMOVE_BLIP", "Blip*"};
+constexpr native::Native kDoesEntityHaveBlip{0x9fa00e2fc134a9d0, "_DOES_ENTITY_HAVE_BLIP",
+                                             "Entity"};
+constexpr native::Native kBlipRemoveModifier{0xb059d7bd3d78c16f, "BLIP_REMOVE_MODIFIER",
+                                             "Blip,Hash"};
 } // namespace
 
 Blip AddEntityBlip(Hash style, Entity entity) {

@@ -1,18 +1,24 @@
 #include "core/natives/Camera.h"
+#include "core/natives/Native.h"
 
 #include "core/natives/NativeCall.h"
 
 namespace corvale {
 
 namespace {
-constexpr uint64_t kCreateCamWithParams = 0x40c23491ce83708e;
-constexpr uint64_t kDestroyCam = 0x4e67e0b6d7fd5145;
-constexpr uint64_t kPointCamAtCoord = 0x948b39341c3a40c2;
-constexpr uint64_t kSetCamActive = 0x87295bca613800c8;
-constexpr uint64_t kRenderScriptCams = 0x33281167e4942e4f;
-constexpr uint64_t kSetCinematicModeActive = 0xce7a90b160f75046;
-constexpr uint64_t kDoScreenFadeOut = 0x40c719a5e410b9e4;
-constexpr uint64_t kDoScreenFadeIn = 0x6a053cf596f67df7;
+constexpr native::Native kCreateCamWithParams{
+    0x40c23491ce83708e, "CREATE_CAM_WITH_PARAMS",
+    "const char*,float,float,float,float,float,float,float,BOOL,int"};
+constexpr native::Native kDestroyCam{0x4e67e0b6d7fd5145, "DESTROY_CAM", "Cam,BOOL"};
+constexpr native::Native kPointCamAtCoord{0x948b39341c3a40c2, "POINT_CAM_AT_COORD",
+                                          "Cam,float,float,float"};
+constexpr native::Native kSetCamActive{0x87295bca613800c8, "SET_CAM_ACTIVE", "Cam,BOOL"};
+constexpr native::Native kRenderScriptCams{0x33281167e4942e4f, "RENDER_SCRIPT_CAMS",
+                                           "BOOL,BOOL,int,BOOL,BOOL,int"};
+constexpr native::Native kSetCinematicModeActive{0xce7a90b160f75046, "SET_CINEMATIC_MODE_ACTIVE",
+                                                 "BOOL"};
+constexpr native::Native kDoScreenFadeOut{0x40c719a5e410b9e4, "DO_SCREEN_FADE_OUT", "int"};
+constexpr native::Native kDoScreenFadeIn{0x6a053cf596f67df7, "DO_SCREEN_FADE_IN", "int"};
 constexpr int32_t kRotationOrder = 2;
 } // namespace
 

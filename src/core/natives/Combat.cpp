@@ -1,16 +1,20 @@
 #include "core/natives/Combat.h"
+#include "core/natives/Native.h"
 
 namespace corvale {
 
 namespace {
-constexpr uint64_t kIsPedShooting = 0x34616828cd07f1a1;
-constexpr uint64_t kIsThrownWeapon = 0x5809dbca0a37c82b;
-constexpr uint64_t kCountPedsInCombatWithTarget = 0x5407b7288d0478b7;
-constexpr uint64_t kIsPedFleeing = 0xbbcce00b381f8482;
-constexpr uint64_t kGetCurrentTargetForPed = 0xcd66fea29400a0b5;
-constexpr uint64_t kIsPedInMeleeCombat = 0x4e209b2c1ead5159;
-constexpr uint64_t kIsPedReloading = 0x24b100c68c645951;
-constexpr uint64_t kGetPedsInCombatWithTarget = 0x7be607daff382fd2;
+constexpr native::Native kIsPedShooting{0x34616828cd07f1a1, "IS_PED_SHOOTING", "Ped"};
+constexpr native::Native kIsThrownWeapon{0x5809dbca0a37c82b, "_IS_WEAPON_SILENT", "Hash"};
+constexpr native::Native kCountPedsInCombatWithTarget{
+    0x5407b7288d0478b7, "COUNT_PEDS_IN_COMBAT_WITH_TARGET", "Ped,int"};
+constexpr native::Native kIsPedFleeing{0xbbcce00b381f8482, "IS_PED_FLEEING", "Ped"};
+constexpr native::Native kGetCurrentTargetForPed{0xcd66fea29400a0b5, "GET_CURRENT_TARGET_FOR_PED",
+                                                 "Ped"};
+constexpr native::Native kIsPedInMeleeCombat{0x4e209b2c1ead5159, "IS_PED_IN_MELEE_COMBAT", "Ped"};
+constexpr native::Native kIsPedReloading{0x24b100c68c645951, "IS_PED_RELOADING", "Ped"};
+constexpr native::Native kGetPedsInCombatWithTarget{
+    0x7be607daff382fd2, "_GET_PEDS_IN_COMBAT_WITH_TARGET", "Ped,ItemSet,int"};
 } // namespace
 
 bool IsPedShooting(int32_t ped) { return Invoke<bool>(kIsPedShooting, ped); }

@@ -1,13 +1,15 @@
 #include "core/natives/Decorations.h"
+#include "core/natives/Native.h"
 
 #include "core/natives/NativeCall.h"
 
 namespace corvale {
 
 namespace {
-constexpr uint64_t kDecorRegister = 0x0b253d644e3c36b3;
-constexpr uint64_t kDecorGetInt = 0x44db62727762fd9b;
-constexpr uint64_t kDecorSetInt = 0xe88f4d7f52a6090f;
+constexpr native::Native kDecorRegister{0x0b253d644e3c36b3, "DECOR_REGISTER", "const char*,int"};
+constexpr native::Native kDecorGetInt{0x44db62727762fd9b, "DECOR_GET_INT", "Entity,const char*"};
+constexpr native::Native kDecorSetInt{0xe88f4d7f52a6090f, "DECOR_SET_INT",
+                                      "Entity,const char*,int"};
 } // namespace
 
 void RegisterDecoration(const char* name, int32_t type) {

@@ -1,17 +1,25 @@
 #include "core/natives/Developer.h"
+#include "core/natives/Native.h"
 
 namespace corvale {
 
 namespace {
-constexpr uint64_t kSetEntityInvincible = 0xa5c38736c426fcb8;
-constexpr uint64_t kSaddleHorseForPlayer = 0xb48050d326e9a2f3;
-constexpr uint64_t kPlayerTargetEntity = 0xae663ddd99c8a670;
-constexpr uint64_t kFreeAimingAt = 0xa6817c110b830ead;
-constexpr uint64_t kInteractionLockOnFlag = 0xfeca2081f61ed2cd;
-constexpr uint64_t kClearArea = 0x3b882a96ea77d5b1;
-constexpr uint64_t kAddAmmo = 0xb190bca3f4042f95;
-constexpr uint64_t kAddAmmoByType = 0x106a811c6d3035f3;
-constexpr uint64_t kSetMaxWantedLevel = 0x28a4bd2cee236e19;
+constexpr native::Native kSetEntityInvincible{0xa5c38736c426fcb8, "SET_ENTITY_INVINCIBLE",
+                                              "Entity,BOOL"};
+constexpr native::Native kSaddleHorseForPlayer{0xb48050d326e9a2f3, "_GET_SADDLE_HORSE_FOR_PLAYER",
+                                               "Player"};
+constexpr native::Native kPlayerTargetEntity{0xae663ddd99c8a670, "GET_PLAYER_TARGET_ENTITY",
+                                             "Player,Entity*"};
+constexpr native::Native kFreeAimingAt{0xa6817c110b830ead, "GET_ENTITY_PLAYER_IS_FREE_AIMING_AT",
+                                       "Player,Entity*"};
+constexpr native::Native kInteractionLockOnFlag{0xfeca2081f61ed2cd, "_SET_INTERACTION_LOCKON_FLAG",
+                                                "Ped,Player,int,BOOL"};
+constexpr native::Native kClearArea{0x3b882a96ea77d5b1, "CLEAR_AREA",
+                                    "float,float,float,float,int"};
+constexpr native::Native kAddAmmo{0xb190bca3f4042f95, "_ADD_AMMO_TO_PED", "Ped,Hash,int,Hash"};
+constexpr native::Native kAddAmmoByType{0x106a811c6d3035f3, "_ADD_AMMO_TO_PED_BY_TYPE",
+                                        "Ped,Hash,int,Hash"};
+constexpr native::Native kSetMaxWantedLevel{0x28a4bd2cee236e19, "SET_MAX_WANTED_LEVEL", "int"};
 } // namespace
 
 void SetInvincible(int32_t entity, bool on) { Invoke(kSetEntityInvincible, entity, on); }

@@ -1,4 +1,5 @@
 #include "core/natives/Distance.h"
+#include "core/natives/Native.h"
 
 #include "core/natives/Entity.h"
 #include "core/natives/NativeCall.h"
@@ -6,7 +7,8 @@
 namespace corvale {
 
 namespace {
-constexpr uint64_t kGetDistanceBetweenCoords = 0x0be7f4e3cdbafb28;
+constexpr native::Native kGetDistanceBetweenCoords{
+    0x0be7f4e3cdbafb28, "GET_DISTANCE_BETWEEN_COORDS", "float,float,float,float,float,float,BOOL"};
 }
 
 float Distance(const Vector3& a, const Vector3& b) {

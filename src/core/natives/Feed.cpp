@@ -1,16 +1,23 @@
 #include "core/natives/Feed.h"
+#include "core/natives/Native.h"
 
 namespace corvale {
 
 namespace {
 // The message line is the objective line the game prints from its cache.
-constexpr uint64_t kSetCachedObjective = 0xfa233f8fe190514c;
-constexpr uint64_t kPrintCachedObjective = 0xe9990552dec71600;
-constexpr uint64_t kClearCachedObjective = 0xdff0d417277b41f8;
+constexpr native::Native kSetCachedObjective{0xfa233f8fe190514c, "_UILOG_SET_CACHED_OBJECTIVE",
+                                             "const char*"};
+constexpr native::Native kPrintCachedObjective{0xe9990552dec71600, "_UILOG_PRINT_CACHED_OBJECTIVE",
+                                               ""};
+constexpr native::Native kClearCachedObjective{0xdff0d417277b41f8, "_UILOG_CLEAR_CACHED_OBJECTIVE",
+                                               ""};
 // Feed entries, the toast on the right being the transaction feed.
-constexpr uint64_t kPostHelpText = 0x049d5c615bd38bad;
-constexpr uint64_t kPostSampleToast = 0x26e87218390e6729;
-constexpr uint64_t kPostSampleToastRight = 0xb249ebcb30dd88e0;
+constexpr native::Native kPostHelpText{0x049d5c615bd38bad, "_UI_FEED_POST_HELP_TEXT",
+                                       "Any*,Any*,BOOL"};
+constexpr native::Native kPostSampleToast{0x26e87218390e6729, "_UI_FEED_POST_SAMPLE_TOAST",
+                                          "Any*,Any*,BOOL,BOOL"};
+constexpr native::Native kPostSampleToastRight{
+    0xb249ebcb30dd88e0, "_UI_FEED_POST_SAMPLE_TOAST_RIGHT", "Any*,Any*,BOOL"};
 constexpr bool kImmediately = true;
 } // namespace
 

@@ -1,4 +1,5 @@
 #include "core/natives/Ground.h"
+#include "core/natives/Native.h"
 
 #include "core/natives/Entity.h"
 #include "core/natives/OutSlot.h"
@@ -9,10 +10,14 @@
 namespace corvale {
 
 namespace {
-constexpr uint64_t kTestVerticalProbe = 0x2b3451fa1e3142e2;
-constexpr uint64_t kGetGroundZFor3dCoord = 0x24fa4267bb8d2431;
-constexpr uint64_t kGetMapZoneAtCoords = 0x43ad8fc02b429d33;
-constexpr uint64_t kGetSafeCoordForPed = 0xb61c8e878a4199ca;
+constexpr native::Native kTestVerticalProbe{
+    0x2b3451fa1e3142e2, "TEST_VERTICAL_PROBE_AGAINST_ALL_WATER", "float,float,float,int,float*"};
+constexpr native::Native kGetGroundZFor3dCoord{0x24fa4267bb8d2431, "GET_GROUND_Z_FOR_3D_COORD",
+                                               "float,float,float,float*,BOOL"};
+constexpr native::Native kGetMapZoneAtCoords{0x43ad8fc02b429d33, "_GET_MAP_ZONE_AT_COORDS",
+                                             "float,float,float,int"};
+constexpr native::Native kGetSafeCoordForPed{0xb61c8e878a4199ca, "GET_SAFE_COORD_FOR_PED",
+                                             "float,float,float,BOOL,Vector3*,int"};
 
 constexpr float kTwoPi = 2.0f * 3.14159f;
 constexpr float kRaisedAboveCentre = 0.3f;

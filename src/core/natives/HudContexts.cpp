@@ -1,11 +1,13 @@
 #include "core/natives/HudContexts.h"
+#include "core/natives/Native.h"
 
 namespace corvale {
 
 namespace {
-constexpr uint64_t kEnableHudContext = 0x4cc5f2fc1332577f;
-constexpr uint64_t kDisableHudContext = 0x8bc7c1f929d07bf3;
-constexpr uint64_t kEnableHudContextThisFrame = 0xc9caeaeec1256e54;
+constexpr native::Native kEnableHudContext{0x4cc5f2fc1332577f, "_ENABLE_HUD_CONTEXT", "Hash"};
+constexpr native::Native kDisableHudContext{0x8bc7c1f929d07bf3, "_DISABLE_HUD_CONTEXT", "Hash"};
+constexpr native::Native kEnableHudContextThisFrame{0xc9caeaeec1256e54,
+                                                    "_ENABLE_HUD_CONTEXT_THIS_FRAME", "Hash"};
 } // namespace
 
 void EnableHudContext(Hash context) {

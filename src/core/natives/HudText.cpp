@@ -1,14 +1,20 @@
 #include "core/natives/HudText.h"
+#include "core/natives/Native.h"
 
 namespace corvale {
 
 namespace {
-constexpr uint64_t kSetTextScale = 0xa1253a3c870b6843;
-constexpr uint64_t kBgSetTextColour = 0x16fa5ce47f184f1e;
-constexpr uint64_t kBgDisplayText = 0x16794e044c9efb58;
-constexpr uint64_t kSetTextColour = 0x50a41ad966910f03;
-constexpr uint64_t kDisplayText = 0xd79334a4bb99bad1;
-constexpr uint64_t kDrawSprite = 0xc9884ecade94cb34;
+constexpr native::Native kSetTextScale{0xa1253a3c870b6843, "_BG_SET_TEXT_SCALE", "float,float"};
+constexpr native::Native kBgSetTextColour{0x16fa5ce47f184f1e, "_BG_SET_TEXT_COLOR",
+                                          "int,int,int,int"};
+constexpr native::Native kBgDisplayText{0x16794e044c9efb58, "_BG_DISPLAY_TEXT",
+                                        "const char*,float,float"};
+constexpr native::Native kSetTextColour{0x50a41ad966910f03, "_SET_TEXT_COLOR", "int,int,int,int"};
+constexpr native::Native kDisplayText{0xd79334a4bb99bad1, "_DISPLAY_TEXT",
+                                      "const char*,float,float"};
+constexpr native::Native kDrawSprite{
+    0xc9884ecade94cb34, "DRAW_SPRITE",
+    "const char*,const char*,float,float,float,float,float,int,int,int,int,BOOL"};
 } // namespace
 
 void SetTextScale(float x, float y) {

@@ -1,4 +1,5 @@
 #include "core/natives/Inventory.h"
+#include "core/natives/Native.h"
 
 #include "core/natives/Player.h"
 #include "core/natives/Strings.h"
@@ -6,9 +7,12 @@
 namespace corvale {
 
 namespace {
-constexpr uint64_t kGetInventoryIdFromPed = 0x13d234a2a3f66e63;
-constexpr uint64_t kRemoveInventoryItem = 0xb4158c8c9a3b5dce;
-constexpr uint64_t kInventoryItemCount = 0xe787f05dfc977bde;
+constexpr native::Native kGetInventoryIdFromPed{0x13d234a2a3f66e63,
+                                                "_INVENTORY_GET_INVENTORY_ID_FROM_PED", "Ped"};
+constexpr native::Native kRemoveInventoryItem{
+    0xb4158c8c9a3b5dce, "_INVENTORY_REMOVE_INVENTORY_ITEM_WITH_ITEMID", "int,Hash,int,Hash"};
+constexpr native::Native kInventoryItemCount{
+    0xe787f05dfc977bde, "_INVENTORY_GET_INVENTORY_ITEM_COUNT_WITH_ITEMID", "int,Hash,BOOL"};
 } // namespace
 
 int32_t InventoryOf(Ped ped) {

@@ -1,14 +1,16 @@
 #include "core/natives/ItemSets.h"
+#include "core/natives/Native.h"
 
 #include "core/natives/NativeCall.h"
 
 namespace corvale {
 
 namespace {
-constexpr uint64_t kCreateItemset = 0xa1af16083320065a;
-constexpr uint64_t kDestroyItemset = 0x712bc69f10549b92;
-constexpr uint64_t kGetItemsetSize = 0x55f2e375ac6018a9;
-constexpr uint64_t kGetIndexedItemInItemset = 0x275a2e2c0fab7612;
+constexpr native::Native kCreateItemset{0xa1af16083320065a, "CREATE_ITEMSET", "BOOL"};
+constexpr native::Native kDestroyItemset{0x712bc69f10549b92, "DESTROY_ITEMSET", "ItemSet"};
+constexpr native::Native kGetItemsetSize{0x55f2e375ac6018a9, "GET_ITEMSET_SIZE", "ItemSet"};
+constexpr native::Native kGetIndexedItemInItemset{0x275a2e2c0fab7612, "GET_INDEXED_ITEM_IN_ITEMSET",
+                                                  "int,ItemSet"};
 } // namespace
 
 ItemSet CreateItemSet(bool flag) {

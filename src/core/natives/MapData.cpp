@@ -1,10 +1,11 @@
 #include "core/natives/MapData.h"
+#include "core/natives/Native.h"
 
 namespace corvale {
 
 namespace {
-constexpr uint64_t kIsIplActiveHash = 0xd779b9b910bd3b7c;
-constexpr uint64_t kRequestIplHash = 0x59767c5a7a9ae6da;
+constexpr native::Native kIsIplActiveHash{0xd779b9b910bd3b7c, "IS_IPL_ACTIVE_HASH", "Hash"};
+constexpr native::Native kRequestIplHash{0x59767c5a7a9ae6da, "REQUEST_IPL_HASH", "Hash"};
 } // namespace
 
 bool IsMapDataActive(Hash set) {

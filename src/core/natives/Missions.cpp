@@ -1,11 +1,12 @@
 #include "core/natives/Missions.h"
+#include "core/natives/Native.h"
 
 #include "core/natives/NativeCall.h"
 
 namespace corvale {
 
 namespace {
-constexpr uint64_t kSetMissionFlag = 0x36694b456be80d0a;
+constexpr native::Native kSetMissionFlag{0x36694b456be80d0a, "SET_MISSION_FLAG", "BOOL"};
 } // namespace
 
 void SetMissionFlag(bool on) {

@@ -1,4 +1,5 @@
 #include "core/natives/Models.h"
+#include "core/natives/Native.h"
 
 #include "core/log/Log.h"
 #include "core/natives/GameClock.h"
@@ -9,8 +10,8 @@
 namespace corvale {
 
 namespace {
-constexpr uint64_t kRequestModel = 0xfa28fe3a6246fc30;
-constexpr uint64_t kHasModelLoaded = 0x1283b8b89dd5d1b6;
+constexpr native::Native kRequestModel{0xfa28fe3a6246fc30, "REQUEST_MODEL", "Hash,BOOL"};
+constexpr native::Native kHasModelLoaded{0x1283b8b89dd5d1b6, "HAS_MODEL_LOADED", "Hash"};
 } // namespace
 
 void RequestModel(Hash model) {

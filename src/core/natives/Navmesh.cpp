@@ -1,12 +1,15 @@
 #include "core/natives/Navmesh.h"
+#include "core/natives/Native.h"
 
 #include "core/natives/NativeCall.h"
 
 namespace corvale {
 
 namespace {
-constexpr uint64_t kAddNavmeshRequiredRegion = 0x387ead7ee42f6685;
-constexpr uint64_t kIsNavmeshLoadedInArea = 0xf813c7e63f9062a5;
+constexpr native::Native kAddNavmeshRequiredRegion{
+    0x387ead7ee42f6685, "ADD_NAVMESH_REQUIRED_REGION", "float,float,float"};
+constexpr native::Native kIsNavmeshLoadedInArea{0xf813c7e63f9062a5, "IS_NAVMESH_LOADED_IN_AREA",
+                                                "float,float,float,float,float,float"};
 } // namespace
 
 void RequestNavmeshRegion(float x, float y, float radius) {

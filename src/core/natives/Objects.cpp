@@ -1,4 +1,5 @@
 #include "core/natives/Objects.h"
+#include "core/natives/Native.h"
 
 #include "core/natives/Entity.h"
 #include "core/natives/Models.h"
@@ -7,11 +8,16 @@
 namespace corvale {
 
 namespace {
-constexpr uint64_t kCreateObject = 0x509d5878eb39e842;
-constexpr uint64_t kSetEntityHeading = 0xcf2b9c0645c4651b;
-constexpr uint64_t kFreezeEntityPosition = 0x7d9efb7ad6b19754;
-constexpr uint64_t kPlaceObjectOnGroundProperly = 0x58a850eaee20faa3;
-constexpr uint64_t kGetClosestObjectOfType = 0xe143fa2249364369;
+constexpr native::Native kCreateObject{0x509d5878eb39e842, "CREATE_OBJECT",
+                                       "Hash,float,float,float,BOOL,BOOL,BOOL,BOOL,BOOL"};
+constexpr native::Native kSetEntityHeading{0xcf2b9c0645c4651b, "SET_ENTITY_HEADING",
+                                           "Entity,float"};
+constexpr native::Native kFreezeEntityPosition{0x7d9efb7ad6b19754, "FREEZE_ENTITY_POSITION",
+                                               "Entity,BOOL"};
+constexpr native::Native kPlaceObjectOnGroundProperly{
+    0x58a850eaee20faa3, "PLACE_OBJECT_ON_GROUND_PROPERLY", "Object,BOOL"};
+constexpr native::Native kGetClosestObjectOfType{0xe143fa2249364369, "GET_CLOSEST_OBJECT_OF_TYPE",
+                                                 "float,float,float,float,Hash,BOOL,BOOL,BOOL"};
 } // namespace
 
 Object SpawnObject(const char* model, const Vector3& position, float heading, bool fixed,

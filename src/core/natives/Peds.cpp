@@ -1,4 +1,5 @@
 #include "core/natives/Peds.h"
+#include "core/natives/Native.h"
 
 #include "core/natives/Distance.h"
 #include "core/natives/Entity.h"
@@ -8,44 +9,68 @@
 namespace corvale {
 
 namespace {
-constexpr uint64_t kCreatePed = 0xd49f9b0955c367de;
-constexpr uint64_t kSetPedConfigFlag = 0x1913fe4cbf41c463;
-constexpr uint64_t kSetRandomOutfitVariation = 0x283978a15512b2fe;
-constexpr uint64_t kGetPedRelationshipGroupHash = 0x7dbdd04862d95f04;
-constexpr uint64_t kIsAnySpeechPlaying = 0x729072355fa39ec9;
-constexpr uint64_t kPlayPedAmbientSpeech = 0x8e04fedd28d42462;
-constexpr uint64_t kGetPedNearbyPeds = 0x23f8f5fc7e8c4a6b;
-constexpr uint64_t kIsPedInCombat = 0x4859f1fc66a6278e;
-constexpr uint64_t kSetPedMaxMoveBlendRatio = 0x433083750c5e064a;
-constexpr uint64_t kSetPedPromptName = 0x4a48b6e03babb4ac;
-constexpr uint64_t kEquipMetaPedOutfitPreset = 0x77ff8d35eec6bbc4;
-constexpr uint64_t kApplyShopItemToPed = 0xd3a7b003ed343fd9;
-constexpr uint64_t kSetPedCombatAttributes = 0x9f7794730795e019;
-constexpr uint64_t kSetPedAccuracy = 0x7aefb85c1d49deb6;
-constexpr uint64_t kSetPedRelationshipGroupHash = 0xc80a74ac829ddd92;
-constexpr uint64_t kCreatePedOnMount = 0xf89aa2bd01fc06b7;
-constexpr uint64_t kSetBlockingOfNonTemporaryEvents = 0x9f8aa94d6d97dbf4;
-constexpr uint64_t kSetPedPanicExitScenario = 0xfe07ff6495d52e2a;
-constexpr uint64_t kGetScenarioPointPedIsUsing = 0xdf7993356f52359a;
-constexpr uint64_t kSetPedShouldPlayCombatScenarioExit = 0x802092b07e3b1eea;
-constexpr uint64_t kSetPedShouldPlayQuickScenarioExit = 0x463803429297117c;
-constexpr uint64_t kSetPedBlackboardFloat = 0x437c08db4febe2bd;
-constexpr uint64_t kSetPedIgnoreDeadBodies = 0x013a7ba5015c1372;
-constexpr uint64_t kSetPedKeepTask = 0x971d38760fbc02ef;
-constexpr uint64_t kSetPedPathMayEnterDeepWater = 0x9de63896b176ea94;
-constexpr uint64_t kIsPedHuman = 0xb980061da992779d;
-constexpr uint64_t kIsPedUsingAnyScenario = 0x57ab4a3080f85143;
+constexpr native::Native kCreatePed{0xd49f9b0955c367de, "CREATE_PED",
+                                    "Hash,float,float,float,float,BOOL,BOOL,BOOL,BOOL"};
+constexpr native::Native kSetPedConfigFlag{0x1913fe4cbf41c463, "SET_PED_CONFIG_FLAG",
+                                           "Ped,int,BOOL"};
+constexpr native::Native kSetRandomOutfitVariation{0x283978a15512b2fe,
+                                                   "_SET_RANDOM_OUTFIT_VARIATION", "Ped,BOOL"};
+constexpr native::Native kGetPedRelationshipGroupHash{0x7dbdd04862d95f04,
+                                                      "GET_PED_RELATIONSHIP_GROUP_HASH", "Ped"};
+constexpr native::Native kIsAnySpeechPlaying{0x729072355fa39ec9, "IS_ANY_SPEECH_PLAYING", "Ped"};
+constexpr native::Native kPlayPedAmbientSpeech{0x8e04fedd28d42462, "PLAY_PED_AMBIENT_SPEECH_NATIVE",
+                                               "Ped,Any*"};
+constexpr native::Native kGetPedNearbyPeds{0x23f8f5fc7e8c4a6b, "GET_PED_NEARBY_PEDS",
+                                           "Ped,Any*,int,int"};
+constexpr native::Native kIsPedInCombat{0x4859f1fc66a6278e, "IS_PED_IN_COMBAT", "Ped,Ped"};
+constexpr native::Native kSetPedMaxMoveBlendRatio{0x433083750c5e064a,
+                                                  "SET_PED_MAX_MOVE_BLEND_RATIO", "Ped,float"};
+constexpr native::Native kSetPedPromptName{0x4a48b6e03babb4ac, "_SET_PED_PROMPT_NAME",
+                                           "Ped,const char*"};
+constexpr native::Native kEquipMetaPedOutfitPreset{0x77ff8d35eec6bbc4,
+                                                   "_EQUIP_META_PED_OUTFIT_PRESET", "Ped,int,BOOL"};
+constexpr native::Native kApplyShopItemToPed{0xd3a7b003ed343fd9, "_APPLY_SHOP_ITEM_TO_PED",
+                                             "Ped,Hash,BOOL,BOOL,BOOL"};
+constexpr native::Native kSetPedCombatAttributes{0x9f7794730795e019, "SET_PED_COMBAT_ATTRIBUTES",
+                                                 "Ped,int,BOOL"};
+constexpr native::Native kSetPedAccuracy{0x7aefb85c1d49deb6, "SET_PED_ACCURACY", "Ped,int"};
+constexpr native::Native kSetPedRelationshipGroupHash{
+    0xc80a74ac829ddd92, "SET_PED_RELATIONSHIP_GROUP_HASH", "Ped,Hash"};
+constexpr native::Native kCreatePedOnMount{0xf89aa2bd01fc06b7, "CREATE_PED_ON_MOUNT",
+                                           "Ped,Hash,int,BOOL,BOOL,BOOL,BOOL"};
+constexpr native::Native kSetBlockingOfNonTemporaryEvents{
+    0x9f8aa94d6d97dbf4, "SET_BLOCKING_OF_NON_TEMPORARY_EVENTS", "Ped,BOOL"};
+constexpr native::Native kSetPedPanicExitScenario{0xfe07ff6495d52e2a, "SET_PED_PANIC_EXIT_SCENARIO",
+                                                  "Ped,float,float,float"};
+constexpr native::Native kGetScenarioPointPedIsUsing{
+    0xdf7993356f52359a, "_GET_SCENARIO_POINT_PED_IS_USING", "Ped,BOOL"};
+constexpr native::Native kSetPedShouldPlayCombatScenarioExit{
+    0x802092b07e3b1eea, "SET_PED_SHOULD_PLAY_COMBAT_SCENARIO_EXIT", "Ped,float,float,float,int"};
+constexpr native::Native kSetPedShouldPlayQuickScenarioExit{
+    0x463803429297117c, "SET_PED_SHOULD_PLAY_QUICK_SCENARIO_EXIT",
+    "Ped,float,float,float,int,BOOL"};
+constexpr native::Native kSetPedBlackboardFloat{0x437c08db4febe2bd, "_SET_PED_BLACKBOARD_FLOAT",
+                                                "Ped,const char*,float,int"};
+constexpr native::Native kSetPedIgnoreDeadBodies{0x013a7ba5015c1372, "_SET_PED_IGNORE_DEAD_BODIES",
+                                                 "Ped,BOOL"};
+constexpr native::Native kSetPedKeepTask{0x971d38760fbc02ef, "SET_PED_KEEP_TASK", "Ped,BOOL"};
+constexpr native::Native kSetPedPathMayEnterDeepWater{
+    0x9de63896b176ea94, "_SET_PED_PATH_MAY_ENTER_DEEP_WATER", "Ped,BOOL"};
+constexpr native::Native kIsPedHuman{0xb980061da992779d, "IS_PED_HUMAN", "Ped"};
+constexpr native::Native kIsPedUsingAnyScenario{0x57ab4a3080f85143, "IS_PED_USING_ANY_SCENARIO",
+                                                "Ped"};
 
 constexpr int32_t kConfigFlag130 = 130;
 constexpr Hash kLawGroup = 0xCB2DC17A;
 constexpr uint32_t kSpeechParams = 0x67F3AB43;
 constexpr int32_t kNearbyCapacity = 10;
 constexpr int32_t kAnyPedType = -1;
-constexpr uint64_t kSetPedOntoMount = 0x028f76b6e78246eb;
-constexpr uint64_t kIsPedOnFoot = 0x01fee67db37f59b2;
-constexpr uint64_t kIsPedHogtied = 0x3aa24ccc0d451379;
-constexpr uint64_t kIsPedOnMount = 0x460bc76a0e10655e;
-constexpr uint64_t kGetMount = 0xe7e11b8dcbed1058;
+constexpr native::Native kSetPedOntoMount{0x028f76b6e78246eb, "SET_PED_ONTO_MOUNT",
+                                          "Ped,Ped,int,BOOL"};
+constexpr native::Native kIsPedOnFoot{0x01fee67db37f59b2, "IS_PED_ON_FOOT", "Ped"};
+constexpr native::Native kIsPedHogtied{0x3aa24ccc0d451379, "IS_PED_HOGTIED", "Ped"};
+constexpr native::Native kIsPedOnMount{0x460bc76a0e10655e, "IS_PED_ON_MOUNT", "Ped"};
+constexpr native::Native kGetMount{0xe7e11b8dcbed1058, "GET_MOUNT", "Ped"};
 } // namespace
 
 Ped SpawnPed(const char* model, const Vector3& position, float heading) {

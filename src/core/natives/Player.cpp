@@ -1,4 +1,5 @@
 #include "core/natives/Player.h"
+#include "core/natives/Native.h"
 
 #include "core/natives/Entity.h"
 #include "core/natives/NativeCall.h"
@@ -6,11 +7,13 @@
 namespace corvale {
 
 namespace {
-constexpr uint64_t kPlayerPedId = 0x096275889b8e0ee0;
-constexpr uint64_t kPlayerId = 0x217e9dc48139933d;
-constexpr uint64_t kIsPlayerDead = 0x2e9c3fcb6798f397;
-constexpr uint64_t kIsLawIncidentActive = 0xad401c63158acbaa;
-constexpr uint64_t kGetPlayerCurrentStealthNoise = 0xd7ecc25e176ecba5;
+constexpr native::Native kPlayerPedId{0x096275889b8e0ee0, "PLAYER_PED_ID", ""};
+constexpr native::Native kPlayerId{0x217e9dc48139933d, "PLAYER_ID", ""};
+constexpr native::Native kIsPlayerDead{0x2e9c3fcb6798f397, "IS_PLAYER_DEAD", "Player"};
+constexpr native::Native kIsLawIncidentActive{0xad401c63158acbaa, "IS_LAW_INCIDENT_ACTIVE",
+                                              "Player"};
+constexpr native::Native kGetPlayerCurrentStealthNoise{
+    0xd7ecc25e176ecba5, "GET_PLAYER_CURRENT_STEALTH_NOISE", "Player"};
 
 Ped gPlayerPed = 0;
 } // namespace

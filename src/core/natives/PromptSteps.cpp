@@ -1,26 +1,37 @@
 #include "core/natives/PromptSteps.h"
+#include "core/natives/Native.h"
 
 namespace corvale {
 
 namespace {
-constexpr uint64_t kRegisterBegin = 0x04f97de45a519419;
-constexpr uint64_t kSetControlAction = 0xb5352b7494a08258;
-constexpr uint64_t kSetText = 0x5dd02a8318420dd7;
-constexpr uint64_t kSetGroup = 0x2f11d3a254169ea4;
-constexpr uint64_t kSetStandardMode = 0xcc6656799977741b;
-constexpr uint64_t kSetHoldMode = 0x94073d5ca3f16b7b;
-constexpr uint64_t kSetStandardizedHoldMode = 0x74c7d7b72ed0d3cf;
-constexpr uint64_t kSetAttribute = 0x560e76d5e2e1803f;
-constexpr uint64_t kRegisterEnd = 0xf7aa2696a22ad8b9;
-constexpr uint64_t kSetEnabled = 0x8a0fb4d03a630d21;
-constexpr uint64_t kSetVisible = 0x71215accfde075ee;
-constexpr uint64_t kGetGroupIdForTargetEntity = 0xb796970bd125fce8;
-constexpr uint64_t kDelete = 0x00ede88d4d13cf59;
-constexpr uint64_t kSetActiveGroupThisFrame = 0xc65a45d4453c2627;
-constexpr uint64_t kHasStandardModeCompleted = 0xc92ac953f0a982ae;
-constexpr uint64_t kHasHoldModeCompleted = 0xe0f65f0640ef0617;
-constexpr uint64_t kHasMashModeCompleted = 0x845ce958416dc473;
-constexpr uint64_t kIsJustPressed = 0x2787cc611d3facc5;
+constexpr native::Native kRegisterBegin{0x04f97de45a519419, "_UI_PROMPT_REGISTER_BEGIN", ""};
+constexpr native::Native kSetControlAction{0xb5352b7494a08258, "_UI_PROMPT_SET_CONTROL_ACTION",
+                                           "Prompt,Hash"};
+constexpr native::Native kSetText{0x5dd02a8318420dd7, "_UI_PROMPT_SET_TEXT", "Prompt,const char*"};
+constexpr native::Native kSetGroup{0x2f11d3a254169ea4, "_UI_PROMPT_SET_GROUP", "Prompt,int,int"};
+constexpr native::Native kSetStandardMode{0xcc6656799977741b, "_UI_PROMPT_SET_STANDARD_MODE",
+                                          "Prompt,BOOL"};
+constexpr native::Native kSetHoldMode{0x94073d5ca3f16b7b, "_UI_PROMPT_SET_HOLD_MODE", "Prompt,int"};
+constexpr native::Native kSetStandardizedHoldMode{
+    0x74c7d7b72ed0d3cf, "_UI_PROMPT_SET_STANDARDIZED_HOLD_MODE", "Prompt,Hash"};
+constexpr native::Native kSetAttribute{0x560e76d5e2e1803f, "_UI_PROMPT_SET_ATTRIBUTE",
+                                       "Prompt,int,BOOL"};
+constexpr native::Native kRegisterEnd{0xf7aa2696a22ad8b9, "_UI_PROMPT_REGISTER_END", "Prompt"};
+constexpr native::Native kSetEnabled{0x8a0fb4d03a630d21, "_UI_PROMPT_SET_ENABLED", "Prompt,BOOL"};
+constexpr native::Native kSetVisible{0x71215accfde075ee, "_UI_PROMPT_SET_VISIBLE", "Prompt,BOOL"};
+constexpr native::Native kGetGroupIdForTargetEntity{
+    0xb796970bd125fce8, "_UI_PROMPT_GET_GROUP_ID_FOR_TARGET_ENTITY", "Entity"};
+constexpr native::Native kDelete{0x00ede88d4d13cf59, "_UI_PROMPT_DELETE", "Prompt"};
+constexpr native::Native kSetActiveGroupThisFrame{0xc65a45d4453c2627,
+                                                  "_UI_PROMPT_SET_ACTIVE_GROUP_THIS_FRAME",
+                                                  "Hash,const char*,int,int,int,Prompt"};
+constexpr native::Native kHasStandardModeCompleted{
+    0xc92ac953f0a982ae, "_UI_PROMPT_HAS_STANDARD_MODE_COMPLETED", "Prompt,int"};
+constexpr native::Native kHasHoldModeCompleted{0xe0f65f0640ef0617,
+                                               "_UI_PROMPT_HAS_HOLD_MODE_COMPLETED", "Prompt"};
+constexpr native::Native kHasMashModeCompleted{0x845ce958416dc473,
+                                               "_UI_PROMPT_HAS_MASH_MODE_COMPLETED", "Prompt"};
+constexpr native::Native kIsJustPressed{0x2787cc611d3facc5, "_UI_PROMPT_IS_JUST_PRESSED", "Prompt"};
 } // namespace
 
 int32_t BeginPrompt() {

@@ -1,4 +1,5 @@
 #include "core/natives/Propsets.h"
+#include "core/natives/Native.h"
 
 #include "core/log/Log.h"
 #include "core/natives/GameClock.h"
@@ -10,14 +11,18 @@
 namespace corvale {
 
 namespace {
-constexpr uint64_t kRequestPropSet = 0xf3de57a46d5585e9;
-constexpr uint64_t kHasPropSetLoaded = 0x48a88fc684c55fdc;
-constexpr uint64_t kCreatePropSet = 0x899c97a1cce7d483;
-constexpr uint64_t kReleasePropSet = 0xb1964a83b345b4ab;
-constexpr uint64_t kDoesPropSetExist = 0x7dddcf815e650ff5;
-constexpr uint64_t kDeletePropSet = 0x58ac173a55d9d7b4;
-constexpr uint64_t kIsPropSetFullyLoaded = 0xf42db680a8b2a4d9;
-constexpr uint64_t kSetPropSetAsNoLongerNeeded = 0x909e3c7fae539fb1;
+constexpr native::Native kRequestPropSet{0xf3de57a46d5585e9, "_REQUEST_PROP_SET", "Hash"};
+constexpr native::Native kHasPropSetLoaded{0x48a88fc684c55fdc, "_HAS_PROP_SET_LOADED", "Hash"};
+constexpr native::Native kCreatePropSet{0x899c97a1cce7d483, "_CREATE_PROP_SET_2",
+                                        "Hash,float,float,float,int,float,float,BOOL,BOOL"};
+constexpr native::Native kReleasePropSet{0xb1964a83b345b4ab, "_RELEASE_PROP_SET", "Hash"};
+constexpr native::Native kDoesPropSetExist{0x7dddcf815e650ff5, "DOES_PROP_SET_EXIST", "PropSet"};
+constexpr native::Native kDeletePropSet{0x58ac173a55d9d7b4, "_DELETE_PROP_SET",
+                                        "PropSet,BOOL,BOOL"};
+constexpr native::Native kIsPropSetFullyLoaded{0xf42db680a8b2a4d9, "IS_PROP_SET_FULLY_LOADED",
+                                               "PropSet"};
+constexpr native::Native kSetPropSetAsNoLongerNeeded{
+    0x909e3c7fae539fb1, "_SET_PROP_SET_AS_NO_LONGER_NEEDED", "PropSet"};
 
 constexpr int32_t kLoadLimitMs = 2000;
 } // namespace

@@ -1,9 +1,10 @@
 #include "core/natives/Radar.h"
+#include "core/natives/Native.h"
 
 namespace corvale {
 
 namespace {
-constexpr uint64_t kDisplayRadar = 0x1b3da717b9aff828;
+constexpr native::Native kDisplayRadar{0x1b3da717b9aff828, "DISPLAY_RADAR", "BOOL"};
 } // namespace
 
 void ShowRadar(bool shown) {

@@ -1,12 +1,15 @@
 #include "core/natives/Random.h"
+#include "core/natives/Native.h"
 
 #include "core/natives/NativeCall.h"
 
 namespace corvale {
 
 namespace {
-constexpr uint64_t kGetRandomIntInRange = 0xd53343aa4fb7dd28;
-constexpr uint64_t kGetRandomFloatInRange = 0xe29f927a961f8aaa;
+constexpr native::Native kGetRandomIntInRange{0xd53343aa4fb7dd28, "GET_RANDOM_INT_IN_RANGE",
+                                              "int,int"};
+constexpr native::Native kGetRandomFloatInRange{0xe29f927a961f8aaa, "GET_RANDOM_FLOAT_IN_RANGE",
+                                                "float,float"};
 
 template <class T> T Pick(std::span<const T> list) {
     if (list.empty()) return T{};

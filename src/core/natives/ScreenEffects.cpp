@@ -1,13 +1,14 @@
 #include "core/natives/ScreenEffects.h"
+#include "core/natives/Native.h"
 
 #include "core/natives/NativeCall.h"
 
 namespace corvale {
 
 namespace {
-constexpr uint64_t kDisplayHud = 0xd63fe3af9fb3d53f;
-constexpr uint64_t kAnimPostFxPlay = 0x4102732df6b4005f;
-constexpr uint64_t kAnimPostFxStopAll = 0x66560a0d4c64fd21;
+constexpr native::Native kDisplayHud{0xd63fe3af9fb3d53f, "DISPLAY_HUD", "BOOL"};
+constexpr native::Native kAnimPostFxPlay{0x4102732df6b4005f, "ANIMPOSTFX_PLAY", "const char*"};
+constexpr native::Native kAnimPostFxStopAll{0x66560a0d4c64fd21, "ANIMPOSTFX_STOP_ALL", ""};
 } // namespace
 
 void DisplayHud(bool shown) {

@@ -1,4 +1,5 @@
 #include "core/natives/Script.h"
+#include "core/natives/Native.h"
 
 #include "core/natives/NativeCall.h"
 #include "host/HostApi.h"
@@ -6,9 +7,9 @@
 namespace corvale {
 
 namespace {
-constexpr uint64_t kSetTimerA = 0xc1b1e9a034a63a62;
-constexpr uint64_t kSetTimerB = 0x5ae11bc36633de4e;
-constexpr uint64_t kTimerB = 0xc9d9444186b5a374;
+constexpr native::Native kSetTimerA{0xc1b1e9a034a63a62, "SETTIMERA", "int"};
+constexpr native::Native kSetTimerB{0x5ae11bc36633de4e, "SETTIMERB", "int"};
+constexpr native::Native kTimerB{0xc9d9444186b5a374, "TIMERB", ""};
 } // namespace
 
 void ScriptWait(uint32_t ms) { host::Api().scriptWait(ms); }

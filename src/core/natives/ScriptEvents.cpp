@@ -1,12 +1,14 @@
 #include "core/natives/ScriptEvents.h"
+#include "core/natives/Native.h"
 
 namespace corvale {
 
 namespace {
-constexpr uint64_t kGetNumberOfEvents = 0x5ce8de5909565748;
-constexpr uint64_t kGetEventAtIndex = 0xa85e614430eff816;
-constexpr uint64_t kGetEventData = 0x57ec5fa4d4d6afca;
-constexpr uint64_t kTriggerScriptEvent = 0x5ae99c571d5bbe5d;
+constexpr native::Native kGetNumberOfEvents{0x5ce8de5909565748, "GET_NUMBER_OF_EVENTS", "int"};
+constexpr native::Native kGetEventAtIndex{0xa85e614430eff816, "GET_EVENT_AT_INDEX", "int,int"};
+constexpr native::Native kGetEventData{0x57ec5fa4d4d6afca, "GET_EVENT_DATA", "int,int,Any*,int"};
+constexpr native::Native kTriggerScriptEvent{0x5ae99c571d5bbe5d, "TRIGGER_SCRIPT_EVENT",
+                                             "int,Any*,int,int,int*"};
 // The game's own values for a script event sent to every script; passed as they are.
 constexpr int32_t kSendMode = 2;
 constexpr int32_t kSendTarget = 1;

@@ -1,17 +1,24 @@
 #include "core/natives/Senses.h"
+#include "core/natives/Native.h"
 
 #include "core/natives/NativeCall.h"
 
 namespace corvale {
 
 namespace {
-constexpr uint64_t kCanPedSeeEntity = 0x7f9b9791d4cb71f6;
-constexpr uint64_t kSetPedSeeingRange = 0xf29cf591c4bf6cee;
-constexpr uint64_t kGetPedCrouchMovement = 0xd5fe956c70ff370b;
-constexpr uint64_t kIsPedInCover = 0x60dfd0691a170b88;
-constexpr uint64_t kGetEntityHeight = 0x296debc84474b375;
-constexpr uint64_t kGetPedBlackboardFloat = 0x56e58d4d118fb45e;
-constexpr uint64_t kSetEventTrackerForPed = 0xbb1e41dd3d3c6250;
+constexpr native::Native kCanPedSeeEntity{0x7f9b9791d4cb71f6, "CAN_PED_SEE_ENTITY",
+                                          "Ped,Entity,BOOL,BOOL"};
+constexpr native::Native kSetPedSeeingRange{0xf29cf591c4bf6cee, "SET_PED_SEEING_RANGE",
+                                            "Ped,float"};
+constexpr native::Native kGetPedCrouchMovement{0xd5fe956c70ff370b, "GET_PED_CROUCH_MOVEMENT",
+                                               "Ped"};
+constexpr native::Native kIsPedInCover{0x60dfd0691a170b88, "IS_PED_IN_COVER", "Ped,BOOL,BOOL"};
+constexpr native::Native kGetEntityHeight{0x296debc84474b375, "GET_ENTITY_HEIGHT",
+                                          "Entity,float,float,float,BOOL,BOOL"};
+constexpr native::Native kGetPedBlackboardFloat{0x56e58d4d118fb45e, "_GET_PED_BLACKBOARD_FLOAT",
+                                                "Ped,const char*"};
+constexpr native::Native kSetEventTrackerForPed{0xbb1e41dd3d3c6250, "_SET_EVENT_TRACKER_FOR_PED",
+                                                "Ped,const char*,int"};
 } // namespace
 
 bool CanPedSeeEntity(Ped observer, Entity target, bool a, bool b) {

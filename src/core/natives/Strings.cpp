@@ -1,10 +1,11 @@
 #include "core/natives/Strings.h"
+#include "core/natives/Native.h"
 
 namespace corvale {
 
 namespace {
-constexpr uint64_t kGetHashKey = 0xfd340785adf8cfb7;
-constexpr uint64_t kVarString = 0xfa925ac00eb830b9;
+constexpr native::Native kGetHashKey{0xfd340785adf8cfb7, "GET_HASH_KEY", "const char*"};
+constexpr native::Native kVarString{0xfa925ac00eb830b9, "VAR_STRING", "int,..."};
 constexpr int32_t kLiteralStringFlags = 10;
 constexpr int32_t kItemNameFlags = 0;
 constexpr int32_t kCashStringFlags = 2;

@@ -1,33 +1,59 @@
 #include "core/natives/Tasks.h"
+#include "core/natives/Native.h"
 
 namespace corvale {
 
 namespace {
-constexpr uint64_t kTaskStartScenarioInPlaceHash = 0x524b54361229154f;
-constexpr uint64_t kClearPedTasksImmediately = 0xaaa34f8a7cb32098;
-constexpr uint64_t kClearPedTasks = 0xe1ef3c1216aff2cd;
-constexpr uint64_t kTaskEnterVehicle = 0xc20e50aa46d09ca8;
-constexpr uint64_t kTaskLeaveVehicle = 0xd3dbce61a490be02;
-constexpr uint64_t kTaskVehicleDriveWander = 0x480142959d337d00;
-constexpr uint64_t kTaskCombatPed = 0xf166e48407bac484;
-constexpr uint64_t kTaskSwapWeapon = 0xa21c51255b205245;
-constexpr uint64_t kTaskLookAtCoord = 0x6fa46612594f7973;
-constexpr uint64_t kTaskClearLookAt = 0x0f804f1db19b9689;
-constexpr uint64_t kTaskAimGunAtCoord = 0x6671f3eec681bda1;
-constexpr uint64_t kTaskTurnPedToFaceCoord = 0x1dda930a0ac38571;
-constexpr uint64_t kTaskAchieveHeading = 0x93b93a37987f1f3d;
-constexpr uint64_t kTaskFollowNavMeshToCoord = 0x15d3a79d4e44b913;
-constexpr uint64_t kTaskUseScenarioPoint = 0xccdae6324b6a821c;
-constexpr uint64_t kTaskFollowToOffsetOfEntity = 0x304ae42e357b8c7e;
-constexpr uint64_t kTaskStartScenarioAtPosition = 0x4d1f61fc34af3cd1;
-constexpr uint64_t kTaskDismountAnimal = 0x48e92d3dde23c23a;
-constexpr uint64_t kTaskTurnPedToFaceEntity = 0x5ad23d40115353ac;
-constexpr uint64_t kTaskMountAnimal = 0x92db0739813c5186;
-constexpr uint64_t kTaskWalkAway = 0x04acfac71e6858f9;
-constexpr uint64_t kGetScriptTaskStatus = 0x77f1beb8863288d5;
-constexpr uint64_t kTaskStandStill = 0x919be13eed931959;
-constexpr uint64_t kTaskUseNearestScenarioToCoord = 0x322bfdea666e2b0e;
-constexpr uint64_t kTaskSetCrouchMovement = 0x17293c633c8ac019;
+constexpr native::Native kTaskStartScenarioInPlaceHash{
+    0x524b54361229154f, "TASK_START_SCENARIO_IN_PLACE_HASH", "Ped,Hash,int,BOOL,Hash,float,BOOL"};
+constexpr native::Native kClearPedTasksImmediately{0xaaa34f8a7cb32098,
+                                                   "CLEAR_PED_TASKS_IMMEDIATELY", "Ped,BOOL,BOOL"};
+constexpr native::Native kClearPedTasks{0xe1ef3c1216aff2cd, "CLEAR_PED_TASKS", "Ped,BOOL,BOOL"};
+constexpr native::Native kTaskEnterVehicle{0xc20e50aa46d09ca8, "TASK_ENTER_VEHICLE",
+                                           "Ped,Vehicle,int,int,float,int,Any"};
+constexpr native::Native kTaskLeaveVehicle{0xd3dbce61a490be02, "TASK_LEAVE_VEHICLE",
+                                           "Ped,Vehicle,int,Ped"};
+constexpr native::Native kTaskVehicleDriveWander{0x480142959d337d00, "TASK_VEHICLE_DRIVE_WANDER",
+                                                 "Ped,Vehicle,float,int"};
+constexpr native::Native kTaskCombatPed{0xf166e48407bac484, "TASK_COMBAT_PED", "Ped,Ped,int,int"};
+constexpr native::Native kTaskSwapWeapon{0xa21c51255b205245, "TASK_SWAP_WEAPON",
+                                         "Ped,Any,Any,Any,Any"};
+constexpr native::Native kTaskLookAtCoord{0x6fa46612594f7973, "TASK_LOOK_AT_COORD",
+                                          "Ped,float,float,float,int,int,int,BOOL"};
+constexpr native::Native kTaskClearLookAt{0x0f804f1db19b9689, "TASK_CLEAR_LOOK_AT", "Ped"};
+constexpr native::Native kTaskAimGunAtCoord{0x6671f3eec681bda1, "TASK_AIM_GUN_AT_COORD",
+                                            "Ped,float,float,float,int,BOOL,BOOL"};
+constexpr native::Native kTaskTurnPedToFaceCoord{0x1dda930a0ac38571, "TASK_TURN_PED_TO_FACE_COORD",
+                                                 "Ped,float,float,float,int"};
+constexpr native::Native kTaskAchieveHeading{0x93b93a37987f1f3d, "TASK_ACHIEVE_HEADING",
+                                             "Ped,float,int"};
+constexpr native::Native kTaskFollowNavMeshToCoord{
+    0x15d3a79d4e44b913, "TASK_FOLLOW_NAV_MESH_TO_COORD",
+    "Ped,float,float,float,float,int,float,int,float"};
+constexpr native::Native kTaskUseScenarioPoint{
+    0xccdae6324b6a821c, "TASK_USE_SCENARIO_POINT",
+    "Ped,int,const char*,int,BOOL,BOOL,Hash,BOOL,float,BOOL"};
+constexpr native::Native kTaskFollowToOffsetOfEntity{
+    0x304ae42e357b8c7e, "TASK_FOLLOW_TO_OFFSET_OF_ENTITY",
+    "Ped,Entity,float,float,float,float,int,float,BOOL,BOOL,BOOL,BOOL,BOOL,BOOL"};
+constexpr native::Native kTaskStartScenarioAtPosition{
+    0x4d1f61fc34af3cd1, "TASK_START_SCENARIO_AT_POSITION",
+    "Ped,Hash,float,float,float,float,int,BOOL,BOOL,const char*,float,BOOL"};
+constexpr native::Native kTaskDismountAnimal{0x48e92d3dde23c23a, "TASK_DISMOUNT_ANIMAL",
+                                             "Ped,int,Any,Any,Any,Ped"};
+constexpr native::Native kTaskTurnPedToFaceEntity{
+    0x5ad23d40115353ac, "TASK_TURN_PED_TO_FACE_ENTITY", "Ped,Entity,int,float,float,float"};
+constexpr native::Native kTaskMountAnimal{0x92db0739813c5186, "TASK_MOUNT_ANIMAL",
+                                          "Ped,Ped,int,int,float,int,Any,Any"};
+constexpr native::Native kTaskWalkAway{0x04acfac71e6858f9, "TASK_WALK_AWAY", "Ped,Entity"};
+constexpr native::Native kGetScriptTaskStatus{0x77f1beb8863288d5, "GET_SCRIPT_TASK_STATUS",
+                                              "Ped,Hash,BOOL"};
+constexpr native::Native kTaskStandStill{0x919be13eed931959, "TASK_STAND_STILL", "Ped,int"};
+constexpr native::Native kTaskUseNearestScenarioToCoord{
+    0x322bfdea666e2b0e, "_TASK_USE_NEAREST_SCENARIO_TO_COORD",
+    "Ped,float,float,float,float,int,BOOL,BOOL,BOOL,BOOL"};
+constexpr native::Native kTaskSetCrouchMovement{0x17293c633c8ac019, "TASK_SET_CROUCH_MOVEMENT",
+                                                "Ped,BOOL,Any,BOOL"};
 } // namespace
 
 void StartScenarioInPlace(Ped ped, Hash scenario, int32_t durationMs, bool playEnter,

@@ -1,12 +1,15 @@
 #include "core/natives/TextureDictionaries.h"
+#include "core/natives/Native.h"
 
 #include "core/natives/NativeCall.h"
 
 namespace corvale {
 
 namespace {
-constexpr uint64_t kRequestStreamedTextureDict = 0xc1ba29df5631b0f8;
-constexpr uint64_t kHasStreamedTextureDictLoaded = 0x54d6900929ccf162;
+constexpr native::Native kRequestStreamedTextureDict{
+    0xc1ba29df5631b0f8, "REQUEST_STREAMED_TEXTURE_DICT", "const char*,BOOL"};
+constexpr native::Native kHasStreamedTextureDictLoaded{
+    0x54d6900929ccf162, "HAS_STREAMED_TEXTURE_DICT_LOADED", "const char*"};
 } // namespace
 
 void RequestTextureDict(const char* dict) {

@@ -1,18 +1,25 @@
 #include "core/natives/Weapons.h"
+#include "core/natives/Native.h"
 
 #include "core/natives/OutSlot.h"
 
 namespace corvale {
 
 namespace {
-constexpr uint64_t kGetCurrentPedWeapon = 0x3a87e44bb9a01d54;
-constexpr uint64_t kGetPedLastWeaponImpactCoord = 0x6c4d0409ba1a2bc2;
-constexpr uint64_t kHasPedGotWeapon = 0x8decb02f88f428bc;
-constexpr uint64_t kGiveDelayedWeaponToPed = 0xb282dc6ebd803c75;
-constexpr uint64_t kSetCurrentPedWeapon = 0xadf692b254977c0c;
-constexpr uint64_t kGetBestPedWeapon = 0x8483e98e8b888ae2;
-constexpr uint64_t kHidePedWeapons = 0xfccc886ede3c63ec;
-constexpr uint64_t kIsWeaponAGun = 0x705be297eebdb95d;
+constexpr native::Native kGetCurrentPedWeapon{0x3a87e44bb9a01d54, "GET_CURRENT_PED_WEAPON",
+                                              "Ped,Hash*,BOOL,int,BOOL"};
+constexpr native::Native kGetPedLastWeaponImpactCoord{
+    0x6c4d0409ba1a2bc2, "GET_PED_LAST_WEAPON_IMPACT_COORD", "Ped,Vector3*"};
+constexpr native::Native kHasPedGotWeapon{0x8decb02f88f428bc, "HAS_PED_GOT_WEAPON",
+                                          "Ped,Hash,int,BOOL"};
+constexpr native::Native kGiveDelayedWeaponToPed{0xb282dc6ebd803c75, "GIVE_DELAYED_WEAPON_TO_PED",
+                                                 "Ped,Hash,int,BOOL,Hash"};
+constexpr native::Native kSetCurrentPedWeapon{0xadf692b254977c0c, "SET_CURRENT_PED_WEAPON",
+                                              "Ped,Hash,BOOL,int,BOOL,BOOL"};
+constexpr native::Native kGetBestPedWeapon{0x8483e98e8b888ae2, "GET_BEST_PED_WEAPON",
+                                           "Ped,BOOL,BOOL"};
+constexpr native::Native kHidePedWeapons{0xfccc886ede3c63ec, "_HIDE_PED_WEAPONS", "Ped,int,BOOL"};
+constexpr native::Native kIsWeaponAGun{0x705be297eebdb95d, "IS_WEAPON_A_GUN", "Hash"};
 } // namespace
 
 Hash CurrentWeapon(Ped ped) {

@@ -1,12 +1,13 @@
 #include "core/natives/Weather.h"
+#include "core/natives/Native.h"
 
 #include "core/natives/NativeCall.h"
 
 namespace corvale {
 
 namespace {
-constexpr uint64_t kGetWindSpeed = 0xffb7e74e041150a4;
-constexpr uint64_t kGetRainLevel = 0x931b5f4cc130224b;
+constexpr native::Native kGetWindSpeed{0xffb7e74e041150a4, "GET_WIND_SPEED", ""};
+constexpr native::Native kGetRainLevel{0x931b5f4cc130224b, "GET_RAIN_LEVEL", ""};
 } // namespace
 
 float WindSpeed() {

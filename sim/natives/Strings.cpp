@@ -1,4 +1,4 @@
-// Hashes, text handles, the game timer and the game's random numbers.
+// Hashes of names and the text handles scripts build.
 #include "Hash.h"
 #include "Simulator.h"
 #include "natives/Families.h"
@@ -39,7 +39,7 @@ void VarString(Call& c) {
 
 } // namespace
 
-void RegisterMiscNatives(NativeTable& t) {
+void RegisterStringNatives(NativeTable& t) {
     t.add(0xfd340785adf8cfb7, "GET_HASH_KEY", "const char*", [](Call& c) {
         const char* text = c.s(0) ? c.s(0) : "";
         const uint32_t h = GameHash(text);
@@ -47,17 +47,6 @@ void RegisterMiscNatives(NativeTable& t) {
         c.r.setU32(h);
     });
     t.add(0xfa925ac00eb830b9, "VAR_STRING", "int,...", VarString);
-    t.add(0x4f67e8eca7d3f667, "GET_GAME_TIMER", "", [](Call& c) { c.r.setInt(c.w.gameTimer); });
-    // min <= result < max, as the callers rely on
-    t.add(0xd53343aa4fb7dd28, "GET_RANDOM_INT_IN_RANGE", "int,int", [](Call& c) {
-        const int32_t lo = c.i(0), hi = c.i(1);
-        if (hi <= lo) return c.r.setInt(lo);
-        c.r.setInt(lo + static_cast<int32_t>(c.sim.nextRandom() % static_cast<uint32_t>(hi - lo)));
-    });
-    t.add(0xe29f927a961f8aaa, "GET_RANDOM_FLOAT_IN_RANGE", "float,float", [](Call& c) {
-        const float unit = static_cast<float>(c.sim.nextRandom() >> 8) / 16777216.0f;
-        c.r.setFloat(c.f(0) + (c.f(1) - c.f(0)) * unit);
-    });
 }
 
 } // namespace sim

@@ -1,0 +1,20 @@
+// The game's random numbers, from the simulator's own sequence.
+#include "Simulator.h"
+#include "natives/Families.h"
+
+namespace sim {
+
+void RegisterRandomNatives(NativeTable& t) {
+    // min <= result < max, as the callers rely on
+    t.add(0xd53343aa4fb7dd28, "GET_RANDOM_INT_IN_RANGE", "int,int", [](Call& c) {
+        const int32_t lo = c.i(0), hi = c.i(1);
+        if (hi <= lo) return c.r.setInt(lo);
+        c.r.setInt(lo + static_cast<int32_t>(c.sim.nextRandom() % static_cast<uint32_t>(hi - lo)));
+    });
+    t.add(0xe29f927a961f8aaa, "GET_RANDOM_FLOAT_IN_RANGE", "float,float", [](Call& c) {
+        const float unit = static_cast<float>(c.sim.nextRandom() >> 8) / 16777216.0f;
+        c.r.setFloat(c.f(0) + (c.f(1) - c.f(0)) * unit);
+    });
+}
+
+} // namespace sim
