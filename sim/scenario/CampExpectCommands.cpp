@@ -5,6 +5,8 @@
 #include "world/Geometry.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 
 namespace sim {
 
@@ -64,16 +66,25 @@ void RegisterCampExpectCommands(CommandRegistry& r) {
                   Fail(c, "expect pool sequences|itemsets|groups N");
               run.expect(c, int64_t(n) == ArgInt(c, 3), std::to_string(n) + " in use");
           });
-    r.add("expect player", "near X:num Y:num Z:num R:num", [](ScenarioRun& run, const Command& c) {
-        if (Arg(c, 2) != "near") Fail(c, "expect player near X Y Z R");
-        World& w = run.sim().world();
-        const Entity* p = w.entity(w.player.ped);
-        const Vec3 at{ArgFloat(c, 3), ArgFloat(c, 4), ArgFloat(c, 5)};
-        const Vec3 where = p ? p->position : Vec3{};
-        char found[96];
-        std::snprintf(found, sizeof found, "(%.2f, %.2f, %.2f)", where.x, where.y, where.z);
-        run.expect(c, p && Distance(where, at) <= ArgFloat(c, 6), found);
-    });
+    r.add("expect player", "near X:num Y:num Z:num R:num / pace MAX:num / pace free",
+          [](ScenarioRun& run, const Command& c) {
+              World& w = run.sim().world();
+              if (Arg(c, 2) == "pace") {
+                  // expect player pace MAX|free: the move blend ratio held during the last frame.
+                  const float pace = w.pedTasks.paceLimit(w.player.ped, w.frame);
+                  const std::string found = pace < 0 ? "free" : std::to_string(pace);
+                  if (Arg(c, 3) == "free") return run.expect(c, pace < 0, found);
+                  return run.expect(c, pace >= 0 && std::fabs(pace - ArgFloat(c, 3)) < 0.001f,
+                                    found);
+              }
+              if (Arg(c, 2) != "near") Fail(c, "expect player near X Y Z R | pace MAX|free");
+              const Entity* p = w.entity(w.player.ped);
+              const Vec3 at{ArgFloat(c, 3), ArgFloat(c, 4), ArgFloat(c, 5)};
+              const Vec3 where = p ? p->position : Vec3{};
+              char found[96];
+              std::snprintf(found, sizeof found, "(%.2f, %.2f, %.2f)", where.x, where.y, where.z);
+              run.expect(c, p && Distance(where, at) <= ArgFloat(c, 6), found);
+          });
     r.add("expect screen", "faded|clear", [](ScenarioRun& run, const Command& c) {
         const World& w = run.sim().world();
         const std::string& want = Arg(c, 2);

@@ -47,7 +47,7 @@ void RegisterExpectCommands(CommandRegistry& r) {
         const int n = LogLinesWith(run, Arg(c, 2));
         run.expect(c, n == 0, std::to_string(n) + " such lines");
     });
-    r.add("expect file", "PATH:path contains|equals TEXT / PATH:path missing",
+    r.add("expect file", "PATH:path contains|lacks|equals TEXT / PATH:path missing",
           [](ScenarioRun& run, const Command& c) {
               const std::string path = run.gamePath(Arg(c, 2));
               const std::string& mode = Arg(c, 3);
@@ -58,9 +58,12 @@ void RegisterExpectCommands(CommandRegistry& r) {
               if (mode == "contains")
                   return run.expect(c, content.find(Arg(c, 4)) != std::string::npos,
                                     Shorten(content));
+              if (mode == "lacks")
+                  return run.expect(c, content.find(Arg(c, 4)) == std::string::npos,
+                                    Shorten(content));
               if (mode == "equals")
                   return run.expect(c, content == Arg(c, 4), "\"" + Shorten(content) + "\"");
-              Fail(c, "expect file PATH contains|equals|missing");
+              Fail(c, "expect file PATH contains|lacks|equals|missing");
           });
     r.add("expect no-fault", "", [](ScenarioRun& run, const Command& c) {
         std::string found;

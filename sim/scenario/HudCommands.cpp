@@ -83,6 +83,13 @@ void RegisterHudCommands(CommandRegistry& r) {
             shown.push_back(h.text);
         ExpectShown(run, c, shown);
     });
+    // expect cash-feed "TEXT" [COUNT]: cash feed entries showing TEXT ("$70.00").
+    r.add("expect cash-feed", "TEXT [COUNT:count]", [](ScenarioRun& run, const Command& c) {
+        std::vector<std::string> shown;
+        for (const FeedEntry& e : run.sim().world().screen.feed)
+            if (e.kind == FeedEntry::Kind::Cash) shown.push_back(e.text);
+        ExpectShown(run, c, shown);
+    });
     r.add("expect toast", "TITLE [COUNT:count]", [](ScenarioRun& run, const Command& c) {
         std::vector<std::string> shown;
         for (const Toast& t : run.sim().world().screen.toasts)

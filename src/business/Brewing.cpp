@@ -26,7 +26,6 @@ constexpr Flavour kFlavours[kFlavourCount] = {
      "$25.80 Value",
      2580,
      "moonshiner_workbench_flavoring_quality_01",
-     {"consumable_apple", "consumable_herb_ginseng", "consumable_herb_currant"},
      {"menu.appleIngredient", "menu.ginsengIngredient", "menu.currantIngredient"}},
     {"menu.Flavour2",
      2,
@@ -35,8 +34,6 @@ constexpr Flavour kFlavours[kFlavourCount] = {
      "$68.40 Value",
      6840,
      "moonshiner_workbench_flavoring_quality_02",
-     {"consumable_herb_evergreen_huckleberry", "consumable_herb_wintergreen_berry",
-      "consumable_herb_ginseng"},
      {"menu.huckleberryIngredient", "menu.wintergreenIngredient", "menu.ginsengIngredient"}},
     {"menu.Flavour3",
      3,
@@ -44,15 +41,13 @@ constexpr Flavour kFlavours[kFlavourCount] = {
      "$92.20 Value",
      9220,
      "moonshiner_workbench_flavoring_quality_03",
-     {"consumable_strawberries_can", "consumable_herb_black_berry", "consumable_herb_wild_mint"},
-     {"menu.strawberriesIngredient", "menu.blackberryIngredient", "menu.mintIngredient"}},
+     {"menu.strawberriesIngredient", "menu.mintIngredient", "menu.peachIngredient"}},
     {"menu.Flavour4",
      3,
      {"consumable_peaches_can", "consumable_herb_red_raspberry", "consumable_peach"},
      "$113.80 Value",
      11380,
      "moonshiner_workbench_flavoring_quality_03",
-     {"consumable_peaches_can", "consumable_herb_red_raspberry", "consumable_peach"},
      {"menu.peachCanIngredient", "menu.raspberryIngredient", "menu.peachIngredient"}},
 };
 
@@ -83,6 +78,10 @@ const char* FlavourPicture(int flavour) {
 int BottlesMade(float production) {
     const float bottles = production * 0.2f;
     return bottles > 0.0f ? static_cast<int>(bottles) : 0;
+}
+
+bool BatchWaitsForSale(const BusinessSave& save) {
+    return save.production == kFullBatch && RecipeFor(save.recipe) != nullptr;
 }
 
 void StartBatch(BusinessSave& save, int recipe) {

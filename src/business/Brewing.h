@@ -24,8 +24,7 @@ struct Flavour {
     const char* valueLabel;
     int32_t saleCents;
     const char* picture;
-    const char* gridItems[3]; // what the flavours page shows in its ingredient grid
-    const char* gridNameKeys[3];
+    const char* itemNameKeys[3]; // the ingredients' names on the flavours page, as items
 };
 
 constexpr int kRecipeCount = 3;
@@ -46,6 +45,10 @@ inline constexpr const char* kProductPicture = "moonshiner_workbench_moonshine";
 
 // Whole bottles made so far: a full batch is 20.
 int BottlesMade(float production);
+
+// A full batch of a known recipe is in the still, waiting for the wagon. Mash bought now
+// would take over its recipe and so its price: none is sold until the batch is.
+bool BatchWaitsForSale(const BusinessSave& save);
 
 // Takes nothing itself: the page has made sure of the money. Starts a batch of recipe r.
 void StartBatch(BusinessSave& save, int recipe);

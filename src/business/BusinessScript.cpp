@@ -43,8 +43,6 @@ void BusinessScript::start() {
     for (int flavour = 1; flavour <= kFlavourCount; ++flavour) {
         for (const char* item : FlavourFor(flavour)->items)
             held.learn(item);
-        for (const char* item : FlavourFor(flavour)->gridItems)
-            held.learn(item);
     }
     readSettings();
     requestWagonModel();
@@ -66,6 +64,7 @@ void BusinessScript::frame() {
     IsControlHeld(kControlOpenSatchel);
     showCargo();
     tickProduction();
+    feed.tick(player.now, texts);
     prompts.hideAll();
     TickStillMenu(*this);
     nearCampPoint();
@@ -129,7 +128,10 @@ void BusinessScript::showCargo() {
 
 void BusinessScript::tickProduction() {
     if (MsSince(player.now, brewing.nextProductionTick) <= 0) return;
+    const bool wasFull = save.production == kFullBatch;
     ProductionTick(save, brewing.flavourProgress);
+    // Once per batch, on the tick that fills it: a batch loaded full was announced before.
+    if (!wasFull && save.production == kFullBatch) feed.announceBatchReady(player.now);
     brewing.nextProductionTick = NextProductionTick(player.now, brewing.brewingTimeModifier);
 }
 
@@ -146,8 +148,9 @@ void BusinessScript::nearCampPoint() {
     if (distance < kAtWagon && !camp.deliveryActive)
         prompts.ledger.want(prompts.ledger.enabled(), false);
     // The open menu shows the same quantities and holds the player at the ledger: neither the
-    // panel nor the walking pace would do more than cost the frame.
-    if (menu.page != kMenuClosed) return;
+    // panel nor the walking pace would do more than cost the frame. Before the camp plug-in
+    // names a camp there is no still here to show or to walk by.
+    if (menu.page != kMenuClosed || camp.campLocation == 0) return;
     DrawStatusPanel(*this);
     KeepToWalkingPace(player.ped);
 }

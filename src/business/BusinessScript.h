@@ -2,6 +2,7 @@
 // The business plug-in's whole state, owned by its script entry for as long as the game
 // runs, with the start-up and the per-frame pass.
 #include "business/Ambush.h"
+#include "business/BusinessFeed.h"
 #include "business/BusinessPrompts.h"
 #include "business/BusinessSave.h"
 #include "business/BusinessTexts.h"
@@ -83,6 +84,7 @@ class BusinessScript {
     CampAndDelivery camp;
     PlayerThisFrame player;
     HeldItems held; // the flavours' ingredients the player carries, read once a frame
+    BusinessFeed feed;
 
     // Writes the save file now, whatever changed; false when it could not.
     bool writeSaveNow();

@@ -49,6 +49,14 @@ void LoadBusinessTexts(const GameData& data, BusinessTexts& t) {
     t.recipe = text("menu.recipe");
     t.currentBatchSold = text("menu.currentBatchSold");
     t.buyerFlavour = text("menu.buyerFlavour");
+    t.batchWaiting = text("menu.batchWaiting");
+    t.sellBatchFirst = text("menu.sellBatchFirst");
+    t.needsMash[0] = text("menu.needsWeakMash");
+    t.needsMash[1] = text("menu.needsMediumMash");
+    t.needsMash[2] = text("menu.needsStrongMash");
+    t.needsIngredient = text("menu.needsIngredient");
+    t.batchReadyTitle = text("toasts.batchReady.title");
+    t.batchReadyBody = text("toasts.batchReady.body");
     t.boardWagon = text("delivery.boardWagon");
     t.stopWagon = text("delivery.stopWagon");
     t.suppliesDestroyed = text("delivery.suppliesDestroyed");

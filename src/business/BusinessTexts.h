@@ -38,6 +38,16 @@ struct BusinessTexts {
     const char* recipe = "";
     const char* currentBatchSold = "";
     const char* buyerFlavour = "";
+    // A finished batch still waits to be sold: no mash until it is.
+    const char* batchWaiting = "";
+    const char* sellBatchFirst = "";
+    // Why a flavour row is dimmed: the mash its recipe needs (by recipe 1 to 3), or an
+    // ingredient the player lacks (its name fills the "%s").
+    const char* needsMash[3] = {"", "", ""};
+    const char* needsIngredient = "";
+    // The toast of a batch that reached 20 bottles.
+    const char* batchReadyTitle = "";
+    const char* batchReadyBody = "";
     // Delivery.
     const char* boardWagon = "";
     const char* stopWagon = "";

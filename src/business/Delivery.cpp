@@ -36,7 +36,10 @@ bool WagonBlipShown(const CampAndDelivery& c) {
 }
 
 // The sell prompt in the wagon's prompt group, ready only for a full batch and a known camp.
+// While the still menu is open the wagon offers nothing: a delivery would drive under the
+// menu's camera and page.
 void OfferSale(BusinessScript& s) {
+    if (s.menu.page != kMenuClosed) return;
     const bool ready = s.save.production == kFullBatch && s.camp.campLocation != 0;
     s.prompts.sell.want(ready, true);
     s.prompts.ledger.want(false, false);

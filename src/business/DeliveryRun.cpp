@@ -133,6 +133,7 @@ void RunDelivery(BusinessScript& s) {
 
 void FinishDelivery(BusinessScript& s) {
     CampAndDelivery& c = s.camp;
+    int32_t paid = 0;
     {
         HandoverScene scene;
         TaskLeaveVehicle(s.player.ped, c.wagon, 0);
@@ -145,6 +146,7 @@ void FinishDelivery(BusinessScript& s) {
         // Saved before the money changes hands: quitting now never keeps a sold batch.
         ClearBatch(s);
         if (price > 0) GiveCash(price);
+        paid = price;
         Send(events::kDeliveryFinished);
         if (Ped buyer = SpawnBusinessPed(kBuyerModel, c.destination, kBuyerHeading)) {
             TaskEnterVehicle(buyer, c.wagon, kBuyerBoardTimeoutMs, kDriverSeat, 1.0f, kNormalEntry);
@@ -155,6 +157,8 @@ void FinishDelivery(BusinessScript& s) {
         LetGoOfWagon(s);
         ScriptWait(kHandOverMs);
     }
+    // Shown once the screen is back, not behind the fade.
+    if (paid > 0) s.feed.showPayment(paid);
     c.ambush.removeAll();
     SpawnWagon(s, kWagonBlipNameAfterDelivery);
     s.brewing.flavourProgress = 0.0f;

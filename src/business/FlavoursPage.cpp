@@ -6,6 +6,7 @@
 #include "core/events/EventNames.h"
 #include "core/natives/Inventory.h"
 #include "core/natives/Strings.h"
+#include "core/text/TextFormat.h"
 
 #include <cstdio>
 
@@ -20,23 +21,41 @@ constexpr float kSlotY = 0.75f;
 // The three ingredient slots of the highlighted flavour, with how many of each are held.
 void DrawIngredientGrid(BusinessScript& s, const Flavour& f) {
     for (int k = 0; k < 3; ++k) {
-        const int32_t count = s.held.count(f.gridItems[k]);
+        const int32_t count = s.held.count(f.items[k]);
         const bool held = count > 0;
         const int32_t alpha = held ? 255 : 155;
         DrawBusinessSprite(kMenuTextures, "hud_menu_grid", kSlotX[k], kSlotY, 0.06f, 0.1f,
                            Rgba{35, 35, 35, 100});
         DrawBusinessSprite(kMenuTextures, "crafting_outline", kSlotX[k], kSlotY, 0.06f, 0.1f,
                            White(alpha));
-        DrawBusinessSprite(kInventoryItems, f.gridItems[k], kSlotX[k], kSlotY, 0.05f, 0.09f,
+        DrawBusinessSprite(kInventoryItems, f.items[k], kSlotX[k], kSlotY, 0.05f, 0.09f,
                            White(alpha));
         DrawBusinessSprite(kGenericTextures, "counter_bg_1b", kSlotX[k] + 0.0145f, 0.7725f, 0.025f,
                            0.045f, White(alpha));
         char number[16];
         std::snprintf(number, sizeof number, "%d", count);
         DrawTitleText(number, kCountX[k], 0.7585f, 0.45f, true, Rgba{0, 0, 0, held ? 220 : 120});
-        DrawBodyText(BusinessText(s.data(), f.gridNameKeys[k]), 0.157f,
+        DrawBodyText(BusinessText(s.data(), f.itemNameKeys[k]), 0.157f,
                      0.81f + 0.025f * static_cast<float>(k), 0.35f, true, held ? 255 : 150);
     }
+}
+
+// The help line under a dimmed row: the mash the flavour's recipe takes, else the first
+// ingredient the player lacks.
+void DrawWhyDimmed(BusinessScript& s, const Flavour& f) {
+    const char* why = "";
+    char lacking[160];
+    if (s.save.recipe != f.fitsRecipe) {
+        why = s.texts.needsMash[f.fitsRecipe - 1];
+    } else {
+        for (int k = 0; k < 3; ++k) {
+            if (s.held.count(f.items[k]) > 0) continue;
+            FormatText(lacking, s.texts.needsIngredient, BusinessText(s.data(), f.itemNameKeys[k]));
+            why = lacking;
+            break;
+        }
+    }
+    DrawBodyText(why, 0.16f, 0.91f, 0.3f, true);
 }
 
 void SendFlavourSet(int flavour) {
@@ -71,6 +90,7 @@ void RunFlavoursPage(BusinessScript& s) {
                              White(175));
     DrawMenuBar(0.16f, 0.9f);
     if (flavour) DrawIngredientGrid(s, *flavour);
+    if (flavour && !available[s.menu.cursor]) DrawWhyDimmed(s, *flavour);
 
     if (s.prompts.confirm.completed()) {
         s.setFlavour(highlighted);

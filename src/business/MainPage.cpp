@@ -76,6 +76,9 @@ void DrawLowerPanel(BusinessScript& s) {
             JoinKeepingTail(progress, t.productionComplete, figure);
             upper = t.inProd;
             lower = progress;
+        } else if (BatchWaitsForSale(save)) {
+            upper = t.batchWaiting;
+            lower = t.sellBatchFirst;
         } else {
             upper = t.mashRequired2.c_str();
             lower = t.mashRequired;

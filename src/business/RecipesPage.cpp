@@ -9,11 +9,13 @@ namespace corvale::business {
 void RunRecipesPage(BusinessScript& s) {
     const BusinessTexts& t = s.texts;
     const bool stillFull = s.save.mash == kFullBatch;
-    const int32_t alpha = stillFull ? 155 : 255;
+    const bool batchWaits = BatchWaitsForSale(s.save);
+    const bool noMash = stillFull || batchWaits;
+    const int32_t alpha = noMash ? 155 : 255;
     const Recipe* highlighted = RecipeFor(s.menu.cursor + 1);
 
     s.prompts.back.want(true, true);
-    if (stillFull || !highlighted)
+    if (noMash || !highlighted)
         s.prompts.confirm.want(s.prompts.confirm.enabled(), false);
     else
         s.prompts.confirm.want(PlayerCashCents() >= highlighted->priceCents, true);
@@ -24,11 +26,12 @@ void RunRecipesPage(BusinessScript& s) {
                     t.recipeTimes[row], alpha);
     DrawTitleText(t.mashPrice, 0.083f, 0.8625f, 0.4f, true);
     if (highlighted) DrawTitleText(highlighted->priceText, 0.25f, 0.858f, 0.55f, true);
-    DrawBodyText(t.mashRequiredTextLong, 0.1605f, 0.91f, 0.3f, true);
+    DrawBodyText(batchWaits ? t.sellBatchFirst : t.mashRequiredTextLong, 0.1605f, 0.91f, 0.3f,
+                 true);
     DrawMenuBar(0.16f, 0.85f);
     DrawMenuBar(0.16f, 0.9f);
 
-    if (s.prompts.confirm.completed()) {
+    if (!noMash && s.prompts.confirm.completed()) {
         s.buyRecipe(s.menu.cursor + 1);
         ReturnAfterPurchase(s);
     } else if (s.prompts.back.completed()) {

@@ -103,10 +103,12 @@ void CampManager::onEvent(const events::ScriptEvent& e, Requests& requests) {
         onMissionFinished(e.word(1), e.word(2));
     } else if (e.is(events::kDeliveryFinished)) {
         LogReceived(events::kDeliveryFinished);
+        dropPendingHerbs();
         influence_.add(setting("stats.influence.mission_effects.delivery.success", 0.2f));
         lawAwareness_.add(setting("stats.law_awareness.mission_effects.delivery.success", 0.2f));
     } else if (e.is(events::kDeliveryNotFinished)) {
         LogReceived(events::kDeliveryNotFinished);
+        dropPendingHerbs();
         influence_.add(setting("stats.influence.mission_effects.delivery.fail", -0.1f));
         lawAwareness_.add(setting("stats.law_awareness.mission_effects.delivery.fail", 0.0f));
     } else if (e.is(events::kPlayerEnterCamp)) {
@@ -174,10 +176,12 @@ void CampManager::showStillBlip() {
     if (blip != 0) SetBlipStyle(blip, HashString("BLIP_STYLE_OBJECTIVE_MINOR"));
 }
 
+// Only what the player carries is taken: an item he no longer has gets no feed line.
 void CampManager::onHerbsPutIn() {
+    const Ped player = PlayerPed();
     for (Hash& herb : campSet_.herbs) {
-        if (herb != 0)
-            RemoveItem(PlayerPed(), herb, 1, "inventory_items", 0, debug_, &notifications_);
+        if (herb != 0 && ItemCount(player, herb) > 0)
+            RemoveItem(player, herb, 1, "inventory_items", 0, debug_, &notifications_);
         herb = 0;
     }
     campSet_.herbsPending = false;

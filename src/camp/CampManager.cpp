@@ -57,7 +57,8 @@ CampManager::CampManager(CampInterface& campSet, MissionsManager& missions,
                                                            data_, notifications_, fee_);
     ledger_ = ledger.get();
     interactions_ = {
-        std::make_unique<PutHerbsInStillInteraction>(campSet_, frame_, data_, debug_),
+        std::make_unique<PutHerbsInStillInteraction>(campSet_, frame_, data_, debug_,
+                                                     notifications_),
         std::make_unique<DrinksCrateInteraction>(campSet_, frame_, data_),
         std::move(ledger),
     };

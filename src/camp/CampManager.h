@@ -113,6 +113,8 @@ class CampManager final : public Executable {
     void carryOut(const Requests& requests);
     void saveStat(const char* key, int32_t hundredths);
     void saveHerbs();
+    // The batch the herbs were chosen for was sold or lost: they wait no longer.
+    void dropPendingHerbs();
     float setting(const char* key, float fallback) const;
     int64_t decayPeriodMs() const;
 

@@ -28,6 +28,16 @@ void CampManager::saveHerbs() {
         save.setInt(kHerbKeys[k], static_cast<int32_t>(campSet_.herbs[k]));
 }
 
+void CampManager::dropPendingHerbs() {
+    if (!campSet_.herbsPending) return;
+    campSet_.herbsPending = false;
+    for (Hash& herb : campSet_.herbs)
+        herb = 0;
+    saveHerbs();
+    campSet_.removeStillBlip();
+    Log("CampManager: the herbs for the still went with the batch");
+}
+
 // The still blip comes back when the camp is built.
 void CampManager::restorePendingHerbs() {
     if (saved_.readInt(kPendingKey, 0) == 0) return;

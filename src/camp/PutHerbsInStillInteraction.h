@@ -11,11 +11,12 @@ namespace corvale {
 
 class DebugTools;
 class GameData;
+class Notifications;
 
 class PutHerbsInStillInteraction final : public CampInteractionProcessor {
   public:
     PutHerbsInStillInteraction(CampInterface& campSet, const CampFrame& frame, const GameData& data,
-                               const DebugTools& debug);
+                               const DebugTools& debug, Notifications& notifications);
 
     void tick() override;
     // Also lets go of a task under way: the herbs stay pending.
@@ -27,9 +28,12 @@ class PutHerbsInStillInteraction final : public CampInteractionProcessor {
   private:
     void offer(Object still);
     void followTask();
+    // The player still carries one of each pending herb; otherwise he is told so.
+    bool holdsHerbs(Ped player);
 
     const GameData& data_;
     const DebugTools& debug_;
+    Notifications& notifications_;
     Prompt putPrompt_;
     std::unique_ptr<PutHerbsInStillTask> task_;
 };

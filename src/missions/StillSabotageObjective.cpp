@@ -135,9 +135,10 @@ void StillSabotageObjective::followPoisoning() {
     herbsTask_.reset();
 }
 
-void StillSabotageObjective::complete(const char* message) {
-    Log(message);
-    kit_.notifications.showMessage(message);
+// The line is the log's; the player reads the camp's own message about the ruined still.
+void StillSabotageObjective::complete(const char* logLine) {
+    Log(logLine);
+    if (kit_.debugTools.on()) kit_.notifications.showMessage(logLine);
     objectiveStatus_ = kCompleted;
 }
 

@@ -30,7 +30,8 @@ class StillSabotageObjective final : public InfiltrationObjectiveProcessor {
     void detectBlast();
     void offerPoison();
     void followPoisoning();
-    void complete(const char* message);
+    // Logs the line (shown on screen too while the debug tools are on) and completes.
+    void complete(const char* logLine);
 
     Blip stillBlip_ = 0;
     Object still_ = 0;

@@ -48,13 +48,8 @@ void Notifications::flushToast() {
     if (toast_.title[0] == '\0') return;
     // The toast is shown even when its icon never loaded.
     LoadToastDictionary(toast_.dictionary);
-    toastBlocks_.clear();
-    toastBlocks_.content[1] = TextLiteral(toast_.title);
-    toastBlocks_.content[2] = TextLiteral(toast_.body);
-    toastBlocks_.content[4] = Slot(HashString(toast_.dictionary));
-    toastBlocks_.content[5] = Slot(HashString(toast_.texture));
-    toastBlocks_.display[0] = Slot(toast_.durationMs);
-    PostToastFeed(toastBlocks_.display, toastBlocks_.content);
+    PostToast(toastBlocks_, toast_.title, toast_.body, toast_.dictionary, toast_.texture,
+              toast_.durationMs);
     toast_ = PendingToast{};
 }
 
@@ -94,23 +89,7 @@ void Notifications::showTransaction(bool positive, Hash item, const char* iconDi
 }
 
 void Notifications::showCashChange(int32_t amountCents, int32_t durationMs) {
-    Hash colour = kColourPureWhite;
-    int64_t amount = amountCents;
-    if (amount < 0) {
-        colour = HashString("COLOR_RED");
-        amount = -amount;
-    }
-    // The largest loss cannot be made positive in 32 bits.
-    const int32_t shown = amount > INT32_MAX ? INT32_MAX : static_cast<int32_t>(amount);
-    const uint64_t text = CashAmountText(shown);
-    cashBlocks_.clear();
-    cashBlocks_.display[0] = Slot(durationMs);
-    cashBlocks_.content[1] = text;
-    cashBlocks_.content[2] = Slot("ITEMTYPE_TEXTURES");
-    cashBlocks_.content[3] = Slot(kItemTypeCash);
-    cashBlocks_.content[5] = Slot(colour);
-    cashBlocks_.content[8] = text;
-    PostSideToastFeed(cashBlocks_.display, cashBlocks_.content);
+    PostCashChange(cashBlocks_, amountCents, durationMs);
 }
 
 void Notifications::flushPendingTexts() {

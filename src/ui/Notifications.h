@@ -3,6 +3,7 @@
 // by flushPendingTexts, once per frame from the camp's frame loop, so any component can
 // request them during its tick. The camp session owns the one Notifications and hands it to
 // the components that tell the player something; a test makes its own.
+#include "core/natives/FeedEntries.h"
 #include "core/natives/Inventory.h"
 #include "core/natives/NativeCall.h"
 
@@ -67,9 +68,9 @@ class Notifications final : public TransactionFeed {
     void flushToast();
 
     FeedBlocks<4, 2> helpBlocks_{};
-    FeedBlocks<4, 7> toastBlocks_{};
+    ToastBlocks toastBlocks_{};
     FeedBlocks<4, 7> transactionBlocks_{};
-    FeedBlocks<4, 9> cashBlocks_{};
+    CashChangeBlocks cashBlocks_{};
     PendingHelp help_{};
     PendingToast toast_{};
 };

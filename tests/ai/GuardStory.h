@@ -11,6 +11,7 @@
 #include "core/natives/Script.h"
 #include "core/runtime/ThrowImpactSampler.h"
 #include "support/ScriptHarness.h"
+#include "support/TestPaths.h"
 #include "world/Lifecycle.h"
 
 #include <functional>
@@ -120,7 +121,7 @@ class GuardStory {
     sim::World& world() { return h_.world(); }
     ScriptHarness& harness() { return h_; }
 
-    DictDataFile ai{CORVALE_SOURCE_DIR "/data/Corvale/AI.dat"};
+    DictDataFile ai{corvale::testing::SourcePath("/data/Corvale/AI.dat")};
     Settings settings;
     int32_t player = 0;
 

@@ -155,11 +155,11 @@ TEST(IsFlavourAvailable, NeedsOneOfEachIngredientAndTheFittingRecipe) {
     EXPECT_FALSE(IsFlavourAvailable(5, 3, all));
 }
 
-TEST(FlavourFor, TheThirdFlavourNeedsAPeachButItsGridShowsABlackberry) {
+TEST(FlavourFor, TheThirdFlavourNeedsAPeachAndNamesIt) {
     const Flavour* f = FlavourFor(3);
     ASSERT_NE(f, nullptr);
     EXPECT_STREQ(f->items[2], "consumable_peach");
-    EXPECT_STREQ(f->gridItems[1], "consumable_herb_black_berry");
+    EXPECT_STREQ(f->itemNameKeys[2], "menu.peachIngredient");
     EXPECT_EQ(FlavourFor(0), nullptr);
     EXPECT_EQ(RecipeFor(4), nullptr);
 }

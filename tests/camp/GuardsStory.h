@@ -16,6 +16,7 @@
 #include "site/CampLocation.h"
 #include "support/ScriptHarness.h"
 #include "support/ScriptJobs.h"
+#include "support/TestPaths.h"
 #include "world/Lifecycle.h"
 
 #include <gtest/gtest.h>
@@ -34,7 +35,7 @@ class GuardsStory : public ::testing::Test {
   protected:
     void SetUp() override {
         sim::RunSettings settings;
-        settings.dataDir = std::string(CORVALE_SOURCE_DIR) + "/data";
+        settings.dataDir = corvale::testing::SourcePath() + "/data";
         run = std::make_unique<sim::ScenarioRun>(settings);
         run->setPlugins({});
         // The guards' code calls the game through the simulator, as a plug-in does.

@@ -3,6 +3,7 @@
 // it is shown.
 #include "core/data/GameData.h"
 #include "support/GameFolder.h"
+#include "support/TestPaths.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -21,6 +22,7 @@ const char* const kCampTexts[] = {
     "blips.still",
     "blips.cook_mission",
     "camp.put_herbs_in_still",
+    "camp.herbs_missing",
     "location_selector.title",
     "location_selector.price",
     "prompts.camp_guard",
@@ -120,11 +122,18 @@ const char* const kBusinessTexts[] = {
     "menu.wintergreenIngredient",
     "menu.ginsengIngredient",
     "menu.strawberriesIngredient",
-    "menu.blackberryIngredient",
     "menu.mintIngredient",
     "menu.peachCanIngredient",
     "menu.raspberryIngredient",
     "menu.peachIngredient",
+    "menu.batchWaiting",
+    "menu.sellBatchFirst",
+    "menu.needsWeakMash",
+    "menu.needsMediumMash",
+    "menu.needsStrongMash",
+    "menu.needsIngredient",
+    "toasts.batchReady.title",
+    "toasts.batchReady.body",
     "delivery.boardWagon",
     "delivery.stopWagon",
     "delivery.suppliesDestroyed",
@@ -134,9 +143,9 @@ const char* const kBusinessTexts[] = {
 };
 
 // Texts composed with printf and one string argument.
-const std::set<std::string> kFormatTexts = {"toasts.operation_location_changed",
-                                            "tutorial.change_location_insufficient_funds",
-                                            "missions.cook_rescue.insufficient_funds"};
+const std::set<std::string> kFormatTexts = {
+    "toasts.operation_location_changed", "menu.needsIngredient",
+    "tutorial.change_location_insufficient_funds", "missions.cook_rescue.insufficient_funds"};
 
 // Business texts in which "@" marks a line break.
 const char* const kMultiLineTexts[] = {"menu.mashRequired2", "menu.recipeSelection",
@@ -192,7 +201,8 @@ class ShippedDataTest : public corvale::testing::GameFolderTest {
   protected:
     void SetUp() override {
         GameFolderTest::SetUp();
-        std::filesystem::copy(std::filesystem::path(CORVALE_SOURCE_DIR) / "data" / "Corvale",
+        std::filesystem::copy(std::filesystem::path(corvale::testing::SourcePath()) / "data" /
+                                  "Corvale",
                               "Corvale", std::filesystem::copy_options::recursive);
     }
 
@@ -257,6 +267,12 @@ TEST_F(ShippedDataTest, EveryBusinessTextExistsAndNoUnknownKeyIsShipped) {
         EXPECT_EQ(expected.count(key), 1u) << "no code reads " << key;
     for (const char* key : kMultiLineTexts)
         EXPECT_NE(data.langFile()->getString(key).find('@'), std::string::npos) << key;
+    // A toast holds 99 characters per text.
+    for (const auto& [key, value] : data.langFile()->entries()) {
+        if (key.rfind("toasts.", 0) == 0) {
+            EXPECT_LT(value.size(), 100u) << key;
+        }
+    }
 }
 
 TEST_F(ShippedDataTest, TextsArePlainAsciiAndOnlyFormatTextsHoldPercentSigns) {

@@ -11,6 +11,7 @@
 #include "core/timers/NamedTimers.h"
 #include "missions/SabotageMissionProcessor.h"
 #include "support/ScriptHarness.h"
+#include "support/TestPaths.h"
 #include "ui/Notifications.h"
 #include "ui/Tutorials.h"
 #include "world/Lifecycle.h"
@@ -100,7 +101,7 @@ class SabotageRig {
 
   private:
     ScriptHarness h_;
-    DictDataFile ai_{CORVALE_SOURCE_DIR "/data/Corvale/AI.dat"};
+    DictDataFile ai_{corvale::testing::SourcePath("/data/Corvale/AI.dat")};
     Settings settings_;
     GameData data_;
     Notifications notifications_;

@@ -25,17 +25,22 @@ TEST(BusinessFrame, AnExceptionEndsOnlyThatFrameAndTheNextFramesRunOn) {
                 throw std::runtime_error("odd game answer");
             }
         });
-    const int code = run.run(sim::ParseScenarioText("plugins business\n"
-                                                    "player at 1790 -821 42.59\n"
-                                                    "frames 10\n"
-                                                    "expect prompt \"Run the Still\" visible\n"
-                                                    "expect text \"No Flavoring\"\n",
-                                                    "inline"));
+    // The camp is named on the second frame; its place applies a second later.
+    const int code =
+        run.run(sim::ParseScenarioText("plugins business\n"
+                                       "frames 1\n"
+                                       "event CORVALE_CAMP_LOCATION_SET 2025841068 1746 -1172 40\n"
+                                       "frames 39\n"
+                                       "player at 1745 -1160 41.6\n"
+                                       "frames 10\n"
+                                       "expect prompt \"Run the Still\" visible\n"
+                                       "expect text \"No Flavoring\"\n",
+                                       "inline"));
     EXPECT_EQ(thrown, 5);
     EXPECT_EQ(code, 0);
     ASSERT_EQ(run.sim().scriptCount(), 1u);
     EXPECT_FALSE(run.sim().scriptFinished(0));
-    EXPECT_EQ(run.sim().scriptFrames(0), 10u);
+    EXPECT_EQ(run.sim().scriptFrames(0), 50u);
 }
 
 TEST(BusinessFrame, AFrameThatThrowsDrawsNothingAfterTheFailingStep) {
@@ -48,7 +53,7 @@ TEST(BusinessFrame, AFrameThatThrowsDrawsNothingAfterTheFailingStep) {
         run.run(sim::ParseScenarioText("plugins business\n"
                                        "player at 1790 -821 42.59\n"
                                        "frames 10\n"
-                                       "expect no-text \"No Flavoring\"\n"
+                                       "expect prompt \"Run the Still\" hidden\n"
                                        "expect file Corvale/Savegame2.dat equals \"0 0 0 0 0 \"\n",
                                        "inline"));
     EXPECT_EQ(code, 0);

@@ -6,6 +6,7 @@
 #include "core/natives/Strings.h"
 #include "host/HostApi.h"
 #include "scenario/Scenario.h"
+#include "support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -43,9 +44,9 @@ void EchoScript() {
 
 sim::RunSettings Settings(bool trace = false) {
     sim::RunSettings s;
-    s.options.pluginDir = CORVALE_PLUGIN_DIR;
+    s.options.pluginDir = corvale::testing::PluginDir();
     s.options.trace = trace;
-    s.dataDir = CORVALE_SOURCE_DIR "/data";
+    s.dataDir = corvale::testing::SourcePath("/data");
     return s;
 }
 

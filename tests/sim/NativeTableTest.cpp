@@ -1,6 +1,7 @@
 // The simulator's native table agrees with the game's native list, so a call that passes
 // here is a call the game accepts.
 #include "NativeTable.h"
+#include "support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +39,7 @@ std::map<uint64_t, ListedNative> ReadNativeList(const std::string& path) {
 } // namespace
 
 TEST(NativeTable, EveryHandlerDeclaresTheGamesParameterList) {
-    const std::string list = CORVALE_SOURCE_DIR "/../shared/natives/rdr2-natives.tsv";
+    const std::string list = corvale::testing::SourcePath("/../shared/natives/rdr2-natives.tsv");
     if (!std::filesystem::exists(list)) GTEST_SKIP() << "no native list beside the repository";
     const auto listed = ReadNativeList(list);
     ASSERT_GT(listed.size(), 7000u);

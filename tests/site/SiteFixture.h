@@ -3,6 +3,7 @@
 // with the shipped data files loaded from a fresh game folder and the camp log captured.
 #include "core/data/GameData.h"
 #include "support/ScriptHarness.h"
+#include "support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +18,7 @@ class SiteTest : public ::testing::Test {
     void SetUp() override {
         h.captureLog();
         const std::filesystem::path shipped =
-            std::filesystem::path(CORVALE_SOURCE_DIR) / "data" / "Corvale";
+            std::filesystem::path(corvale::testing::SourcePath()) / "data" / "Corvale";
         for (const auto& file : std::filesystem::directory_iterator(shipped))
             std::filesystem::copy_file(file.path(),
                                        std::filesystem::path("Corvale") / file.path().filename(),

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Unpacks both zips of a release and checks them: the full one holds exactly the two
 plug-ins (byte for byte the checked build's), every file of the shipped Corvale folder and
-the install note; the upgrade one the same without the three saves.
+the install note; the upgrade one the same without the three saves and Settings.ini.
 
   check_zips.py VERSION ZIP_DIR PLUGIN_DIR DATA_DIR
 """
@@ -11,7 +11,7 @@ import zipfile
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).parent))
-from make_zips import PLUGINS, SAVES  # noqa: E402
+from make_zips import PLAYERS_FILES, PLUGINS  # noqa: E402
 
 
 def unpacked(zip_path: Path, into: Path):
@@ -35,7 +35,7 @@ def main(argv):
     full_names = sorted(list(PLUGINS) + shipped + ["INSTALL.txt"])
     wanted = {
         f"Corvale-{version}.zip": full_names,
-        f"Corvale-{version}-upgrade.zip": [n for n in full_names if n not in SAVES],
+        f"Corvale-{version}-upgrade.zip": [n for n in full_names if n not in PLAYERS_FILES],
     }
     problems = []
     for zip_name, names in wanted.items():

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Writes the player's zips of one release into OUT:
   Corvale-VERSION.zip          the two .asi plug-ins, the Corvale folder, INSTALL.txt
-  Corvale-VERSION-upgrade.zip  the same without the player's saves, so an upgrade keeps them
+  Corvale-VERSION-upgrade.zip  the same without the player's saves and settings, so an
+                               upgrade keeps them (every setting has a built-in value)
 
   make_zips.py VERSION PLUGIN_DIR DATA_DIR OUT
 """
@@ -12,6 +13,10 @@ from pathlib import Path
 PLUGINS = ("CorvaleCamp.asi", "CorvaleBusiness.asi")
 # Written by the plug-ins as the player plays; the upgrade zip must never replace them.
 SAVES = ("Corvale/Savegame.dat", "Corvale/Savegame2.dat", "Corvale/TutorialFlags.dat")
+# Edited by the player; a setting missing from an older file keeps its built-in value.
+SETTINGS = "Corvale/Settings.ini"
+# What the upgrade zip leaves in the game folder as it finds it.
+PLAYERS_FILES = SAVES + (SETTINGS,)
 NOTE = Path(__file__).with_name("INSTALL.txt")
 
 
@@ -44,7 +49,7 @@ def main(argv):
     full = out / f"Corvale-{version}.zip"
     upgrade = out / f"Corvale-{version}-upgrade.zip"
     write(full, files)
-    write(upgrade, [(name, source) for name, source in files if name not in SAVES])
+    write(upgrade, [(name, source) for name, source in files if name not in PLAYERS_FILES])
     print(full)
     print(upgrade)
 

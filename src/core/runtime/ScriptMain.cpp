@@ -76,6 +76,7 @@ bool Initialize(Session& session) {
     RefreshPlayerPed();
     EnableLog(true);
     Log(kBanner);
+    Log("version " CORVALE_VERSION);
     Log("loading blips_mp texture dict");
     SetScriptTimerA(0);
     RequestTextureDict("blips_mp");
