@@ -1,11 +1,12 @@
 #include "business/BusinessSave.h"
 
 #include "core/data/AtomicFile.h"
+#include "core/data/TextFile.h"
 
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
+#include <locale>
 #include <sstream>
 #include <string>
 
@@ -44,11 +45,18 @@ void KeepInRange(BusinessSave& save) {
     if (save.recipe == 0) save.mash = 0.0f;
 }
 
-BusinessSave ParseBusinessSave(std::string_view text) {
+BusinessSave ParseBusinessSave(std::string_view text, bool* whole) {
     BusinessSave save;
-    std::istringstream in{std::string(text)};
-    ReadNext(in, save.mash) && ReadNext(in, save.recipe) && ReadNext(in, save.flavour) &&
-        ReadNext(in, save.production) && ReadNext(in, save.herbsInStill);
+    std::string values(WithoutByteOrderMark(text));
+    // Written by a tool of a country that writes 54,5 for 54.5.
+    for (char& c : values)
+        if (c == ',') c = '.';
+    std::istringstream in(values);
+    in.imbue(std::locale::classic());
+    const bool allFive = ReadNext(in, save.mash) && ReadNext(in, save.recipe) &&
+                         ReadNext(in, save.flavour) && ReadNext(in, save.production) &&
+                         ReadNext(in, save.herbsInStill);
+    if (whole) *whole = allFive && (in >> std::ws).eof();
     KeepInRange(save);
     return save;
 }
@@ -60,12 +68,22 @@ size_t FormatBusinessSave(const BusinessSave& save, char (&out)[kBusinessSaveTex
     return n < 0 ? 0 : static_cast<size_t>(n);
 }
 
-BusinessSave LoadBusinessSave(const char* path) {
-    std::ifstream in(path);
-    if (!in) return BusinessSave{};
-    std::ostringstream text;
-    text << in.rdbuf();
-    return ParseBusinessSave(text.str());
+LoadedBusinessSave LoadBusinessSave(const char* path, platform::FileOperations& files) {
+    LoadedBusinessSave loaded;
+    std::string text;
+    const TextRead read = ReadTextFile(path, text, files);
+    if (read == TextRead::Missing) return loaded;
+    if (read == TextRead::Unreadable) {
+        loaded.read = SaveRead::NotWhole;
+        return loaded;
+    }
+    // Nothing in it but blanks: there is nothing to keep.
+    if (WithoutByteOrderMark(text).find_first_not_of(" \t\r\n\v\f") == std::string_view::npos)
+        return loaded;
+    bool whole = false;
+    loaded.save = ParseBusinessSave(text, &whole);
+    loaded.read = whole ? SaveRead::Whole : SaveRead::NotWhole;
+    return loaded;
 }
 
 bool SaveBusinessSave(const BusinessSave& save, const char* path, platform::FileOperations& files) {

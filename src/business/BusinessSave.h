@@ -22,10 +22,12 @@ inline constexpr const char* kBusinessSavePath = "Corvale/Savegame2.dat";
 bool SameSave(const BusinessSave& a, const BusinessSave& b);
 
 // Reads the values in order as a stream does; the first unreadable value and those after it
-// stay 0. Values out of range are brought back: recipe and flavour to 0, mash and
-// production into [0, 100] (not a number: 0), mash without a recipe to 0, so a damaged
-// file never stalls the still.
-BusinessSave ParseBusinessSave(std::string_view text);
+// stay 0. A byte-order mark and the blanks around the values are nothing, and a decimal
+// comma reads as a point. Values out of range are brought back: recipe and flavour to 0,
+// mash and production into [0, 100] (not a number: 0), mash without a recipe to 0, so a
+// damaged file never stalls the still. whole, when given, tells whether the text was the
+// five values and nothing else.
+BusinessSave ParseBusinessSave(std::string_view text, bool* whole = nullptr);
 // Brings every value into its range (see ParseBusinessSave).
 void KeepInRange(BusinessSave& save);
 
@@ -34,8 +36,19 @@ void KeepInRange(BusinessSave& save);
 constexpr size_t kBusinessSaveTextSize = 96;
 size_t FormatBusinessSave(const BusinessSave& save, char (&out)[kBusinessSaveTextSize]);
 
-// A missing or unreadable file gives an empty still.
-BusinessSave LoadBusinessSave(const char* path = kBusinessSavePath);
+// What a read of the file found. Only a file read whole (or none at all) may be written over
+// before the still has changed: anything else is what the player had, and the plug-in did
+// not understand all of it.
+enum class SaveRead { Whole, Missing, NotWhole };
+
+struct LoadedBusinessSave {
+    BusinessSave save;
+    SaveRead read = SaveRead::Missing;
+};
+
+// A missing, unreadable or empty file gives an empty still; an empty file counts as missing.
+LoadedBusinessSave LoadBusinessSave(const char* path = kBusinessSavePath,
+                                    platform::FileOperations& files = platform::SystemFiles());
 // Replaces the file only once the new content is complete; false when it could not.
 bool SaveBusinessSave(const BusinessSave& save, const char* path = kBusinessSavePath,
                       platform::FileOperations& files = platform::SystemFiles());

@@ -38,6 +38,8 @@ constexpr float kAtWagon = 4.0f;
 void BusinessScript::start() {
     // Lang2.dat first; the chain stops at the first file that fails, without a word.
     data_.loadFiles("Lang2.dat");
+    // Without its own texts the still would offer blank prompts: the built-in English ones.
+    if (!data_.langFileLoaded()) UseShippedTexts(data_);
     LoadBusinessTexts(data_, texts);
     prompts.create(texts);
     for (int flavour = 1; flavour <= kFlavourCount; ++flavour) {
@@ -47,9 +49,17 @@ void BusinessScript::start() {
     readSettings();
     requestWagonModel();
     ScriptWait(0);
-    save = LoadBusinessSave();
+    const LoadedBusinessSave loaded = LoadBusinessSave(kBusinessSavePath, data_.files());
+    save = loaded.save;
     player.now = GameTimerMs();
-    writeSaveNow();
+    if (loaded.read == SaveRead::NotWhole) {
+        // The player's batch may be in what was not understood: the file stays as it is
+        // until the still has moved on from what was read.
+        written_ = save;
+        lastSaveTry_ = player.now;
+    } else {
+        writeSaveNow();
+    }
     // The first production tick comes on the first frame.
     brewing.nextProductionTick = GameTimerMs();
 }
@@ -106,7 +116,7 @@ void BusinessScript::saveWhenChanged() {
 
 bool BusinessScript::writeSaveNow() {
     lastSaveTry_ = player.now;
-    lastSaveFailed_ = !SaveBusinessSave(save);
+    lastSaveFailed_ = !SaveBusinessSave(save, kBusinessSavePath, data_.files());
     if (!lastSaveFailed_) written_ = save;
     return !lastSaveFailed_;
 }

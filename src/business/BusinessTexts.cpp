@@ -10,6 +10,10 @@ const char* BusinessText(const GameData& data, const char* key) {
     return lang ? lang->getString(key).c_str() : "";
 }
 
+void UseShippedTexts(GameData& data) {
+    data.useLangText(ShippedLang2Text());
+}
+
 std::string MultiLine(const std::string& text) {
     std::string out = text;
     for (char& c : out)

@@ -1,7 +1,9 @@
 #pragma once
 // The player-visible texts of the business plug-in, looked up once in Lang2.dat at start and
-// kept for the whole run. A missing key (or a missing Lang2.dat) gives the empty text.
+// kept for the whole run. A missing key gives the empty text; a missing Lang2.dat gives the
+// built-in English texts.
 #include <string>
+#include <string_view>
 
 namespace corvale {
 class GameData;
@@ -69,6 +71,12 @@ struct BusinessTexts {
         return recipe >= 1 && recipe <= 3 ? recipeNames[recipe - 1] : "";
     }
 };
+
+// The English texts of data/Corvale/Lang2.dat, built into the plug-in.
+std::string_view ShippedLang2Text();
+// Makes the built-in English texts the data's language file, for a Lang2.dat that is
+// missing or did not load whole.
+void UseShippedTexts(GameData& data);
 
 // Looks every key up in the data's language file.
 void LoadBusinessTexts(const GameData& data, BusinessTexts& texts);

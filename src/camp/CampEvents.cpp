@@ -7,6 +7,7 @@
 #include "core/events/EventChannel.h"
 #include "core/events/EventNames.h"
 #include "core/log/Log.h"
+#include "core/log/LogLimit.h"
 #include "core/natives/Blips.h"
 #include "core/natives/Inventory.h"
 #include "core/natives/Player.h"
@@ -27,6 +28,8 @@ namespace corvale {
 namespace {
 
 constexpr const char* kReceived = "CampManager: received event: ";
+// Lines of one frame's events; another script may queue hundreds.
+constexpr int32_t kEventLinesPerFrame = 20;
 
 void LogReceived(const char* name) {
     Log(std::string(kReceived) + name);
@@ -51,8 +54,11 @@ int32_t ClampHundredths(int32_t word) {
 // so no later frame's queue is read against this frame's count.
 void CampManager::processEvents() {
     Requests requests;
-    events::ForEachScriptEvent(events::Reader::Camp,
-                               [&](const events::ScriptEvent& e) { onEvent(e, requests); });
+    {
+        const LogLimit limit("CampManager: received events", kEventLinesPerFrame);
+        events::ForEachScriptEvent(events::Reader::Camp,
+                                   [&](const events::ScriptEvent& e) { onEvent(e, requests); });
+    }
     carryOut(requests);
 }
 

@@ -48,6 +48,14 @@ void CampManager::changeLocation(int32_t id, bool free, bool transition) {
             std::to_string(id));
         return;
     }
+    // Another mod may name the place the camp stands at: nothing would move, so nothing is
+    // paid, slept or reset.
+    const CampLocation* current = campSet_.location();
+    if (current && current->id == location->id) {
+        Log("CampManager: CORVALE_CAMP_LOCATION_CHANGED refused - the camp is already at " +
+            std::to_string(id));
+        return;
+    }
     selector_.close();
     if (!chargeFee(free)) return refuseMove();
     if (!transition) {

@@ -3,7 +3,6 @@
 #include "core/data/DictDataFile.h"
 #include "core/log/Log.h"
 
-#include <stdexcept>
 #include <string>
 
 namespace corvale {
@@ -15,15 +14,8 @@ constexpr int32_t kMissing = -999;
 
 // The fee and, when the file's value could not be used as it stands, the log line why.
 int32_t ReadFee(const DictDataFile* generalMeta, std::string* complaint) {
-    int32_t fee = kMissing;
-    try {
-        if (generalMeta) fee = generalMeta->getInt(kFeeKey, kMissing);
-    } catch (const std::exception&) {
-        if (complaint)
-            *complaint =
-                std::string("CampFee: ") + kFeeKey + " is not a number, the camp moves for free";
-        return 0;
-    }
+    // Text that is no number reads as the shipped fee, logged by the file once.
+    const int32_t fee = generalMeta ? generalMeta->getInt(kFeeKey, kMissing) : kMissing;
     if (fee < 0) {
         if (complaint)
             *complaint = std::string("CampFee: ") + kFeeKey + " is missing or negative (" +

@@ -1,6 +1,7 @@
 // The still's save file: read as a stream reads it, kept in range, written on one line and
 // replaced only when the new content is complete.
 #include "business/BusinessSave.h"
+#include "support/FaultyFiles.h"
 #include "support/GameFolder.h"
 
 #include <filesystem>
@@ -87,6 +88,17 @@ TEST(ParseBusinessSave, NotANumberOrOutOfFloatRangeStopsTheReadWithZeros) {
     EXPECT_FALSE(huge.herbsInStill);
 }
 
+TEST(ParseBusinessSave, AByteOrderMarkIsNothingAndADecimalCommaReadsAsAPoint) {
+    // Opened and saved in Notepad, on a machine whose numbers take a decimal comma.
+    const BusinessSave s = ParseBusinessSave("\xEF\xBB\xBF"
+                                             "45,5 2 3 54,5 1\r\n");
+    EXPECT_FLOAT_EQ(s.mash, 45.5f);
+    EXPECT_EQ(s.recipe, 2);
+    EXPECT_EQ(s.flavour, 3);
+    EXPECT_FLOAT_EQ(s.production, 54.5f);
+    EXPECT_TRUE(s.herbsInStill);
+}
+
 TEST(ParseBusinessSave, AnEmptyFileIsAnEmptyStill) {
     const BusinessSave s = ParseBusinessSave("");
     EXPECT_FLOAT_EQ(s.mash, 0.0f);
@@ -121,16 +133,52 @@ TEST(FormatBusinessSave, WhatIsWrittenReadsBackTheSame) {
 class BusinessSaveFileTest : public corvale::testing::GameFolderTest {};
 
 TEST_F(BusinessSaveFileTest, AMissingFileLoadsAnEmptyStill) {
-    const BusinessSave s = LoadBusinessSave();
-    EXPECT_FLOAT_EQ(s.mash, 0.0f);
-    EXPECT_EQ(s.recipe, 0);
+    const LoadedBusinessSave loaded = LoadBusinessSave();
+    EXPECT_EQ(loaded.read, SaveRead::Missing);
+    EXPECT_FLOAT_EQ(loaded.save.mash, 0.0f);
+    EXPECT_EQ(loaded.save.recipe, 0);
+}
+
+TEST_F(BusinessSaveFileTest, OnlyAFileOfTheFiveValuesAndNothingElseIsReadWhole) {
+    const struct {
+        const char* text;
+        SaveRead read;
+    } files[] = {{"45.5 2 3 54.5 1 ", SaveRead::Whole},
+                 {"\xEF\xBB\xBF  45.5 2 3 54.5 1\r\n\n", SaveRead::Whole},
+                 {"45,5 2 3 54,5 1", SaveRead::Whole},
+                 {"", SaveRead::Missing},
+                 {" \n\t ", SaveRead::Missing},
+                 {"100 1", SaveRead::NotWhole},
+                 {"45.5 2 3 54.5 yes", SaveRead::NotWhole},
+                 {"45.5 2 3 54.5 1 and more", SaveRead::NotWhole},
+                 {"nan 2 3 40 1", SaveRead::NotWhole},
+                 {"v2;45.5;2;3;54.5;1", SaveRead::NotWhole}};
+    for (const auto& file : files) {
+        SCOPED_TRACE(file.text);
+        WriteFile(kBusinessSavePath, file.text);
+        EXPECT_EQ(LoadBusinessSave().read, file.read);
+    }
+}
+
+TEST_F(BusinessSaveFileTest, AFileHeldByAnotherProgramOrFailingPartwayIsNotReadWhole) {
+    corvale::testing::FaultyFiles files;
+    WriteFile(kBusinessSavePath, "45.5 2 3 54.5 1 ");
+    files.refuseOpen(kBusinessSavePath);
+    EXPECT_EQ(LoadBusinessSave(kBusinessSavePath, files).read, SaveRead::NotWhole);
+    files.readsWork();
+    files.failReadAfter(kBusinessSavePath, 8);
+    const LoadedBusinessSave partial = LoadBusinessSave(kBusinessSavePath, files);
+    EXPECT_EQ(partial.read, SaveRead::NotWhole);
+    EXPECT_EQ(partial.save.recipe, 0);
+    files.readsWork();
+    EXPECT_EQ(LoadBusinessSave(kBusinessSavePath, files).read, SaveRead::Whole);
 }
 
 TEST_F(BusinessSaveFileTest, SavingWritesTheLineAndLeavesNoTemporaryFile) {
     ASSERT_TRUE(SaveBusinessSave(BusinessSave{100, 1, 0, 0, false}));
     EXPECT_EQ(ReadFile("Corvale/Savegame2.dat"), "100 1 0 0 0 ");
     EXPECT_FALSE(std::filesystem::exists("Corvale/Savegame2.dat.tmp"));
-    const BusinessSave back = LoadBusinessSave();
+    const BusinessSave back = LoadBusinessSave().save;
     EXPECT_EQ(back.recipe, 1);
 }
 

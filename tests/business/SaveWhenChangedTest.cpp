@@ -3,6 +3,7 @@
 #include "business/BusinessScript.h"
 #include "core/data/GameData.h"
 #include "core/natives/Script.h"
+#include "support/FaultyFiles.h"
 #include "support/GameFolder.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +16,7 @@ class StillSaveTest : public corvale::testing::GameFolderTest {
   protected:
     void startScript() {
         game.start([this] {
-            corvale::GameData data;
+            corvale::GameData data(files);
             BusinessScript s(data);
             script = &s;
             s.start();
@@ -26,6 +27,7 @@ class StillSaveTest : public corvale::testing::GameFolderTest {
         });
     }
     BusinessScript* script = nullptr;
+    corvale::testing::FaultyFiles files;
 };
 
 TEST_F(StillSaveTest, AnIdleGameLeavesAFileEditedByHandUntilTheNextChange) {
@@ -68,6 +70,33 @@ TEST_F(StillSaveTest, AFileThatCannotBeWrittenIsTriedAgainAfterASecondNotEveryFr
     EXPECT_FALSE(std::filesystem::exists("Corvale/Savegame2.dat"));
     game.sim().runFrames(30);
     EXPECT_EQ(ReadFile("Corvale/Savegame2.dat"), "100 2 0 0 0 ");
+}
+
+TEST_F(StillSaveTest, ASaveHeldByAnotherProgramAtStartIsLeftUntilTheStillChanges) {
+    // The player's batch, in a file another program holds while the game starts.
+    WriteFile("Corvale/Savegame2.dat", "45.5 2 3 54.5 1");
+    files.refuseOpen("Corvale/Savegame2.dat");
+    startScript();
+    game.sim().runFrames(300);
+    ASSERT_NE(script, nullptr);
+    EXPECT_EQ(ReadFile("Corvale/Savegame2.dat"), "45.5 2 3 54.5 1");
+    EXPECT_FALSE(std::filesystem::exists("Corvale/Savegame2.dat.tmp"));
+
+    // The player buys a batch into the empty still he was shown: that is saved.
+    files.readsWork();
+    script->save.recipe = 1;
+    script->save.mash = 100.0f;
+    game.sim().runFrames(2);
+    EXPECT_EQ(ReadFile("Corvale/Savegame2.dat"), "100 1 0 0 0 ");
+}
+
+TEST_F(StillSaveTest, ASaveWhoseReadFailsPartwayIsNotWrittenOverAtStart) {
+    WriteFile("Corvale/Savegame2.dat", "45.5 2 3 54.5 1 ");
+    files.failReadAfter("Corvale/Savegame2.dat", 9);
+    startScript();
+    game.sim().runFrames(100);
+    ASSERT_NE(script, nullptr);
+    EXPECT_EQ(ReadFile("Corvale/Savegame2.dat"), "45.5 2 3 54.5 1 ");
 }
 
 } // namespace

@@ -35,7 +35,7 @@ TEST_P(StillSaveCrashPointsTest, TheOldSaveStaysWholeAndTheNextSaveWritesTheNewO
     files.release();
     EXPECT_TRUE(SaveBusinessSave(fresh, kBusinessSavePath, files));
     EXPECT_EQ(ReadFile(kBusinessSavePath), "100 3 3 0 1 ");
-    EXPECT_TRUE(SameSave(LoadBusinessSave(), fresh));
+    EXPECT_TRUE(SameSave(LoadBusinessSave().save, fresh));
 }
 
 TEST_P(StillSaveCrashPointsTest, AFirstSaveThatFailsLeavesNoFileBehind) {

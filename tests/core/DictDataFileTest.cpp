@@ -1,6 +1,7 @@
 // Dictionary data files: loading with its log lines and line count, typed look-ups, setters
 // and the dirty flag, and saving in byte order without ever losing the old file.
 #include "core/data/DictDataFile.h"
+#include "support/FaultyFiles.h"
 #include "support/GameFolder.h"
 
 #include <filesystem>
@@ -74,15 +75,92 @@ TEST_F(DictDataFileTest, ThreePiecesOnTheFirstLineCorruptAtLineZero) {
     EXPECT_TRUE(Logged("'Corvale/Test.dat' is corruped at line: 0"));
 }
 
-TEST_F(DictDataFileTest, BlanksAroundTheEqualsBelongToKeyAndValue) {
-    Load("key = value\n");
-    EXPECT_EQ(file.getString("key "), " value");
-    EXPECT_EQ(file.getString("key"), "");
+TEST_F(DictDataFileTest, BlanksAroundKeysAndValuesAndAByteOrderMarkAreNothing) {
+    // Notepad's byte-order mark, a stray blank, a tab and a line feed written on Windows.
+    Load("\xEF\xBB\xBFoperation.location=1684533001\n operation.stats.influence = 0.6\n"
+         "\tmission_flags.cook=1\t\r\n   \n");
+    EXPECT_EQ(file.getString("operation.location"), "1684533001");
+    EXPECT_EQ(file.getString("operation.stats.influence"), "0.6");
+    EXPECT_EQ(file.getString("mission_flags.cook"), "1");
+    EXPECT_EQ(file.entries().size(), 3u);
+    EXPECT_FALSE(Logged("'Corvale/Test.dat' skipped line 3: "));
 }
 
-TEST_F(DictDataFileTest, ALeadingEqualsStoresAnEmptyKey) {
-    Load("=v\n");
-    EXPECT_EQ(file.getString(""), "v");
+TEST_F(DictDataFileTest, ALineWithoutAKeyOrValueIsSkippedWithALogLine) {
+    Load("a=1\n=v\n  = \t=\nb=2\n");
+    EXPECT_EQ(file.entries().size(), 2u);
+    EXPECT_EQ(file.getString(""), "");
+    EXPECT_TRUE(Logged("'Corvale/Test.dat' skipped line 1: =v"));
+    EXPECT_TRUE(Logged("'Corvale/Test.dat' skipped line 2: = \t="));
+    EXPECT_EQ(file.getString("b"), "2");
+}
+
+TEST_F(DictDataFileTest, AHugeBadLineIsQuotedShortInTheLog) {
+    WriteFile(kPath, std::string(2 * 1024 * 1024, 'x') + "\n");
+    EXPECT_FALSE(file.load());
+    EXPECT_TRUE(Logged("cannot parse line: " + std::string(120, 'x') +
+                       "..., please make sure it is assembled of the correct format "
+                       "(<setting_name>=<settings_value>)."));
+}
+
+TEST_F(DictDataFileTest, AFileWhoseBadLinesAreSkippedReadsEveryGoodLine) {
+    file.skipBadLines();
+    WriteFile(kPath, "kickoff=1\nbroken\nk=\nchange_location_insufficient_funds=1\n");
+    EXPECT_TRUE(file.load());
+    EXPECT_TRUE(Logged("'Corvale/Test.dat' skipped line 1: broken"));
+    EXPECT_TRUE(Logged("'Corvale/Test.dat' skipped line 2: k="));
+    EXPECT_TRUE(Logged("'Corvale/Test.dat' loaded, lines red: 5"));
+    file.setInt("raid", 1);
+    ASSERT_TRUE(file.save(false));
+    EXPECT_EQ(ReadFile(kPath), "change_location_insufficient_funds=1\nkickoff=1\nraid=1\n");
+}
+
+// A file that is there but cannot be read whole is never written over.
+
+TEST_F(DictDataFileTest, AReadThatFailsPartwayIsNoEndOfTheFileAndTheFileIsKept) {
+    corvale::testing::FaultyFiles files;
+    DictDataFile flags{kPath, files};
+    const std::string whole = "change_location_insufficient_funds=1\nkickoff=1\nraid=1\n";
+    WriteFile(kPath, whole);
+    files.failReadAfter(kPath, 20);
+    EXPECT_FALSE(flags.load());
+    EXPECT_TRUE(Logged("'Corvale/Test.dat' could not be read to its end, it is left as it is"));
+    EXPECT_FALSE(flags.writable());
+    flags.setInt("sabotage", 1);
+    EXPECT_FALSE(flags.save(false));
+    EXPECT_FALSE(flags.save(true));
+    EXPECT_EQ(ReadFile(kPath), whole);
+    EXPECT_EQ(LogMessages().back(),
+              "not saving 'Corvale/Test.dat': it was not read whole and is left as it is");
+    EXPECT_FALSE(Logged("saving Corvale/Test.dat"));
+}
+
+TEST_F(DictDataFileTest, AFileHeldByAnotherProgramIsNotWrittenOverEither) {
+    corvale::testing::FaultyFiles files;
+    DictDataFile flags{kPath, files};
+    WriteFile(kPath, "kickoff=1\n");
+    files.refuseOpen(kPath);
+    EXPECT_FALSE(flags.load());
+    EXPECT_TRUE(Logged("unable to load from data file, please make sure it exists."));
+    flags.setInt("raid", 1);
+    EXPECT_FALSE(flags.save(false));
+    EXPECT_EQ(ReadFile(kPath), "kickoff=1\n");
+}
+
+TEST_F(DictDataFileTest, AMissingFileIsCreatedByTheFirstSave) {
+    EXPECT_FALSE(file.load());
+    EXPECT_TRUE(file.writable());
+    file.setInt("kickoff", 1);
+    EXPECT_TRUE(file.save(false));
+    EXPECT_EQ(ReadFile(kPath), "kickoff=1\n");
+}
+
+TEST_F(DictDataFileTest, ABadLineStopsTheLoadAndTheFileIsNotWrittenOver) {
+    WriteFile(kPath, "a=1\nbroken\nb=2\n");
+    EXPECT_FALSE(file.load());
+    file.setInt("a", 2);
+    EXPECT_FALSE(file.save(false));
+    EXPECT_EQ(ReadFile(kPath), "a=1\nbroken\nb=2\n");
 }
 
 TEST_F(DictDataFileTest, ALaterLineWinsAndLoadingLeavesTheFileClean) {
@@ -118,39 +196,35 @@ TEST_F(DictDataFileTest, GetIntReadsLeadingDigitsAndFallsBackWhenEmptyOrAbsent) 
     EXPECT_EQ(file.getInt("absent", -999), -999);
 }
 
-TEST_F(DictDataFileTest, GetIntOfLettersOrOfAHugeNumberThrowsWithTheStoiTexts) {
-    Load("word=abc\nhuge=3000000000\n");
-    try {
-        file.getInt("word", 0);
-        ADD_FAILURE() << "nothing thrown";
-    } catch (const std::invalid_argument& e) {
-        EXPECT_STREQ(e.what(), "invalid stoi argument");
+TEST_F(DictDataFileTest, ANumberNoGetterCanUseGivesTheDefaultAndOneLogLinePerKey) {
+    Load("word=abc\nhuge=3000000000\nf=0.25\nfast=fast\nover=1e39\nnan=nan\ninf=-inf\n");
+    for (int frame = 0; frame < 3; ++frame) {
+        EXPECT_EQ(file.getInt("word", 30), 30);
+        EXPECT_EQ(file.getInt("huge", 30), 30);
+        EXPECT_FLOAT_EQ(file.getFloat("f", 1.0f), 0.25f);
+        EXPECT_FLOAT_EQ(file.getFloat("fast", 1.5f), 1.5f);
+        EXPECT_FLOAT_EQ(file.getFloat("over", 1.5f), 1.5f);
+        EXPECT_FLOAT_EQ(file.getFloat("nan", 0.2f), 0.2f);
+        EXPECT_FLOAT_EQ(file.getFloat("inf", 0.2f), 0.2f);
     }
-    try {
-        file.getInt("huge", 0);
-        ADD_FAILURE() << "nothing thrown";
-    } catch (const std::out_of_range& e) {
-        EXPECT_STREQ(e.what(), "stoi argument out of range");
-    }
+    EXPECT_TRUE(Logged("'Corvale/Test.dat': word is not a number that can be used: abc, using 30"));
+    EXPECT_TRUE(
+        Logged("'Corvale/Test.dat': huge is not a number that can be used: 3000000000, using 30"));
+    EXPECT_TRUE(Logged("'Corvale/Test.dat': nan is not a number that can be used: nan, using 0.2"));
+    // Load's three lines and one per bad key, however often it is read.
+    EXPECT_EQ(LogMessages().size(), 3u + 6u);
 }
 
-TEST_F(DictDataFileTest, GetFloatReadsDecimalsAndThrowsWithTheStofTexts) {
-    Load("f=0.25\nword=fast\nhuge=1e39\nempty==\n");
-    EXPECT_FLOAT_EQ(file.getFloat("f", 1.0f), 0.25f);
-    EXPECT_FLOAT_EQ(file.getFloat("empty", 1.5f), 1.5f);
-    EXPECT_FLOAT_EQ(file.getFloat("absent", -999.0f), -999.0f);
-    try {
-        file.getFloat("word", 0);
-        ADD_FAILURE() << "nothing thrown";
-    } catch (const std::invalid_argument& e) {
-        EXPECT_STREQ(e.what(), "invalid stof argument");
-    }
-    try {
-        file.getFloat("huge", 0);
-        ADD_FAILURE() << "nothing thrown";
-    } catch (const std::out_of_range& e) {
-        EXPECT_STREQ(e.what(), "stof argument out of range");
-    }
+TEST_F(DictDataFileTest, ABrokenValueReadsAsTheShippedOneWhereThereIsOne) {
+    DictDataFile shipped{"AI.dat as shipped"};
+    shipped.readLines("guard.sight_range=30\nguard.min_sight_range=4\n");
+    file.setShipped(&shipped);
+    Load("guard.sight_range=thirty\nguard.min_sight_range=four\nguard.noise_range=x\n");
+    EXPECT_EQ(file.getInt("guard.sight_range", -999), 30);
+    EXPECT_FLOAT_EQ(file.getFloat("guard.min_sight_range", -999.0f), 4.0f);
+    EXPECT_EQ(file.getInt("guard.noise_range", 12), 12) << "not shipped: the caller's default";
+    EXPECT_TRUE(Logged("'Corvale/Test.dat': guard.sight_range is not a number that can be "
+                       "used: thirty, using 30"));
 }
 
 TEST_F(DictDataFileTest, GetBoolIsFalseFor0AndMinus999AndTrueForOtherNumbers) {
@@ -161,7 +235,10 @@ TEST_F(DictDataFileTest, GetBoolIsFalseFor0AndMinus999AndTrueForOtherNumbers) {
     EXPECT_TRUE(file.getBool("minus"));
     EXPECT_FALSE(file.getBool("empty"));
     EXPECT_FALSE(file.getBool("absent"));
-    EXPECT_THROW(file.getBool("word"), std::invalid_argument);
+    // A tutorial flag written as "yes": read as not shown, and said once.
+    EXPECT_FALSE(file.getBool("word"));
+    EXPECT_FALSE(file.getBool("word"));
+    EXPECT_TRUE(Logged("'Corvale/Test.dat': word is not a number that can be used: yes, using 0"));
 }
 
 // set, setInt, setFloat, setBool and the dirty flag
@@ -210,6 +287,10 @@ TEST_F(DictDataFileTest, TextThatTheFileCannotHoldIsRefused) {
     file.set("k", "a=b");
     file.set("k=x", "v");
     file.set("k", "two\nlines");
+    // These would load back as other text, or not at all.
+    file.set("", "empty key");
+    file.set("spaced key ", "v");
+    file.set("k", " spaced value");
     EXPECT_FALSE(file.isDirty());
     EXPECT_TRUE(file.entries().empty());
 }
@@ -237,8 +318,7 @@ TEST_F(DictDataFileTest, SaveWritesKeysInByteOrderAndLogs) {
 TEST_F(DictDataFileTest, ASavedFileLoadsBackToTheSameEntries) {
     file.setFloat("operation.stats.influence", 0.37f);
     file.setInt("operation.location", -108848014);
-    file.set("", "empty key");
-    file.set("spaced key ", " spaced value");
+    file.set("lang.text", "Moonshine Camp, Bayou Nwa");
     ASSERT_TRUE(file.save(false));
     DictDataFile reloaded(kPath);
     ASSERT_TRUE(reloaded.load());

@@ -10,6 +10,8 @@
 #include "core/timers/NamedTimers.h"
 #include "support/GameFolder.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -65,14 +67,12 @@ class FrameLoopTest : public GameFolderTest {
 
 TEST_F(FrameLoopTest, StartUpLogsTheBannerWaitsForTheBlipTexturesAndCreatesTheWorld) {
     bool ok = false;
-    game.world().streaming.never.insert(sim::GameHash("blips_mp"));
     game.start([&] { ok = corvale::Initialize(session); });
-    game.runUntilFinished(400);
-    EXPECT_FALSE(game.finished()) << "the blip textures are waited for without a limit";
-    game.world().streaming.never.clear();
     game.runUntilFinished(100);
     ASSERT_TRUE(game.finished());
     ASSERT_TRUE(ok);
+    EXPECT_FALSE(Logged("gave up waiting for the blips_mp texture dict, going on without its "
+                        "sprites"));
     const auto log = LogMessages();
     ASSERT_GE(log.size(), 4u);
     EXPECT_EQ(log[0], "");
@@ -85,6 +85,41 @@ TEST_F(FrameLoopTest, StartUpLogsTheBannerWaitsForTheBlipTexturesAndCreatesTheWo
     EXPECT_FALSE(session.data().settings().getBool("DevTools"));
     EXPECT_TRUE(session.data().settings().getBool("UseMpAssets"));
     EXPECT_TRUE(session.data().settings().getBool("DebugLogs"));
+}
+
+TEST_F(FrameLoopTest, BlipTexturesThatNeverLoadAreWaitedForTenSecondsThenGoneWithout) {
+    bool ok = false;
+    game.world().streaming.never.insert(sim::GameHash("blips_mp"));
+    game.start([&] { ok = corvale::Initialize(session); });
+    game.runUntilFinished(250); // 8.25 s of frames
+    EXPECT_FALSE(game.finished());
+    EXPECT_FALSE(Logged("initialization completed"));
+    game.runUntilFinished(100);
+    ASSERT_TRUE(game.finished());
+    EXPECT_TRUE(ok);
+    EXPECT_TRUE(Logged("gave up waiting for the blips_mp texture dict, going on without its "
+                       "sprites"));
+    EXPECT_TRUE(Logged("initialization completed"));
+    EXPECT_EQ(session.steps, (std::vector<std::string>{"create"}));
+}
+
+TEST_F(FrameLoopTest, ALogOverAMegabyteIsSetAsideBeforeTheBanner) {
+    const std::string earlier(1024 * 1024 + 1, 'x');
+    WriteFile("Corvale/Camp.log", earlier);
+    WriteFile("Corvale/Camp.old.log", "the run before");
+    ASSERT_TRUE(Initialize());
+    EXPECT_EQ(ReadFile("Corvale/Camp.old.log"), earlier);
+    const auto log = LogMessages();
+    ASSERT_GE(log.size(), 2u);
+    EXPECT_EQ(log[1], "Corvale Camp - BETA 0.1.0 ") << "the new log starts with the banner";
+}
+
+TEST_F(FrameLoopTest, ALogOfAMegabyteIsWrittenOn) {
+    const std::string earlier(1024 * 1024 - 1, 'x');
+    WriteFile("Corvale/Camp.log", earlier + "\n");
+    ASSERT_TRUE(Initialize());
+    EXPECT_FALSE(std::filesystem::exists("Corvale/Camp.old.log"));
+    EXPECT_EQ(ReadFile("Corvale/Camp.log").substr(0, earlier.size() + 1), earlier + "\n");
 }
 
 TEST_F(FrameLoopTest, AMissingSaveFileStopsStartUpBeforeTheWorldExists) {
@@ -131,14 +166,52 @@ TEST_F(FrameLoopTest, AnExceptionSkipsTheRestOfThatFrameOnly) {
     EXPECT_EQ(session.messages.size(), 1u);
 }
 
-TEST_F(FrameLoopTest, ANonNumericDevToolsIsContainedEveryFrame) {
+TEST_F(FrameLoopTest, ANonNumericDevToolsReadsAsOffAndIsLoggedOnceNotEveryFrame) {
     WriteFile("Corvale/Settings.ini", "DevTools=yes\n");
     ASSERT_TRUE(Initialize());
-    frame();
-    frame();
-    EXPECT_EQ(session.messages,
-              (std::vector<std::string>(
-                  2, "Fatal: invalid stoi argument, check the logs for more info.")));
+    for (int i = 0; i < 100; ++i)
+        frame();
+    EXPECT_TRUE(session.messages.empty());
+    const auto log = LogMessages();
+    EXPECT_EQ(
+        std::count(log.begin(), log.end(), "Settings.ini: DevTools is not a number: yes, using 0"),
+        1);
+    EXPECT_FALSE(Logged("Something wrong happened"));
+}
+
+TEST_F(FrameLoopTest, AnAutosavePeriodThatIsNoNumberIsTheShippedThirtySeconds) {
+    for (const char* period : {"abc", "nan", "inf", "99999999999"}) {
+        SCOPED_TRACE(period);
+        std::filesystem::remove("Corvale/Camp.log");
+        WriteFile("Corvale/GeneralMeta.dat",
+                  std::string("auto_save_frequency_seconds=") + period + "\n");
+        RecordingSession fresh;
+        bool ok = false;
+        game.start([&] { ok = corvale::Initialize(fresh); });
+        game.runUntilFinished(100);
+        ASSERT_TRUE(ok);
+        fresh.timers().timerFor("autosave");
+        fresh.data().savegameFile()->setInt("operation.location", 3);
+        for (int ms = 0; ms < 29000; ms += 1000) {
+            game.world().gameTimer += 1000;
+            RunFrame(fresh);
+        }
+        EXPECT_FALSE(Logged("Autosaving..."));
+        game.world().gameTimer += 1000;
+        RunFrame(fresh);
+        EXPECT_TRUE(Logged("Autosaving..."));
+        EXPECT_EQ(ReadFile("Corvale/Savegame.dat"), "operation.location=3\n");
+        EXPECT_TRUE(fresh.messages.empty()) << fresh.messages.front();
+        const auto log = LogMessages();
+        EXPECT_EQ(std::count_if(log.begin(), log.end(),
+                                [](const std::string& line) {
+                                    return line.find("auto_save_frequency_seconds is not a "
+                                                     "number that can be used") !=
+                                           std::string::npos;
+                                }),
+                  1);
+        WriteFile("Corvale/Savegame.dat", "");
+    }
 }
 
 TEST_F(FrameLoopTest, ADirtySaveIsWrittenWhenTheAutosavePeriodHasPassed) {

@@ -1,6 +1,7 @@
 // A plug-in's five data files: load order, where the chain stops, and the optional tutorial
 // flags.
 #include "core/data/GameData.h"
+#include "support/FaultyFiles.h"
 #include "support/GameFolder.h"
 
 #include <gtest/gtest.h>
@@ -93,6 +94,47 @@ TEST_F(LoadFilesTest, TheBusinessPluginReadsItsOwnLanguageFileFirst) {
     EXPECT_EQ(data.langFile()->getString("delivery.boardWagon"), "Get on the wagon.");
     EXPECT_EQ(data.langFile()->path(), "Corvale/Lang2.dat");
     EXPECT_FALSE(std::filesystem::exists("Corvale/Camp.log")) << "the business plug-in is silent";
+}
+
+TEST_F(LoadFilesTest, ABadTutorialLineCostsNoOtherFlagWhenTheFileIsNextWritten) {
+    WriteFile("Corvale/TutorialFlags.dat",
+              "camp_raids=1\nlaw_near_camp\nkickoff=1\nsabotage_still=yes\n");
+    EXPECT_TRUE(data.loadFiles());
+    DictDataFile& flags = *data.tutorialFlagsFile();
+    EXPECT_TRUE(Logged("'Corvale/TutorialFlags.dat' skipped line 1: law_near_camp"));
+    EXPECT_TRUE(flags.getBool("camp_raids"));
+    EXPECT_TRUE(flags.getBool("kickoff"));
+    EXPECT_FALSE(flags.getBool("sabotage_still"));
+    flags.setInt("sabotage_still", 1);
+    flags.setInt("law_near_camp", 1);
+    ASSERT_TRUE(flags.save(false));
+    EXPECT_EQ(ReadFile("Corvale/TutorialFlags.dat"),
+              "camp_raids=1\nkickoff=1\nlaw_near_camp=1\nsabotage_still=1\n");
+}
+
+TEST_F(LoadFilesTest, TutorialFlagsReadOnlyInPartAreNeverWrittenBack) {
+    corvale::testing::FaultyFiles files;
+    GameData faulty(files);
+    const std::string flags = "camp_raids=1\nkickoff=1\nlaw_near_camp=1\n";
+    WriteFile("Corvale/TutorialFlags.dat", flags);
+    files.failReadAfter("Corvale/TutorialFlags.dat", 14);
+    EXPECT_TRUE(faulty.loadFiles());
+    EXPECT_TRUE(Logged("TutorialFlags didn't load properly, continuing anyway."));
+    faulty.tutorialFlagsFile()->setInt("sabotage_still", 1);
+    EXPECT_FALSE(faulty.tutorialFlagsFile()->save(false));
+    EXPECT_EQ(ReadFile("Corvale/TutorialFlags.dat"), flags);
+}
+
+TEST_F(LoadFilesTest, ATuningValueThePlayerBrokeReadsAsTheShippedOne) {
+    WriteFile("Corvale/AI.dat", "guard.sight_range=thirty\nguard.hearing_range=99999999999\n");
+    WriteFile("Corvale/GeneralMeta.dat", "stats.influence.degradation_factor=nan\n");
+    ASSERT_TRUE(data.loadFiles());
+    EXPECT_EQ(data.aiFile()->getInt("guard.sight_range", -999), 30);
+    EXPECT_EQ(data.aiFile()->getInt("guard.hearing_range", -999), 60);
+    EXPECT_FLOAT_EQ(data.generalMetaFile()->getFloat("stats.influence.degradation_factor", 0.25f),
+                    0.25f);
+    EXPECT_TRUE(Logged("'Corvale/AI.dat': guard.sight_range is not a number that can be used: "
+                       "thirty, using 30"));
 }
 
 TEST_F(LoadFilesTest, LoadingAgainForgetsFilesOfTheEarlierRun) {

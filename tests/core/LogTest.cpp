@@ -1,5 +1,7 @@
-// The camp log: entry layout, appending, and staying silent when it cannot or must not write.
+// The camp log: entry layout, appending, staying silent when it cannot or must not write, and
+// bounds on how much a burst or the game runs add to it.
 #include "core/log/Log.h"
+#include "core/log/LogLimit.h"
 #include "support/GameFolder.h"
 
 #include <filesystem>
@@ -86,6 +88,35 @@ TEST_F(LogTest, VectorTextIsWhatLogVectorWrites) {
     EXPECT_EQ(VectorText(v), "1654.1, 744.083, -0.125");
     LogVector(v);
     EXPECT_EQ(LogMessages().at(0), VectorText(v));
+}
+
+TEST_F(LogTest, ALimitedBurstWritesItsFirstLinesThenOneSayingHowManyItLeftOut) {
+    {
+        const LogLimit limit("CampManager: received events", 3);
+        for (int i = 0; i < 500; ++i)
+            Log("event " + std::to_string(i));
+    }
+    Log("after the burst");
+    EXPECT_EQ(LogMessages(),
+              (std::vector<std::string>{
+                  "event 0", "event 1", "event 2",
+                  "CampManager: received events: 497 more lines of this frame left out",
+                  "after the burst"}));
+}
+
+TEST_F(LogTest, ABurstWithinItsLimitSaysNothingMore) {
+    {
+        const LogLimit limit("CampManager: received events", 3);
+        Log("one");
+        Log("two");
+    }
+    EXPECT_EQ(LogMessages(), (std::vector<std::string>{"one", "two"}));
+}
+
+TEST_F(LogTest, AnExcerptOfOutsideTextIsCutAtALinesWorth) {
+    EXPECT_EQ(LogExcerpt("short"), "short");
+    const std::string excerpt = LogExcerpt(std::string(2 * 1024 * 1024, 'x'));
+    EXPECT_EQ(excerpt, std::string(120, 'x') + "...");
 }
 
 } // namespace

@@ -3,8 +3,6 @@
 #include "core/data/Settings.h"
 #include "support/GameFolder.h"
 
-#include <stdexcept>
-
 #include <gtest/gtest.h>
 
 using namespace corvale;
@@ -106,20 +104,25 @@ TEST_F(SettingsTest, AnEmptyOrAbsentSettingReadsFalse) {
     EXPECT_FALSE(settings.getBool("Absent"));
 }
 
-TEST_F(SettingsTest, ASettingThatIsNoNumberThrowsWithTheStoiTexts) {
-    LoadText("DevTools=on\nDebugLogs=4294967296\n");
-    try {
-        settings.getBool("DevTools");
-        ADD_FAILURE() << "nothing thrown";
-    } catch (const std::invalid_argument& e) {
-        EXPECT_STREQ(e.what(), "invalid stoi argument");
+TEST_F(SettingsTest, ASettingThatIsNoNumberReadsAsItsBuiltInValueAndIsLoggedOnce) {
+    LoadText("DevTools=yes\nDebugLogs=true\nUseMpAssets=4294967296\nOther=on\n");
+    // Read every frame, said once.
+    for (int frame = 0; frame < 3; ++frame) {
+        EXPECT_FALSE(settings.getBool("DevTools"));
+        EXPECT_TRUE(settings.getBool("DebugLogs"));
+        EXPECT_TRUE(settings.getBool("UseMpAssets"));
+        EXPECT_FALSE(settings.getBool("Other")) << "no built-in value: off";
     }
-    try {
-        settings.getBool("DebugLogs");
-        ADD_FAILURE() << "nothing thrown";
-    } catch (const std::out_of_range& e) {
-        EXPECT_STREQ(e.what(), "stoi argument out of range");
-    }
+    EXPECT_TRUE(Logged("Settings.ini: DevTools is not a number: yes, using 0"));
+    EXPECT_TRUE(Logged("Settings.ini: DebugLogs is not a number: true, using 1"));
+    EXPECT_TRUE(Logged("Settings.ini: UseMpAssets is not a number: 4294967296, using 1"));
+    EXPECT_EQ(LogMessages().size(), 2u + 4u);
+}
+
+TEST_F(SettingsTest, AByteOrderMarkBeforeTheFirstSettingIsNothing) {
+    LoadText("\xEF\xBB\xBF"
+             "DevTools=1\n");
+    EXPECT_TRUE(settings.getBool("DevTools"));
 }
 
 } // namespace

@@ -16,6 +16,8 @@
 #include "ui/Tutorials.h"
 #include "world/Lifecycle.h"
 
+#include <fstream>
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -46,7 +48,9 @@ class SabotageRig {
     explicit SabotageRig(const char* useMpAssets) {
         h_.captureLog();
         ai_.load();
-        settings_.load("Corvale/Settings.ini", {{"UseMpAssets", useMpAssets}});
+        // The player's switch over the camp's built-in value.
+        std::ofstream("Corvale/Settings.ini") << "UseMpAssets=" << useMpAssets << "\n";
+        settings_.load("Corvale/Settings.ini", {{"UseMpAssets", "1"}});
         h_.world().ground.height = kGround;
     }
     ~SabotageRig() {

@@ -32,10 +32,18 @@ TEST_F(CampFeeTest, AMissingOrNegativeFeeIsFreeWithOneLogLineEach) {
     EXPECT_EQ(CampFee(nullptr), 0) << "GeneralMeta.dat not loaded";
 }
 
-TEST_F(CampFeeTest, AnUnreadableFeeIsFreeInsteadOfStoppingTheFrame) {
+TEST_F(CampFeeTest, AnUnreadableFeeIsTheShippedOneInsteadOfStoppingTheFrame) {
+    DictDataFile* meta = data.generalMetaFile();
+    meta->set("camp.change_location_fee", "fifty");
+    EXPECT_EQ(CampFee(meta), 150);
+    meta->set("camp.change_location_fee", "99999999999");
+    EXPECT_EQ(CampFee(meta), 150) << "past 32 bits";
+    EXPECT_EQ(logged("camp.change_location_fee is not a number that can be used: fifty, "
+                     "using 150"),
+              1u);
+    // Without a shipped file to fall back on, the move is free.
     EXPECT_EQ(feeFor("fifty"), 0);
-    EXPECT_EQ(feeFor("99999999999"), 0) << "past 32 bits";
-    EXPECT_EQ(logged("CampFee: camp.change_location_fee is not a number"), 2u);
+    EXPECT_EQ(logged("CampFee: camp.change_location_fee is missing or negative (-999)"), 1u);
 }
 
 TEST_F(CampFeeTest, AHugeFeeIsCappedSoItsCentsFitThirtyTwoBits) {
@@ -52,7 +60,8 @@ TEST_F(CampFeeTest, TheReaderAskedEveryFrameLogsAFaultyFeeOnceAndFollowsTheFile)
     const CampFeeReader fee(&meta);
     for (int frame = 0; frame < 100; ++frame)
         ASSERT_EQ(fee.dollars(), 0);
-    EXPECT_EQ(logged("CampFee: camp.change_location_fee is not a number"), 1u);
+    EXPECT_EQ(logged("camp.change_location_fee is not a number that can be used"), 1u);
+    EXPECT_EQ(logged("CampFee: camp.change_location_fee is missing or negative"), 1u);
     meta.set("camp.change_location_fee", "99999999");
     EXPECT_EQ(fee.dollars(), kMaxCampFee);
     EXPECT_EQ(fee.cents(), kMaxCampFee * 100);

@@ -1,6 +1,8 @@
 #pragma once
 // The system's file operations with one step made to fail, as a full disk, a pulled drive or
-// another program holding the save open would make it fail in a player's game.
+// another program holding the save open would make it fail in a player's game. Reads can be
+// made to fail too: a file another program holds without sharing it, or a read that fails
+// partway through the file.
 #include "core/platform/FileOperations.h"
 
 #include <filesystem>
@@ -43,6 +45,17 @@ class FaultyFiles : public platform::FileOperations {
         armed_ = true;
     }
     void release() { heldOpen_.clear(); }
+    // Reads of path: refused at the open as a file held by another program is, or failing
+    // after the first bytes of the file, until readsWork().
+    void refuseOpen(std::string path) { refusedOpen_ = std::move(path); }
+    void failReadAfter(std::string path, size_t bytes) {
+        failingRead_ = std::move(path);
+        readBytes_ = bytes;
+    }
+    void readsWork() {
+        refusedOpen_.clear();
+        failingRead_.clear();
+    }
     bool armed() const { return armed_; }
 
     std::FILE* create(const char* path) override {
@@ -73,6 +86,23 @@ class FaultyFiles : public platform::FileOperations {
         return FileOperations::replace(from, to);
     }
 
+    std::FILE* open(const char* path, bool& missing) override {
+        if (refusedOpen_ == path && std::filesystem::exists(path)) {
+            missing = false;
+            return nullptr;
+        }
+        std::FILE* file = FileOperations::open(path, missing);
+        if (file && failingRead_ == path) partial_ = file;
+        return file;
+    }
+    // The first bytes come, then the drive gives out.
+    bool read(std::FILE* file, char* buffer, size_t size, size_t& got) override {
+        if (file != partial_) return FileOperations::read(file, buffer, size, got);
+        got = std::fread(buffer, 1, size < readBytes_ ? size : readBytes_, file);
+        partial_ = nullptr;
+        return false;
+    }
+
   private:
     bool fails(FileStep step) {
         if (!armed_ || failing_ != step) return false;
@@ -83,6 +113,10 @@ class FaultyFiles : public platform::FileOperations {
     FileStep failing_ = FileStep::Create;
     bool armed_ = false;
     std::string heldOpen_;
+    std::string refusedOpen_;
+    std::string failingRead_;
+    size_t readBytes_ = 0;
+    std::FILE* partial_ = nullptr;
 };
 
 inline constexpr FileStep kEveryFileStep[] = {FileStep::Create,  FileStep::Write, FileStep::Flush,

@@ -2,7 +2,6 @@
 
 #include "core/data/AtomicFile.h"
 #include "core/data/LineGrammar.h"
-#include "core/data/NumberText.h"
 #include "core/data/TextFile.h"
 #include "core/log/Log.h"
 
@@ -12,41 +11,69 @@
 namespace corvale {
 
 namespace {
-const std::string kEmpty;
 // Room kept per loaded line for values that grow and keys added later.
 constexpr size_t kRoomPerLine = 64;
 
 bool Storable(std::string_view text) {
-    return text.find_first_of("=\n") == std::string_view::npos;
+    return text.find_first_of("=\n") == std::string_view::npos && TrimBlanks(text) == text;
 }
 } // namespace
 
 bool BaseDataFile::load() {
     Log("loading data file: " + path_);
     std::string content;
-    if (!ReadTextFile(path_.c_str(), content)) {
+    const TextRead read = ReadTextFile(path_.c_str(), content, files_);
+    // Held by another program or refused: it is there, and must not be written over.
+    writable_ = read != TextRead::Unreadable;
+    if (read == TextRead::Missing || (read == TextRead::Unreadable && content.empty())) {
         Log("unable to load from data file, please make sure it exists.");
         return false;
     }
     Log("data file found: " + path_);
-    // The counter includes the read that reaches the end (see LineReader).
-    int lines = 0;
-    LineReader reader(content);
-    while (!reader.atEnd()) {
-        const std::string_view line = reader.next();
-        const bool parsed = parseLine(line);
-        ++lines;
-        if (!parsed) {
-            Log("'" + path_ + "' is corruped at line: " + std::to_string(lines - 1));
-            return false;
-        }
+    if (read == TextRead::Unreadable) {
+        // Half a file taken for the whole would lose the other half at the next save.
+        Log("'" + path_ + "' could not be read to its end, it is left as it is");
+        return false;
     }
+    const int lines = readLines(content);
+    if (lines < 0) return false;
     Log("'" + path_ + "' loaded, lines red: " + std::to_string(lines));
     return true;
 }
 
+int BaseDataFile::readLines(std::string_view text) {
+    // The counter includes the read that reaches the end (see LineReader).
+    int lines = 0;
+    LineReader reader(text);
+    while (!reader.atEnd()) {
+        const std::string_view line = reader.next();
+        lineIndex_ = lines;
+        const bool parsed = parseLine(line);
+        ++lines;
+        if (parsed) continue;
+        if (skipBadLines_) {
+            logSkippedLine(line);
+            continue;
+        }
+        Log("'" + path_ + "' is corruped at line: " + std::to_string(lines - 1));
+        writable_ = false;
+        return -1;
+    }
+    return lines;
+}
+
+void BaseDataFile::logSkippedLine(std::string_view line) const {
+    Log("'" + path_ + "' skipped line " + std::to_string(lineIndex_) + ": " + LogExcerpt(line));
+}
+
 bool BaseDataFile::save(bool force) {
     if (!dirty_ && !force) return true;
+    if (!writable_) {
+        if (!refusalLogged_)
+            Log("not saving '" + path_ + "': it was not read whole and is left as it is");
+        refusalLogged_ = true;
+        return false;
+    }
     Log("saving ", path_);
     if (!write()) {
         Log("save failed in file: ", path_);
@@ -58,13 +85,21 @@ bool BaseDataFile::save(bool force) {
 }
 
 bool DictDataFile::parseLine(std::string_view line) {
+    line = TrimBlanks(line);
     if (line.empty()) return true;
     std::string_view key, value;
     if (!SplitKeyValue(line, key, value)) {
-        Log("cannot parse line: " + std::string(line) +
+        Log("cannot parse line: " + LogExcerpt(line) +
             ", please make sure it is assembled of the correct format "
             "(<setting_name>=<settings_value>).");
         return false;
+    }
+    key = TrimBlanks(key);
+    value = TrimBlanks(value);
+    // Nothing a look-up could find, nor a line a save could write back.
+    if (key.empty() || value.empty()) {
+        logSkippedLine(line);
+        return true;
     }
     entries_.insert_or_assign(std::string(key), std::string(value));
     // Room for the save text with its lines, and for a few more keys.
@@ -101,38 +136,9 @@ bool DictDataFile::write() {
     return false;
 }
 
-const std::string* DictDataFile::find(std::string_view key) const {
-    const auto it = entries_.find(key);
-    return it == entries_.end() ? nullptr : &it->second;
-}
-
-const std::string& DictDataFile::getString(std::string_view key) const {
-    const std::string* value = find(key);
-    return value ? *value : kEmpty;
-}
-
-int32_t DictDataFile::getInt(std::string_view key, int32_t fallback) const {
-    const std::string* value = find(key);
-    if (!value || value->empty()) return fallback;
-    return ParseInt(value->c_str());
-}
-
-float DictDataFile::getFloat(std::string_view key, float fallback) const {
-    const std::string* value = find(key);
-    if (!value || value->empty()) return fallback;
-    return ParseFloat(value->c_str());
-}
-
-bool DictDataFile::getBool(std::string_view key) const {
-    const std::string* value = find(key);
-    if (!value || value->empty()) return false;
-    const int32_t number = ParseInt(value->c_str());
-    return number != 0 && number != -999;
-}
-
 void DictDataFile::set(std::string_view key, std::string_view value) {
     // A line the file cannot hold would make the next load fail and lose the save.
-    if (!Storable(key) || !Storable(value)) return;
+    if (key.empty() || !Storable(key) || !Storable(value)) return;
     const auto it = entries_.find(key);
     if (value.empty()) {
         if (it == entries_.end()) return;

@@ -20,4 +20,12 @@ bool SplitKeyValue(std::string_view line, std::string_view& key, std::string_vie
     return true;
 }
 
+std::string_view TrimBlanks(std::string_view text) {
+    constexpr std::string_view kBlanks = " \t\r";
+    const size_t first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) return {};
+    const size_t last = text.find_last_not_of(kBlanks);
+    return text.substr(first, last - first + 1);
+}
+
 } // namespace corvale

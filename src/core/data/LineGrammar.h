@@ -10,4 +10,8 @@ namespace corvale {
 // "a=b=c").
 bool SplitKeyValue(std::string_view line, std::string_view& key, std::string_view& value);
 
+// The text without the blanks around it: spaces, tabs, and the carriage return a file
+// written on Windows and copied elsewhere keeps before each line feed.
+std::string_view TrimBlanks(std::string_view text);
+
 } // namespace corvale

@@ -14,4 +14,10 @@ int32_t ParseInt(const char* text);
 // Floating-point number at the start of a NUL-terminated text, as strtof reads it.
 float ParseFloat(const char* text);
 
+// The same reads without throwing, for outside data read during a frame: false, and out
+// untouched, where ParseInt would throw.
+bool TryParseInt(const char* text, int32_t& out);
+// Also false for a number that is not finite ("nan", "inf"): no tuning value means either.
+bool TryParseFloat(const char* text, float& out);
+
 } // namespace corvale

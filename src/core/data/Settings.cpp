@@ -21,8 +21,12 @@ bool IsSkipped(std::string_view line) {
 
 void Settings::load(const char* path, const SettingsMap& defaults) {
     values_ = defaults;
+    defaults_ = defaults;
+    badKeysLogged_.clear();
     std::string content;
-    if (!ReadTextFile(path, content)) {
+    // Settings are never written: of a file that failed partway, the lines read still count.
+    const TextRead read = ReadTextFile(path, content);
+    if (read == TextRead::Missing || (read == TextRead::Unreadable && content.empty())) {
         Log("Unable to load from data file, please make sure it exists.");
         return;
     }
@@ -55,7 +59,17 @@ const std::string& Settings::getString(std::string_view key) const {
 bool Settings::getBool(std::string_view key) const {
     const std::string& value = getString(key);
     if (value.empty()) return false;
-    const int32_t number = ParseInt(value.c_str());
+    int32_t number = 0;
+    if (!TryParseInt(value.c_str(), number)) {
+        // The switch keeps its built-in value, and the player is told once why.
+        const auto builtIn = defaults_.find(key);
+        if (builtIn == defaults_.end() || !TryParseInt(builtIn->second.c_str(), number)) number = 0;
+        if (badKeysLogged_.find(key) == badKeysLogged_.end()) {
+            badKeysLogged_.emplace(key);
+            Log("Settings.ini: " + std::string(key) + " is not a number: " + LogExcerpt(value) +
+                ", using " + std::to_string(number));
+        }
+    }
     return number != 0 && number != -1;
 }
 

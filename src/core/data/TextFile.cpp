@@ -1,21 +1,35 @@
 #include "core/data/TextFile.h"
 
-#include "core/platform/SharedFile.h"
-
 #include <cstdio>
 
 namespace corvale {
 
-bool ReadTextFile(const char* path, std::string& out) {
+namespace {
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+} // namespace
+
+TextRead ReadTextFile(const char* path, std::string& out, platform::FileOperations& files) {
     out.clear();
-    std::FILE* file = platform::OpenShared(path, "r");
-    if (!file) return false;
+    bool missing = false;
+    std::FILE* file = files.open(path, missing);
+    if (!file) return missing ? TextRead::Missing : TextRead::Unreadable;
     char buffer[4096];
-    size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+    size_t got = 0;
+    bool failed = false;
+    // A read error is no end of the file: what came before it is only part of the file.
+    while (!failed) {
+        failed = !files.read(file, buffer, sizeof buffer, got);
+        if (got == 0) break;
         out.append(buffer, got);
+    }
     std::fclose(file);
-    return true;
+    return failed ? TextRead::Unreadable : TextRead::Whole;
+}
+
+std::string_view WithoutByteOrderMark(std::string_view text) {
+    if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark)
+        text.remove_prefix(kByteOrderMark.size());
+    return text;
 }
 
 std::string_view LineReader::next() {

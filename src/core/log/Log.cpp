@@ -1,5 +1,7 @@
 #include "core/log/Log.h"
 
+#include "core/log/LogLimit.h"
+
 #include "core/platform/Platform.h"
 #include "core/platform/SharedFile.h"
 
@@ -14,12 +16,16 @@ namespace corvale {
 namespace {
 
 constexpr const char* kLogPath = "Corvale/Camp.log";
+constexpr const char* kOldLogPath = "Corvale/Camp.old.log";
+constexpr long kLongLogBytes = 1024L * 1024L;
+constexpr size_t kExcerptLength = 120;
 bool gLogEnabled = false;
 
 // The entry goes out through the file's own buffer in one close: nothing is allocated, so a
 // frame that logs (a save's frame among them) stays free of the heap.
 void WriteEntry(std::string_view head, std::string_view tail) {
     if (!gLogEnabled) return;
+    if (!LogLimit::admit()) return;
     const std::tm t = platform::LocalTime(platform::CalendarTime());
     std::FILE* file = platform::OpenShared(kLogPath, "a");
     if (!file) return; // no folder or read-only: the entry is lost, nobody is told
@@ -39,6 +45,14 @@ void WriteEntry(std::string_view head, std::string_view tail) {
 
 } // namespace
 
+void SetAsideLongLog(platform::FileOperations& files) {
+    std::FILE* file = platform::OpenShared(kLogPath, "rb");
+    if (!file) return;
+    const bool longLog = std::fseek(file, 0, SEEK_END) == 0 && std::ftell(file) > kLongLogBytes;
+    std::fclose(file);
+    if (longLog) files.replace(kLogPath, kOldLogPath);
+}
+
 void EnableLog(bool on) {
     gLogEnabled = on;
 }
@@ -56,6 +70,11 @@ void Log(const std::string& text) {
 
 void Log(std::string_view head, std::string_view tail) {
     WriteEntry(head, tail);
+}
+
+std::string LogExcerpt(std::string_view text) {
+    if (text.size() <= kExcerptLength) return std::string(text);
+    return std::string(text.substr(0, kExcerptLength)) + "...";
 }
 
 void LogVector(const Vector3& v) {

@@ -2,6 +2,7 @@
 // The camp plug-in's diagnostic log, "Corvale/Camp.log": one timestamped line per entry,
 // appended and closed at once so the log is complete even if the game dies right after.
 #include "core/natives/Vector3.h"
+#include "core/platform/FileOperations.h"
 
 #include <string>
 #include <string_view>
@@ -19,6 +20,14 @@ void Log(const char* text);
 void Log(const std::string& text);
 // One entry of two parts written one after the other, without joining them in memory.
 void Log(std::string_view head, std::string_view tail);
+
+// Outside text quoted in a log line: at most a line's worth, marked "..." where it was cut,
+// so that a 2 MB line in a data file does not become a 2 MB log entry.
+std::string LogExcerpt(std::string_view text);
+
+// At start-up, before the banner: a log grown over 1 MB over earlier game runs becomes
+// "Corvale/Camp.old.log" (replacing the one before), and this run starts a fresh one.
+void SetAsideLongLog(platform::FileOperations& files = platform::SystemFiles());
 
 // One entry holding the three components joined by ", " ("1.5, -2, 0.25").
 void LogVector(const Vector3& v);

@@ -2,6 +2,8 @@
 
 #include "core/platform/SharedFile.h"
 
+#include <cerrno>
+
 #ifdef _WIN32
 #include <io.h>
 #include <windows.h>
@@ -61,6 +63,19 @@ bool FileOperations::replace(const char* from, const char* to) {
 
 void FileOperations::remove(const char* path) {
     std::remove(path);
+}
+
+std::FILE* FileOperations::open(const char* path, bool& missing) {
+    errno = 0;
+    std::FILE* file = OpenShared(path, "r");
+    // A file another program holds, or one the player may not read, is no missing file.
+    missing = !file && errno == ENOENT;
+    return file;
+}
+
+bool FileOperations::read(std::FILE* file, char* buffer, size_t size, size_t& got) {
+    got = std::fread(buffer, 1, size, file);
+    return std::ferror(file) == 0;
 }
 
 FileOperations& SystemFiles() {

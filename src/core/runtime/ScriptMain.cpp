@@ -3,6 +3,7 @@
 #include "core/data/GameData.h"
 #include "core/input/KeyStateTable.h"
 #include "core/log/Log.h"
+#include "core/natives/GameClock.h"
 #include "core/natives/Player.h"
 #include "core/natives/Script.h"
 #include "core/natives/TextureDictionaries.h"
@@ -20,6 +21,8 @@ namespace {
 
 constexpr uint32_t kKeyF2 = 113;
 constexpr int32_t kDefaultAutosaveSeconds = 30;
+// The map's sprites only dress the toasts: a game that never lends them keeps its camp.
+constexpr int32_t kBlipsWaitLimitMs = 10000;
 
 const char* const kBanner = "\nCorvale Camp - BETA 0.1.0 \n"
                             "if you want to report an issue, please attach this file's contents.\n"
@@ -70,27 +73,34 @@ void DeveloperKeys(Session& session) {
         ToggleDebugTools(session);
 }
 
+void WaitForBlipTextures() {
+    Log("loading blips_mp texture dict");
+    SetScriptTimerA(0);
+    RequestTextureDict("blips_mp");
+    const int32_t start = GameTimerMs();
+    while (!TextureDictLoaded("blips_mp")) {
+        if (GameTimerMs() - start >= kBlipsWaitLimitMs) {
+            Log("gave up waiting for the blips_mp texture dict, going on without its sprites");
+            return;
+        }
+        ScriptWait(0);
+    }
+}
+
 } // namespace
 
 bool Initialize(Session& session) {
     RefreshPlayerPed();
+    SetAsideLongLog();
     EnableLog(true);
     Log(kBanner);
     Log("version " CORVALE_VERSION);
-    Log("loading blips_mp texture dict");
-    SetScriptTimerA(0);
-    RequestTextureDict("blips_mp");
-    while (!TextureDictLoaded("blips_mp"))
-        ScriptWait(0);
+    WaitForBlipTextures();
     Settings& settings = session.data().settings();
+    // A mistyped switch reads as its built-in value, with a line in the log.
     settings.load("Corvale/Settings.ini",
                   {{"DevTools", "0"}, {"UseMpAssets", "1"}, {"DebugLogs", "1"}});
-    try {
-        if (!settings.getBool("UseMpAssets")) Log("UseMpAssets is OFF");
-    } catch (const std::exception& e) {
-        // A mistyped switch keeps its default rather than stopping the camp from loading.
-        Log(std::string("UseMpAssets is not a number, keeping it on: ") + e.what());
-    }
+    if (!settings.getBool("UseMpAssets")) Log("UseMpAssets is OFF");
     ScriptWait(0);
     if (!session.data().loadFiles()) return false;
     ScriptWait(0);
