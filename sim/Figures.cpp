@@ -13,13 +13,19 @@ namespace {
 thread_local uint64_t* tAllocCounter = nullptr;
 }
 
-void BeginAllocationCount(uint64_t* counter) { tAllocCounter = counter; }
-void EndAllocationCount() { tAllocCounter = nullptr; }
+void BeginAllocationCount(uint64_t* counter) {
+    tAllocCounter = counter;
+}
+void EndAllocationCount() {
+    tAllocCounter = nullptr;
+}
 
 SimulatorAllocationScope::SimulatorAllocationScope() : saved(tAllocCounter) {
     tAllocCounter = nullptr;
 }
-SimulatorAllocationScope::~SimulatorAllocationScope() { tAllocCounter = saved; }
+SimulatorAllocationScope::~SimulatorAllocationScope() {
+    tAllocCounter = saved;
+}
 
 uint64_t ThreadCpuNs() {
     timespec ts{};
@@ -35,6 +41,18 @@ void Figures::countCall(uint64_t hash, size_t args) {
 
 void Figures::addFrame(const std::string& script, const FrameFigures& f) {
     frames_[script].push_back(f);
+}
+
+void Figures::add(const Figures& other) {
+    for (const auto& [hash, e] : other.census_) {
+        CensusEntry& mine = census_[hash];
+        mine.args = e.args;
+        mine.calls += e.calls;
+    }
+    for (const auto& [script, frames] : other.frames_) {
+        std::vector<FrameFigures>& mine = frames_[script];
+        mine.insert(mine.end(), frames.begin(), frames.end());
+    }
 }
 
 const std::vector<FrameFigures>& Figures::frames(const std::string& script) const {
@@ -63,7 +81,8 @@ Summary Summarise(std::vector<double> values) {
     if (values.empty()) return s;
     std::sort(values.begin(), values.end());
     double sum = 0;
-    for (double v : values) sum += v;
+    for (double v : values)
+        sum += v;
     s.mean = sum / static_cast<double>(values.size());
     const size_t idx = std::min(values.size() - 1, (values.size() * 99 + 99) / 100 - 1);
     s.p99 = values[idx];
@@ -104,7 +123,9 @@ SIM_EXPORT void* operator new(std::size_t size) {
     if (void* p = std::malloc(size ? size : 1)) return p;
     throw std::bad_alloc();
 }
-SIM_EXPORT void* operator new[](std::size_t size) { return operator new(size); }
+SIM_EXPORT void* operator new[](std::size_t size) {
+    return operator new(size);
+}
 SIM_EXPORT void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
     if (sim::tAllocCounter) ++*sim::tAllocCounter;
     return std::malloc(size ? size : 1);
@@ -112,8 +133,16 @@ SIM_EXPORT void* operator new(std::size_t size, const std::nothrow_t&) noexcept 
 SIM_EXPORT void* operator new[](std::size_t size, const std::nothrow_t& t) noexcept {
     return operator new(size, t);
 }
-SIM_EXPORT void operator delete(void* p) noexcept { std::free(p); }
-SIM_EXPORT void operator delete[](void* p) noexcept { std::free(p); }
-SIM_EXPORT void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-SIM_EXPORT void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+SIM_EXPORT void operator delete(void* p) noexcept {
+    std::free(p);
+}
+SIM_EXPORT void operator delete[](void* p) noexcept {
+    std::free(p);
+}
+SIM_EXPORT void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+SIM_EXPORT void operator delete[](void* p, std::size_t) noexcept {
+    std::free(p);
+}
 #endif

@@ -25,6 +25,8 @@ class Figures {
   public:
     void countCall(uint64_t hash, size_t args);
     void addFrame(const std::string& script, const FrameFigures& f);
+    // Adds another run's figures to these (a run over several scenarios counts them all).
+    void add(const Figures& other);
     void writeCensus(std::ostream& out) const;
     // "stats SCRIPT FIGURE MEAN P99 MAX" lines.
     void writeStats(std::ostream& out) const;

@@ -1,15 +1,19 @@
 // corvale-sim: runs the plug-ins against the simulated world, driven by scenario files.
 #include "scenario/Scenario.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace {
+
+namespace fs = std::filesystem;
 
 const char* kUsage =
     "usage: corvale-sim [--plugins DIR] [--game-dir DIR] [--data DIR] [--trace] [--census FILE]\n"
@@ -22,6 +26,19 @@ struct Cli {
     std::vector<std::string> scenarios;
 };
 
+bool WholeNumber(const std::string& text, unsigned long long max, unsigned long long& out) {
+    if (text.empty() || text[0] == '-' || text[0] == '+') return false;
+    errno = 0;
+    char* end = nullptr;
+    out = std::strtoull(text.c_str(), &end, 0);
+    return !errno && *end == '\0' && out <= max;
+}
+
+// A run changes into its game folder: every path given is taken from where we started.
+void Resolve(std::string& path) {
+    if (!path.empty()) path = fs::absolute(path).lexically_normal().string();
+}
+
 bool ParseCli(int argc, char** argv, Cli& cli) {
     cli.settings.options.pluginDir = CORVALE_PLUGIN_DIR;
     cli.settings.dataDir = CORVALE_SOURCE_DIR "/data";
@@ -30,9 +47,10 @@ bool ParseCli(int argc, char** argv, Cli& cli) {
         auto value = [&](std::string& out) {
             if (i + 1 >= argc) return false;
             out = argv[++i];
-            return true;
+            return !out.empty();
         };
         std::string number;
+        unsigned long long n = 0;
         if (a == "--plugins") {
             if (!value(cli.settings.options.pluginDir)) return false;
         } else if (a == "--game-dir") {
@@ -48,12 +66,11 @@ bool ParseCli(int argc, char** argv, Cli& cli) {
         } else if (a == "--stats") {
             cli.stats = true;
         } else if (a == "--frame-ms") {
-            if (!value(number)) return false;
-            cli.settings.options.frameMs = std::atoi(number.c_str());
-            if (cli.settings.options.frameMs <= 0) return false;
+            if (!value(number) || !WholeNumber(number, 10000, n) || n == 0) return false;
+            cli.settings.options.frameMs = static_cast<int>(n);
         } else if (a == "--seed") {
-            if (!value(number)) return false;
-            cli.settings.options.seed = static_cast<uint32_t>(std::strtoul(number.c_str(), nullptr, 0));
+            if (!value(number) || !WholeNumber(number, UINT32_MAX, n)) return false;
+            cli.settings.options.seed = static_cast<uint32_t>(n);
         } else if (a == "-h" || a == "--help" || a.rfind("--", 0) == 0) {
             return false;
         } else {
@@ -61,7 +78,35 @@ bool ParseCli(int argc, char** argv, Cli& cli) {
         }
     }
     if (cli.scenarios.empty()) cli.scenarios.push_back(CORVALE_SOURCE_DIR "/scenarios/tour.scn");
+    for (std::string* path : {&cli.settings.options.pluginDir, &cli.settings.fixedGameDir,
+                              &cli.settings.dataDir, &cli.settings.snapshotDir, &cli.census})
+        Resolve(*path);
+    for (std::string& path : cli.scenarios)
+        Resolve(path);
     return true;
+}
+
+struct Totals {
+    int passed = 0, failed = 0, worst = 0;
+    sim::Figures figures;
+};
+
+void Play(const Cli& cli, const std::vector<sim::Command>& commands, Totals& totals) {
+    std::unique_ptr<sim::ScenarioRun> run;
+    int code = 0;
+    try {
+        run = std::make_unique<sim::ScenarioRun>(cli.settings);
+        code = run->run(commands);
+    } catch (const sim::ScenarioError& e) {
+        std::fprintf(stderr, "error: %s\n", e.what());
+        ++totals.failed;
+        code = 2;
+    }
+    totals.worst = std::max(totals.worst, code);
+    if (!run) return;
+    totals.passed += run->passed();
+    totals.failed += run->failed();
+    totals.figures.add(run->sim().figures());
 }
 
 } // namespace
@@ -72,27 +117,32 @@ int main(int argc, char** argv) {
         std::fputs(kUsage, stderr);
         return 2;
     }
-    int passed = 0, failed = 0, worst = 0;
-    sim::Figures figures;
+    Totals totals;
+    // Every line of every scenario is checked before the first frame of the first.
+    std::vector<std::vector<sim::Command>> scenarios;
     for (const std::string& path : cli.scenarios) {
         try {
-            const std::vector<sim::Command> commands = sim::ParseScenario(path);
-            sim::ScenarioRun run(cli.settings);
-            const int code = run.run(commands);
-            passed += run.passed();
-            failed += run.failed();
-            worst = std::max(worst, code);
-            if (!cli.census.empty() || cli.stats) figures = run.sim().figures();
+            scenarios.push_back(sim::ParseScenario(path));
+            sim::CheckScenario(scenarios.back());
         } catch (const sim::ScenarioError& e) {
             std::fprintf(stderr, "error: %s\n", e.what());
-            worst = 2;
+            ++totals.failed;
+            totals.worst = 2;
         }
     }
+    if (totals.worst == 0)
+        for (const std::vector<sim::Command>& commands : scenarios)
+            Play(cli, commands, totals);
     if (!cli.census.empty()) {
         std::ofstream out(cli.census);
-        figures.writeCensus(out);
+        totals.figures.writeCensus(out);
+        if (!out) {
+            std::fprintf(stderr, "error: cannot write %s\n", cli.census.c_str());
+            ++totals.failed;
+            totals.worst = 2;
+        }
     }
-    if (cli.stats) figures.writeStats(std::cout);
-    std::cout << passed << " passed, " << failed << " failed" << std::endl;
-    return worst;
+    if (cli.stats) totals.figures.writeStats(std::cout);
+    std::cout << totals.passed << " passed, " << totals.failed << " failed" << std::endl;
+    return totals.worst;
 }

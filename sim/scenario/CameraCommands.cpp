@@ -5,7 +5,7 @@ namespace sim {
 
 void RegisterCameraCommands(CommandRegistry& r) {
     // expect camera on|off: the game shows an active scripted camera's view.
-    r.add("expect camera", [](ScenarioRun& run, const Command& c) {
+    r.add("expect camera", "on|off", [](ScenarioRun& run, const Command& c) {
         const bool on = run.sim().world().cameras.showing();
         run.expect(c, on == ArgOnOff(c, 2), on ? "on" : "off");
     });

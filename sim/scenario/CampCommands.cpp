@@ -181,7 +181,7 @@ void Explode(ScenarioRun& run, const Command& c, const Vec3& at, size_t weaponAr
 } // namespace
 
 void RegisterCampCommands(CommandRegistry& r) {
-    r.add("player horse", [](ScenarioRun& run, const Command& c) {
+    r.add("player horse", "on|off", [](ScenarioRun& run, const Command& c) {
         World& w = run.sim().world();
         if (!ArgOnOff(c, 2)) {
             if (w.player.horse) RemoveEntity(run.sim(), w.player.horse);
@@ -198,7 +198,7 @@ void RegisterCampCommands(CommandRegistry& r) {
         w.peds.state[w.player.horse].human = false;
     });
     // player ride on|off: the player sits on his saddle horse (see player horse), or gets down.
-    r.add("player ride", [](ScenarioRun& run, const Command& c) {
+    r.add("player ride", "on|off", [](ScenarioRun& run, const Command& c) {
         World& w = run.sim().world();
         Entity& p = PlayerPed(run, c);
         if (!ArgOnOff(c, 2)) {
@@ -210,21 +210,21 @@ void RegisterCampCommands(CommandRegistry& r) {
         w.peds.state[w.player.ped].mount = w.player.horse;
         p.position = horse->position;
     });
-    r.add("player noise", [](ScenarioRun& run, const Command& c) {
+    r.add("player noise", "N:num", [](ScenarioRun& run, const Command& c) {
         run.sim().world().perception.playerNoise = ArgFloat(c, 2);
     });
-    r.add("player crouch", [](ScenarioRun& run, const Command& c) {
+    r.add("player crouch", "on|off", [](ScenarioRun& run, const Command& c) {
         run.sim().world().player.crouching = ArgOnOff(c, 2);
     });
-    r.add("player wanted", [](ScenarioRun& run, const Command& c) {
+    r.add("player wanted", "on|off", [](ScenarioRun& run, const Command& c) {
         run.sim().world().player.wanted = ArgOnOff(c, 2);
     });
     // player wanted-score N: what the law's bounty on the player has run up to.
-    r.add("player wanted-score", [](ScenarioRun& run, const Command& c) {
+    r.add("player wanted-score", "N:int", [](ScenarioRun& run, const Command& c) {
         run.sim().world().law.wantedScore = static_cast<int32_t>(ArgInt(c, 2));
     });
     // expect riders MODEL N: N living peds of MODEL sit on a mount.
-    r.add("expect riders", [](ScenarioRun& run, const Command& c) {
+    r.add("expect riders", "MODEL N:count", [](ScenarioRun& run, const Command& c) {
         World& w = run.sim().world();
         const uint32_t model = ArgModel(run, c, 2);
         int64_t n = 0;
@@ -234,23 +234,23 @@ void RegisterCampCommands(CommandRegistry& r) {
         }
         run.expect(c, n == ArgInt(c, 3), std::to_string(n));
     });
-    r.add("expect wanted-score", [](ScenarioRun& run, const Command& c) {
+    r.add("expect wanted-score", "N:int", [](ScenarioRun& run, const Command& c) {
         const int32_t score = run.sim().world().law.wantedScore;
         run.expect(c, score == ArgInt(c, 2), std::to_string(score));
     });
-    r.add("player seat", PlayerSeat);
-    r.add("player to-blip", PlayerToBlip);
-    r.add("player to-entity", PlayerToEntity);
-    r.add("player move", [](ScenarioRun& run, const Command& c) {
+    r.add("player seat", "off / MODEL", PlayerSeat);
+    r.add("player to-blip", "NAME [SHORT:num]", PlayerToBlip);
+    r.add("player to-entity", "MODEL [DIST:num]", PlayerToEntity);
+    r.add("player move", "DX:num DY:num DZ:num", [](ScenarioRun& run, const Command& c) {
         const Vec3 p = PlayerPed(run, c).position;
         MovePlayerTo(run, c,
                      Vec3{p.x + ArgFloat(c, 2), p.y + ArgFloat(c, 3), p.z + ArgFloat(c, 4)});
     });
-    r.add("player interrupt", [](ScenarioRun& run, const Command&) {
+    r.add("player interrupt", "", [](ScenarioRun& run, const Command&) {
         EndTasks(run.sim(), run.sim().world().player.ped, "interrupted");
     });
     // ped MODEL at X Y Z
-    r.add("ped", [](ScenarioRun& run, const Command& c) {
+    r.add("ped", "MODEL at X:num Y:num Z:num", [](ScenarioRun& run, const Command& c) {
         if (Arg(c, 2) != "at") Fail(c, "ped MODEL at X Y Z");
         const Vec3 to{ArgFloat(c, 3), ArgFloat(c, 4), ArgFloat(c, 5)};
         const int32_t ped =
@@ -259,7 +259,7 @@ void RegisterCampCommands(CommandRegistry& r) {
         run.sim().world().entities.at(ped).position = to;
         run.sim().world().vehicles.unseat(ped);
     });
-    r.add("enemy", [](ScenarioRun& run, const Command& c) {
+    r.add("enemy", "MODEL X:num Y:num Z:num", [](ScenarioRun& run, const Command& c) {
         World& w = run.sim().world();
         const Vec3 at{ArgFloat(c, 2), ArgFloat(c, 3), ArgFloat(c, 4)};
         const int32_t ped = w.spawn(EntityKind::Ped, ArgModel(run, c, 1), at,
@@ -277,8 +277,8 @@ void RegisterCampCommands(CommandRegistry& r) {
         run.sim().trace("enemy " + Arg(c, 1) + " #" + std::to_string(ped) + " at " + Describe(at) +
                         " fights the player");
     });
-    r.add("kill", Kill);
-    r.add("destroy", [](ScenarioRun& run, const Command& c) {
+    r.add("kill", "MODEL [all] [near X:num Y:num Z:num R:num]", Kill);
+    r.add("destroy", "MODEL", [](ScenarioRun& run, const Command& c) {
         World& w = run.sim().world();
         const Vec3 from = PlayerPed(run, c).position;
         const uint32_t model = ArgModel(run, c, 1);
@@ -287,42 +287,42 @@ void RegisterCampCommands(CommandRegistry& r) {
         if (!target) Fail(c, "no " + Arg(c, 1) + " to destroy");
         KillEntity(run.sim(), target, "destroyed by the scenario");
     });
-    r.add("explode", [](ScenarioRun& run, const Command& c) {
+    r.add("explode", "X:num Y:num Z:num [WEAPON:int]", [](ScenarioRun& run, const Command& c) {
         Explode(run, c, Vec3{ArgFloat(c, 1), ArgFloat(c, 2), ArgFloat(c, 3)}, 4);
     });
-    r.add("explode at", [](ScenarioRun& run, const Command& c) {
+    r.add("explode at", "MODEL [WEAPON:int]", [](ScenarioRun& run, const Command& c) {
         const int32_t target = NearestEntity(run, c, 2, PlayerPed(run, c).position);
         Explode(run, c, run.sim().world().entities.at(target).position, 3);
     });
-    r.add("wall", [](ScenarioRun& run, const Command& c) {
+    r.add("wall", "X1:num Y1:num X2:num Y2:num", [](ScenarioRun& run, const Command& c) {
         run.sim().world().map.walls.push_back(
             Wall{ArgFloat(c, 1), ArgFloat(c, 2), ArgFloat(c, 3), ArgFloat(c, 4)});
     });
     // The flat ground's height: where loose props settle and ground searches land.
-    r.add("ground", [](ScenarioRun& run, const Command& c) {
+    r.add("ground", "Z:num", [](ScenarioRun& run, const Command& c) {
         run.sim().world().ground.height = ArgFloat(c, 1);
     });
-    r.add("navmesh", [](ScenarioRun& run, const Command& c) {
+    r.add("navmesh", "never|on", [](ScenarioRun& run, const Command& c) {
         const std::string& mode = Arg(c, 1);
         if (mode != "never" && mode != "on") Fail(c, "navmesh never|on");
         run.sim().world().map.navmeshNever = mode == "never";
     });
-    r.add("safe-coords", [](ScenarioRun& run, const Command& c) {
+    r.add("safe-coords", "never|on", [](ScenarioRun& run, const Command& c) {
         const std::string& mode = Arg(c, 1);
         if (mode != "never" && mode != "on") Fail(c, "safe-coords never|on");
         run.sim().world().map.safeCoordsNever = mode == "never";
     });
-    r.add("clock", [](ScenarioRun& run, const Command& c) {
+    r.add("clock", "HOUR:count", [](ScenarioRun& run, const Command& c) {
         const int64_t hour = ArgInt(c, 1);
         if (hour < 0 || hour > 23) Fail(c, "clock HOUR (0 to 23)");
         World& w = run.sim().world();
         w.clock.setHour(static_cast<int>(hour), w.gameTimer);
     });
-    r.add("weather", [](ScenarioRun& run, const Command& c) {
+    r.add("weather", "WIND:num RAIN:num", [](ScenarioRun& run, const Command& c) {
         run.sim().world().wind = ArgFloat(c, 1);
         run.sim().world().rain = ArgFloat(c, 2);
     });
-    r.add("mark", [](ScenarioRun& run, const Command&) {
+    r.add("mark", "", [](ScenarioRun& run, const Command&) {
         Simulator& sim = run.sim();
         for (size_t i = 0; i < sim.scriptCount(); ++i)
             run.budgetFrom[sim.scriptName(i)] = sim.figures().frames(sim.scriptName(i)).size();

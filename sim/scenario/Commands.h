@@ -17,6 +17,6 @@ void RegisterInventoryCommands(CommandRegistry& r);   // player cash/item, expec
 void RegisterCameraCommands(CommandRegistry& r);      // expect camera
 void RegisterCampCommands(CommandRegistry& r); // the camp side's world: seats, enemies, walls...
 void RegisterCampExpectCommands(CommandRegistry& r); // expect owned/blips/pool/screen/budget...
-void RegisterLawCommands(CommandRegistry& r);  // player target/interior/zone, lawman
+void RegisterLawCommands(CommandRegistry& r);        // player target/interior/zone, lawman
 
 } // namespace sim

@@ -10,20 +10,12 @@ namespace {
 // until EXPECTATION [within SECONDS]: frames run until the expectation (an expect line,
 // with or without its word "expect") holds; it fails after SECONDS of game time (60).
 void Until(ScenarioRun& run, const Command& c) {
-    Command inner = c;
-    inner.words.erase(inner.words.begin());
-    double limit = 60.0;
-    if (inner.words.size() >= 2 && inner.words[inner.words.size() - 2] == "within") {
-        limit = ArgNumber(inner, inner.words.size() - 1);
-        if (limit <= 0.0) Fail(c, "until ... within needs a positive number of seconds");
-        inner.words.resize(inner.words.size() - 2);
-    }
-    if (inner.words.empty() || inner.words[0] != "expect")
-        inner.words.insert(inner.words.begin(), "expect");
+    double limit = 0;
+    const Command inner = UntilExpectation(c, limit);
     size_t consumed = 0;
     const CommandHandler* handler =
         inner.words.size() >= 2 ? run.commands().find(inner, consumed) : nullptr;
-    if (!handler || consumed != 2) Fail(c, "until needs an expectation: " + c.text());
+    if (!handler || consumed != 2) Fail(c, "until needs an expectation, found: " + c.text());
     run.ensureAttached();
     World& w = run.sim().world();
     const int64_t start = w.gameTimer;
@@ -43,19 +35,20 @@ void Until(ScenarioRun& run, const Command& c) {
 } // namespace
 
 void RegisterDriveCommands(CommandRegistry& r) {
-    r.add("frames", [](ScenarioRun& run, const Command& c) {
+    r.add("frames", "N:count", [](ScenarioRun& run, const Command& c) {
         const int64_t n = ArgInt(c, 1);
         if (n < 0) Fail(c, "negative frames");
         run.runFrames(static_cast<uint64_t>(n));
     });
-    r.add("seconds", [](ScenarioRun& run, const Command& c) { run.runSeconds(ArgNumber(c, 1)); });
-    r.add("key", [](ScenarioRun& run, const Command& c) {
+    r.add("seconds", "S:num",
+          [](ScenarioRun& run, const Command& c) { run.runSeconds(ArgNumber(c, 1)); });
+    r.add("key", "NAME:key", [](ScenarioRun& run, const Command& c) {
         const uint32_t code = KeyCode(Arg(c, 1));
         if (code > 0xFFFF) Fail(c, "unknown key " + Arg(c, 1));
         run.ensureAttached();
         run.sim().queueKey(code);
     });
-    r.add("until", Until);
+    r.add("until", "EXPECTATION [within SECONDS:num]", Until);
 }
 
 } // namespace sim

@@ -112,7 +112,7 @@ std::string Words(const SentEvent& e, size_t count) {
 } // namespace
 
 void RegisterEventCommands(CommandRegistry& r) {
-    r.add("event", [](ScenarioRun& run, const Command& c) {
+    r.add("event", "NAME [WORD:word ...]", [](ScenarioRun& run, const Command& c) {
         const std::string& name = Arg(c, 1);
         std::vector<int32_t> words{static_cast<int32_t>(GameHash(name))};
         for (int32_t w : ArgWords(run, c, 2))
@@ -120,12 +120,12 @@ void RegisterEventCommands(CommandRegistry& r) {
         run.sim().world().hashNames.emplace(GameHash(name), name);
         SendWords(run, words, static_cast<int32_t>(words.size()));
     });
-    r.add("event-raw", [](ScenarioRun& run, const Command& c) {
+    r.add("event-raw", "SIZE:count [WORD:word ...]", [](ScenarioRun& run, const Command& c) {
         const int64_t size = ArgInt(c, 1);
         if (size < 0 || size > 4096) Fail(c, "event size out of range: " + Arg(c, 1));
         SendWords(run, ArgWords(run, c, 2), static_cast<int32_t>(size));
     });
-    r.add("game-event", [](ScenarioRun& run, const Command& c) {
+    r.add("game-event", "GROUP:int TYPE [SLOT:slot ...]", [](ScenarioRun& run, const Command& c) {
         const int64_t group = ArgInt(c, 1);
         QueuedEvent e{GameHash(Arg(c, 2)), {}};
         for (size_t n = 3; n < c.words.size(); ++n)
@@ -139,7 +139,7 @@ void RegisterEventCommands(CommandRegistry& r) {
         w.events.post(static_cast<int32_t>(group), std::move(e));
         run.sim().trace("game event " + Arg(c, 2) + " in group " + std::to_string(group));
     });
-    r.add("expect event", [](ScenarioRun& run, const Command& c) {
+    r.add("expect event", "NAME [WORD:word ...]", [](ScenarioRun& run, const Command& c) {
         const std::vector<const SentEvent*> sent = SentByScripts(run, Arg(c, 2));
         const std::vector<int32_t> want = ArgWords(run, c, 3);
         std::string found;
@@ -152,7 +152,7 @@ void RegisterEventCommands(CommandRegistry& r) {
         }
         run.expect(c, false, sent.empty() ? "no such event sent" : "words " + found);
     });
-    r.add("expect no-event", [](ScenarioRun& run, const Command& c) {
+    r.add("expect no-event", "NAME", [](ScenarioRun& run, const Command& c) {
         const size_t n = SentByScripts(run, Arg(c, 2)).size();
         run.expect(c, n == 0, std::to_string(n) + " sent");
     });

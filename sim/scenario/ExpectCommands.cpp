@@ -37,32 +37,35 @@ std::string Shorten(const std::string& s) {
 } // namespace
 
 void RegisterExpectCommands(CommandRegistry& r) {
-    r.add("expect log", [](ScenarioRun& run, const Command& c) {
+    r.add("expect log", "TEXT [COUNT:count]", [](ScenarioRun& run, const Command& c) {
         const int n = LogLinesWith(run, Arg(c, 2));
         if (c.words.size() > 3)
             return run.expect(c, n == ArgInt(c, 3), std::to_string(n) + " such lines");
         run.expect(c, n > 0, "no such line in Corvale/Camp.log");
     });
-    r.add("expect no-log", [](ScenarioRun& run, const Command& c) {
+    r.add("expect no-log", "TEXT", [](ScenarioRun& run, const Command& c) {
         const int n = LogLinesWith(run, Arg(c, 2));
         run.expect(c, n == 0, std::to_string(n) + " such lines");
     });
-    r.add("expect file", [](ScenarioRun& run, const Command& c) {
-        const std::string path = run.gamePath(Arg(c, 2));
-        const std::string& mode = Arg(c, 3);
-        std::string content;
-        const bool exists = ReadFile(path, content);
-        if (mode == "missing") return run.expect(c, !fs::exists(path), "the file exists");
-        if (!exists) return run.expect(c, false, "no such file");
-        if (mode == "contains")
-            return run.expect(c, content.find(Arg(c, 4)) != std::string::npos, Shorten(content));
-        if (mode == "lacks")
-            return run.expect(c, content.find(Arg(c, 4)) == std::string::npos, Shorten(content));
-        if (mode == "equals")
-            return run.expect(c, content == Arg(c, 4), "\"" + Shorten(content) + "\"");
-        Fail(c, "expect file PATH contains|lacks|equals|missing");
-    });
-    r.add("expect no-fault", [](ScenarioRun& run, const Command& c) {
+    r.add("expect file", "PATH:path contains|lacks|equals TEXT / PATH:path missing",
+          [](ScenarioRun& run, const Command& c) {
+              const std::string path = run.gamePath(Arg(c, 2));
+              const std::string& mode = Arg(c, 3);
+              std::string content;
+              const bool exists = ReadFile(path, content);
+              if (mode == "missing") return run.expect(c, !fs::exists(path), "the file exists");
+              if (!exists) return run.expect(c, false, "no such file");
+              if (mode == "contains")
+                  return run.expect(c, content.find(Arg(c, 4)) != std::string::npos,
+                                    Shorten(content));
+              if (mode == "lacks")
+                  return run.expect(c, content.find(Arg(c, 4)) == std::string::npos,
+                                    Shorten(content));
+              if (mode == "equals")
+                  return run.expect(c, content == Arg(c, 4), "\"" + Shorten(content) + "\"");
+              Fail(c, "expect file PATH contains|lacks|equals|missing");
+          });
+    r.add("expect no-fault", "", [](ScenarioRun& run, const Command& c) {
         std::string found;
         for (const std::string& f : run.sim().faults())
             found += "fault: " + f + "; ";

@@ -46,10 +46,12 @@ void ExpectDrawn(ScenarioRun& run, const Command& c, bool wanted) {
 } // namespace
 
 void RegisterHudCommands(CommandRegistry& r) {
-    r.add("expect text", [](ScenarioRun& run, const Command& c) { ExpectDrawn(run, c, true); });
-    r.add("expect no-text", [](ScenarioRun& run, const Command& c) { ExpectDrawn(run, c, false); });
+    r.add("expect text", "TEXT",
+          [](ScenarioRun& run, const Command& c) { ExpectDrawn(run, c, true); });
+    r.add("expect no-text", "TEXT",
+          [](ScenarioRun& run, const Command& c) { ExpectDrawn(run, c, false); });
     // expect sprite TEXTURE [ALPHA]: drawn during the last frame (with that alpha).
-    r.add("expect sprite", [](ScenarioRun& run, const Command& c) {
+    r.add("expect sprite", "TEXTURE [ALPHA:int]", [](ScenarioRun& run, const Command& c) {
         const std::string& texture = Arg(c, 2);
         const bool anyAlpha = c.words.size() < 4;
         const int64_t alpha = anyAlpha ? 0 : ArgInt(c, 3);
@@ -62,39 +64,39 @@ void RegisterHudCommands(CommandRegistry& r) {
         run.expect(c, found, Quoted(drawn));
     });
     // expect sound NAME [COUNT]: played at least once, or exactly COUNT times, so far.
-    r.add("expect sound", [](ScenarioRun& run, const Command& c) {
+    r.add("expect sound", "NAME [COUNT:count]", [](ScenarioRun& run, const Command& c) {
         std::vector<std::string> played;
         for (const PlayedSound& s : run.sim().world().screen.sounds)
             played.push_back(s.sound);
         ExpectShown(run, c, played);
     });
     // expect said LINE [COUNT]: a ped spoke that line at least once, or exactly COUNT times.
-    r.add("expect said", [](ScenarioRun& run, const Command& c) {
+    r.add("expect said", "LINE [COUNT:count]", [](ScenarioRun& run, const Command& c) {
         std::vector<std::string> said;
         for (const SpokenLine& l : run.sim().world().peds.said)
             said.push_back(l.line);
         ExpectShown(run, c, said);
     });
-    r.add("expect help", [](ScenarioRun& run, const Command& c) {
+    r.add("expect help", "TEXT [COUNT:count]", [](ScenarioRun& run, const Command& c) {
         std::vector<std::string> shown;
         for (const HelpText& h : run.sim().world().screen.helpTexts)
             shown.push_back(h.text);
         ExpectShown(run, c, shown);
     });
     // expect cash-feed "TEXT" [COUNT]: cash feed entries showing TEXT ("$70.00").
-    r.add("expect cash-feed", [](ScenarioRun& run, const Command& c) {
+    r.add("expect cash-feed", "TEXT [COUNT:count]", [](ScenarioRun& run, const Command& c) {
         std::vector<std::string> shown;
         for (const FeedEntry& e : run.sim().world().screen.feed)
             if (e.kind == FeedEntry::Kind::Cash) shown.push_back(e.text);
         ExpectShown(run, c, shown);
     });
-    r.add("expect toast", [](ScenarioRun& run, const Command& c) {
+    r.add("expect toast", "TITLE [COUNT:count]", [](ScenarioRun& run, const Command& c) {
         std::vector<std::string> shown;
         for (const Toast& t : run.sim().world().screen.toasts)
             shown.push_back(t.title);
         ExpectShown(run, c, shown);
     });
-    r.add("snapshot", [](ScenarioRun& run, const Command& c) {
+    r.add("snapshot", "NAME", [](ScenarioRun& run, const Command& c) {
         const std::string& name = Arg(c, 1);
         if (name.find('/') != std::string::npos || name.find("..") != std::string::npos)
             Fail(c, "a snapshot name is a plain name");

@@ -20,10 +20,10 @@ int32_t ItemCount(const Player& p, uint32_t item) {
 } // namespace
 
 void RegisterInventoryCommands(CommandRegistry& r) {
-    r.add("player cash", [](ScenarioRun& run, const Command& c) {
+    r.add("player cash", "CENTS:int", [](ScenarioRun& run, const Command& c) {
         run.sim().world().player.cashCents = ArgInt(c, 2);
     });
-    r.add("player item", [](ScenarioRun& run, const Command& c) {
+    r.add("player item", "NAME COUNT:int", [](ScenarioRun& run, const Command& c) {
         const uint32_t item = ItemHash(run, Arg(c, 2));
         const int64_t count = ArgInt(c, 3);
         auto& items = run.sim().world().player.items;
@@ -32,11 +32,11 @@ void RegisterInventoryCommands(CommandRegistry& r) {
         else
             items[item] = static_cast<int32_t>(count);
     });
-    r.add("expect cash", [](ScenarioRun& run, const Command& c) {
+    r.add("expect cash", "CENTS:int", [](ScenarioRun& run, const Command& c) {
         const int64_t cents = run.sim().world().player.cashCents;
         run.expect(c, cents == ArgInt(c, 2), std::to_string(cents));
     });
-    r.add("expect item", [](ScenarioRun& run, const Command& c) {
+    r.add("expect item", "NAME COUNT:int", [](ScenarioRun& run, const Command& c) {
         const int32_t n = ItemCount(run.sim().world().player, ItemHash(run, Arg(c, 2)));
         run.expect(c, n == ArgInt(c, 3), std::to_string(n));
     });

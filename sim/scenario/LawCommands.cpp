@@ -13,7 +13,7 @@ constexpr float kLawmanSight = 30.0f; // metres a lawman sees the player within
 
 void RegisterLawCommands(CommandRegistry& r) {
     // player target MODEL|off: the player targets the nearest living ped of MODEL.
-    r.add("player target", [](ScenarioRun& run, const Command& c) {
+    r.add("player target", "MODEL", [](ScenarioRun& run, const Command& c) {
         World& w = run.sim().world();
         if (Arg(c, 2) == "off") {
             w.developer.targetedEntity = 0;
@@ -26,7 +26,7 @@ void RegisterLawCommands(CommandRegistry& r) {
         w.developer.targetedEntity = ped;
     });
     // player aim MODEL|off: the player, armed, aims at the nearest living ped of MODEL.
-    r.add("player aim", [](ScenarioRun& run, const Command& c) {
+    r.add("player aim", "MODEL", [](ScenarioRun& run, const Command& c) {
         World& w = run.sim().world();
         if (Arg(c, 2) == "off") {
             w.developer.aimedEntity = 0;
@@ -39,16 +39,16 @@ void RegisterLawCommands(CommandRegistry& r) {
         w.developer.aimedEntity = ped;
     });
     // player interior N: the interior at the player's position (0 out of doors).
-    r.add("player interior", [](ScenarioRun& run, const Command& c) {
+    r.add("player interior", "N:int", [](ScenarioRun& run, const Command& c) {
         run.sim().world().player.interior = static_cast<int32_t>(ArgInt(c, 2));
     });
     // player zone HASH|off: the map zone at the player's position.
-    r.add("player zone", [](ScenarioRun& run, const Command& c) {
+    r.add("player zone", "off / HASH:int", [](ScenarioRun& run, const Command& c) {
         run.sim().world().player.zone =
             Arg(c, 2) == "off" ? 0u : static_cast<uint32_t>(ArgInt(c, 2));
     });
     // lawman X Y Z: a deputy stands there and sees the player within 30 m.
-    r.add("lawman", [](ScenarioRun& run, const Command& c) {
+    r.add("lawman", "X:num Y:num Z:num", [](ScenarioRun& run, const Command& c) {
         World& w = run.sim().world();
         const Vec3 at{ArgFloat(c, 1), ArgFloat(c, 2), ArgFloat(c, 3)};
         const uint32_t model = GameHash("s_m_m_ambientlawrural_01");

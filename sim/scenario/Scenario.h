@@ -1,6 +1,7 @@
 #pragma once
 // Scenario files: one command a line, driving the simulated world and checking it.
 #include "Simulator.h"
+#include "scenario/Grammar.h"
 
 #include <functional>
 #include <map>
@@ -15,6 +16,7 @@ struct Command {
     int line = 0;
     std::vector<std::string> words; // the command's words, quotes removed
     std::vector<std::string> body;  // lines of a "<<END" block
+    bool block = false;             // written with a "<<END" block (which may be empty)
     std::string text() const;       // the command as written, for reports
 };
 
@@ -32,6 +34,10 @@ std::vector<Command> ParseScenarioText(const std::string& text, const std::strin
 
 class ScenarioRun;
 
+// Number forms of scenario words: false when the word is not one.
+bool ParseInt32(const std::string& word, int64_t& out); // decimal, 0x hex or hash:TEXT
+bool ParseNumber(const std::string& word, double& out); // decimal with or without a point
+
 // Argument readers shared by the command families; they throw ScenarioError.
 int64_t ArgInt(const Command& c, size_t n);   // decimal, 0x hex or hash:TEXT
 double ArgNumber(const Command& c, size_t n); // decimal with or without a point
@@ -46,16 +52,31 @@ using CommandHandler = std::function<void(ScenarioRun&, const Command&)>;
 
 class CommandRegistry {
   public:
-    // name is one or two words ("frames", "expect log").
-    void add(const std::string& name, CommandHandler handler);
+    // name is one or two words ("frames", "expect log"); signature is the shape of its
+    // arguments (see Grammar.h).
+    void add(const std::string& name, const std::string& signature, CommandHandler handler);
     const CommandHandler* find(const Command& c, size_t& consumedWords) const;
+    // Throws the ScenarioError of a line that no command takes as written.
+    void check(const Command& c) const;
 
   private:
-    std::map<std::string, CommandHandler> handlers_;
+    struct Entry {
+        Signature signature;
+        CommandHandler handler;
+    };
+    const Entry* lookup(const Command& c, size_t& consumed) const;
+    std::map<std::string, Entry> entries_;
 };
+
+// until EXPECTATION [within SECONDS]: the expectation as an expect line, and the seconds.
+Command UntilExpectation(const Command& until, double& seconds);
 
 // Every family of scenario commands.
 void RegisterAllCommands(CommandRegistry& registry);
+// The commands of every scenario, registered once.
+const CommandRegistry& ScenarioCommands();
+// Checks every line of a scenario before its first frame; throws ScenarioError.
+void CheckScenario(const std::vector<Command>& commands);
 
 struct RunSettings {
     Options options;          // simulator options; options.gameDir is set per run
@@ -88,7 +109,7 @@ class ScenarioRun {
     // Runs an expectation's handler without recording it: whether it held, and what was
     // found instead when it did not.
     bool probe(const CommandHandler& handler, const Command& c, std::string& found);
-    const CommandRegistry& commands() const { return commands_; }
+    const CommandRegistry& commands() const { return ScenarioCommands(); }
     int passed() const { return passed_; }
     // Where `expect budget` starts counting each script's frames: set by `mark`; without
     // one, after the script's first (start-up) frame.
@@ -103,9 +124,9 @@ class ScenarioRun {
     bool ownsGameDir_ = false;
     std::unique_ptr<Simulator> sim_;
     std::vector<std::string> plugins_{"camp", "business"};
-    CommandRegistry commands_;
     int passed_ = 0;
     int failed_ = 0;
+    size_t faultsCounted_ = 0;
     struct Probe {
         bool held = false;
         std::string found;

@@ -9,7 +9,7 @@ namespace sim {
 namespace fs = std::filesystem;
 
 void RegisterSetupCommands(CommandRegistry& r) {
-    r.add("file", [](ScenarioRun& run, const Command& c) {
+    r.add("file", "PATH:path <<", [](ScenarioRun& run, const Command& c) {
         const fs::path path = run.gamePath(Arg(c, 1));
         fs::create_directories(path.parent_path());
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -17,11 +17,11 @@ void RegisterSetupCommands(CommandRegistry& r) {
             out << line << '\n';
         if (!out) Fail(c, "cannot write " + path.string());
     });
-    r.add("delete", [](ScenarioRun& run, const Command& c) {
+    r.add("delete", "PATH:path", [](ScenarioRun& run, const Command& c) {
         std::error_code ec;
         fs::remove_all(run.gamePath(Arg(c, 1)), ec);
     });
-    r.add("plugins", [](ScenarioRun& run, const Command& c) {
+    r.add("plugins", "camp|business|both", [](ScenarioRun& run, const Command& c) {
         const std::string& which = Arg(c, 1);
         if (run.sim().attached()) Fail(c, "plugins must come before the first frame");
         if (which == "camp")

@@ -6,11 +6,11 @@ namespace sim {
 
 void RegisterStreamCommands(CommandRegistry& r) {
     // stream never NAME: that model, prop set or dictionary never loads.
-    r.add("stream never", [](ScenarioRun& run, const Command& c) {
+    r.add("stream never", "NAME", [](ScenarioRun& run, const Command& c) {
         run.sim().world().streaming.never.insert(GameHash(Arg(c, 2)));
     });
     // stream missing NAME: the game has no animation dictionary of that name.
-    r.add("stream missing", [](ScenarioRun& run, const Command& c) {
+    r.add("stream missing", "NAME", [](ScenarioRun& run, const Command& c) {
         run.sim().world().streaming.missing.insert(GameHash(Arg(c, 2)));
     });
 }
