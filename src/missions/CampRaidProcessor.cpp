@@ -17,6 +17,7 @@
 #include "ui/Tutorials.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -37,7 +38,6 @@ constexpr size_t kRoundNearlyDown = 1;
 // A spawn point whose mesh never loads (water, the map's edge) is tried anyway after this.
 constexpr int32_t kNavmeshWaitMs = 5000;
 constexpr float kNavmeshRadius = 30.0f;
-constexpr std::string_view kNavmeshLogged = "navmesh_load_log";
 
 constexpr int32_t kSafeCoordFlags = 16;
 constexpr int32_t kRaiderSpreadMin = 2;
@@ -109,12 +109,15 @@ void CampRaidProcessor::spawnNextRound() {
         return;
     }
     retrying_ = false;
-    if (spawned < roundCount_)
-        Log("CampRaidProcessor: spawned " + std::to_string(spawned) + " of " +
-            std::to_string(remaining_));
+    if (spawned < roundCount_) {
+        char line[64];
+        std::snprintf(line, sizeof line, "CampRaidProcessor: spawned %d of %d", spawned,
+                      remaining_);
+        Log(line);
+    }
     remaining_ -= spawned;
     roundTimer_.reset();
-    setValue(kNavmeshLogged, 0);
+    navmeshLogged_ = false;
     state_ = State::Fighting;
 }
 
@@ -137,9 +140,13 @@ bool CampRaidProcessor::playerFledCamp() const {
 bool CampRaidProcessor::navmeshReady() {
     const Vector3& p = roundPoint_;
     if (IsNavmeshLoadedInArea(p, Vector3(p.x + 1.0f, p.y + 1.0f, p.z + 1.0f))) return true;
-    if (getValue(kNavmeshLogged) == 0) {
-        Log("CampRaidProcessor: loading nav mesh around area: " + VectorText(p));
-        setValue(kNavmeshLogged, 1);
+    if (!navmeshLogged_) {
+        char line[96];
+        std::snprintf(line, sizeof line,
+                      "CampRaidProcessor: loading nav mesh around area: %g, %g, %g",
+                      static_cast<double>(p.x), static_cast<double>(p.y), static_cast<double>(p.z));
+        Log(line);
+        navmeshLogged_ = true;
     }
     // The safe-spot test of the spawn decides whether raiders can stand there after all.
     if (navmeshWait_.elapsedMs() >= kNavmeshWaitMs) {
@@ -187,9 +194,13 @@ void CampRaidProcessor::defended() {
 }
 
 int32_t CampRaidProcessor::spawnRound(const Vector3& centre, int32_t count) {
-    if (!retrying_)
-        Log("CampRaidProcessor: spawning enemies: " + std::to_string(count) +
-            ", current round: " + std::to_string(round_));
+    if (!retrying_) {
+        // Built on the stack: the spawn frame stays free of the heap.
+        char line[96];
+        std::snprintf(line, sizeof line,
+                      "CampRaidProcessor: spawning enemies: %d, current round: %d", count, round_);
+        Log(line);
+    }
     Vector3 safe = centre;
     if (!SafeCoordForPed(centre, false, safe, kSafeCoordFlags)) return 0;
     int32_t spawned = 0;

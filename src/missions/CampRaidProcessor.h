@@ -80,6 +80,7 @@ class CampRaidProcessor final : public BaseMissionProcessor {
     Vector3 roundPoint_;
     GameTimer navmeshWait_;
     bool retrying_ = false; // the last try of this round spawned nobody
+    bool navmeshLogged_ = false; // the wait for this round's mesh is in the log
 };
 
 // The raider count drawn 9 to 12 and the gang's model, at the camp's position.
