@@ -8,6 +8,7 @@
 #include "core/natives/Tasks.h"
 #include "core/natives/VectorMath.h"
 #include "core/natives/Weapons.h"
+#include "core/timers/Elapsed.h"
 
 #include <string>
 
@@ -53,7 +54,7 @@ bool PutHerbsInStillTask::isCancelled() const {
 
 void PutHerbsInStillTask::onTick() {
     if (stage_ == kCancelled || stage_ == kDone) return;
-    if (GameTimerMs() - startedAt_ >= kLimitMs) return cancel("not done within 30 s");
+    if (ElapsedSince(startedAt_) >= kLimitMs) return cancel("not done within 30 s");
     switch (stage_) {
     case kStart:
         return handOver();

@@ -1,6 +1,7 @@
 #include "business/Brewing.h"
 
 #include "core/data/NumberText.h"
+#include "core/timers/Elapsed.h"
 
 #include <cmath>
 #include <cstdint>
@@ -116,7 +117,7 @@ int32_t NextProductionTick(int32_t now, float brewingTimeModifier) {
     if (interval > 0.0f)
         ms = interval < kLongestIntervalMs ? static_cast<uint32_t>(interval)
                                            : static_cast<uint32_t>(kLongestIntervalMs);
-    return static_cast<int32_t>(static_cast<uint32_t>(now) + ms);
+    return TimerPlus(now, static_cast<int32_t>(ms));
 }
 
 float ParseBrewingTimeModifier(const char* text) {

@@ -59,7 +59,7 @@ bool IsFlavourAvailable(int flavour, int recipe, const int32_t heldCounts[3]);
 void ProductionTick(BusinessSave& save, float& flavourProgress);
 // When the next tick is due: the modifier stretches the 28.8 s interval. A modifier of 0
 // (or less) makes every frame a tick. The sum wraps with the game timer: compare it by
-// difference (MsSince). Intervals are capped at about 12 days so that difference holds.
+// difference (ElapsedMs). Intervals are capped at about 12 days so that difference holds.
 int32_t NextProductionTick(int32_t now, float brewingTimeModifier);
 
 // "BrewingTimeModifier" as text: empty gives 0, text that is no finite number keeps 1.

@@ -2,8 +2,8 @@
 
 #include "business/BusinessDraw.h"
 #include "business/BusinessTexts.h"
-#include "business/GameTime.h"
 #include "core/natives/TextureDictionaries.h"
+#include "core/timers/Elapsed.h"
 
 namespace corvale::business {
 
@@ -24,7 +24,7 @@ void BusinessFeed::announceBatchReady(int32_t now) {
 void BusinessFeed::tick(int32_t now, const BusinessTexts& texts) {
     if (!toastWaits_) return;
     const bool loaded = TextureDictLoaded(kToastIcons);
-    if (!loaded && !MoreThanMsSince(now, toastSince_, kIconWaitMs)) {
+    if (!loaded && ElapsedMs(now, toastSince_) <= kIconWaitMs) {
         if (!iconRequested_) RequestTextureDict(kToastIcons);
         iconRequested_ = true;
         return;

@@ -5,6 +5,7 @@
 #include "core/log/Log.h"
 #include "core/natives/GameClock.h"
 #include "core/natives/VectorMath.h"
+#include "core/timers/Elapsed.h"
 
 #include <exception>
 #include <string>
@@ -50,7 +51,7 @@ int64_t CampManager::decayPeriodMs() const {
 // One step per frame at most, however long the gap.
 void CampManager::decay() {
     const int32_t now = GameTimerMs();
-    if (static_cast<int64_t>(now) - lastDegradation_ <= decayPeriodMs()) return;
+    if (static_cast<uint32_t>(ElapsedMs(now, lastDegradation_)) <= decayPeriodMs()) return;
     lastDegradation_ = now;
     const float influenceFactor =
         Clamp(setting("stats.influence.degradation_factor", 0.25f), 0.0f, 1.0f);

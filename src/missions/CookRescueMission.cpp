@@ -16,6 +16,7 @@
 #include "core/input/KeyStateTable.h"
 #include "core/natives/Strings.h"
 #include "core/text/TextFormat.h"
+#include "core/timers/Elapsed.h"
 #include "missions/JailPlaces.h"
 #include "site/Blips.h"
 #include "site/CampFee.h"
@@ -123,7 +124,7 @@ void CookRescueMission::kickoff() {
 // Both peds or none: a spawn that gave up is tried again no sooner than 30 s later, as each
 // try may hold the script for the whole model wait.
 bool CookRescueMission::spawnPeds() {
-    if (spawnFailed_ && GameTimerMs() - spawnFailedAt_ < kSpawnRetryMs) return false;
+    if (spawnFailed_ && ElapsedSince(spawnFailedAt_) < kSpawnRetryMs) return false;
     if (prisonGuard_ == 0) prisonGuard_ = spawnGuard();
     if (prisonGuard_ != 0 && cook_ == 0) cook_ = spawnClint();
     if (prisonGuard_ != 0 && cook_ != 0) {

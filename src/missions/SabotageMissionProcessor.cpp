@@ -9,6 +9,7 @@
 #include "core/natives/Propsets.h"
 #include "core/natives/Random.h"
 #include "core/natives/Strings.h"
+#include "core/timers/Elapsed.h"
 #include "site/Blips.h"
 
 #include <exception>
@@ -90,7 +91,7 @@ void SabotageMissionProcessor::waitForPropSets() {
     if (arePropSetsLoaded()) {
         Log("mission propsets fully loaded");
     } else {
-        if (GameTimerMs() - loadingSince_ < kPropSetWaitMs) return;
+        if (ElapsedSince(loadingSince_) < kPropSetWaitMs) return;
         Log("SabotageMissionProcessor: propsets not fully loaded after 10 s; going on without "
             "them");
     }

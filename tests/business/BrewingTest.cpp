@@ -1,13 +1,14 @@
 // Brewing: the production tick with its clamping, the tick interval and its modifier,
 // buying mash and which flavours can be made.
 #include "business/Brewing.h"
-#include "business/GameTime.h"
+#include "core/timers/Elapsed.h"
 
 #include <climits>
 
 #include <gtest/gtest.h>
 
 using namespace corvale::business;
+using corvale::ElapsedMs;
 
 namespace {
 
@@ -106,15 +107,15 @@ TEST(NextProductionTick, NearTheTimersTopTheTickStillComesOnTime) {
     const int32_t now = INT_MAX - 10;
     const int32_t next = NextProductionTick(now, 1.0f);
     EXPECT_LT(next, 0); // wrapped
-    EXPECT_EQ(MsSince(next, now), 28800);
-    EXPECT_LE(MsSince(now + 0, next), 0); // not yet due
-    EXPECT_GT(MsSince(static_cast<int32_t>(static_cast<uint32_t>(now) + 28801u), next), 0);
+    EXPECT_EQ(ElapsedMs(next, now), 28800);
+    EXPECT_LE(ElapsedMs(now + 0, next), 0); // not yet due
+    EXPECT_GT(ElapsedMs(static_cast<int32_t>(static_cast<uint32_t>(now) + 28801u), next), 0);
 }
 
 TEST(NextProductionTick, AHugeModifierStaysComparableByDifference) {
     const int32_t next = NextProductionTick(1000, 1e30f);
-    EXPECT_GT(MsSince(next, 1000), 0);
-    EXPECT_LE(MsSince(1000 + 60000, next), 0);
+    EXPECT_GT(ElapsedMs(next, 1000), 0);
+    EXPECT_LE(ElapsedMs(1000 + 60000, next), 0);
 }
 
 TEST(ParseBrewingTimeModifier, ReadsNumbersAndKeepsOneForText) {

@@ -1,6 +1,7 @@
 // Game timers, the named timer registry and the wall-clock stopwatch.
 #include "core/natives/Strings.h"
 #include "core/platform/Stopwatch.h"
+#include "core/timers/Elapsed.h"
 #include "core/timers/GameTimer.h"
 #include "core/timers/NamedTimers.h"
 #include "support/ScriptHarness.h"
@@ -108,4 +109,17 @@ TEST(Stopwatch, ReadsTimeThroughItsOverridableClock) {
     watch.start();
     watch.t = 12;
     EXPECT_EQ(watch.elapsed(), 2.0);
+}
+
+// The game timer passes its top after about 24.8 days of play: differences hold across it.
+TEST_F(TimersTest, ElapsedTimeHoldsAcrossTheTimersWrap) {
+    constexpr int32_t kTop = 2147483647;
+    EXPECT_EQ(ElapsedMs(-kTop - 1 + 5, kTop - 4), 10);
+    EXPECT_EQ(ElapsedMs(kTop - 4, -kTop - 1 + 5), -10) << "then lies ahead";
+    EXPECT_EQ(TimerPlus(kTop - 4, 10), -kTop - 1 + 5);
+    now = kTop - 100;
+    GameTimer timer;
+    now = -kTop - 1 + 99;
+    EXPECT_EQ(timer.elapsedMs(), 200);
+    EXPECT_EQ(ElapsedSince(kTop - 100), 200);
 }

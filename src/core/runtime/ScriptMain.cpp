@@ -10,6 +10,7 @@
 #include "core/runtime/DeveloperTools.h"
 #include "core/runtime/Session.h"
 #include "core/runtime/ThrowImpactSampler.h"
+#include "core/timers/Elapsed.h"
 #include "core/timers/NamedTimers.h"
 
 #include <exception>
@@ -79,7 +80,7 @@ void WaitForBlipTextures() {
     RequestTextureDict("blips_mp");
     const int32_t start = GameTimerMs();
     while (!TextureDictLoaded("blips_mp")) {
-        if (GameTimerMs() - start >= kBlipsWaitLimitMs) {
+        if (ElapsedSince(start) >= kBlipsWaitLimitMs) {
             Log("gave up waiting for the blips_mp texture dict, going on without its sprites");
             return;
         }
