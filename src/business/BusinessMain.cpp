@@ -2,6 +2,7 @@
 
 #include "business/BusinessScript.h"
 #include "core/data/GameData.h"
+#include "core/events/EventInbox.h"
 #include "core/natives/Script.h"
 #include "core/platform/Platform.h"
 
@@ -11,6 +12,8 @@ namespace corvale::business {
 
 void BusinessMain() {
     platform::SeedRandom(platform::TickCount());
+    // The handover and the model waits are resumed every frame: none may cost an event.
+    events::KeepEventsWhileWaiting(events::Reader::Business);
     // The plug-in's process-wide objects, made here at start-up and handed to the script:
     // the host never returns from this loop, so they live as long as the game.
     GameData data;

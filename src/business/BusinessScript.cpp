@@ -3,11 +3,10 @@
 #include "business/Brewing.h"
 #include "business/BusinessDraw.h"
 #include "business/Delivery.h"
-#include "business/GameTime.h"
 #include "business/StatusPanel.h"
 #include "business/StillMenu.h"
 #include "core/data/GameData.h"
-#include "core/events/EventChannel.h"
+#include "core/events/EventInbox.h"
 #include "core/events/EventNames.h"
 #include "core/natives/Controls.h"
 #include "core/natives/Developer.h"
@@ -23,6 +22,7 @@
 #include "core/natives/Strings.h"
 #include "core/natives/Vehicles.h"
 #include "core/platform/Platform.h"
+#include "core/timers/Elapsed.h"
 
 namespace corvale::business {
 
@@ -109,7 +109,7 @@ void BusinessScript::readPlayer() {
 // Written only when it changed, at most once a second: an idle game never touches the disk.
 // A file edited by hand while the game runs is overwritten at the next change.
 void BusinessScript::saveWhenChanged() {
-    if (!MoreThanMsSince(player.now, lastSaveTry_, kSaveEveryMs)) return;
+    if (ElapsedMs(player.now, lastSaveTry_) <= kSaveEveryMs) return;
     if (!lastSaveFailed_ && SameSave(save, written_)) return;
     writeSaveNow();
 }
@@ -122,10 +122,13 @@ bool BusinessScript::writeSaveNow() {
 }
 
 // The herbs put in and the camp's place, in one pass over the frame's events.
+// The camp's place is read only while no change is pending, and then over the whole pass:
+// of two places named in one frame the later stands.
 void BusinessScript::readEvents() {
-    events::ForEachScriptEvent(events::Reader::Business, [this](const events::ScriptEvent& e) {
+    const bool takePlace = camp.pendingLocation == camp.campLocation;
+    events::ForEachKeptEvent(events_, [this, takePlace](const events::ScriptEvent& e) {
         if (e.is(events::kPutHerbsInStill)) save.herbsInStill = true;
-        ReadCampLocationEvent(*this, e);
+        if (takePlace) ReadCampLocationEvent(*this, e);
     });
 }
 
@@ -137,7 +140,7 @@ void BusinessScript::showCargo() {
 }
 
 void BusinessScript::tickProduction() {
-    if (MsSince(player.now, brewing.nextProductionTick) <= 0) return;
+    if (ElapsedMs(player.now, brewing.nextProductionTick) <= 0) return;
     const bool wasFull = save.production == kFullBatch;
     ProductionTick(save, brewing.flavourProgress);
     // Once per batch, on the tick that fills it: a batch loaded full was announced before.

@@ -7,6 +7,7 @@
 #include "business/BusinessSave.h"
 #include "business/BusinessTexts.h"
 #include "business/HeldItems.h"
+#include "core/events/EventInbox.h"
 #include "core/natives/Handles.h"
 #include "core/natives/Vector3.h"
 
@@ -34,6 +35,7 @@ struct StillMenuState {
     int cursor = 0;
     Cam camera = 0;
     bool ledgerOffered = false; // the ledger prompt was shown and enabled on the last frame
+    Vector3 openedAt;           // where the player stood when it opened
 };
 
 // Where the camp is and the delivery of a finished batch.
@@ -88,6 +90,8 @@ class BusinessScript {
 
     // Writes the save file now, whatever changed; false when it could not.
     bool writeSaveNow();
+    // The events kept since the last read: the herbs put in, the camp's place.
+    void readEvents();
 
     // Brewing actions of the menu pages.
     void buyRecipe(int recipe);
@@ -99,13 +103,13 @@ class BusinessScript {
     void requestWagonModel();
     void readPlayer();
     void saveWhenChanged();
-    void readEvents();
     void showCargo();
     void tickProduction();
     void nearCampPoint();
     void keepMapDataLoaded();
 
     GameData& data_;
+    events::EventCursor events_; // the herbs and the camp's place, as kept every frame
     // What the file holds, as last written or read.
     BusinessSave written_;
     bool lastSaveFailed_ = false;

@@ -3,7 +3,6 @@
 #include "business/Brewing.h"
 #include "business/BusinessScript.h"
 #include "business/CampLocations.h"
-#include "business/GameTime.h"
 #include "core/events/EventChannel.h"
 #include "core/events/EventNames.h"
 #include "core/natives/Blips.h"
@@ -14,6 +13,7 @@
 #include "core/natives/PromptSteps.h"
 #include "core/natives/Strings.h"
 #include "core/natives/Vehicles.h"
+#include "core/timers/Elapsed.h"
 
 namespace corvale::business {
 
@@ -50,7 +50,6 @@ void OfferSale(BusinessScript& s) {
 
 void ReadCampLocationEvent(BusinessScript& s, const events::ScriptEvent& e) {
     CampAndDelivery& c = s.camp;
-    if (c.pendingLocation != c.campLocation) return;
     if (!e.is(events::kCampLocationSet)) return;
     c.locationEventTime = s.player.now;
     if (const int number = CampLocationNumber(e.word(1))) c.pendingLocation = number;
@@ -61,7 +60,7 @@ void ApplyPendingLocation(BusinessScript& s) {
     if (c.pendingLocation == c.campLocation) return;
     // Moving mid-delivery would swap the loaded wagon for an empty one: the move waits.
     if (c.deliveryActive) return;
-    if (!MoreThanMsSince(s.player.now, c.locationEventTime, kLocationApplyDelayMs)) return;
+    if (ElapsedMs(s.player.now, c.locationEventTime) <= kLocationApplyDelayMs) return;
     c.campLocation = c.pendingLocation;
     const WagonPlace* place = WagonPlaceAt(c.campLocation);
     if (!place) return;

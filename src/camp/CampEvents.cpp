@@ -4,7 +4,7 @@
 
 #include "camp/CampLedgerInteractions.h"
 #include "core/data/GameData.h"
-#include "core/events/EventChannel.h"
+#include "core/events/EventInbox.h"
 #include "core/events/EventNames.h"
 #include "core/log/Log.h"
 #include "core/log/LogLimit.h"
@@ -50,14 +50,14 @@ int32_t ClampHundredths(int32_t word) {
 
 } // namespace
 
-// The game's queue is read in one go: what waits (the map, a move) is done after the read,
-// so no later frame's queue is read against this frame's count.
+// The events kept since the last pass are read in one go: what waits (the map, a move) is
+// done after the read, and the events kept meanwhile are read on the next pass.
 void CampManager::processEvents() {
     Requests requests;
     {
         const LogLimit limit("CampManager: received events", kEventLinesPerFrame);
-        events::ForEachScriptEvent(events::Reader::Camp,
-                                   [&](const events::ScriptEvent& e) { onEvent(e, requests); });
+        events::ForEachKeptEvent(events_,
+                                 [&](const events::ScriptEvent& e) { onEvent(e, requests); });
     }
     carryOut(requests);
 }
@@ -137,7 +137,9 @@ void CampManager::onLogOnlyEvent(const events::ScriptEvent& e) {
 
 void CampManager::carryOut(const Requests& requests) {
     if (requests.move) return changeLocation(requests.moveId, requests.moveFree, true);
-    if (requests.openSelector) selector_.open();
+    if (!requests.openSelector) return;
+    selectorForRescue_ = cookRescueRunning();
+    selector_.open();
 }
 
 void CampManager::onStatEvent(const events::ScriptEvent& e) {

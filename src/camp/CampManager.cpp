@@ -13,6 +13,7 @@
 #include "core/natives/Player.h"
 #include "core/natives/Script.h"
 #include "core/natives/Strings.h"
+#include "core/timers/Elapsed.h"
 #include "core/timers/NamedTimers.h"
 #include "missions/MissionsManager.h"
 #include "site/CampInterface.h"
@@ -86,6 +87,7 @@ void CampManager::restoreSavedCamp() {
 
 void CampManager::tick() {
     processEvents();
+    closeSelectorAfterRescue();
     selector_.tick();
     if (!campSet_.location()) return stopInteractions();
     decay();
@@ -93,6 +95,21 @@ void CampManager::tick() {
     if (frame_.built) return tickBuiltCamp();
     stopInteractions();
     buildWhenNear();
+}
+
+bool CampManager::cookRescueRunning() const {
+    const BaseMissionProcessor* mission = missions_.mission();
+    return mission && mission->getType() == MissionType::CookRescue && mission->isActive();
+}
+
+// The map Clint's prompt opened belongs to his rescue: with him dead or the mission gone, a
+// pick would take the fee and build a camp the rescue never pays for.
+void CampManager::closeSelectorAfterRescue() {
+    if (!selectorForRescue_ || cookRescueRunning()) return;
+    selectorForRescue_ = false;
+    if (!selector_.isOpen()) return;
+    Log("CampManager: the cook rescue is over, putting the map away");
+    selector_.close();
 }
 
 void CampManager::tickBuiltCamp() {
@@ -163,7 +180,7 @@ void CampManager::startScheduledRaid() {
 void CampManager::buildWhenNear() {
     const Vector3& at = campSet_.location()->position;
     if (!(Distance(at, PlayerPed()) < kBuildRange)) return;
-    if (buildFailed_ && GameTimerMs() - buildFailedAt_ < kBuildRetryMs) return;
+    if (buildFailed_ && ElapsedSince(buildFailedAt_) < kBuildRetryMs) return;
     clearLeftovers();
     RequestNavmeshRegion(at.x, at.y, kNavmeshRadius);
     ScriptWait(kBeforeBuildMs);

@@ -7,6 +7,7 @@
 #include "camp/CampGuards.h"
 #include "camp/CampInteractionProcessor.h"
 #include "camp/CampStat.h"
+#include "core/events/EventInbox.h"
 #include "core/runtime/Executable.h"
 #include "core/timers/GameTimer.h"
 #include "missions/SavedCamp.h"
@@ -97,6 +98,8 @@ class CampManager final : public Executable {
     void leaveCampCircle();
     void enterCamp();
     void startScheduledRaid();
+    bool cookRescueRunning() const;
+    void closeSelectorAfterRescue();
     void buildWhenNear();
     void buildCamp();
     void clearLeftovers();
@@ -137,6 +140,7 @@ class CampManager final : public Executable {
     MissionsManager& missions_;
     SavedCamp saved_;
     CampFrame frame_;
+    events::EventCursor events_;
     CampLocationSelector selector_;
     CampLedgerInteractions* ledger_ = nullptr;
     std::array<std::unique_ptr<CampInteractionProcessor>, 3> interactions_;
@@ -146,6 +150,7 @@ class CampManager final : public Executable {
     GameTimer& raidTimer_;
     int32_t lastDegradation_ = 0;
     bool interactionsTicked_ = false;
+    bool selectorForRescue_ = false; // the map open now was opened during the cook rescue
     bool buildFailed_ = false;
     int32_t buildFailedAt_ = 0;
     mutable std::set<std::string, std::less<>> warnedSettings_;

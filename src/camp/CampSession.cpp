@@ -1,5 +1,6 @@
 #include "camp/CampSession.h"
 
+#include "core/events/EventInbox.h"
 #include "core/runtime/ScriptMain.h"
 #include "missions/CampRaidProcessor.h"
 #include "missions/CookRescueMission.h"
@@ -94,6 +95,8 @@ void CampSession::toggleDebugMission() {
 }
 
 void CampMain() {
+    // No frame of a wait inside the camp's logic may cost an event.
+    events::KeepEventsWhileWaiting(events::Reader::Camp);
     // Made once here, at the top of the script the host never returns from.
     const auto session = std::make_unique<CampSession>();
     ScriptMain(*session);

@@ -10,7 +10,6 @@
 #include "core/natives/Peds.h"
 #include "core/natives/Player.h"
 #include "core/natives/Random.h"
-#include "core/natives/Script.h"
 #include "core/natives/Strings.h"
 #include "core/natives/Tasks.h"
 #include "site/Blips.h"
@@ -44,7 +43,7 @@ constexpr int32_t kRaiderSpreadMin = 2;
 constexpr int32_t kRaiderSpreadBound = 7; // drawn 2 to 6 m from the round's centre
 constexpr int32_t kRaiderFlagA = 279;
 constexpr int32_t kRaiderFlagB = 6;
-constexpr uint32_t kSettleMs = 1000; // the round stands up before it is sent in
+constexpr int32_t kSettleMs = 1000; // the round stands up before it is sent in
 constexpr int32_t kCombatThreatResponse = 16;
 } // namespace
 
@@ -62,6 +61,8 @@ void CampRaidProcessor::update() {
         return waitForPlayer();
     case State::Spawning:
         return spawnNextRound();
+    case State::Settling:
+        return settle();
     case State::Fighting:
         return fight();
     case State::Defended:
@@ -75,6 +76,7 @@ void CampRaidProcessor::waitForPlayer() {
     if (Distance(setup_.camp, PlayerPed()) > kPlayerNearCamp) return;
     state_ = State::Spawning;
     round_ = 0;
+    sinceBegun_.reset();
     tutorials_.trigger("camp_raids", true);
     setStatus(MissionStatus::Running);
 }
@@ -82,6 +84,12 @@ void CampRaidProcessor::waitForPlayer() {
 // One frame of bringing a round in: draws it once, then polls the navigation mesh there
 // until it loads or its time is up, so the camp keeps running while the game streams it.
 void CampRaidProcessor::spawnNextRound() {
+    // No safe spot or no raider model for a minute: the raid will never come.
+    if (!hasEngaged() && sinceBegun_.elapsedMs() >= kNobodyCameMs) {
+        if (!gaveUp_) Log("CampRaidProcessor: no attacker could be spawned in 60 s, giving up");
+        gaveUp_ = true;
+        return;
+    }
     if (playerFledCamp()) {
         // Raiders already came: running off now is running from the fight.
         if (remaining_ < setup_.raiders) {
@@ -116,8 +124,18 @@ void CampRaidProcessor::spawnNextRound() {
         Log(line);
     }
     remaining_ -= spawned;
-    roundTimer_.reset();
     navmeshLogged_ = false;
+    roundTimer_.reset();
+    state_ = State::Settling;
+}
+
+// The round stands up for a moment before it is sent in; the camp goes on meanwhile.
+void CampRaidProcessor::settle() {
+    if (roundTimer_.elapsedMs() < kSettleMs) return;
+    dropDownRaiders();
+    for (const Raider& raider : raiders_)
+        TaskCombatPed(raider.ped, PlayerPed(), 0, kCombatThreatResponse);
+    roundTimer_.reset();
     state_ = State::Fighting;
 }
 
@@ -217,9 +235,6 @@ int32_t CampRaidProcessor::spawnRound(const Vector3& centre, int32_t count) {
         SetDecorationInt(ped, "honor_override", 0);
         raiders_.push_back(Raider{ped, BlipForEntity(ped, blips::kStyleEnemy, blips::kSpriteNone)});
     }
-    ScriptWait(kSettleMs);
-    for (const Raider& raider : raiders_)
-        TaskCombatPed(raider.ped, PlayerPed(), 0, kCombatThreatResponse);
     return spawned;
 }
 

@@ -29,7 +29,8 @@ class CampRaidProcessor final : public BaseMissionProcessor {
         Waiting = 0,
         Spawning = 1,
         Fighting = 2,
-        Defended = 3
+        Defended = 3,
+        Settling = 4, // a round has come and stands up before it is sent in
     };
 
     CampRaidProcessor(const RaidSetup& setup, const MissionKit& kit, Tutorials& tutorials);
@@ -38,9 +39,15 @@ class CampRaidProcessor final : public BaseMissionProcessor {
     // group back.
     void cleanup() override;
     void update() override;
-    // Brings up to count raiders around a safe spot near centre and sends everyone of the
-    // round at the player; how many came.
+    // Brings up to count raiders around a safe spot near centre; how many came. They are
+    // sent at the player once they have stood up (Settling).
     int32_t spawnRound(const Vector3& centre, int32_t count);
+
+    // Raiders came: the fight began and a move no longer calls the raid off.
+    bool hasEngaged() const override { return remaining_ < setup_.raiders; }
+    // Nobody could be brought in for kNobodyCameMs of game time since the raid began.
+    bool gaveUp() const override { return gaveUp_; }
+    static constexpr int32_t kNobodyCameMs = 60000;
 
     State state() const { return state_; }
     int32_t round() const { return round_; }
@@ -56,6 +63,7 @@ class CampRaidProcessor final : public BaseMissionProcessor {
 
     void waitForPlayer();
     void spawnNextRound();
+    void settle();
     void fight();
     void defended();
 
@@ -80,6 +88,8 @@ class CampRaidProcessor final : public BaseMissionProcessor {
     Vector3 roundPoint_;
     GameTimer navmeshWait_;
     bool retrying_ = false; // the last try of this round spawned nobody
+    GameTimer sinceBegun_;  // from the player's arrival, while nobody has come
+    bool gaveUp_ = false;
     bool navmeshLogged_ = false; // the wait for this round's mesh is in the log
 };
 

@@ -1,6 +1,6 @@
 // How the player opens the jail (a door blown, the deputy's keys looted or picked from his
 // pocket), the hints on the way in, and the lawmen who see the escape.
-#include "core/events/EventChannel.h"
+#include "core/events/EventInbox.h"
 #include "core/log/Log.h"
 #include "core/natives/AiEvents.h"
 #include "core/natives/Developer.h"
@@ -45,7 +45,7 @@ CookRescueMission::Breakout CookRescueMission::detectBreakout() {
     if (prisonGuard_ == 0 || !EntityExists(prisonGuard_) || IsEntityDead(prisonGuard_))
         return Breakout::None;
     Breakout picked = Breakout::None;
-    events::ForEachScriptEvent(events::Reader::Camp, [&](const events::ScriptEvent& event) {
+    events::ForEachKeptEvent(breakoutEvents_, [&](const events::ScriptEvent& event) {
         if (picked != Breakout::None) return;
         if (static_cast<Hash>(event.id()) != pickPocketEvent_) return;
         if (event.word(1) != prisonGuard_) return;

@@ -1,6 +1,6 @@
 // The way out: Clint leaves his cell, escapes with the player, regroups with him and, talked
 // to, has the player pick where the camp goes.
-#include "core/events/EventChannel.h"
+#include "core/events/EventInbox.h"
 #include "core/events/EventNames.h"
 #include "core/log/Log.h"
 #include "core/natives/Combat.h"
@@ -178,7 +178,7 @@ void CookRescueMission::selectLocation() {
 // camp manager refuses a paid move the player cannot pay).
 bool CookRescueMission::locationPicked() {
     bool picked = false;
-    events::ForEachScriptEvent(events::Reader::Camp, [&](const events::ScriptEvent& event) {
+    events::ForEachKeptEvent(locationEvents_, [&](const events::ScriptEvent& event) {
         if (picked || !event.is(events::kCampLocationChanged)) return;
         const bool free = event.word(2) != 0;
         if (!free && !canPayFee()) {

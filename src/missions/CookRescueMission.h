@@ -2,6 +2,7 @@
 // The kick-off: the player breaks the cook Clint out of the Valentine jail, escapes with him,
 // loses the law, regroups and, talking to Clint, picks where the first camp goes. It costs
 // the camp's moving fee; a player who cannot pay it cannot begin.
+#include "core/events/EventInbox.h"
 #include "core/natives/Groups.h"
 #include "core/natives/Handles.h"
 #include "core/natives/Prompt.h"
@@ -102,6 +103,9 @@ class CookRescueMission final : public BaseMissionProcessor {
     bool clintInGroup_ = false;
     Prompt chooseLocationPrompt_;
     char message_[200] = {};
+    // The picks of the location and the pickpocketed deputy, read from the mission's start.
+    events::EventCursor locationEvents_;
+    events::EventCursor breakoutEvents_;
 
     int32_t feeDollars_ = 0;
     bool blipLocked_ = false;

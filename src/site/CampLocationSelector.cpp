@@ -12,10 +12,10 @@
 #include "core/natives/Objects.h"
 #include "core/natives/Player.h"
 #include "core/natives/Radar.h"
-#include "core/natives/Script.h"
 #include "core/natives/Strings.h"
 #include "core/natives/TextureDictionaries.h"
 #include "core/text/TextFormat.h"
+#include "core/timers/Elapsed.h"
 #include "site/CampFee.h"
 #include "site/CampInterface.h"
 #include "site/CampLocation.h"
@@ -36,7 +36,7 @@ constexpr const char* kMapOutro = "DOCUMENT_INSPECT@Paper_W48-2_H32-2_FoldVertic
 constexpr int32_t kInteractionFlags = 1;
 constexpr float kInteractionDuration = -1.0f;
 // The map is hidden while the hands reach for it.
-constexpr uint32_t kRevealAfterMs = 500;
+constexpr int32_t kRevealAfterMs = 500;
 
 // Layout, in screen fractions.
 constexpr float kLeft = 0.045f;
@@ -102,7 +102,12 @@ void CampLocationSelector::onOpen() {
                          HashString("PrimaryItem"), HashString(kMapIntro), kInteractionFlags,
                          kInteractionDuration);
     interactionStartedAt_ = GameTimerMs();
-    ScriptWait(kRevealAfterMs);
+    revealed_ = false;
+}
+
+// Once the hands have reached for it, the map shows and the list is made ready.
+void CampLocationSelector::reveal() {
+    revealed_ = true;
     SetEntityVisible(mapObject_, true);
     ShowRadar(false);
     RequestTextureDict(kPictures);
@@ -135,13 +140,15 @@ void CampLocationSelector::tick() {
     }
 }
 
+// The opening is a phase of its own, frame by frame: the camp goes on meanwhile.
 void CampLocationSelector::waitForMapHeld() {
-    if (ItemInteractionState(PlayerPed()) == mapHeldState_) {
+    if (!revealed_ && ElapsedSince(interactionStartedAt_) >= kRevealAfterMs) reveal();
+    if (revealed_ && ItemInteractionState(PlayerPed()) == mapHeldState_) {
         phase_ = Phase::Shown;
         return;
     }
     // On a horse, in water or in a fight the map may never come up.
-    if (GameTimerMs() - interactionStartedAt_ < kMapHeldLimitMs) return;
+    if (ElapsedSince(interactionStartedAt_) < kMapHeldLimitMs) return;
     Log("CampLocationSelector: the map was not held up within 5 s, putting it away");
     close();
 }

@@ -29,7 +29,8 @@ class CampLocationSelector final : public BaseUIComponent {
     CampLocationSelector(const CampInterface& campSet, const GameData& data,
                          const CampFeeReader& fee);
 
-    // Opening: waits for the map to be held up (at most kMapHeldLimitMs). Shown: draws
+    // Opening: shows the map once the hands reached for it, then waits for it to be held up
+    // (at most kMapHeldLimitMs from the opening). Shown: draws
     // while the map is held and closes as soon as it is not.
     void tick() override;
 
@@ -44,6 +45,7 @@ class CampLocationSelector final : public BaseUIComponent {
 
   private:
     void waitForMapHeld();
+    void reveal();
     void followMap();
     void markCurrentLocation();
     void onPick(const MenuInput& entry);
@@ -55,6 +57,7 @@ class CampLocationSelector final : public BaseUIComponent {
     Object mapObject_ = 0;
     Phase phase_ = Phase::Closed;
     int32_t interactionStartedAt_ = 0;
+    bool revealed_ = false; // the hands have reached for the map: it shows
 
     // Made when it opens, so a shown frame composes nothing.
     Hash mapHeldState_ = 0;

@@ -4,8 +4,13 @@
 
 namespace corvale {
 
-// Yields until the game timer has moved on by at least ms (0: the next frame).
+// Yields until the game timer has moved on by at least ms (0: the next frame). With a
+// resume hook, the script is resumed in every frame of the wait and runs the hook in each.
 void ScriptWait(uint32_t ms);
+
+// What the script does each time the host resumes it (nullptr: nothing).
+using ResumeHook = void (*)();
+void SetResumeHook(ResumeHook hook);
 
 // Resets the script's own timer A.
 void SetScriptTimerA(int32_t ms);
