@@ -54,6 +54,7 @@ struct Player {
     bool wanted = false;
     bool dead = false;
     bool inCombat = false;
+    bool arrested = false; // the law has him in hand
     bool crouching = false;
     int32_t horse = 0;            // saddle horse ped, 0 when none
     uint64_t shootingFrame = 0;   // the frame in which the player uses a weapon

@@ -26,6 +26,8 @@ void RegisterLawNatives(NativeTable& t) {
           [](Call& c) { ++c.w.law.bountyPursuitsCleared; });
     t.add(0x36694b456be80d0a, "SET_MISSION_FLAG", "BOOL",
           [](Call& c) { c.w.law.missionFlag = c.b(0); });
+    t.add(0xc8183ae963c58374, "IS_PLAYER_BEING_ARRESTED", "Player,BOOL",
+          [](Call& c) { c.r.setBool(c.i(0) == c.w.player.index && c.w.player.arrested); });
     t.add(0x2e9c3fcb6798f397, "IS_PLAYER_DEAD", "Player", [](Call& c) {
         // Player indices other than the player's own have no ped in this world.
         c.r.setBool(c.i(0) == c.w.player.index && c.w.player.dead);

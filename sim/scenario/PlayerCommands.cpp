@@ -40,6 +40,9 @@ void RegisterPlayerCommands(CommandRegistry& r) {
     r.add("player combat", "on|off", [](ScenarioRun& run, const Command& c) {
         run.sim().world().player.inCombat = ArgOnOff(c, 2);
     });
+    r.add("player arrested", "on|off", [](ScenarioRun& run, const Command& c) {
+        run.sim().world().player.arrested = ArgOnOff(c, 2);
+    });
     // player impact X Y Z [FRAMES]: the game reports the player's last impact there during
     // the frame FRAMES frames from now (default 1: the next frame).
     r.add("player impact", "X:num Y:num Z:num [FRAMES:count]",

@@ -5,7 +5,6 @@
 #include "business/BusinessScript.h"
 #include "business/CampLocations.h"
 #include "business/Delivery.h"
-#include "business/GameTime.h"
 #include "business/Sale.h"
 #include "core/events/EventChannel.h"
 #include "core/events/EventNames.h"
@@ -21,6 +20,7 @@
 #include "core/natives/Tasks.h"
 #include "core/natives/Vehicles.h"
 #include "core/platform/Platform.h"
+#include "core/timers/Elapsed.h"
 
 namespace corvale::business {
 
@@ -85,14 +85,59 @@ void ShowWayMarks(BusinessScript& s) {
     RemoveBlipIfExists(c.destinationBlip);
 }
 
+// The player first, then the wagon: a dead driver or a wreck is never paid. The message
+// of the loss, or nullptr while the load is safe.
+const char* LoadLost(const BusinessScript& s) {
+    if (IsPlayerDead(kSinglePlayer)) return s.texts.suppliesStolen;
+    if (!IsVehicleDriveable(s.camp.wagon, true, true)) return s.texts.suppliesDestroyed;
+    return nullptr;
+}
+
+// Once a delivery ends, a wagon waits at the camp; after a move that waited for the delivery,
+// at the new camp only, where the pending place puts it.
+void WagonForNextBatch(BusinessScript& s, const char* blipName) {
+    // The handover took seconds: what the camp said meanwhile is read first.
+    s.player.now = GameTimerMs();
+    s.readEvents();
+    if (s.camp.pendingLocation != s.camp.campLocation) return;
+    SpawnWagon(s, blipName);
+}
+
 void AmbushWhenDue(BusinessScript& s) {
     CampAndDelivery& c = s.camp;
-    if (!MoreThanMsSince(s.player.now, c.ambushClock, c.ambushDelayMs)) return;
+    if (ElapsedMs(s.player.now, c.ambushClock) <= c.ambushDelayMs) return;
     if (!(Distance(s.player.position, c.destination) > kNoAmbushNearBuyer)) return;
     c.ambush.spawnWave(s.player.ped, s.player.position, WaveSize(platform::Random()));
     c.ambushClock = GameTimerMs();
     c.ambushDelayMs = kAmbushRepeatMs;
 }
+
+// Behind the fade: the batch is sold, the buyer drives the wagon off. What was paid.
+int32_t HandOver(BusinessScript& s) {
+    CampAndDelivery& c = s.camp;
+    FadeScreenOut(kFadeOutMs);
+    c.deliveryActive = false;
+    RemoveBlipIfExists(c.destinationBlip);
+    RemoveBlipIfExists(c.wagonBlip);
+    const int32_t price = SalePriceCents(s.save);
+    // Saved before the money changes hands: quitting now never keeps a sold batch.
+    ClearBatch(s);
+    if (price > 0) GiveCash(price);
+    Send(events::kDeliveryFinished);
+    Ped buyer = SpawnBusinessPed(kBuyerModel, c.destination, kBuyerHeading);
+    const bool buyerCame = buyer != 0;
+    if (buyerCame) {
+        TaskEnterVehicle(buyer, c.wagon, kBuyerBoardTimeoutMs, kDriverSeat, 1.0f, kNormalEntry);
+        TaskVehicleDriveWander(buyer, c.wagon, 1.0f, 0);
+        ReleaseEntity(buyer);
+    }
+    // The buyer drives it off: the wagon is the game's now.
+    LetGoOfWagon(s);
+    // A buyer whose model never came already cost the model wait: no more black screen.
+    if (buyerCame) ScriptWait(kHandOverMs);
+    return price;
+}
+
 } // namespace
 
 void StartDelivery(BusinessScript& s) {
@@ -115,9 +160,7 @@ void StartDelivery(BusinessScript& s) {
 
 void RunDelivery(BusinessScript& s) {
     CampAndDelivery& c = s.camp;
-    // The player first, then the wagon: a dead driver or a wreck is never paid.
-    if (IsPlayerDead(kSinglePlayer)) return FailDelivery(s, s.texts.suppliesStolen);
-    if (!IsVehicleDriveable(c.wagon, true, true)) return FailDelivery(s, s.texts.suppliesDestroyed);
+    if (const char* lost = LoadLost(s)) return FailDelivery(s, lost);
     // The buyer takes the wagon, not a player who rode ahead alone.
     if (Distance(c.wagon, c.destination) < kBuyerCircle) {
         if (IsVehicleStopped(c.wagon)) return FinishDelivery(s);
@@ -134,33 +177,20 @@ void RunDelivery(BusinessScript& s) {
 void FinishDelivery(BusinessScript& s) {
     CampAndDelivery& c = s.camp;
     int32_t paid = 0;
+    const char* lost = nullptr;
     {
         HandoverScene scene;
         TaskLeaveVehicle(s.player.ped, c.wagon, 0);
         ScriptWait(kStepOffMs);
-        FadeScreenOut(kFadeOutMs);
-        c.deliveryActive = false;
-        RemoveBlipIfExists(c.destinationBlip);
-        RemoveBlipIfExists(c.wagonBlip);
-        const int32_t price = SalePriceCents(s.save);
-        // Saved before the money changes hands: quitting now never keeps a sold batch.
-        ClearBatch(s);
-        if (price > 0) GiveCash(price);
-        paid = price;
-        Send(events::kDeliveryFinished);
-        if (Ped buyer = SpawnBusinessPed(kBuyerModel, c.destination, kBuyerHeading)) {
-            TaskEnterVehicle(buyer, c.wagon, kBuyerBoardTimeoutMs, kDriverSeat, 1.0f, kNormalEntry);
-            TaskVehicleDriveWander(buyer, c.wagon, 1.0f, 0);
-            ReleaseEntity(buyer);
-        }
-        // The buyer drives it off: the wagon is the game's now.
-        LetGoOfWagon(s);
-        ScriptWait(kHandOverMs);
+        // Four seconds in which the player may be shot or the wagon blown up: asked again.
+        lost = LoadLost(s);
+        if (!lost) paid = HandOver(s);
     }
+    if (lost) return FailDelivery(s, lost);
     // Shown once the screen is back, not behind the fade.
     if (paid > 0) s.feed.showPayment(paid);
     c.ambush.removeAll();
-    SpawnWagon(s, kWagonBlipNameAfterDelivery);
+    WagonForNextBatch(s, kWagonBlipNameAfterDelivery);
     s.brewing.flavourProgress = 0.0f;
 }
 
@@ -173,7 +203,7 @@ void FailDelivery(BusinessScript& s, const char* message) {
     Send(events::kDeliveryNotFinished);
     // The lost wagon stays where it is, the game's to clear away.
     LetGoOfWagon(s);
-    SpawnWagon(s, kWagonBlipNameAfterDelivery);
+    WagonForNextBatch(s, kWagonBlipNameAfterDelivery);
     c.ambush.removeAll();
     ShowBusinessMessage(message);
     s.brewing.flavourProgress = 0.0f;

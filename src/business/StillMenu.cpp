@@ -5,8 +5,11 @@
 #include "core/events/EventNames.h"
 #include "core/natives/Camera.h"
 #include "core/natives/Controls.h"
+#include "core/natives/Distance.h"
 #include "core/natives/Entity.h"
 #include "core/natives/HudContexts.h"
+#include "core/natives/Peds.h"
+#include "core/natives/Player.h"
 #include "core/natives/Strings.h"
 #include "core/natives/Tasks.h"
 
@@ -45,6 +48,8 @@ constexpr float kFieldOfView = 60.0f;
 constexpr int32_t kEaseMs = 500;
 constexpr Hash kAnyCondition = 1;
 constexpr float kRowStepPx = 110.16f;
+constexpr int32_t kSinglePlayer = 0;
+constexpr float kMenuReach = 10.0f; // from where the player opened it
 
 int HighestRow(int page) {
     return page == kFlavoursPage ? 3 : 2;
@@ -64,12 +69,22 @@ void Navigate(BusinessScript& s) {
     if (s.menu.cursor < 0 || s.menu.cursor > highest) s.menu.cursor = 0;
 }
 
+// The menu hides the player and holds the camera on the still: whatever takes him from the
+// ledger (death, the law, a fight, being carried off) takes him out of the menu too.
+bool MenuMustClose(const BusinessScript& s) {
+    if (IsPlayerDead(kSinglePlayer) || IsPlayerBeingArrested(kSinglePlayer)) return true;
+    if (IsLawIncidentActive(kSinglePlayer) || IsPedInCombat(s.player.ped, 0)) return true;
+    return !(Distance(s.player.position, s.menu.openedAt) <= kMenuReach);
+}
+
 } // namespace
 
 void TickStillMenu(BusinessScript& s) {
     if (s.menu.page == kMenuClosed) {
         if (!s.menu.ledgerOffered || !s.prompts.ledger.answer()) return;
         OpenStillMenu(s);
+    } else if (MenuMustClose(s)) {
+        return CloseStillMenu(s);
     }
     EnableHudContextThisFrame(kInShopHudContext);
     DrawBusinessSprite(kGenericTextures, "inkroller_1a", 0.16302083f, 0.49814814f, 0.3f, 0.95f,
@@ -95,6 +110,7 @@ void TickStillMenu(BusinessScript& s) {
 
 void OpenStillMenu(BusinessScript& s) {
     s.menu.page = kMainPage;
+    s.menu.openedAt = s.player.position;
     // Every page's dictionaries asked for now, so that no page's first frame has to.
     ForgetLoadedDictionaries();
     for (const char* dict :

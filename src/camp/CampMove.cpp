@@ -19,6 +19,8 @@
 #include "core/natives/Random.h"
 #include "core/natives/Script.h"
 #include "core/text/TextFormat.h"
+#include "core/timers/Elapsed.h"
+#include "missions/MissionsManager.h"
 #include "site/CampFee.h"
 #include "site/CampInterface.h"
 #include "site/CampLocation.h"
@@ -58,6 +60,8 @@ void CampManager::changeLocation(int32_t id, bool free, bool transition) {
     }
     selector_.close();
     if (!chargeFee(free)) return refuseMove();
+    // A raid still looking for a spot at the old camp could never come any more.
+    missions_.abortUnengaged(MissionType::CampRaid, "the camp moved");
     if (!transition) {
         setLocation(location);
     } else {
@@ -101,7 +105,7 @@ void CampManager::refuseMove() {
 void CampManager::waitForMapPutAway() {
     const int32_t start = GameTimerMs();
     while (IsPedRunningItemInteraction(PlayerPed())) {
-        if (GameTimerMs() - start >= kMapPutAwayLimitMs) {
+        if (ElapsedSince(start) >= kMapPutAwayLimitMs) {
             Log("CampManager: gave up waiting for the map to be put away");
             return;
         }
@@ -116,7 +120,7 @@ void CampManager::waitForNavmesh(const Vector3& at) {
     while (!IsNavmeshLoadedInArea(at, corner)) {
         if (!logged) Log("loading nav mesh around new camp");
         logged = true;
-        if (GameTimerMs() - start >= kNavmeshLimitMs) {
+        if (ElapsedSince(start) >= kNavmeshLimitMs) {
             Log("CampManager: gave up waiting for the navigation mesh");
             return;
         }

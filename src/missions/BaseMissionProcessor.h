@@ -35,6 +35,12 @@ class BaseMissionProcessor : public Executable {
     MissionStatus getStatus() const { return status_; }
     const Vector3& getPosition() const { return position_; }
     bool isActive() const { return !IsTerminated(status_); }
+    // Whether the mission has come to the player at all (a raid: raiders spawned). One that
+    // has not ends with the camp's move, without a result.
+    virtual bool hasEngaged() const { return true; }
+    // The mission found it can never come (a raid whose raiders never spawn): the missions
+    // manager ends it without a result.
+    virtual bool gaveUp() const { return false; }
     const char* objective() const { return objective_; }
 
     // Keeps the game's mission flag on exactly while running. Passed and failed are final:

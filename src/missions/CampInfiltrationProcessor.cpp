@@ -55,15 +55,15 @@ int32_t CampInfiltrationProcessor::spawnGuards(int32_t count, Hash model) {
     for (int32_t i = 0; i < count; ++i) {
         const float spread = static_cast<float>(RandomInt(kSpreadMin, kSpreadBound));
         const Vector3 spot = RandomPointAround(RandomElement(setup_.spawnPoints), spread, false);
-        // A model that never streamed in gives no guard: nothing to register or blip.
+        // A model that never streamed in gives no guard, and the rest would only wait for it
+        // again: the camp is guarded by those who came.
         const Ped ped = SpawnPed(model, spot);
-        if (ped != 0) {
-            SetPedConfigFlag(ped, kGuardFlag, true);
-            SetDecorationInt(ped, "honor_override", 0);
-            guards_.push_back(std::make_unique<GuardAI>(ped, kit_.senses));
-            joinGroup(ped);
-            giveDuty(*guards_.back(), guards_.size() - 1);
-        }
+        if (ped == 0) break;
+        SetPedConfigFlag(ped, kGuardFlag, true);
+        SetDecorationInt(ped, "honor_override", 0);
+        guards_.push_back(std::make_unique<GuardAI>(ped, kit_.senses));
+        joinGroup(ped);
+        giveDuty(*guards_.back(), guards_.size() - 1);
         ScriptWait(kBetweenGuardsMs);
     }
     return static_cast<int32_t>(guards_.size());

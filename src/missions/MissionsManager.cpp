@@ -37,6 +37,10 @@ void MissionsManager::tick() {
         return;
     }
     current_->tick();
+    if (current_ && current_->gaveUp()) {
+        abortUnengaged(current_->getType(), "it could not begin");
+        return;
+    }
     if (current_->isActive()) return;
     finishMission();
 }
@@ -91,6 +95,14 @@ bool MissionsManager::startMission(MissionType type, int32_t locationId) {
     if (!body.empty())
         kit_.notifications.queueToast(lang_.getString("toasts.generic_title").c_str(), body.c_str(), "blips_mp",
                    "blip_business_moonshine", kToastMs);
+    return true;
+}
+
+bool MissionsManager::abortUnengaged(MissionType type, const char* why) {
+    if (!current_ || current_->getType() != type || current_->hasEngaged()) return false;
+    if (!current_->isActive()) return false;
+    Log("MissionsManager: mission of type " + std::to_string(Number(type)) + " aborted: " + why);
+    abortMission();
     return true;
 }
 

@@ -43,6 +43,9 @@ class MissionsManager final {
     bool startMission(MissionType type, int32_t locationId);
     // The debug tools' way out: cleans the mission up and forgets it without a report.
     void abortMission();
+    // The camp moves: a mission of type that has not come to the player yet is aborted
+    // (no result, no statistic changes) and logged; true when one was.
+    bool abortUnengaged(MissionType type, const char* why);
     bool hasMission() const { return current_ != nullptr; }
     BaseMissionProcessor* mission() const { return current_.get(); }
 

@@ -1,6 +1,7 @@
 #include "ScriptHarness.h"
 
 #include "core/log/Log.h"
+#include "core/natives/GaveUp.h"
 #include "core/natives/Script.h"
 #include "host/HostApi.h"
 
@@ -26,6 +27,8 @@ std::deque<std::shared_ptr<TestScript>>& Waiting() {
 
 std::shared_ptr<TestScript> StartScript(sim::Simulator& sim, std::function<void()> body) {
     host::Install(host::PlatformHost());
+    // Each test plays a game of its own: no model gave up before it.
+    if (sim.world().frame == 0) ForgetEveryGaveUp();
     auto script = std::make_shared<TestScript>();
     script->body = std::move(body);
     Waiting().push_back(script);
@@ -74,6 +77,7 @@ void WatchNative(sim::Simulator& sim, std::string_view name,
 ScriptHarness::ScriptHarness(sim::Options options)
     : sim_(std::make_unique<sim::Simulator>(options)) {
     host::Install(host::PlatformHost());
+    ForgetEveryGaveUp();
 }
 
 ScriptHarness::~ScriptHarness() {

@@ -3,7 +3,9 @@
 
 #include "core/log/Log.h"
 #include "core/natives/GameClock.h"
+#include "core/natives/GaveUp.h"
 #include "core/natives/Script.h"
+#include "core/timers/Elapsed.h"
 
 #include <string>
 
@@ -23,10 +25,16 @@ bool ModelLoaded(Hash model) {
 }
 
 bool AwaitModel(Hash model) {
+    if (GaveUpRecently(model)) {
+        if (!ModelLoaded(model)) return false;
+        ForgetGaveUp(model);
+        return true;
+    }
     const int32_t start = GameTimerMs();
     while (!ModelLoaded(model)) {
-        if (GameTimerMs() - start >= kModelWaitLimitMs) {
+        if (ElapsedSince(start) >= kModelWaitLimitMs) {
             Log("failed to load model: " + std::to_string(static_cast<int32_t>(model)));
+            RememberGaveUp(model);
             return false;
         }
         ScriptWait(0);

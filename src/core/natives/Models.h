@@ -14,7 +14,8 @@ inline constexpr int32_t kModelWaitLimitMs = 10000;
 
 // Polls once a frame until the requested model has loaded: true. After kModelWaitLimitMs of
 // game time without it, logs "failed to load model: " with the hash as a signed decimal and
-// gives up: false.
+// gives up: false. For kGaveUpMemoryMs after that, the model is not waited for again: it
+// answers at once, false unless it has loaded meanwhile.
 bool AwaitModel(Hash model);
 
 } // namespace corvale

@@ -10,6 +10,8 @@ namespace {
 constexpr native::Native kPlayerPedId{0x096275889b8e0ee0, "PLAYER_PED_ID", ""};
 constexpr native::Native kPlayerId{0x217e9dc48139933d, "PLAYER_ID", ""};
 constexpr native::Native kIsPlayerDead{0x2e9c3fcb6798f397, "IS_PLAYER_DEAD", "Player"};
+constexpr native::Native kIsPlayerBeingArrested{0xc8183ae963c58374, "IS_PLAYER_BEING_ARRESTED",
+                                                "Player,BOOL"};
 constexpr native::Native kIsLawIncidentActive{0xad401c63158acbaa, "IS_LAW_INCIDENT_ACTIVE",
                                               "Player"};
 constexpr native::Native kGetPlayerCurrentStealthNoise{
@@ -36,6 +38,10 @@ Vector3 PlayerPosition() {
 
 bool IsPlayerDead(int32_t player) {
     return Invoke<bool>(kIsPlayerDead, player);
+}
+
+bool IsPlayerBeingArrested(int32_t player) {
+    return Invoke<bool>(kIsPlayerBeingArrested, player, false);
 }
 
 bool IsLawIncidentActive(int32_t player) {

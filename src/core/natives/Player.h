@@ -12,6 +12,8 @@ void RefreshPlayerPed();
 int32_t PlayerIndex();
 Vector3 PlayerPosition();
 bool IsPlayerDead(int32_t player);
+// The law has the player in hand (hands up, cuffed, led away).
+bool IsPlayerBeingArrested(int32_t player);
 // The law is after the player (a crime seen, a bounty being chased).
 bool IsLawIncidentActive(int32_t player);
 // How loud the player is now, as the game's stealth hears it.

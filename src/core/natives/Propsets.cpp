@@ -3,8 +3,10 @@
 
 #include "core/log/Log.h"
 #include "core/natives/GameClock.h"
+#include "core/natives/GaveUp.h"
 #include "core/natives/Script.h"
 #include "core/natives/Strings.h"
+#include "core/timers/Elapsed.h"
 
 #include <string>
 
@@ -35,13 +37,18 @@ PropSet SpawnPropset(Hash name, const Vector3& position, float heading) {
     Invoke<bool>(kRequestPropSet, name);
     const int32_t start = GameTimerMs();
     bool loaded = Invoke<bool>(kHasPropSetLoaded, name);
-    while (!loaded && GameTimerMs() - start <= kLoadLimitMs) {
+    // A set that gave up a moment ago is not waited for again.
+    const bool waitFor = !GaveUpRecently(name);
+    if (loaded) ForgetGaveUp(name);
+    while (waitFor && !loaded && ElapsedSince(start) <= kLoadLimitMs) {
         Invoke<bool>(kRequestPropSet, name);
         ScriptWait(0);
         loaded = Invoke<bool>(kHasPropSetLoaded, name);
     }
     if (!loaded) {
+        if (!waitFor) return 0;
         Log("failed to load propset: " + std::to_string(static_cast<int32_t>(name)));
+        RememberGaveUp(name);
         return 0;
     }
     const PropSet propset = Invoke<PropSet>(kCreatePropSet, name, position.x, position.y,
