@@ -108,7 +108,7 @@ constexpr PropSetRow kPropSets[] = {
     {16, "pg_mp_moonshinecamp03x", {1399.77f, -2211.12f, 48.31f}, 330, kMp},
     {16, "pg_re_cochinaygang01x", {1397.31f, -2200.48f, 48.37f}, 190, kOpen},
     {16, "pg_ambient_campfire02xb", {1406.30f, -2214.23f, 48.31f}, 350, kOpen},
-    {16, "pg_moonshiner_rescueCook_01x", {1401.54f, -2209.25f, 48.41f}, 150, kOpen},
+    {16, "pg_moonshiner_rescueCook_01x", {1401.54f, -2209.25f, 48.41f}, 150, kMp}, // online content only
     {17, "pg_mp_moonshinecamp03x", {1351.40f, -1663.29f, 66.68f}, 120, kMp},
     {17, "pg_re_odoriscollboysgang02x", {1371.32f, -1650.34f, 66.62f}, 190, kOpen},
     {17, "pg_ambient_campfire02x", {1361.70f, -1669.58f, 66.78f}, 350, kOpen},
