@@ -59,14 +59,9 @@ void RegisterDeveloperNatives(NativeTable& t) {
         const World& w = c.w;
         c.r.setBool(c.i(0) == w.player.ped && w.player.shootingFrame == w.frame);
     });
-    // Thrown weapons are the ones named WEAPON_THROWN_*; silent ones are bows and knives.
+    // Thrown weapons are the ones named WEAPON_THROWN_*.
     t.add(0x30e7c16b12da8211, "_IS_WEAPON_THROWABLE", "Hash", [](Call& c) {
         c.r.setBool(NameOf(c.w, c.u(0)).rfind("WEAPON_THROWN_", 0) == 0);
-    });
-    t.add(0x5809dbca0a37c82b, "_IS_WEAPON_SILENT", "Hash", [](Call& c) {
-        const std::string name = NameOf(c.w, c.u(0));
-        c.r.setBool(name.rfind("WEAPON_BOW", 0) == 0 || name.find("KNIFE") != std::string::npos ||
-                    name.find("KNIVES") != std::string::npos);
     });
 }
 

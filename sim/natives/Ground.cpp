@@ -7,9 +7,6 @@
 namespace sim {
 
 void RegisterGroundNatives(NativeTable& t) {
-    // The simulated world has no water: a probe for it never hits.
-    t.add(0x2b3451fa1e3142e2, "TEST_VERTICAL_PROBE_AGAINST_ALL_WATER",
-          "float,float,float,int,float*", [](Call& c) { c.r.setInt(0); });
     t.add(0x24fa4267bb8d2431, "GET_GROUND_Z_FOR_3D_COORD", "float,float,float,float*,BOOL",
           [](Call& c) {
               const float ground = c.w.ground.height;
