@@ -47,9 +47,9 @@ struct Entity {
 };
 
 struct Player {
-    int32_t ped = 0;   // entity handle of the player's ped
-    int32_t index = 0; // player index
-    int64_t cashCents = 0;
+    int32_t ped = 0;                   // entity handle of the player's ped
+    int32_t index = 0;                 // player index
+    int32_t cashCents = 0;             // as the game keeps it: a signed 32-bit count of cents
     std::map<uint32_t, int32_t> items; // inventory by item hash
     bool wanted = false;
     bool dead = false;

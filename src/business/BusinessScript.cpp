@@ -167,8 +167,8 @@ void BusinessScript::nearCampPoint() {
 
 void BusinessScript::buyRecipe(int recipe) {
     const Recipe* r = RecipeFor(recipe);
-    if (!r) return;
-    TakeCash(r->priceCents);
+    // A payment the game refuses (the cash spent since the prompt was shown) buys nothing.
+    if (!r || !TakeCash(r->priceCents)) return;
     StartBatch(save, recipe);
 }
 
