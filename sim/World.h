@@ -56,6 +56,7 @@ struct Player {
     bool inCombat = false;
     bool crouching = false;
     int32_t horse = 0;            // saddle horse ped, 0 when none
+    float driveSpeed = 0;         // m/s he drives the vehicle he sits on at, 0 stopped
     uint64_t shootingFrame = 0;   // the frame in which the player uses a weapon
     uint32_t weapon = 0xA2719263; // current weapon hash, "WEAPON_UNARMED"
     int32_t interior = 0;         // the interior the player stands in, 0 out of doors
