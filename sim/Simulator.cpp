@@ -87,7 +87,12 @@ Simulator::Simulator(Options options) : options_(std::move(options)) {
     frameResets.push_back([](World& w) { w.events.advanceFrame(); });
     frameResets.push_back([](World& w) { w.screen.beginFrame(); });
     frameResets.push_back([](World& w) { w.controls.beginFrame(); });
-    frameResets.push_back([](World& w) { w.prompts.beginFrame(); });
+    frameResets.push_back([](World& w) {
+        w.prompts.beginFrame(w.frame);
+        // The game shows the prompts of the ped the player targets.
+        if (const int32_t target = w.developer.targetedEntity)
+            w.prompts.activate(EntityPromptGroup(target), "", w.frame);
+    });
     RegisterAllNatives(natives_);
 }
 
@@ -221,11 +226,12 @@ void Simulator::deliverKeys() {
 }
 
 // The timeline tells when a prompt came on screen or went, as it stood at the end of a
-// frame: a script that hides and shows its prompts within a frame changes nothing on screen.
+// frame (its group shown, for a grouped one): a script that hides and shows its prompts
+// within a frame changes nothing on screen.
 // A new prompt's default visibility is not news.
 void Simulator::tracePromptChanges() {
     for (auto& [handle, p] : world_.prompts.all) {
-        const bool onScreen = p.registered && p.visible && p.shownOnce;
+        const bool onScreen = p.shownOnce && world_.prompts.onScreen(p, world_.frame);
         if (onScreen == p.tracedOnScreen) continue;
         p.tracedOnScreen = onScreen;
         trace(std::string(onScreen ? "prompt shown: " : "prompt hidden: ") + p.text);
