@@ -127,20 +127,12 @@ std::string Feed(const World& w) {
     return out;
 }
 
-// A grouped prompt shows when its group was made the active one this frame; one in no
-// group whenever it is visible.
-bool PromptOnScreen(const World& w, const PromptState& p) {
-    if (!p.registered || !p.visible) return false;
-    return p.group == 0 || (w.prompts.activeGroupFrame == w.frame &&
-                            static_cast<uint32_t>(p.group) == w.prompts.activeGroup);
-}
-
 // The prompts, bottom right: the shown group's title above its prompts and the ambient ones.
 std::string PromptList(const World& w) {
     std::vector<const PromptState*> shown;
     bool grouped = false;
     for (const auto& [handle, p] : w.prompts.all)
-        if (PromptOnScreen(w, p)) {
+        if (w.prompts.onScreen(p, w.frame)) {
             shown.push_back(&p);
             grouped = grouped || p.group != 0;
         }
