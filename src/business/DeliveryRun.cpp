@@ -145,8 +145,8 @@ void FinishDelivery(BusinessScript& s) {
         const int32_t price = SalePriceCents(s.save);
         // Saved before the money changes hands: quitting now never keeps a sold batch.
         ClearBatch(s);
-        if (price > 0) GiveCash(price);
-        paid = price;
+        // The game refuses a payment past the top of the player's cash: none is shown then.
+        paid = price > 0 && GiveCash(price) ? price : 0;
         Send(events::kDeliveryFinished);
         if (Ped buyer = SpawnBusinessPed(kBuyerModel, c.destination, kBuyerHeading)) {
             TaskEnterVehicle(buyer, c.wagon, kBuyerBoardTimeoutMs, kDriverSeat, 1.0f, kNormalEntry);
