@@ -9,7 +9,7 @@ namespace sim {
 void RegisterGroundNatives(NativeTable& t) {
     t.add(0x24fa4267bb8d2431, "GET_GROUND_Z_FOR_3D_COORD", "float,float,float,float*,BOOL",
           [](Call& c) {
-              const float ground = c.w.ground.height;
+              const float ground = c.w.ground.at(c.f(0), c.f(1));
               const bool above = c.f(2) >= ground;
               if (float* out = c.p<float>(3)) WriteFloat(out, above ? ground : 0.0f);
               c.r.setBool(above);
@@ -27,7 +27,7 @@ void RegisterGroundNatives(NativeTable& t) {
     t.add(0xb61c8e878a4199ca, "GET_SAFE_COORD_FOR_PED", "float,float,float,BOOL,Vector3*,int",
           [](Call& c) {
               if (c.w.map.safeCoordsNever) return c.r.setBool(false);
-              float z = c.w.ground.height;
+              float z = c.w.ground.at(c.f(0), c.f(1));
               if (!c.b(3))
                   for (const Cliff& cliff : c.w.map.cliffs)
                       if (cliff.holds(c.f(0), c.f(1))) z += cliff.height;

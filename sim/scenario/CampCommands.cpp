@@ -298,9 +298,10 @@ void RegisterCampCommands(CommandRegistry& r) {
         run.sim().world().map.walls.push_back(
             Wall{ArgFloat(c, 1), ArgFloat(c, 2), ArgFloat(c, 3), ArgFloat(c, 4)});
     });
-    // The flat ground's height: where loose props settle and ground searches land.
+    // Flat ground at that height instead of the game's: where loose props settle and ground
+    // searches land.
     r.add("ground", "Z:num", [](ScenarioRun& run, const Command& c) {
-        run.sim().world().ground.height = ArgFloat(c, 1);
+        run.sim().world().ground.flat = ArgFloat(c, 1);
     });
     r.add("navmesh", "never|on", [](ScenarioRun& run, const Command& c) {
         const std::string& mode = Arg(c, 1);

@@ -182,7 +182,7 @@ TEST_F(RemoveItemTest, WithDebugToolsOnNothingIsTakenButTheEntryStillShows) {
 
 TEST(HeightAboveGround, IsTheHeightOverTheGroundTheGameFinds) {
     ScriptHarness h;
-    h.world().ground.height = 2.5f;
+    h.world().ground.flat = 2.5f;
     auto probes = Calls(h, "GET_GROUND_Z_FOR_3D_COORD");
     EXPECT_FLOAT_EQ(HeightAboveGround({1, 2, 10}), 7.5f);
     ASSERT_EQ(probes->size(), 1u);
@@ -193,7 +193,7 @@ TEST(HeightAboveGround, IsTheHeightOverTheGroundTheGameFinds) {
 
 TEST(RandomPointAround, LiesAtTheRadiusAndSnapsToTheGroundFromTenMetresUp) {
     ScriptHarness h;
-    h.world().ground.height = 4.0f;
+    h.world().ground.flat = 4.0f;
     Answer(h, "GET_RANDOM_FLOAT_IN_RANGE",
            [](const sim::NativeArgs&, sim::NativeResult& r) { r.setFloat(0.25f); }); // due +y
     auto groundAsked = Calls(h, "GET_GROUND_Z_FOR_3D_COORD");
