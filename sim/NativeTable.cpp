@@ -48,7 +48,8 @@ void NativeTable::add(uint64_t hash, const char* name, const char* types, Native
         if (type == "...") {
             spec.variadic = true;
         } else {
-            spec.isFloat.push_back(type == "float");
+            spec.slots.push_back(SlotKindOf(type));
+            spec.slotTypes.emplace_back(type);
             ++spec.argc;
         }
         if (comma == std::string_view::npos) break;

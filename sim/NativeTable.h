@@ -1,6 +1,7 @@
 #pragma once
 // The simulator's natives: one handler per hash, each declared with the parameter types of
-// the game's native list, so every call's argument count (and float slots) can be checked.
+// the game's native list, so every call's argument count and slot types can be checked.
+#include "SlotCheck.h"
 #include "World.h"
 
 #include <cstdint>
@@ -111,10 +112,11 @@ class NativeHandler {
 struct NativeSpec {
     uint64_t hash = 0;
     std::string name;
-    std::string types;     // parameter types as in the game's native list
-    size_t argc = 0;       // fixed parameters
-    bool variadic = false; // more slots may follow the fixed ones
-    std::vector<bool> isFloat;
+    std::string types;                  // parameter types as in the game's native list
+    size_t argc = 0;                    // fixed parameters
+    bool variadic = false;              // more slots may follow the fixed ones
+    std::vector<SlotKind> slots;        // how each fixed parameter is read
+    std::vector<std::string> slotTypes; // and its type as the list names it
     NativeHandler handler;
 };
 

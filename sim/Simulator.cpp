@@ -6,6 +6,7 @@
 #include <cinttypes>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <dlfcn.h>
 #include <filesystem>
 #include <semaphore>
@@ -66,6 +67,12 @@ std::string Hex(uint64_t hash) {
     return text;
 }
 
+// "a float", "an int", "a Ped": the parameter as a fault names it.
+std::string Article(const std::string& type) {
+    const bool vowel = !type.empty() && std::strchr("aeiouAEIOU", type[0]);
+    return (vowel ? "an " : "a ") + type;
+}
+
 } // namespace
 
 Simulator::Simulator(Options options) : options_(std::move(options)) {
@@ -80,7 +87,12 @@ Simulator::Simulator(Options options) : options_(std::move(options)) {
     frameResets.push_back([](World& w) { w.events.advanceFrame(); });
     frameResets.push_back([](World& w) { w.screen.beginFrame(); });
     frameResets.push_back([](World& w) { w.controls.beginFrame(); });
-    frameResets.push_back([](World& w) { w.prompts.beginFrame(); });
+    frameResets.push_back([](World& w) {
+        w.prompts.beginFrame(w.frame);
+        // The game shows the prompts of the ped the player targets.
+        if (const int32_t target = w.developer.targetedEntity)
+            w.prompts.activate(EntityPromptGroup(target), "", w.frame);
+    });
     RegisterAllNatives(natives_);
 }
 
@@ -94,7 +106,10 @@ Simulator* Simulator::current() {
 
 bool Simulator::attach(const std::vector<std::string>& names) {
     for (const std::string& name : names) {
-        const std::string file = name == "camp" ? "CorvaleCamp.so" : "CorvaleBusiness.so";
+        // Our two by their short names; any other plug-in (a test's) by its file's name.
+        const std::string file = name == "camp"       ? "CorvaleCamp.so"
+                                 : name == "business" ? "CorvaleBusiness.so"
+                                                      : name + ".so";
         const fs::path source = fs::path(options_.pluginDir) / file;
         // A private copy gives every run fresh plug-in state, as a new game process does.
         char dir[] = "/tmp/corvale-plugin-XXXXXX";
@@ -211,11 +226,12 @@ void Simulator::deliverKeys() {
 }
 
 // The timeline tells when a prompt came on screen or went, as it stood at the end of a
-// frame: a script that hides and shows its prompts within a frame changes nothing on screen.
+// frame (its group shown, for a grouped one): a script that hides and shows its prompts
+// within a frame changes nothing on screen.
 // A new prompt's default visibility is not news.
 void Simulator::tracePromptChanges() {
     for (auto& [handle, p] : world_.prompts.all) {
-        const bool onScreen = p.registered && p.visible && p.shownOnce;
+        const bool onScreen = p.shownOnce && world_.prompts.onScreen(p, world_.frame);
         if (onScreen == p.tracedOnScreen) continue;
         p.tracedOnScreen = onScreen;
         trace(std::string(onScreen ? "prompt shown: " : "prompt hidden: ") + p.text);
@@ -319,13 +335,10 @@ uint64_t* Simulator::hostNativeCall() {
               " pushed");
     } else {
         for (size_t i = 0; i < spec->argc; ++i) {
-            const uint32_t low = static_cast<uint32_t>(callArgs_[i]);
-            // Small integers and -1 read as tiny numbers or NaN where the game wants a float.
-            if (spec->isFloat[i] && ((low != 0 && low < 65536) || low == 0xFFFFFFFFu)) {
+            const std::string wrong = SlotFault(spec->slots[i], callArgs_[i]);
+            if (!wrong.empty())
                 fault("native " + Hex(callHash_) + " " + spec->name + " argument " +
-                      std::to_string(i) + " is a float, an integer (" +
-                      std::to_string(static_cast<int32_t>(low)) + ") was pushed");
-            }
+                      std::to_string(i) + " is " + Article(spec->slotTypes[i]) + ", " + wrong);
         }
         const NativeArgs args{callArgs_.data(), callArgs_.size()};
         Call call{*this, world_, args, callResult_, spec->name.c_str()};

@@ -37,7 +37,8 @@ class Simulator {
     // The simulator the host operations talk to (one at a time).
     static Simulator* current();
 
-    // Loads and attaches plug-ins by name ("camp", "business"), in the order given.
+    // Loads and attaches plug-ins by name ("camp", "business", or a file NAME.so of the
+    // plug-in folder), in the order given.
     bool attach(const std::vector<std::string>& names);
     bool attached() const { return !modules_.empty(); }
     void detachAll();

@@ -47,9 +47,9 @@ struct Entity {
 };
 
 struct Player {
-    int32_t ped = 0;   // entity handle of the player's ped
-    int32_t index = 0; // player index
-    int64_t cashCents = 0;
+    int32_t ped = 0;                   // entity handle of the player's ped
+    int32_t index = 0;                 // player index
+    int32_t cashCents = 0;             // as the game keeps it: a signed 32-bit count of cents
     std::map<uint32_t, int32_t> items; // inventory by item hash
     bool wanted = false;
     bool dead = false;
@@ -57,6 +57,7 @@ struct Player {
     bool arrested = false; // the law has him in hand
     bool crouching = false;
     int32_t horse = 0;            // saddle horse ped, 0 when none
+    float driveSpeed = 0;         // m/s he drives the vehicle he sits on at, 0 stopped
     uint64_t shootingFrame = 0;   // the frame in which the player uses a weapon
     uint32_t weapon = 0xA2719263; // current weapon hash, "WEAPON_UNARMED"
     int32_t interior = 0;         // the interior the player stands in, 0 out of doors

@@ -1,6 +1,7 @@
 // The natives behind the developer tools and the throw sampler.
 #include "Simulator.h"
 #include "natives/Families.h"
+#include "natives/Out.h"
 
 namespace sim {
 
@@ -59,10 +60,8 @@ void RegisterDeveloperNatives(NativeTable& t) {
         c.r.setBool(c.i(0) == w.player.ped && w.player.shootingFrame == w.frame);
     });
     // Thrown weapons are the ones named WEAPON_THROWN_*.
-    t.add(0x5809dbca0a37c82b, "_IS_WEAPON_SILENT", "Hash", [](Call& c) {
-        const auto& names = c.w.hashNames;
-        auto it = names.find(c.u(0));
-        c.r.setBool(it != names.end() && it->second.rfind("WEAPON_THROWN_", 0) == 0);
+    t.add(0x30e7c16b12da8211, "_IS_WEAPON_THROWABLE", "Hash", [](Call& c) {
+        c.r.setBool(NameOf(c.w, c.u(0)).rfind("WEAPON_THROWN_", 0) == 0);
     });
 }
 

@@ -86,11 +86,11 @@ void RegisterEntityNatives(NativeTable& t) {
               c.w.vehicles.unseat(c.i(0));
               e->position = c.vec(1);
           });
-    // Standing on flat ground: the height above it.
+    // The height above the ground under the entity.
     t.add(0x296debc84474b375, "GET_ENTITY_HEIGHT", "Entity,float,float,float,BOOL,BOOL",
           [](Call& c) {
               const Entity* e = c.entity(0);
-              c.r.setFloat(e ? e->position.z - c.w.ground.height : 0);
+              c.r.setFloat(e ? e->position.z - c.w.ground.at(e->position) : 0);
           });
     t.add(0xac2767ed8bdfab15, "SET_ENTITY_HEALTH", "Entity,int,Entity", [](Call& c) {
         if (!c.entity(0)) return;

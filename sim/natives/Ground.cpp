@@ -7,17 +7,9 @@
 namespace sim {
 
 void RegisterGroundNatives(NativeTable& t) {
-    // A probe straight down finds the ground when it starts above it.
-    t.add(0x2b3451fa1e3142e2, "TEST_VERTICAL_PROBE_AGAINST_ALL_WATER",
-          "float,float,float,int,float*", [](Call& c) {
-              const float ground = c.w.ground.height;
-              if (c.f(2) < ground) return c.r.setInt(0);
-              if (float* out = c.p<float>(4)) WriteFloat(out, ground);
-              c.r.setInt(1);
-          });
     t.add(0x24fa4267bb8d2431, "GET_GROUND_Z_FOR_3D_COORD", "float,float,float,float*,BOOL",
           [](Call& c) {
-              const float ground = c.w.ground.height;
+              const float ground = c.w.ground.at(c.f(0), c.f(1));
               const bool above = c.f(2) >= ground;
               if (float* out = c.p<float>(3)) WriteFloat(out, above ? ground : 0.0f);
               c.r.setBool(above);
@@ -30,12 +22,16 @@ void RegisterGroundNatives(NativeTable& t) {
                   return c.r.setU32(c.w.player.zone);
               c.r.setU32(c.w.ground.zoneAt(c.vec(0), c.i(3)));
           });
-    // Flat open ground: every point is safe, on the ground, unless a scenario says never.
+    // Open ground: every point is safe, on the ground, unless a scenario says never; off the
+    // ground a cliff's ledge may be offered.
     t.add(0xb61c8e878a4199ca, "GET_SAFE_COORD_FOR_PED", "float,float,float,BOOL,Vector3*,int",
           [](Call& c) {
               if (c.w.map.safeCoordsNever) return c.r.setBool(false);
-              if (void* out = c.p<void>(4))
-                  WriteVector(out, Vec3{c.f(0), c.f(1), c.w.ground.height});
+              float z = c.w.ground.at(c.f(0), c.f(1));
+              if (!c.b(3))
+                  for (const Cliff& cliff : c.w.map.cliffs)
+                      if (cliff.holds(c.f(0), c.f(1))) z += cliff.height;
+              if (void* out = c.p<void>(4)) WriteVector(out, Vec3{c.f(0), c.f(1), z});
               c.r.setBool(true);
           });
 }

@@ -181,6 +181,7 @@ void RegisterHudNatives(NativeTable& t) {
     t.add(0xe9990552dec71600, "_UILOG_PRINT_CACHED_OBJECTIVE", "", [](Call& c) {
         World& w = c.w;
         w.messages.push_back(w.screen.cachedMessage);
+        w.screen.messageFrame = w.frame;
     });
     t.add(0xdff0d417277b41f8, "_UILOG_CLEAR_CACHED_OBJECTIVE", "",
           [](Call& c) { c.w.screen.cachedMessage.clear(); });

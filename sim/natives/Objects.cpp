@@ -21,7 +21,7 @@ void RegisterObjectNatives(NativeTable& t) {
           });
     t.add(0x58a850eaee20faa3, "PLACE_OBJECT_ON_GROUND_PROPERLY", "Object,BOOL", [](Call& c) {
         Entity* e = c.w.entity(c.i(0));
-        if (e) e->position.z = c.w.ground.height;
+        if (e) e->position.z = c.w.ground.at(e->position);
         c.r.setBool(e != nullptr);
     });
     // The nearest object of the model within the radius, 0 when none.

@@ -8,6 +8,9 @@ namespace sim {
 
 namespace {
 
+constexpr int32_t kCannotSee = 0, kSees = 1, kNotSure = 2;
+constexpr float kSureShare = 0.75f; // of the seeing range
+
 bool WallBetween(const World& w, const Vec3& a, const Vec3& b) {
     for (const Wall& wall : w.map.walls)
         if (SegmentsCross(a.x, a.y, b.x, b.y, wall.x1, wall.y1, wall.x2, wall.y2)) return true;
@@ -21,9 +24,11 @@ void CanSee(Call& c) {
     auto it = c.w.peds.state.find(c.i(0));
     const float range =
         it == c.w.peds.state.end() ? PedState{}.seeingRange : it->second.seeingRange;
-    const bool seen = Distance(observer->position, target->position) <= range &&
-                      !WallBetween(c.w, observer->position, target->position);
-    c.r.setInt(seen ? 1 : 0);
+    const float distance = Distance(observer->position, target->position);
+    if (distance > range || WallBetween(c.w, observer->position, target->position))
+        return c.r.setInt(kCannotSee);
+    // Far out in its range the game is not sure yet what it sees.
+    c.r.setInt(distance > kSureShare * range ? kNotSure : kSees);
 }
 
 } // namespace

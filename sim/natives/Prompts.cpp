@@ -86,14 +86,15 @@ void RegisterPromptNatives(NativeTable& t) {
           OnPrompt("_UI_PROMPT_SET_VISIBLE", SetVisible));
     // Every entity has a prompt group of its own.
     t.add(0xb796970bd125fce8, "_UI_PROMPT_GET_GROUP_ID_FOR_TARGET_ENTITY", "Entity",
-          [](Call& c) { c.r.setInt(c.w.entity(c.i(0)) ? 0x1000000 + c.i(0) : 0); });
+          [](Call& c) {
+              c.r.setInt(c.w.entity(c.i(0)) ? static_cast<int32_t>(EntityPromptGroup(c.i(0)))
+                                            : 0);
+          });
     t.add(0xc65a45d4453c2627, "_UI_PROMPT_SET_ACTIVE_GROUP_THIS_FRAME",
           "Hash,const char*,int,int,int,Prompt", [](Call& c) {
               Prompts& prompts = c.w.prompts;
               const std::string* title = c.w.texts.resolve(c.raw(1));
-              prompts.activeGroup = c.u(0);
-              prompts.activeGroupTitle = title ? *title : c.s(1) ? c.s(1) : "";
-              prompts.activeGroupFrame = c.w.frame;
+              prompts.activate(c.u(0), title ? *title : c.s(1) ? c.s(1) : "", c.w.frame);
               c.r.setInt(0);
           });
     t.add(0x00ede88d4d13cf59, "_UI_PROMPT_DELETE", "Prompt", [](Call& c) {

@@ -3,6 +3,7 @@
 #include "Hash.h"
 #include "Simulator.h"
 #include "natives/Families.h"
+#include "natives/Out.h"
 #include "world/Lifecycle.h"
 
 namespace sim {
@@ -56,8 +57,11 @@ void Perform(Call& c) {
     t.sequenceHandle = c.i(1);
     t.sequenceStarted = false;
     t.progress = -1;
+    std::string to;
+    for (const TaskStep& step : t.sequence)
+        if (step.kind == TaskKind::GoTo) to += " to " + Describe(step.point);
     c.trace(Handle(c.i(0)) + " performs sequence " + Handle(c.i(1)) + " of " +
-            std::to_string(t.sequence.size()) + " steps");
+            std::to_string(t.sequence.size()) + " steps" + to);
 }
 
 void Clear(Call& c) {

@@ -298,9 +298,10 @@ void RegisterCampCommands(CommandRegistry& r) {
         run.sim().world().map.walls.push_back(
             Wall{ArgFloat(c, 1), ArgFloat(c, 2), ArgFloat(c, 3), ArgFloat(c, 4)});
     });
-    // The flat ground's height: where loose props settle and ground searches land.
+    // Flat ground at that height instead of the game's: where loose props settle and ground
+    // searches land.
     r.add("ground", "Z:num", [](ScenarioRun& run, const Command& c) {
-        run.sim().world().ground.height = ArgFloat(c, 1);
+        run.sim().world().ground.flat = ArgFloat(c, 1);
     });
     r.add("navmesh", "never|on", [](ScenarioRun& run, const Command& c) {
         const std::string& mode = Arg(c, 1);
@@ -312,6 +313,15 @@ void RegisterCampCommands(CommandRegistry& r) {
         if (mode != "never" && mode != "on") Fail(c, "safe-coords never|on");
         run.sim().world().map.safeCoordsNever = mode == "never";
     });
+    // cliff X Y INNER OUTER HEIGHT: ledges HEIGHT m above the ground in that ring.
+    r.add("cliff", "X:num Y:num INNER:num OUTER:num HEIGHT:num",
+          [](ScenarioRun& run, const Command& c) {
+              const Cliff cliff{ArgFloat(c, 1), ArgFloat(c, 2), ArgFloat(c, 3), ArgFloat(c, 4),
+                                ArgFloat(c, 5)};
+              if (cliff.inner < 0 || cliff.outer < cliff.inner || cliff.height <= 0)
+                  Fail(c, "cliff X Y INNER OUTER HEIGHT (0 <= INNER <= OUTER, HEIGHT > 0)");
+              run.sim().world().map.cliffs.push_back(cliff);
+          });
     r.add("clock", "HOUR:count", [](ScenarioRun& run, const Command& c) {
         const int64_t hour = ArgInt(c, 1);
         if (hour < 0 || hour > 23) Fail(c, "clock HOUR (0 to 23)");

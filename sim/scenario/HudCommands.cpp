@@ -105,7 +105,7 @@ void RegisterHudCommands(CommandRegistry& r) {
         std::error_code ec;
         std::filesystem::create_directories(dir, ec);
         const std::string path = (std::filesystem::path(dir) / (name + ".svg")).string();
-        if (!WriteSnapshot(path, run.sim().world().screen)) Fail(c, "cannot write " + path);
+        if (!WriteSnapshot(path, run.sim().world())) Fail(c, "cannot write " + path);
         run.sim().trace("snapshot " + path);
     });
 }

@@ -2,6 +2,8 @@
 #include "Hash.h"
 #include "scenario/Commands.h"
 
+#include <cstdint>
+
 namespace sim {
 
 namespace {
@@ -20,8 +22,11 @@ int32_t ItemCount(const Player& p, uint32_t item) {
 } // namespace
 
 void RegisterInventoryCommands(CommandRegistry& r) {
+    // The game's cash is a signed 32-bit count of cents and never below zero.
     r.add("player cash", "CENTS:int", [](ScenarioRun& run, const Command& c) {
-        run.sim().world().player.cashCents = ArgInt(c, 2);
+        const int64_t cents = ArgInt(c, 2);
+        if (cents < 0 || cents > INT32_MAX) Fail(c, "cash is 0 to 2147483647 cents");
+        run.sim().world().player.cashCents = static_cast<int32_t>(cents);
     });
     r.add("player item", "NAME COUNT:int", [](ScenarioRun& run, const Command& c) {
         const uint32_t item = ItemHash(run, Arg(c, 2));
@@ -33,7 +38,7 @@ void RegisterInventoryCommands(CommandRegistry& r) {
             items[item] = static_cast<int32_t>(count);
     });
     r.add("expect cash", "CENTS:int", [](ScenarioRun& run, const Command& c) {
-        const int64_t cents = run.sim().world().player.cashCents;
+        const int32_t cents = run.sim().world().player.cashCents;
         run.expect(c, cents == ArgInt(c, 2), std::to_string(cents));
     });
     r.add("expect item", "NAME COUNT:int", [](ScenarioRun& run, const Command& c) {

@@ -1,4 +1,4 @@
-// Setting the player up: place, weapon, life, combat, where a shot or throw lands.
+// Setting the player up: place, weapon, life, combat, driving, where a shot or throw lands.
 #include "Hash.h"
 #include "scenario/Commands.h"
 #include "world/Lifecycle.h"
@@ -36,6 +36,19 @@ void RegisterPlayerCommands(CommandRegistry& r) {
         if (dead) KillEntity(run.sim(), run.sim().world().player.ped, "the scenario says so");
         run.sim().world().player.dead = dead;
         PlayerEntity(run, c).alive = !dead;
+    });
+    // player drive SPEED: the vehicle whose reins the player holds goes forward at SPEED m/s
+    // along its heading; 0 pulls it up. It lasts while he sits in the driver's seat.
+    r.add("player drive", "SPEED:num", [](ScenarioRun& run, const Command& c) {
+        World& w = run.sim().world();
+        const float speed = ArgFloat(c, 2);
+        if (!(speed >= 0)) Fail(c, "the speed is 0 or more m/s");
+        int32_t seat = 0;
+        const int32_t vehicle = w.vehicles.seatOf(w.player.ped, &seat);
+        if (!vehicle || seat != -1) Fail(c, "the player is not in a driver's seat");
+        w.player.driveSpeed = speed;
+        run.sim().trace("the player drives #" + std::to_string(vehicle) + " at " + Arg(c, 2) +
+                        " m/s");
     });
     r.add("player combat", "on|off", [](ScenarioRun& run, const Command& c) {
         run.sim().world().player.inCombat = ArgOnOff(c, 2);

@@ -134,7 +134,7 @@ class ScenarioRun {
     Probe* probe_ = nullptr; // set while an expectation is probed
     uintmax_t logSeen_ = 0;
     size_t messagesSeen_ = 0;
-    int64_t cashSeen_ = 0;
+    int32_t cashSeen_ = 0;
 };
 
 } // namespace sim

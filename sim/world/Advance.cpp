@@ -152,12 +152,18 @@ void AdvanceTasks(Simulator& sim) {
 void AdvanceVehicles(Simulator& sim) {
     World& w = sim.world();
     const float dt = w.frameMs / 1000.0f;
+    bool playerDrives = false;
     for (auto& [handle, v] : w.vehicles.state) {
         Entity* ve = w.entity(handle);
         if (!ve) continue;
         auto driver = v.seated.find(-1);
         const bool driven =
             driver != v.seated.end() && w.entity(driver->second) && w.entity(driver->second)->alive;
+        // The player drives with the reins, not a task: at the speed the scenario gives.
+        if (driven && driver->second == w.player.ped) {
+            v.speed = w.player.driveSpeed;
+            playerDrives = true;
+        }
         if (!ve->alive || !driven) v.speed = 0;
         if (v.speed > 0) {
             const Vec3 f = Forward(ve->heading);
@@ -175,6 +181,8 @@ void AdvanceVehicles(Simulator& sim) {
                 h->heading = ve->heading;
             }
     }
+    // Off the driver's seat he holds no reins: a wagon he climbs on again stands still.
+    if (!playerDrives) w.player.driveSpeed = 0;
     for (auto& [ped, state] : w.peds.state) {
         if (!state.mount) continue;
         const Entity* horse = w.entity(state.mount);

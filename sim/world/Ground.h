@@ -1,8 +1,11 @@
 #pragma once
-// The ground: flat at one height unless a test sets another, and the map's named zones.
+// The ground: the game's own heights unless a scenario or test makes it flat at one height,
+// and the map's named zones.
+#include "world/GameGround.h"
 #include "world/Vec3.h"
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace sim {
@@ -15,7 +18,9 @@ struct MapZone {
 };
 
 struct Ground {
-    float height = 0;
+    std::optional<float> flat; // `ground Z`: flat at that height
+    float at(float x, float y) const { return flat ? *flat : GameGroundAt(x, y); }
+    float at(const Vec3& p) const { return at(p.x, p.y); }
     std::vector<MapZone> zones;
 
     // The first zone of that type containing the point (in the horizontal plane), or 0.

@@ -13,6 +13,16 @@ struct Wall {
     float x1 = 0, y1 = 0, x2 = 0, y2 = 0; // a segment in plan
 };
 
+// A cliff's ledges: a spot the safe-coordinate search finds between inner and outer metres
+// of the centre, when not asked for the ground, lies `height` metres above the ground below.
+struct Cliff {
+    float x = 0, y = 0, inner = 0, outer = 0, height = 0;
+    bool holds(float px, float py) const {
+        const float d2 = (px - x) * (px - x) + (py - y) * (py - y);
+        return d2 >= inner * inner && d2 <= outer * outer;
+    }
+};
+
 struct NavRegion {
     Vec3 centre;
     uint64_t frame = 0; // requested in
@@ -26,6 +36,7 @@ struct MapState {
     bool safeCoordsNever = false;      // the safe-coordinate search always fails
     std::map<uint32_t, int32_t> doors; // door hash -> state set by a script
     std::vector<Wall> walls;
+    std::vector<Cliff> cliffs;
 };
 
 } // namespace sim

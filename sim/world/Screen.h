@@ -64,8 +64,9 @@ struct Screen {
     // Colour and scale set for the next drawn text.
     Rgba nextColour;
     float nextScaleX = 1, nextScaleY = 1;
-    // The text the message box shows when printed.
+    // The text the message box shows when printed, and the frame it was last printed in.
     std::string cachedMessage;
+    uint64_t messageFrame = 0;
 
     // Everything shown so far, in order.
     std::vector<HelpText> helpTexts;

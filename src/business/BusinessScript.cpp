@@ -5,6 +5,7 @@
 #include "business/Delivery.h"
 #include "business/StatusPanel.h"
 #include "business/StillMenu.h"
+#include "business/WagonReach.h"
 #include "core/data/GameData.h"
 #include "core/events/EventInbox.h"
 #include "core/events/EventNames.h"
@@ -32,7 +33,6 @@ constexpr const char* kWagonModel = "WAGON05X";
 // At most one write a second, failed ones included.
 constexpr int32_t kSaveEveryMs = 1000;
 constexpr float kNearCampPoint = 40.0f;
-constexpr float kAtWagon = 4.0f;
 } // namespace
 
 void BusinessScript::start() {
@@ -155,11 +155,13 @@ void BusinessScript::keepMapDataLoaded() {
 void BusinessScript::nearCampPoint() {
     player.campDistance = Distance(camp.campPoint, player.position);
     const float distance = player.campDistance;
+    // The open menu offers no sale (and holds the player at the ledger).
+    player.atWagon = !camp.deliveryActive && menu.page == kMenuClosed &&
+                     AtWagon(player.position, distance);
     if (!(distance < kNearCampPoint)) return;
     prompts.ledger.want(!camp.deliveryActive, true);
     // At the wagon the sell prompt takes the ledger prompt's place.
-    if (distance < kAtWagon && !camp.deliveryActive)
-        prompts.ledger.want(prompts.ledger.enabled(), false);
+    if (player.atWagon) prompts.ledger.want(prompts.ledger.enabled(), false);
     // The open menu shows the same quantities and holds the player at the ledger: neither the
     // panel nor the walking pace would do more than cost the frame. Before the camp plug-in
     // names a camp there is no still here to show or to walk by.
@@ -170,8 +172,8 @@ void BusinessScript::nearCampPoint() {
 
 void BusinessScript::buyRecipe(int recipe) {
     const Recipe* r = RecipeFor(recipe);
-    if (!r) return;
-    TakeCash(r->priceCents);
+    // A payment the game refuses (the cash spent since the prompt was shown) buys nothing.
+    if (!r || !TakeCash(r->priceCents)) return;
     StartBatch(save, recipe);
 }
 

@@ -62,6 +62,7 @@ struct PlayerThisFrame {
     Vector3 position;
     int32_t now = 0;           // the game timer
     float campDistance = 0.0f; // from the camp point, kept up to date when the camp moves
+    bool atWagon = false;      // where the wagon offers its sale (no delivery running)
 };
 
 class BusinessScript {

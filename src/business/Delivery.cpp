@@ -21,7 +21,6 @@ namespace {
 constexpr const char* kWagonModel = "WAGON05X";
 constexpr int32_t kLocationApplyDelayMs = 1000;
 constexpr float kWagonBlipRange = 50.0f;
-constexpr float kAtWagon = 4.0f;
 constexpr int32_t kLeadHarness = -1;
 
 void AddWagonBlip(CampAndDelivery& c, const char* name) {
@@ -67,6 +66,7 @@ void ApplyPendingLocation(BusinessScript& s) {
     c.campPoint = place->point;
     c.campHeading = place->heading;
     s.player.campDistance = Distance(c.campPoint, s.player.position);
+    s.player.atWagon = false; // asked again next frame, at the new place
     LetGoOfWagon(s);
     SpawnWagon(s, s.texts.wagonBlipName);
 }
@@ -83,7 +83,7 @@ void TickDelivery(BusinessScript& s) {
     } else if (c.wagon != 0 && !WagonBlipShown(c) && EntityExists(c.wagon)) {
         AddWagonBlip(c, s.texts.wagonBlipName);
     }
-    if (distance < kAtWagon) OfferSale(s);
+    if (s.player.atWagon) OfferSale(s);
 }
 
 bool SpawnWagon(BusinessScript& s, const char* blipName) {

@@ -122,7 +122,8 @@ int32_t HandOver(BusinessScript& s) {
     const int32_t price = SalePriceCents(s.save);
     // Saved before the money changes hands: quitting now never keeps a sold batch.
     ClearBatch(s);
-    if (price > 0) GiveCash(price);
+    // The game refuses a payment past the top of the player's cash: none is shown then.
+    const int32_t paid = price > 0 && GiveCash(price) ? price : 0;
     Send(events::kDeliveryFinished);
     Ped buyer = SpawnBusinessPed(kBuyerModel, c.destination, kBuyerHeading);
     const bool buyerCame = buyer != 0;
@@ -135,7 +136,7 @@ int32_t HandOver(BusinessScript& s) {
     LetGoOfWagon(s);
     // A buyer whose model never came already cost the model wait: no more black screen.
     if (buyerCame) ScriptWait(kHandOverMs);
-    return price;
+    return paid;
 }
 
 } // namespace

@@ -180,19 +180,20 @@ TEST_F(RemoveItemTest, WithDebugToolsOnNothingIsTakenButTheEntryStillShows) {
     EXPECT_EQ(feed.size(), 1u);
 }
 
-TEST(HeightAboveGround, IsTheHeightOverTheSurfaceTheProbeFinds) {
+TEST(HeightAboveGround, IsTheHeightOverTheGroundTheGameFinds) {
     ScriptHarness h;
-    h.world().ground.height = 2.5f;
-    auto probes = Calls(h, "TEST_VERTICAL_PROBE_AGAINST_ALL_WATER");
+    h.world().ground.flat = 2.5f;
+    auto probes = Calls(h, "GET_GROUND_Z_FOR_3D_COORD");
     EXPECT_FLOAT_EQ(HeightAboveGround({1, 2, 10}), 7.5f);
-    EXPECT_EQ(probes->at(0)[3], 0u);
+    ASSERT_EQ(probes->size(), 1u);
+    EXPECT_EQ(probes->at(0)[4], 0u);
     EXPECT_EQ(HeightAboveGround({1, 2, 1}), 0.0f)
         << "below the ground the probe fails: the written value does not count";
 }
 
 TEST(RandomPointAround, LiesAtTheRadiusAndSnapsToTheGroundFromTenMetresUp) {
     ScriptHarness h;
-    h.world().ground.height = 4.0f;
+    h.world().ground.flat = 4.0f;
     Answer(h, "GET_RANDOM_FLOAT_IN_RANGE",
            [](const sim::NativeArgs&, sim::NativeResult& r) { r.setFloat(0.25f); }); // due +y
     auto groundAsked = Calls(h, "GET_GROUND_Z_FOR_3D_COORD");

@@ -51,7 +51,7 @@ class SabotageRig {
         // The player's switch over the camp's built-in value.
         std::ofstream("Corvale/Settings.ini") << "UseMpAssets=" << useMpAssets << "\n";
         settings_.load("Corvale/Settings.ini", {{"UseMpAssets", "1"}});
-        h_.world().ground.height = kGround;
+        h_.world().ground.flat = kGround;
     }
     ~SabotageRig() {
         inScript([this] { mission_.reset(); });

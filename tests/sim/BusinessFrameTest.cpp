@@ -33,7 +33,6 @@ TEST(BusinessFrame, AnExceptionEndsOnlyThatFrameAndTheNextFramesRunOn) {
                                        "frames 39\n"
                                        "player at 1745 -1160 41.6\n"
                                        "frames 10\n"
-                                       "expect prompt \"Run the Still\" visible\n"
                                        "expect text \"No Flavoring\"\n",
                                        "inline"));
     EXPECT_EQ(thrown, 5);

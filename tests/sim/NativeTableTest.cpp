@@ -55,13 +55,16 @@ TEST(NativeTable, EveryHandlerDeclaresTheGamesParameterList) {
     }
 }
 
-TEST(NativeTable, DerivesCountsAndFloatSlotsFromTheTypes) {
+TEST(NativeTable, DerivesCountsAndSlotKindsFromTheTypes) {
     sim::NativeTable table;
-    table.add(1, "A", "Ped,float,float,BOOL", nullptr);
+    table.add(1, "A", "Ped,float,const char*,BOOL,Any*,Any", nullptr);
     table.add(2, "B", "int,...", nullptr);
     table.add(3, "C", "", nullptr);
-    EXPECT_EQ(table.find(1)->argc, 4u);
-    EXPECT_EQ(table.find(1)->isFloat, (std::vector<bool>{false, true, true, false}));
+    using K = sim::SlotKind;
+    EXPECT_EQ(table.find(1)->argc, 6u);
+    EXPECT_EQ(table.find(1)->slots, (std::vector<K>{K::Word, K::Float, K::Unchecked, K::Bool,
+                                                    K::Unchecked, K::Unchecked}));
+    EXPECT_EQ(table.find(1)->slotTypes[2], "const char*");
     EXPECT_EQ(table.find(2)->argc, 1u);
     EXPECT_TRUE(table.find(2)->variadic);
     EXPECT_EQ(table.find(3)->argc, 0u);

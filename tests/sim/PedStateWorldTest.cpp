@@ -71,6 +71,9 @@ TEST_F(PedState, ConfiguringNativesAreRecordedOnThePed) {
     play("player at 30 0 0\n");
     EXPECT_EQ(callInt("CAN_PED_SEE_ENTITY", ped, world().player.ped, true, false), 0);
     play("player at 20 0 0\n");
+    EXPECT_EQ(callInt("CAN_PED_SEE_ENTITY", ped, world().player.ped, true, false), 2)
+        << "far out in the range the game is not sure yet";
+    play("player at 18 0 0\n");
     EXPECT_EQ(callInt("CAN_PED_SEE_ENTITY", ped, world().player.ped, true, false), 1);
     EXPECT_TRUE(sim().faults().empty());
 }

@@ -4,13 +4,16 @@
 #include "Hash.h"
 #include "core/natives/Peds.h"
 #include "core/natives/Prompt.h"
+#include "core/natives/PromptSteps.h"
 #include "core/natives/Script.h"
+#include "core/natives/Strings.h"
 #include "scenario/Scenario.h"
 #include "support/ScriptHarness.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <vector>
 
 using namespace corvale;
 
@@ -101,8 +104,44 @@ TEST_F(ScenarioCommandsTest, PromptCompletesTheShownPromptAndExpectPromptReadsIt
         play("prompt \"Buy mash\"\n");
         FAIL() << "a disabled prompt cannot be completed";
     } catch (const sim::ScenarioError& e) {
-        EXPECT_STREQ(e.what(), "test.scn:1: no visible and enabled prompt shows \"Buy mash\"");
+        EXPECT_STREQ(e.what(), "test.scn:1: cannot press \"Buy mash\": greyed; the player sees "
+                               "\"Open the ledger\", \"Buy mash\" (greyed)");
     }
+}
+
+TEST_F(ScenarioCommandsTest, PromptRefusesAGroupedPromptWhoseGroupIsNotShownAndSaysWhatIs) {
+    std::vector<int32_t> groups;
+    corvale::testing::StartScript(run->sim(), [&] {
+        Prompt ledger, back;
+        ledger.create("Open the ledger", sim::GameHash("INPUT_CONTEXT_X"), PromptSetup{0, 0x11});
+        back.create("Back", sim::GameHash("INPUT_CONTEXT_Y"), PromptSetup{0, 0});
+        ledger.show();
+        back.show();
+        for (;;) {
+            for (int32_t group : groups)
+                ShowPromptGroupThisFrame(group, TextLiteral("Ledger"));
+            ScriptWait(0);
+        }
+    });
+    try {
+        play("frames 2\n"
+             "prompt \"Open the ledger\"\n");
+        FAIL() << "the ledger's group was never shown";
+    } catch (const sim::ScenarioError& e) {
+        EXPECT_STREQ(e.what(), "test.scn:2: cannot press \"Open the ledger\": its group is not "
+                               "shown; the player sees \"Back\"");
+    }
+    groups = {0x11};
+    EXPECT_EQ(play("frames 1\n"
+                   "expect prompt \"Open the ledger\" enabled\n"
+                   "prompt \"Open the ledger\"\n"
+                   "frames 1\n"),
+              0);
+    groups = {};
+    EXPECT_EQ(play("frames 1\n"
+                   "expect prompt \"Open the ledger\" visible\n"),
+              1)
+        << "gone with its group";
 }
 
 TEST_F(ScenarioCommandsTest, StreamNeverKeepsAModelFromLoading) {

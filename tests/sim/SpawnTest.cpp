@@ -81,7 +81,7 @@ TEST(SpawnObject, GivesUpOnAModelThatNeverLoadsAndCreatesNothing) {
 
 TEST(SpawnObject, AFixedObjectStaysWhereItIsPutAndALooseOneSettlesOnTheGround) {
     ScriptHarness h;
-    h.world().ground.height = 2.0f;
+    h.world().ground.flat = 2.0f;
     Object fixed = 0, loose = 0;
     h.start([&] {
         fixed = SpawnObject("P_STILL02X", Vector3{1, 1, 5}, 30.0f, true, true);

@@ -147,6 +147,21 @@ TEST(StillPurchase, TakesCashButNeverMoreThanThePlayerHas) {
     EXPECT_EQ(h.world().player.cashCents, 500);
 }
 
+TEST(StillPurchase, CashIsTheGamesSigned32BitCountOfCents) {
+    ScriptHarness h;
+    h.world().player.cashCents = INT32_MAX - 100;
+    EXPECT_FALSE(GiveCash(101)) << "past the top is refused";
+    EXPECT_EQ(PlayerCashCents(), INT32_MAX - 100) << "and nothing is added";
+    EXPECT_TRUE(GiveCash(100));
+    EXPECT_EQ(PlayerCashCents(), INT32_MAX);
+    EXPECT_FALSE(GiveCash(1));
+    EXPECT_FALSE(GiveCash(-5)) << "a negative payment is refused";
+    EXPECT_TRUE(TakeCash(INT32_MAX));
+    EXPECT_EQ(PlayerCashCents(), 0);
+    EXPECT_FALSE(TakeCash(1)) << "never below zero";
+    EXPECT_EQ(PlayerCashCents(), 0);
+}
+
 TEST(StillPurchase, CountsThePlayersItemsAndNobodyElses) {
     ScriptHarness h;
     RefreshPlayerPed();

@@ -81,7 +81,7 @@ TEST_F(LocationSelectorTest,
     EXPECT_EQ(owned(kMap), 1u);
 
     const char* dir = std::getenv("CORVALE_SNAPSHOT_DIR");
-    if (dir) sim::WriteSnapshot(std::string(dir) + "/location_selector.svg", world().screen);
+    if (dir) sim::WriteSnapshot(std::string(dir) + "/location_selector.svg", world());
     EXPECT_TRUE(h.sim().faults().empty());
 }
 

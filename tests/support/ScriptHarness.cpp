@@ -76,6 +76,8 @@ void WatchNative(sim::Simulator& sim, std::string_view name,
 
 ScriptHarness::ScriptHarness(sim::Options options)
     : sim_(std::make_unique<sim::Simulator>(options)) {
+    // Tests play on plain positions, not on the game's map: flat ground at 0 unless they say.
+    sim_->world().ground.flat = 0.0f;
     host::Install(host::PlatformHost());
     ForgetEveryGaveUp();
 }

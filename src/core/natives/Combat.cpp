@@ -5,7 +5,7 @@ namespace corvale {
 
 namespace {
 constexpr native::Native kIsPedShooting{0x34616828cd07f1a1, "IS_PED_SHOOTING", "Ped"};
-constexpr native::Native kIsThrownWeapon{0x5809dbca0a37c82b, "_IS_WEAPON_SILENT", "Hash"};
+constexpr native::Native kIsThrownWeapon{0x30e7c16b12da8211, "_IS_WEAPON_THROWABLE", "Hash"};
 constexpr native::Native kCountPedsInCombatWithTarget{
     0x5407b7288d0478b7, "COUNT_PEDS_IN_COMBAT_WITH_TARGET", "Ped,int"};
 constexpr native::Native kIsPedFleeing{0xbbcce00b381f8482, "IS_PED_FLEEING", "Ped"};

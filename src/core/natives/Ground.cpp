@@ -10,8 +10,6 @@
 namespace corvale {
 
 namespace {
-constexpr native::Native kTestVerticalProbe{
-    0x2b3451fa1e3142e2, "TEST_VERTICAL_PROBE_AGAINST_ALL_WATER", "float,float,float,int,float*"};
 constexpr native::Native kGetGroundZFor3dCoord{0x24fa4267bb8d2431, "GET_GROUND_Z_FOR_3D_COORD",
                                                "float,float,float,float*,BOOL"};
 constexpr native::Native kGetMapZoneAtCoords{0x43ad8fc02b429d33, "_GET_MAP_ZONE_AT_COORDS",
@@ -27,7 +25,7 @@ constexpr int32_t kZoneTypes[] = {1, 10, 11};
 
 float HeightAboveGround(const Vector3& point) {
     native::OutSlot ground;
-    if (Invoke<int32_t>(kTestVerticalProbe, point.x, point.y, point.z, 0, ground.address()) == 0)
+    if (!Invoke<bool>(kGetGroundZFor3dCoord, point.x, point.y, point.z, ground.address(), false))
         return 0.0f;
     return point.z - ground.asFloat();
 }

@@ -8,6 +8,7 @@ namespace corvale {
 namespace {
 constexpr native::Native kCanPedSeeEntity{0x7f9b9791d4cb71f6, "CAN_PED_SEE_ENTITY",
                                           "Ped,Entity,BOOL,BOOL"};
+constexpr int32_t kSees = 1;
 constexpr native::Native kSetPedSeeingRange{0xf29cf591c4bf6cee, "SET_PED_SEEING_RANGE",
                                             "Ped,float"};
 constexpr native::Native kGetPedCrouchMovement{0xd5fe956c70ff370b, "GET_PED_CROUCH_MOVEMENT",
@@ -22,7 +23,8 @@ constexpr native::Native kSetEventTrackerForPed{0xbb1e41dd3d3c6250, "_SET_EVENT_
 } // namespace
 
 bool CanPedSeeEntity(Ped observer, Entity target, bool a, bool b) {
-    return Invoke<bool>(kCanPedSeeEntity, observer, target, a, b);
+    // 0 cannot see, 1 sees, 2 not sure yet: only a sure sighting counts.
+    return Invoke<int32_t>(kCanPedSeeEntity, observer, target, a, b) == kSees;
 }
 
 void SetPedSeeingRange(Ped ped, float metres) {

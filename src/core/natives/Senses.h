@@ -6,7 +6,8 @@
 
 namespace corvale {
 
-// The observer has the target in sight now (range and obstacles as the game judges them).
+// The observer surely has the target in sight now (range and obstacles as the game judges
+// them); while the game is still unsure, not yet.
 bool CanPedSeeEntity(Ped observer, Entity target, bool a, bool b);
 // How far the ped sees, in metres.
 void SetPedSeeingRange(Ped ped, float metres);
