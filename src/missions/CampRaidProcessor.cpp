@@ -10,6 +10,7 @@
 #include "core/natives/Peds.h"
 #include "core/natives/Player.h"
 #include "core/natives/Random.h"
+#include "core/natives/Script.h"
 #include "core/natives/Strings.h"
 #include "core/natives/Tasks.h"
 #include "site/Blips.h"
@@ -43,7 +44,7 @@ constexpr int32_t kRaiderSpreadMin = 2;
 constexpr int32_t kRaiderSpreadBound = 7; // drawn 2 to 6 m from the round's centre
 constexpr int32_t kRaiderFlagA = 279;
 constexpr int32_t kRaiderFlagB = 6;
-constexpr int32_t kSettleMs = 1000; // the round stands up before it is sent in
+constexpr uint32_t kSettleMs = 1000; // the round stands up before it is sent in
 constexpr int32_t kCombatThreatResponse = 16;
 } // namespace
 
@@ -61,8 +62,6 @@ void CampRaidProcessor::update() {
         return waitForPlayer();
     case State::Spawning:
         return spawnNextRound();
-    case State::Settling:
-        return settle();
     case State::Fighting:
         return fight();
     case State::Defended:
@@ -125,16 +124,6 @@ void CampRaidProcessor::spawnNextRound() {
     }
     remaining_ -= spawned;
     navmeshLogged_ = false;
-    roundTimer_.reset();
-    state_ = State::Settling;
-}
-
-// The round stands up for a moment before it is sent in; the camp goes on meanwhile.
-void CampRaidProcessor::settle() {
-    if (roundTimer_.elapsedMs() < kSettleMs) return;
-    dropDownRaiders();
-    for (const Raider& raider : raiders_)
-        TaskCombatPed(raider.ped, PlayerPed(), 0, kCombatThreatResponse);
     roundTimer_.reset();
     state_ = State::Fighting;
 }
@@ -235,6 +224,10 @@ int32_t CampRaidProcessor::spawnRound(const Vector3& centre, int32_t count) {
         SetDecorationInt(ped, "honor_override", 0);
         raiders_.push_back(Raider{ped, BlipForEntity(ped, blips::kStyleEnemy, blips::kSpriteNone)});
     }
+    // The events of these frames are kept for the camp: the wait costs none of them.
+    ScriptWait(kSettleMs);
+    for (const Raider& raider : raiders_)
+        TaskCombatPed(raider.ped, PlayerPed(), 0, kCombatThreatResponse);
     return spawned;
 }
 

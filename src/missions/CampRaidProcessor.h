@@ -29,8 +29,7 @@ class CampRaidProcessor final : public BaseMissionProcessor {
         Waiting = 0,
         Spawning = 1,
         Fighting = 2,
-        Defended = 3,
-        Settling = 4, // a round has come and stands up before it is sent in
+        Defended = 3
     };
 
     CampRaidProcessor(const RaidSetup& setup, const MissionKit& kit, Tutorials& tutorials);
@@ -39,8 +38,8 @@ class CampRaidProcessor final : public BaseMissionProcessor {
     // group back.
     void cleanup() override;
     void update() override;
-    // Brings up to count raiders around a safe spot near centre; how many came. They are
-    // sent at the player once they have stood up (Settling).
+    // Brings up to count raiders around a safe spot near centre and sends everyone of the
+    // round at the player; how many came.
     int32_t spawnRound(const Vector3& centre, int32_t count);
 
     // Raiders came: the fight began and a move no longer calls the raid off.
@@ -63,7 +62,6 @@ class CampRaidProcessor final : public BaseMissionProcessor {
 
     void waitForPlayer();
     void spawnNextRound();
-    void settle();
     void fight();
     void defended();
 
