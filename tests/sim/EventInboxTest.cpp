@@ -25,8 +25,9 @@ std::function<void(uint64_t frame)> gSend;
 std::vector<std::pair<uint64_t, int32_t>> gFirst, gSecond; // frame read, word 1
 
 void Send(int32_t word) {
-    const int32_t words[2] = {static_cast<int32_t>(sim::GameHash("CORVALE_MODIFY_INFLUENCE")),
-                              word};
+    // Two words packed four bytes apart, in the two eight-byte slots the game copies.
+    const int32_t words[4] = {static_cast<int32_t>(sim::GameHash("CORVALE_MODIFY_INFLUENCE")),
+                              word, 0, 0};
     sim::SendScriptEvent(*gSim, 1, words, 2, "another script");
 }
 
