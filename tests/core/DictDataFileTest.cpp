@@ -86,6 +86,13 @@ TEST_F(DictDataFileTest, BlanksAroundKeysAndValuesAndAByteOrderMarkAreNothing) {
     EXPECT_FALSE(Logged("'Corvale/Test.dat' skipped line 3: "));
 }
 
+TEST_F(DictDataFileTest, AByteOrderMarkStartingALaterLineIsNothingEither) {
+    // Two files pasted together: the second one's mark would begin a key the save drops.
+    Load("mission_flags.cook=1\n\xEF\xBB\xBF=2\n\xEF\xBB\xBFoperation.location=1684533001\n");
+    EXPECT_EQ(file.getString("operation.location"), "1684533001");
+    EXPECT_EQ(file.entries().size(), 2u);
+}
+
 TEST_F(DictDataFileTest, ALineWithoutAKeyOrValueIsSkippedWithALogLine) {
     Load("a=1\n=v\n  = \t=\nb=2\n");
     EXPECT_EQ(file.entries().size(), 2u);

@@ -85,7 +85,9 @@ bool BaseDataFile::save(bool force) {
 }
 
 bool DictDataFile::parseLine(std::string_view line) {
-    line = TrimBlanks(line);
+    // A mark on a line of its own (files pasted together) is read as nothing, as at the top:
+    // a key that began with one would come back without it from the save.
+    line = TrimBlanks(WithoutByteOrderMark(line));
     if (line.empty()) return true;
     std::string_view key, value;
     if (!SplitKeyValue(line, key, value)) {
