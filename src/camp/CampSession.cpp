@@ -59,20 +59,17 @@ void CampSession::createWorld() {
         CampManagerKit{data(), notifications_, tutorials_, debugTools(), timers(), *fee_});
 }
 
-void CampSession::runWhistleDetector() {
-    if (whistle_) whistle_->update();
+// Missions tick before the camp manager, which hears in the same frame how one ended.
+void CampSession::runFrame() {
+    if (!manager_) return; // no world without a finished start-up
+    whistle_->update();
+    flushPendingTexts();
+    missions_->tick();
+    manager_->tick();
 }
 
 void CampSession::flushPendingTexts() {
     notifications_.flushPendingTexts();
-}
-
-void CampSession::tickMissions() {
-    if (missions_) missions_->tick();
-}
-
-void CampSession::tickCampManager() {
-    if (manager_) manager_->tick();
 }
 
 void CampSession::showMessage(const char* text) {
@@ -83,7 +80,7 @@ void CampSession::drawDebugText(const char* text) {
     DrawDebugText(text);
 }
 
-void CampSession::toggleDebugMission() {
+void CampSession::runDebugAction() {
     if (!missions_) return;
     if (missions_->hasMission()) {
         missions_->abortMission();
