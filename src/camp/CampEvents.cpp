@@ -157,17 +157,19 @@ void CampManager::saveStat(const char* key, int32_t hundredths) {
     data_.savegameFile()->setFloat(key, static_cast<float>(hundredths) * 0.01f);
 }
 
+// Each mission type registered what its end does; other statuses change nothing.
 void CampManager::onMissionFinished(int32_t type, int32_t status) {
     const bool passed = status == Number(MissionStatus::Passed);
     const bool failed = status == Number(MissionStatus::Failed);
-    if (!passed && !failed) return;
-    if (type == Number(MissionType::Sabotage)) {
-        influence_.add(passed ? setting("stats.influence.mission_effects.sabotage.success", 0.2f)
-                              : setting("stats.influence.mission_effects.sabotage.fail", -0.2f));
-    } else if (type == Number(MissionType::CampRaid)) {
-        influence_.add(passed ? setting("stats.influence.mission_effects.camp_raid.success", 0.1f)
-                              : setting("stats.influence.mission_effects.camp_raid.fail", -0.4f));
-    }
+    const MissionOutcome* outcome = missions_.outcome(type);
+    if ((!passed && !failed) || !outcome) return;
+    applyEffect(influence_, passed ? outcome->influencePassed : outcome->influenceFailed);
+    applyEffect(lawAwareness_,
+                passed ? outcome->lawAwarenessPassed : outcome->lawAwarenessFailed);
+}
+
+void CampManager::applyEffect(CampStat& stat, const MissionEffect& effect) {
+    if (effect.key) stat.add(setting(effect.key, effect.fallback));
 }
 
 void CampManager::onFlavourSet(const events::ScriptEvent& e) {

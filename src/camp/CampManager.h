@@ -31,6 +31,7 @@ class NamedTimers;
 class Notifications;
 class Tutorials;
 struct CampLocation;
+struct MissionEffect;
 namespace events {
 class ScriptEvent;
 }
@@ -109,6 +110,7 @@ class CampManager final : public Executable {
     void onEvent(const events::ScriptEvent& event, Requests& requests);
     void onStatEvent(const events::ScriptEvent& event);
     void onMissionFinished(int32_t type, int32_t status);
+    void applyEffect(CampStat& stat, const MissionEffect& effect);
     void onFlavourSet(const events::ScriptEvent& event);
     void onHerbsPutIn();
     void onPlayerEnterCamp();

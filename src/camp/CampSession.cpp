@@ -42,18 +42,20 @@ void CampSession::createWorld() {
         return std::make_unique<CookRescueMission>(kit, data(), tutorials_);
     });
     // A raid is placed at the camp the camp set stands for.
-    missions_->registerType(MissionType::CampRaid, CampRaidBuilder(
-                                                       [this] {
-                                                           const CampLocation* camp =
-                                                               campSet_->location();
-                                                           return camp ? camp->position : Vector3();
-                                                       },
-                                                       tutorials_));
+    missions_->registerType(MissionType::CampRaid,
+                            CampRaidBuilder(
+                                [this] {
+                                    const CampLocation* camp = campSet_->location();
+                                    return camp ? camp->position : Vector3();
+                                },
+                                tutorials_),
+                            CampRaidOutcome());
     missions_->registerType(
         MissionType::Sabotage,
         SabotageBuilder(complexes_, data().settings(),
                         InfiltrationKit{data(), notifications_, tutorials_, debugTools(), timers(),
-                                        *guardSenses_}));
+                                        *guardSenses_}),
+        SabotageOutcome());
     manager_ = std::make_unique<CampManager>(
         *campSet_, *missions_,
         CampManagerKit{data(), notifications_, tutorials_, debugTools(), timers(), *fee_});
