@@ -12,16 +12,6 @@
 
 namespace corvale {
 
-namespace {
-// A saved location is a camp only when it names one of the places in the table; the
-// look-up stays quiet, as the save is read on idle frames too.
-bool IsCampPlace(int32_t id) {
-    for (const CampLocation& place : CampLocations())
-        if (place.id == id) return true;
-    return false;
-}
-} // namespace
-
 CampSession::CampSession()
     : Session(static_cast<void (*)(const char*)>(DrawDebugText)),
       tutorials_(data(), notifications_, debugTools()) {}
