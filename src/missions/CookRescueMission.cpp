@@ -88,7 +88,7 @@ bool CookRescueMission::failOnDeath() {
 
 void CookRescueMission::kickoff() {
     if (!marker_.shown()) {
-        showMarker();
+        marker_.show(getPosition(), text("blips.cook_mission"));
         tutorials_.trigger("kickoff", false);
     }
     if (!fee_.canPay()) {
@@ -121,12 +121,8 @@ bool CookRescueMission::spawnPeds() {
     return false;
 }
 
-void CookRescueMission::showMarker() {
-    marker_.show(getPosition(), text("blips.cook_mission"));
-}
-
 void CookRescueMission::insufficientFunds() {
-    if (!marker_.shown()) showMarker();
+    if (!marker_.shown()) marker_.show(getPosition(), text("blips.cook_mission"));
     marker_.lock();
     if (fee_.canPay()) {
         Log("CookRescueMission: player has now enough money to start the mission");
@@ -194,8 +190,8 @@ void CookRescueMission::cleanup() {
     const bool remove = getStatus() != MissionStatus::Passed || kit().debugTools.on();
     clint_.leaveGroup();
     if (remove) {
-        deletePed(guard_.ped());
-        deletePed(clint_.ped());
+        deleteEntity(guard_.ped());
+        deleteEntity(clint_.ped());
     }
     clint_.removeGroup();
     BaseMissionProcessor::cleanup();
@@ -210,12 +206,6 @@ void CookRescueMission::cleanup() {
     chooseLocationPrompt_.set(false, false);
     guard_.forget();
     clint_.forget();
-}
-
-void CookRescueMission::deletePed(Ped ped) {
-    if (ped == 0) return;
-    dropEntity(ped);
-    if (EntityExists(ped)) DeleteEntity(ped);
 }
 
 const char* CookRescueMission::text(const char* key) const {

@@ -66,13 +66,11 @@ class CookRescueMission final : public BaseMissionProcessor {
     // Steps.
     bool failOnDeath();
     bool spawnPeds();
-    void showMarker();
     void resetToWaiting(State state);
     void arriveAtJail();
     void showBreakoutHints();
     void backToEscapeWhenWanted();
     bool locationPicked();
-    void deletePed(Ped ped);
     const char* text(const char* key) const;
     void showHintOnce(bool& shown, const char* key);
 

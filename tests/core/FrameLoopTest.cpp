@@ -168,6 +168,24 @@ TEST_F(FrameLoopTest, AnExceptionSkipsTheRestOfThatFrameOnly) {
     EXPECT_EQ(session.messages.size(), 1u);
 }
 
+// The save is written after the plug-in's frame, with what it changed; a frame that threw
+// leaves it for the next.
+TEST_F(FrameLoopTest, AFrameThatThrowsSkipsThatFramesAutosaveOnly) {
+    WriteFile("Corvale/GeneralMeta.dat", "auto_save_frequency_seconds=30\n");
+    ASSERT_TRUE(Initialize());
+    session.timers().timerFor("autosave");
+    session.data().savegameFile()->setInt("operation.location", 3);
+    for (int ms = 0; ms < 29000; ms += 1000)
+        frame(1000);
+    session.throwInSecond = true;
+    frame(1000);
+    EXPECT_FALSE(Logged("Autosaving..."));
+    session.throwInSecond = false;
+    frame(1000);
+    EXPECT_TRUE(Logged("Autosaving..."));
+    EXPECT_EQ(ReadFile("Corvale/Savegame.dat"), "operation.location=3\n");
+}
+
 TEST_F(FrameLoopTest, ANonNumericDevToolsReadsAsOffAndIsLoggedOnceNotEveryFrame) {
     WriteFile("Corvale/Settings.ini", "DevTools=yes\n");
     ASSERT_TRUE(Initialize());
