@@ -31,12 +31,11 @@ constexpr uint32_t kBeforeBuildMs = 100;
 constexpr int32_t kGuardCount = 3;
 } // namespace
 
-CampBuilder::CampBuilder(CampInterface& campSet, CampGuards& guards,
-                         CampInteractions& interactions, CampVisit& visit,
-                         CampStatistics& stats, PendingHerbs& herbs, GameData& data,
-                         NamedTimers& timers)
-    : campSet_(campSet), guards_(guards), interactions_(interactions), visit_(visit),
-      stats_(stats), herbs_(herbs), data_(data), timers_(timers) {}
+CampBuilder::CampBuilder(CampInterface& campSet, CampGuards& guards, CampInteractions& interactions,
+                         CampVisit& visit, CampStatistics& stats, PendingHerbs& herbs,
+                         GameData& data, NamedTimers& timers)
+    : campSet_(campSet), guards_(guards), interactions_(interactions), visit_(visit), stats_(stats),
+      herbs_(herbs), data_(data), timers_(timers) {}
 
 void CampBuilder::buildWhenNear() {
     const Vector3& at = campSet_.location()->position;

@@ -126,9 +126,9 @@ void CampEvents::onStatEvent(const events::ScriptEvent& e) {
     char value[32];
     std::snprintf(value, sizeof value, "%f", static_cast<double>(e.word(1) * 0.01f));
     Log(std::string(kReceived) + name + ", updated value: " + value);
-    kit_.data.savegameFile()->setFloat(
-        influence ? "operation.stats.influence" : "operation.stats.law_awareness",
-        static_cast<float>(ClampHundredths(e.word(1))) * 0.01f);
+    kit_.data.savegameFile()->setFloat(influence ? "operation.stats.influence"
+                                                 : "operation.stats.law_awareness",
+                                       static_cast<float>(ClampHundredths(e.word(1))) * 0.01f);
 }
 
 // Each mission type registered what its end does; other statuses change nothing.

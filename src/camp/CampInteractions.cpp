@@ -7,12 +7,11 @@
 namespace corvale {
 
 CampInteractions::CampInteractions(CampInterface& campSet, const CampFrame& frame,
-                                   MissionsManager& missions,
-                                   const CampLocationSelector& selector, GameData& data,
-                                   Notifications& notifications, const CampFeeReader& fee,
-                                   const DebugTools& debug) {
-    auto ledger = std::make_unique<CampLedgerInteractions>(campSet, frame, missions, selector,
-                                                           data, notifications, fee);
+                                   MissionsManager& missions, const CampLocationSelector& selector,
+                                   GameData& data, Notifications& notifications,
+                                   const CampFeeReader& fee, const DebugTools& debug) {
+    auto ledger = std::make_unique<CampLedgerInteractions>(campSet, frame, missions, selector, data,
+                                                           notifications, fee);
     ledger_ = ledger.get();
     list_ = {
         std::make_unique<PutHerbsInStillInteraction>(campSet, frame, data, debug, notifications),

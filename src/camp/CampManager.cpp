@@ -32,8 +32,8 @@ CampManager::CampManager(CampInterface& campSet, MissionsManager& missions,
       builder_(campSet, guards_, interactions_, visit_, stats_, herbs_, kit.data, kit.timers),
       move_(CampMoveKit{campSet, builder_, interactions_, selector_, missions, stats_, kit.data,
                         kit.notifications, kit.debug, kit.fee}),
-      events_(CampEventsKit{campSet, selector_, stats_, tuning_, herbs_, visit_, missions,
-                            kit.data}) {
+      events_(
+          CampEventsKit{campSet, selector_, stats_, tuning_, herbs_, visit_, missions, kit.data}) {
     restoreSavedCamp();
 }
 

@@ -166,7 +166,7 @@ void CampMove::announceMove(const CampLocation& location) {
     FormatText(body, LangText(kit_.data, "toasts.operation_location_changed"),
                CampLocationName(kit_.data, location));
     kit_.notifications.queueToast(LangText(kit_.data, "toasts.generic_title"), body, "blips_mp",
-                              "blip_business_moonshine", kToastMs);
+                                  "blip_business_moonshine", kToastMs);
 }
 
 } // namespace corvale

@@ -40,12 +40,11 @@ void CampSession::createWorld() {
                                 },
                                 tutorials_),
                             CampRaidOutcome());
-    missions_->registerType(
-        MissionType::Sabotage,
-        SabotageBuilder(complexes_, data().settings(),
-                        InfiltrationKit{data(), notifications_, tutorials_, debugTools(), timers(),
-                                        *guardSenses_}),
-        SabotageOutcome());
+    missions_->registerType(MissionType::Sabotage,
+                            SabotageBuilder(complexes_, data().settings(),
+                                            InfiltrationKit{data(), notifications_, tutorials_,
+                                                            debugTools(), timers(), *guardSenses_}),
+                            SabotageOutcome());
     manager_ = std::make_unique<CampManager>(
         *campSet_, *missions_,
         CampManagerKit{data(), notifications_, tutorials_, debugTools(), timers(), *fee_});

@@ -47,8 +47,7 @@ void CampStatistics::decay() {
 
 void CampStatistics::apply(const MissionOutcome& outcome, bool passed) {
     Apply(influence_, passed ? outcome.influencePassed : outcome.influenceFailed, tuning_);
-    Apply(lawAwareness_, passed ? outcome.lawAwarenessPassed : outcome.lawAwarenessFailed,
-          tuning_);
+    Apply(lawAwareness_, passed ? outcome.lawAwarenessPassed : outcome.lawAwarenessFailed, tuning_);
 }
 
 void CampStatistics::notify() {

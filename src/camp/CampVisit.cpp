@@ -20,11 +20,10 @@ namespace {
 constexpr int32_t kRaidAfterSeconds = 20;
 } // namespace
 
-CampVisit::CampVisit(const CampInterface& campSet, MissionsManager& missions,
-                     CampStatistics& stats, const CampTuning& tuning, Tutorials& tutorials,
-                     NamedTimers& timers)
-    : campSet_(campSet), missions_(missions), stats_(stats), tuning_(tuning),
-      tutorials_(tutorials), raidTimer_(timers.timerFor("camp_raid_trigger_timer")) {}
+CampVisit::CampVisit(const CampInterface& campSet, MissionsManager& missions, CampStatistics& stats,
+                     const CampTuning& tuning, Tutorials& tutorials, NamedTimers& timers)
+    : campSet_(campSet), missions_(missions), stats_(stats), tuning_(tuning), tutorials_(tutorials),
+      raidTimer_(timers.timerFor("camp_raid_trigger_timer")) {}
 
 // The camp hears its own event on a later frame and may schedule a raid then.
 void CampVisit::inCircle() {

@@ -59,8 +59,10 @@ void CookRescueMission::escape() {
     const int32_t playerIndex = PlayerIndex();
     const bool wanted = IsLawIncidentActive(PlayerIndex());
     const bool busy = CountPedsInCombatWith(player, 0) != 0;
-    if (!wanted && !busy) jail_.detectLaw(guard_.ped());
-    else guard_.release();
+    if (!wanted && !busy)
+        jail_.detectLaw(guard_.ped());
+    else
+        guard_.release();
 
     if (!IsWeaponAGun(BestWeapon(cook, false, false)) && InteriorOf(cook) == 0)
         GiveWeapon(cook, weapons::kRevolverDoubleAction, kClintAmmo, true);

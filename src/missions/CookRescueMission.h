@@ -87,8 +87,8 @@ class CookRescueMission final : public BaseMissionProcessor {
     // The picks of the location, read from the mission's start.
     events::EventCursor locationEvents_;
     Shown shown_;
-    bool arrived_ = false;        // the jail's objective is up; a clean-up clears it
-    bool pickHelpShown_ = false;  // this visit of SelectLocation
+    bool arrived_ = false;       // the jail's objective is up; a clean-up clears it
+    bool pickHelpShown_ = false; // this visit of SelectLocation
     bool spawnFailed_ = false;
     int32_t spawnFailedAt_ = 0;
 };

@@ -37,8 +37,7 @@ JailBreakout::JailBreakout(Notifications& notifications)
 JailBreakout::Way JailBreakout::detect(Ped guard) {
     const Way found = detectBlastOrLoot(guard);
     if (found != Way::None) return found;
-    if (guard == 0 || !EntityExists(guard) || IsEntityDead(guard))
-        return Way::None;
+    if (guard == 0 || !EntityExists(guard) || IsEntityDead(guard)) return Way::None;
     Way picked = Way::None;
     events::ForEachKeptEvent(pickPocketEvents_, [&](const events::ScriptEvent& event) {
         if (picked != Way::None) return;
@@ -60,8 +59,7 @@ JailBreakout::Way JailBreakout::detectBlastOrLoot(Ped guard) {
             uint64_t slots[6] = {};
             if (!ReadAiEventData(i, slots, 6)) continue;
             const Hash weapon = static_cast<Hash>(slots[2]);
-            if (weapon != weapons::kThrownExplosive && weapon != weapons::kThrownDynamite)
-                continue;
+            if (weapon != weapons::kThrownExplosive && weapon != weapons::kThrownDynamite) continue;
             const Vector3 at{SlotFloat(slots[3]), SlotFloat(slots[4]), SlotFloat(slots[5])};
             if (Distance(at, jail::kBackDoor) <= kBlastReach) {
                 Log("CookRescueMission: detected an explosion near the jail's back door");
@@ -110,8 +108,7 @@ void JailBreakout::open(Way way) {
 Ped JailBreakout::detectLaw(Ped guard) {
     const Ped player = PlayerPed();
     if (IsLawIncidentActive(PlayerIndex())) return 0;
-    if (guard != 0 && EntityExists(guard) && IsPedInCombat(guard, player))
-        return 0;
+    if (guard != 0 && EntityExists(guard) && IsPedInCombat(guard, player)) return 0;
     if (ScriptTimerB() < kLawCheckEveryMs) return 0;
     const Ped lawman = NearestPed(player, [player](Ped ped) {
         return !IsEntityDead(ped) && IsLawPed(ped) && CanPedSeeEntity(ped, player, true, false);

@@ -27,8 +27,7 @@ MissionsManager::MissionsManager(DictDataFile& save, const DictDataFile& lang,
     kickOffCooldown_.shiftStart(-kKickOffCooldownMs);
 }
 
-void MissionsManager::registerType(MissionType type, Builder build,
-                                   const MissionOutcome& outcome) {
+void MissionsManager::registerType(MissionType type, Builder build, const MissionOutcome& outcome) {
     types_[type] = Registration{std::move(build), outcome};
 }
 
