@@ -27,6 +27,7 @@ void RegisterAllNatives(NativeTable& table) {
     RegisterHudContextNatives(table);
     RegisterControlNatives(table);
     RegisterAudioNatives(table);
+    RegisterMusicNatives(table);
     RegisterMoneyNatives(table);
     RegisterCameraNatives(table);
     RegisterTaskNatives(table);
@@ -43,8 +44,10 @@ void RegisterAllNatives(NativeTable& table) {
     RegisterNavmeshNatives(table);
     RegisterDoorNatives(table);
     RegisterScreenEffectNatives(table);
+    RegisterRadarNatives(table);
     RegisterItemInteractionNatives(table);
     RegisterLawNatives(table);
+    RegisterMissionNatives(table);
     RegisterPedConfigNatives(table);
     RegisterMountNatives(table);
 }

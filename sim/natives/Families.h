@@ -5,7 +5,7 @@ namespace sim {
 
 void RegisterStringNatives(NativeTable& table); // hashes of names, text handles
 void RegisterRandomNatives(NativeTable& table); // the game's random numbers
-void RegisterPlayerNatives(NativeTable& table); // the player's ped and index
+void RegisterPlayerNatives(NativeTable& table); // the player's ped and index, arrest, death
 void RegisterEntityNatives(NativeTable& table); // positions, facing, life and removal of entities
 void RegisterDeveloperNatives(NativeTable& table); // debug tools and the throw sampler
 void RegisterDistanceNatives(NativeTable& table);  // distances between points
@@ -25,9 +25,10 @@ void RegisterHudTextNatives(NativeTable& table);     // screen text and sprites
 void RegisterFeedNatives(NativeTable& table);        // the message box and the feed
 void RegisterHudContextNatives(NativeTable& table);  // HUD contexts
 void RegisterControlNatives(NativeTable& table);     // game controls
+void RegisterMusicNatives(NativeTable& table);       // music events
 void RegisterAudioNatives(NativeTable& table);       // frontend sounds
 void RegisterMoneyNatives(NativeTable& table);       // the player's cash
-void RegisterCameraNatives(NativeTable& table);      // scripted cameras
+void RegisterCameraNatives(NativeTable& table);      // scripted cameras, fades, cinematic bars
 void RegisterTaskNatives(NativeTable& table);        // scenario tasks, combat, pace
 void RegisterVehicleNatives(NativeTable& table);     // vehicles, seats, draft horses, prop sets
 void RegisterSequenceNatives(NativeTable& table);    // task sequences and task status
@@ -41,8 +42,10 @@ void RegisterScriptNatives(NativeTable& table);      // the script's timer
 void RegisterBlipNatives(NativeTable& table);        // blips on entities, points and radii
 void RegisterNavmeshNatives(NativeTable& table);     // the navigation mesh
 void RegisterDoorNatives(NativeTable& table);        // doors and interiors
-void RegisterScreenEffectNatives(NativeTable& table);    // fades, HUD, radar, post effects
+void RegisterRadarNatives(NativeTable& table);            // the radar
+void RegisterScreenEffectNatives(NativeTable& table);    // the HUD, post effects
 void RegisterItemInteractionNatives(NativeTable& table); // items in a ped's hands
+void RegisterMissionNatives(NativeTable& table);         // the mission flag
 void RegisterLawNatives(NativeTable& table);             // wanted score, crimes, dispatch
 void RegisterPedConfigNatives(NativeTable& table);       // what only configures a ped
 void RegisterMountNatives(NativeTable& table);           // horses ridden
