@@ -4,7 +4,6 @@
 #include <cinttypes>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <new>
 
 namespace sim {
@@ -27,10 +26,8 @@ SimulatorAllocationScope::~SimulatorAllocationScope() {
     tAllocCounter = saved;
 }
 
-uint64_t ThreadCpuNs() {
-    timespec ts{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return static_cast<uint64_t>(ts.tv_sec) * 1000000000ull + static_cast<uint64_t>(ts.tv_nsec);
+void CountPluginAllocation() {
+    if (tAllocCounter) ++*tAllocCounter;
 }
 
 void Figures::countCall(uint64_t hash, size_t args) {
@@ -114,12 +111,13 @@ void Figures::writeStats(std::ostream& out) const {
 
 } // namespace sim
 
-#if !defined(__SANITIZE_ADDRESS__)
-// Counting allocator: plug-ins bind operator new to the simulator process, so the
-// allocations their code makes on a script's thread are counted for that script.
+#if !defined(__SANITIZE_ADDRESS__) && !defined(_WIN32)
+// Counting allocator: Linux plug-ins bind operator new to the simulator process, so the
+// allocations their code makes on a script's thread are counted for that script. The Windows
+// plug-ins carry their own runtime: their heap imports are pointed at the simulator instead.
 #define SIM_EXPORT __attribute__((visibility("default")))
 SIM_EXPORT void* operator new(std::size_t size) {
-    if (sim::tAllocCounter) ++*sim::tAllocCounter;
+    sim::CountPluginAllocation();
     if (void* p = std::malloc(size ? size : 1)) return p;
     throw std::bad_alloc();
 }
@@ -127,7 +125,7 @@ SIM_EXPORT void* operator new[](std::size_t size) {
     return operator new(size);
 }
 SIM_EXPORT void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-    if (sim::tAllocCounter) ++*sim::tAllocCounter;
+    sim::CountPluginAllocation();
     return std::malloc(size ? size : 1);
 }
 SIM_EXPORT void* operator new[](std::size_t size, const std::nothrow_t& t) noexcept {

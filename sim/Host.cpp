@@ -1,11 +1,17 @@
 // The host operations and platform seams as the plug-ins import them: exported from the
-// simulator process, forwarded to the running simulator.
+// simulator (the program on Linux, ScriptHookRDR2.dll on Windows), forwarded to the running
+// simulator.
 #include "Simulator.h"
 
 #include <cstdio>
 #include <cstdlib>
 
+#ifdef _WIN32
+// Exported from ScriptHookRDR2.dll under the host's decorated names (ScriptHookRDR2.def).
+#define SIM_HOST extern "C"
+#else
 #define SIM_HOST extern "C" __attribute__((visibility("default")))
+#endif
 
 namespace {
 

@@ -1,17 +1,14 @@
 #include "Simulator.h"
 
+#include "PluginModule.h"
+#include "ScriptFlow.h"
 #include "world/Advance.h"
 
-#include <chrono>
 #include <cinttypes>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <dlfcn.h>
 #include <filesystem>
-#include <semaphore>
-#include <thread>
-#include <unistd.h>
 
 namespace sim {
 
@@ -19,22 +16,12 @@ extern void* const kHostAnchor;
 
 namespace fs = std::filesystem;
 
-struct PluginModule {
-    std::string name;
-    void* library = nullptr;
-    void (*attach)(void*) = nullptr;
-    void (*detach)(void*) = nullptr;
-    uint32_t randomState = 1; // each plug-in has its own C runtime on Windows
-};
-
-// A registered script runs on a thread of its own with strict hand-off: exactly one of the
-// simulator and the scripts runs at a time.
+// A registered script runs on a flow of its own (ScriptFlow.h).
 struct Script {
     std::string name;
     PluginModule* module = nullptr;
     void (*entry)() = nullptr;
-    std::binary_semaphore resumeSignal{0};
-    std::binary_semaphore yieldSignal{0};
+    ScriptFlow* flow = nullptr;
     bool started = false;
     bool finished = false;
     bool unregistered = false;
@@ -50,8 +37,8 @@ namespace {
 
 Simulator* gCurrent = nullptr;
 
-// Scripts that never return stay blocked in their last wait when a run ends; their state
-// is kept for the life of the process so the blocked threads never touch freed memory.
+// Scripts that never return stay in their last wait when a run ends; their state is kept for
+// the life of the process so a blocked script thread never touches freed memory.
 std::vector<std::unique_ptr<Script>>& ScriptKeeper() {
     static auto* keeper = new std::vector<std::unique_ptr<Script>>();
     return *keeper;
@@ -59,7 +46,6 @@ std::vector<std::unique_ptr<Script>>& ScriptKeeper() {
 
 constexpr uint32_t kTickBase = 1000000;
 constexpr int64_t kCalendarBase = 1796547903; // 6/12/2026 9:5:3
-constexpr auto kYieldTimeout = std::chrono::seconds(60);
 
 std::string Hex(uint64_t hash) {
     char text[32];
@@ -97,6 +83,11 @@ Simulator::Simulator(Options options) : options_(std::move(options)) {
 }
 
 Simulator::~Simulator() {
+    for (Script* s : scripts_)
+        if (s->flow && (s->unregistered || s->finished)) {
+            DropFlow(s->flow);
+            s->flow = nullptr;
+        }
     if (gCurrent == this) gCurrent = nullptr;
 }
 
@@ -106,52 +97,29 @@ Simulator* Simulator::current() {
 
 bool Simulator::attach(const std::vector<std::string>& names) {
     for (const std::string& name : names) {
-        // Our two by their short names; any other plug-in (a test's) by its file's name.
-        const std::string file = name == "camp"       ? "CorvaleCamp.so"
-                                 : name == "business" ? "CorvaleBusiness.so"
-                                                      : name + ".so";
-        const fs::path source = fs::path(options_.pluginDir) / file;
-        // A private copy gives every run fresh plug-in state, as a new game process does.
-        char dir[] = "/tmp/corvale-plugin-XXXXXX";
-        if (!mkdtemp(dir)) {
-            fault("cannot make a folder for " + file);
-            return false;
-        }
-        const fs::path copy = fs::path(dir) / file;
-        std::error_code ec;
-        fs::copy_file(source, copy, ec);
-        if (ec) {
-            fault("cannot read plug-in " + source.string() + ": " + ec.message());
-            fs::remove_all(dir, ec);
-            return false;
-        }
-        void* library = dlopen(copy.c_str(), RTLD_NOW | RTLD_LOCAL);
-        fs::remove_all(dir, ec);
-        if (!library) {
-            fault(std::string("cannot load plug-in: ") + dlerror());
-            return false;
-        }
+        const std::string file = PluginFileName(name);
         auto module = std::make_unique<PluginModule>();
         module->name = name;
-        module->library = library;
-        module->attach = reinterpret_cast<void (*)(void*)>(dlsym(library, "CorvalePluginAttach"));
-        module->detach = reinterpret_cast<void (*)(void*)>(dlsym(library, "CorvalePluginDetach"));
-        if (!module->attach || !module->detach) {
-            fault("plug-in " + file + " has no attach/detach entry");
-            return false;
-        }
         PluginModule* raw = module.get();
         modules_.push_back(std::move(module));
         trace("attach " + file);
-        raw->attach(raw);
+        attaching_ = raw;
+        const std::string error = LoadPlugin((fs::path(options_.pluginDir) / file).string(), *raw);
+        attaching_ = nullptr;
+        if (!error.empty()) {
+            fault(error);
+            return false;
+        }
     }
     return true;
 }
 
 void Simulator::detachAll() {
     for (auto& module : modules_) {
+        if (module->detached || !module->library) continue;
         trace("detach " + module->name);
-        module->detach(module.get());
+        module->detached = true;
+        UnloadPlugin(*module);
     }
 }
 
@@ -192,22 +160,19 @@ void Simulator::resume(Script& s) {
     if (!s.started) {
         s.started = true;
         Script* script = &s;
-        std::thread([script] {
-            script->resumeSignal.acquire();
+        s.flow = NewScriptFlow([script] {
             BeginAllocationCount(&script->current.allocs);
-            script->sliceStart = ThreadCpuNs();
+            script->sliceStart = SliceClockNs();
             script->entry();
-            script->current.cpuNs += ThreadCpuNs() - script->sliceStart;
+            script->current.cpuNs += SliceClockNs() - script->sliceStart;
             EndAllocationCount();
             script->finished = true;
-            script->yieldSignal.release();
-        }).detach();
+        });
     }
-    s.resumeSignal.release();
-    if (!s.yieldSignal.try_acquire_for(kYieldTimeout)) {
+    if (!ResumeFlow(s.flow)) {
         std::fprintf(stderr, "protocol fault: script %s did not yield for 60 s\n", s.name.c_str());
         std::fflush(nullptr);
-        _exit(2);
+        std::_Exit(2);
     }
     running_ = nullptr;
     ++s.frames;
@@ -266,7 +231,10 @@ void Simulator::trace(const std::string& what) {
 }
 
 void Simulator::hostScriptRegister(void* module, void (*entry)()) {
-    auto* m = static_cast<PluginModule*>(module);
+    // A plug-in registers while it is being loaded (from DllMain on Windows) or later.
+    PluginModule* m = attaching_;
+    for (auto& candidate : modules_)
+        if (!m && candidate->handle == module) m = candidate.get();
     auto script = std::make_unique<Script>();
     script->name = m ? m->name : "unknown";
     script->module = m;
@@ -278,7 +246,8 @@ void Simulator::hostScriptRegister(void* module, void (*entry)()) {
 
 void Simulator::hostScriptUnregister(void* module) {
     for (Script* s : scripts_) {
-        if (s->module != module || s->unregistered) continue;
+        const void* owner = s->module ? s->module->handle : nullptr;
+        if (owner != module || s->unregistered) continue;
         s->unregistered = true;
         trace("script unregistered: " + s->name);
     }
@@ -293,10 +262,11 @@ void Simulator::hostScriptWait(uint32_t ms) {
     s->waitStart = world_.gameTimer;
     s->waitMs = ms;
     s->waitFrame = world_.frame;
-    s->current.cpuNs += ThreadCpuNs() - s->sliceStart;
-    s->yieldSignal.release();
-    s->resumeSignal.acquire();
-    s->sliceStart = ThreadCpuNs();
+    s->current.cpuNs += SliceClockNs() - s->sliceStart;
+    EndAllocationCount();
+    YieldFlow(s->flow);
+    BeginAllocationCount(&s->current.allocs);
+    s->sliceStart = SliceClockNs();
 }
 
 void Simulator::hostKeyboardRegister(KeyboardHandler handler) {
@@ -322,7 +292,7 @@ void Simulator::hostNativePush(uint64_t slot) {
 
 uint64_t* Simulator::hostNativeCall() {
     SimulatorAllocationScope scope;
-    const uint64_t start = ThreadCpuNs();
+    const uint64_t start = SliceClockNs();
     callResult_ = NativeResult{};
     if (running_) ++running_->current.natives;
     figures_.countCall(callHash_, callArgs_.size());
@@ -344,7 +314,7 @@ uint64_t* Simulator::hostNativeCall() {
         Call call{*this, world_, args, callResult_, spec->name.c_str()};
         spec->handler(call);
     }
-    if (running_) running_->current.nativeNs += ThreadCpuNs() - start;
+    if (running_) running_->current.nativeNs += SliceClockNs() - start;
     return callResult_.slot;
 }
 
@@ -357,8 +327,7 @@ int64_t Simulator::calendarTime() const {
 }
 
 void Simulator::localTime(int64_t calendar, std::tm* out) const {
-    const std::time_t t = static_cast<std::time_t>(calendar);
-    gmtime_r(&t, out); // the simulated game runs on UTC so every run reads the same
+    UtcTime(calendar, out);
 }
 
 void Simulator::seedRandom(uint32_t seed) {

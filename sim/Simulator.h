@@ -15,7 +15,7 @@
 namespace sim {
 
 struct Options {
-    std::string pluginDir;     // where CorvaleCamp.so and CorvaleBusiness.so are
+    std::string pluginDir;     // where the built CorvaleCamp and CorvaleBusiness plug-ins are
     std::string gameDir;       // the game folder (holds Corvale/)
     bool trace = false;        // print the timeline as it happens
     int frameMs = 33;          // game timer step per frame
@@ -37,8 +37,8 @@ class Simulator {
     // The simulator the host operations talk to (one at a time).
     static Simulator* current();
 
-    // Loads and attaches plug-ins by name ("camp", "business", or a file NAME.so of the
-    // plug-in folder), in the order given.
+    // Loads and attaches plug-ins by name ("camp", "business", or a file NAME.so or NAME.asi
+    // of the plug-in folder), in the order given.
     bool attach(const std::vector<std::string>& names);
     bool attached() const { return !modules_.empty(); }
     void detachAll();
@@ -108,6 +108,7 @@ class Simulator {
     std::vector<KeyboardHandler> keyboardHandlers_;
     std::vector<uint32_t> pendingKeys_;
     Script* running_ = nullptr;
+    PluginModule* attaching_ = nullptr; // the plug-in being loaded
     uint32_t fallbackRandom_ = 1;
     uint64_t gameRandom_ = 0;
 

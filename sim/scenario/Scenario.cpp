@@ -4,11 +4,30 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
+#include <random>
 
 namespace sim {
 
 namespace fs = std::filesystem;
+
+namespace {
+
+// A new folder of its own under the system's temporary folder.
+std::string MakeGameFolder() {
+    std::error_code ec;
+    const fs::path temp = fs::temp_directory_path(ec);
+    if (ec) throw ScenarioError("no temporary folder: " + ec.message());
+    std::random_device device;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        char name[32];
+        std::snprintf(name, sizeof name, "corvale-game-%08x", static_cast<unsigned>(device()));
+        const fs::path dir = temp / name;
+        if (fs::create_directory(dir, ec)) return dir.string();
+    }
+    throw ScenarioError("cannot make a game folder");
+}
+
+} // namespace
 
 ScenarioRun::ScenarioRun(const RunSettings& settings) : settings_(settings) {
     // The run changes into its game folder: paths given are taken from where we are now.
@@ -19,9 +38,7 @@ ScenarioRun::ScenarioRun(const RunSettings& settings) : settings_(settings) {
         gameDir_ = fs::absolute(settings_.fixedGameDir).string();
         fs::create_directories(gameDir_);
     } else {
-        char dir[] = "/tmp/corvale-game-XXXXXX";
-        if (!mkdtemp(dir)) throw ScenarioError("cannot make a game folder");
-        gameDir_ = dir;
+        gameDir_ = MakeGameFolder();
         ownsGameDir_ = true;
         std::error_code ec;
         fs::copy(settings_.dataDir, gameDir_, fs::copy_options::recursive, ec);
@@ -29,7 +46,9 @@ ScenarioRun::ScenarioRun(const RunSettings& settings) : settings_(settings) {
             throw ScenarioError("cannot copy data from " + settings_.dataDir + ": " + ec.message());
     }
     // The plug-ins open their files relative to the game folder, as in the game.
-    if (chdir(gameDir_.c_str()) != 0) throw ScenarioError("cannot enter " + gameDir_);
+    std::error_code entered;
+    fs::current_path(gameDir_, entered);
+    if (entered) throw ScenarioError("cannot enter " + gameDir_);
     settings_.options.gameDir = gameDir_;
     sim_ = std::make_unique<Simulator>(settings_.options);
     sim_->afterFrame = [this] { collectFrameOutput(); };

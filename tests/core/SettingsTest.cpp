@@ -42,6 +42,13 @@ TEST_F(SettingsTest, ASectionHeaderAndDevToolsOneTurnTheDebugToolsOn) {
                                         "settings file loaded"}));
 }
 
+TEST_F(SettingsTest, NotepadsLineEndsAreNoPartOfAValue) {
+    LoadText("[General]\r\nDevTools=1\r\nDebugLogs=0\r\n");
+    EXPECT_EQ(settings.getString("DevTools"), "1");
+    EXPECT_EQ(settings.getString("DebugLogs"), "0");
+    EXPECT_EQ(settings.getString("UseMpAssets"), "1");
+}
+
 TEST_F(SettingsTest, CommentAndHeaderLinesAreSkippedWhateverTheyHold) {
     LoadText("; DevTools=1\n// DebugLogs=0\n\\UseMpAssets=0\n[DevTools=1]\n/x=y\n");
     EXPECT_EQ(settings.getString("DevTools"), "0");

@@ -40,7 +40,9 @@ std::string_view LineReader::next() {
         atEnd_ = true;
         return line;
     }
-    const std::string_view line = rest_.substr(0, feed);
+    // Notepad's line end: files are read as bytes, so its carriage return is dropped here.
+    const size_t end = feed > 0 && rest_[feed - 1] == '\r' ? feed - 1 : feed;
+    const std::string_view line = rest_.substr(0, end);
     rest_.remove_prefix(feed + 1);
     return line;
 }

@@ -14,7 +14,8 @@ enum class TextRead {
     Unreadable // it exists but could not be opened (held, refused), or a read failed partway
 };
 
-// Reads the file in text mode with shared access. Only a Whole read may be written back over:
+// Reads the file's bytes as they are (binary mode: a Windows build reads what a Linux build
+// reads) with shared access. Only a Whole read may be written back over:
 // out then holds what the file held, otherwise whatever was read before the failure.
 TextRead ReadTextFile(const char* path, std::string& out,
                       platform::FileOperations& files = platform::SystemFiles());
@@ -30,7 +31,8 @@ class LineReader {
     explicit LineReader(std::string_view text) : rest_(WithoutByteOrderMark(text)) {}
 
     bool atEnd() const { return atEnd_; }
-    // The next line without its line feed; call only while !atEnd().
+    // The next line without its line feed (nor the carriage return of a "\r\n" line end);
+    // call only while !atEnd().
     std::string_view next();
 
   private:

@@ -27,7 +27,8 @@ void WriteEntry(std::string_view head, std::string_view tail) {
     if (!gLogEnabled) return;
     if (!LogLimit::admit()) return;
     const std::tm t = platform::LocalTime(platform::CalendarTime());
-    std::FILE* file = platform::OpenShared(kLogPath, "a");
+    // Binary: the log reads alike wherever it was written.
+    std::FILE* file = platform::OpenShared(kLogPath, "ab");
     if (!file) return; // no folder or read-only: the entry is lost, nobody is told
     char prefix[80];
     const int prefixLength =
@@ -48,7 +49,9 @@ void WriteEntry(std::string_view head, std::string_view tail) {
 void SetAsideLongLog(platform::FileOperations& files) {
     std::FILE* file = platform::OpenShared(kLogPath, "rb");
     if (!file) return;
-    const bool longLog = std::fseek(file, 0, SEEK_END) == 0 && std::ftell(file) > kLongLogBytes;
+    // A size past what a 32-bit long holds (Windows) reads as -1: that log is long too.
+    const long size = std::fseek(file, 0, SEEK_END) == 0 ? std::ftell(file) : 0;
+    const bool longLog = size > kLongLogBytes || size < 0;
     std::fclose(file);
     if (longLog) files.replace(kLogPath, kOldLogPath);
 }

@@ -26,8 +26,10 @@ bool Widen(const char* path, wchar_t (&out)[kMaxPath]) {
 
 } // namespace
 
+// Binary on every platform: a save is the same bytes wherever it was written, and a byte the
+// Windows C library would take for the end of a text file is only a byte.
 std::FILE* FileOperations::create(const char* path) {
-    return OpenShared(path, "w");
+    return OpenShared(path, "wb");
 }
 
 bool FileOperations::write(std::FILE* file, const char* data, size_t size) {
@@ -67,7 +69,7 @@ void FileOperations::remove(const char* path) {
 
 std::FILE* FileOperations::open(const char* path, bool& missing) {
     errno = 0;
-    std::FILE* file = OpenShared(path, "r");
+    std::FILE* file = OpenShared(path, "rb");
     // A file another program holds, or one the player may not read, is no missing file.
     missing = !file && errno == ENOENT;
     return file;

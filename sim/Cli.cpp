@@ -1,4 +1,6 @@
-// corvale-sim: runs the plug-ins against the simulated world, driven by scenario files.
+// corvale-sim's command line: runs the plug-ins against the simulated world, driven by
+// scenario files.
+#include "Cli.h"
 #include "scenario/Scenario.h"
 
 #include <cerrno>
@@ -126,7 +128,7 @@ void Play(const Cli& cli, const std::vector<sim::Command>& commands, Totals& tot
 
 } // namespace
 
-int main(int argc, char** argv) {
+int sim::RunCommandLine(int argc, char** argv) {
     Cli cli;
     if (!ParseCli(argc, argv, cli)) {
         std::fputs(kUsage, stderr);
