@@ -93,6 +93,15 @@ TEST_F(DictDataFileTest, AByteOrderMarkStartingALaterLineIsNothingEither) {
     EXPECT_EQ(file.entries().size(), 2u);
 }
 
+TEST_F(DictDataFileTest, MarksRepeatedOrAfterABlankAreNothingAndTheSaveLoadsBackTheSame) {
+    // Found by the data file fuzzer: one mark stripped left the next one in the key.
+    Load("\xEF\xBB\xBF\xEF\xBB\xBF=v\n \xEF\xBB\xBF" "a=1\n\xEF\xBB\xBF \xEF\xBB\xBF b=2\n");
+    EXPECT_EQ(file.entries().size(), 2u);
+    EXPECT_EQ(file.getString("a"), "1");
+    EXPECT_EQ(file.getString("b"), "2");
+    EXPECT_EQ(file.text(), "a=1\nb=2\n");
+}
+
 TEST_F(DictDataFileTest, ALineWithoutAKeyOrValueIsSkippedWithALogLine) {
     Load("a=1\n=v\n  = \t=\nb=2\n");
     EXPECT_EQ(file.entries().size(), 2u);

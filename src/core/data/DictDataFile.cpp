@@ -85,9 +85,14 @@ bool BaseDataFile::save(bool force) {
 }
 
 bool DictDataFile::parseLine(std::string_view line) {
-    // A mark on a line of its own (files pasted together) is read as nothing, as at the top:
-    // a key that began with one would come back without it from the save.
-    line = TrimBlanks(WithoutByteOrderMark(line));
+    // Marks at the start of a line (files pasted together, even twice, or after a blank) are
+    // read as nothing, as at the top: a key that began with one would come back from the save
+    // without it.
+    size_t before = 0;
+    do {
+        before = line.size();
+        line = TrimBlanks(WithoutByteOrderMark(line));
+    } while (line.size() != before);
     if (line.empty()) return true;
     std::string_view key, value;
     if (!SplitKeyValue(line, key, value)) {
