@@ -31,6 +31,7 @@ void RegisterGroupNatives(NativeTable& t) {
     t.add(0x90370ebe0fee1a3d, "CREATE_GROUP", "int", [](Call& c) {
         Groups& groups = c.w.pools.groups;
         if (groups.inUse.size() >= kPoolCapacity) {
+            ++c.w.pools.refused;
             c.trace("create group refused: all " + std::to_string(kPoolCapacity) + " in use");
             return c.r.setInt(0);
         }
@@ -71,6 +72,7 @@ void RegisterGroupNatives(NativeTable& t) {
     t.add(0xa1af16083320065a, "CREATE_ITEMSET", "BOOL", [](Call& c) {
         ItemSets& sets = c.w.pools.itemSets;
         if (sets.inUse.size() >= kPoolCapacity) {
+            ++c.w.pools.refused;
             c.trace("create item set refused: all " + std::to_string(kPoolCapacity) + " in use");
             return c.r.setInt(0);
         }
