@@ -6,6 +6,7 @@
 #include "world/Clock.h"
 #include "world/Controls.h"
 #include "world/Developer.h"
+#include "world/Draws.h"
 #include "world/EntityStates.h"
 #include "world/Events.h"
 #include "world/Ground.h"
@@ -116,6 +117,7 @@ struct World {
     Perception perception;  // noise, recent AI events
     ItemInteractions items; // items in peds' hands
     Law law;
+    Draws draws; // random answers a scenario fixed
 
     int32_t spawn(EntityKind kind, uint32_t model, Vec3 position, float heading);
     Entity* entity(int32_t handle);

@@ -18,7 +18,8 @@ namespace fs = std::filesystem;
 
 const char* kUsage =
     "usage: corvale-sim [--plugins DIR] [--game-dir DIR] [--data DIR] [--trace] [--census FILE]\n"
-    "                   [--stats] [--frame-ms N] [--seed N] [--snapshot-dir DIR] [SCENARIO ...]\n"
+    "                   [--stats] [--frame-ms N] [--seed N] [--snapshot-dir DIR]\n"
+    "                   [--define NAME=VALUE ...] [SCENARIO ...]\n"
     "       corvale-sim --chaos SEED [--minutes N] [--out DIR] [--shrink-seconds N] [--echo]\n"
     "                   [--plugins DIR] [--data DIR] [--frame-ms N] [--seed N]\n";
 
@@ -26,6 +27,7 @@ struct Cli {
     sim::RunSettings settings;
     std::string census;
     bool stats = false;
+    sim::Defines defines;
     std::vector<std::string> scenarios;
     bool chaos = false;
     sim::chaos::HuntSettings hunt;
@@ -43,6 +45,17 @@ bool WholeNumber(const std::string& text, unsigned long long max, unsigned long 
     char* end = nullptr;
     out = std::strtoull(text.c_str(), &end, 0);
     return !errno && *end == '\0' && out <= max;
+}
+
+// NAME=VALUE: the value of every ${NAME} in the scenarios; a later one for the same name wins.
+bool Define(const std::string& text, sim::Defines& defines) {
+    const size_t equals = text.find('=');
+    if (equals == std::string::npos) return false;
+    const std::string name = text.substr(0, equals), value = text.substr(equals + 1);
+    if (!sim::IsParameterName(name) || value.find_first_of("\r\n") != std::string::npos)
+        return false;
+    defines[name] = value;
+    return true;
 }
 
 // A run changes into its game folder: every path given is taken from where we started.
@@ -94,6 +107,8 @@ bool ParseCli(int argc, char** argv, Cli& cli) {
             if (!value(cli.hunt.outDir)) return false;
         } else if (a == "--echo") {
             cli.hunt.echo = true;
+        } else if (a == "--define") {
+            if (i + 1 >= argc || !Define(argv[++i], cli.defines)) return false;
         } else if (a == "-h" || a == "--help" || a.rfind("--", 0) == 0) {
             return false;
         } else {
@@ -151,7 +166,7 @@ int main(int argc, char** argv) {
     std::vector<std::vector<sim::Command>> scenarios;
     for (const std::string& path : cli.scenarios) {
         try {
-            scenarios.push_back(sim::ParseScenario(path));
+            scenarios.push_back(sim::ParseScenario(path, cli.defines));
             sim::CheckScenario(scenarios.back());
         } catch (const sim::ScenarioError& e) {
             std::fprintf(stderr, "error: %s\n", e.what());

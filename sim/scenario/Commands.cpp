@@ -19,6 +19,7 @@ void RegisterAllCommands(CommandRegistry& r) {
     RegisterCampExpectCommands(r);
     RegisterLawCommands(r);
     RegisterGameCommands(r);
+    RegisterRandomCommands(r);
 }
 
 } // namespace sim

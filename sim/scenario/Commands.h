@@ -19,5 +19,6 @@ void RegisterCampCommands(CommandRegistry& r); // the camp side's world: seats, 
 void RegisterCampExpectCommands(CommandRegistry& r); // expect owned/blips/pool/screen/budget...
 void RegisterLawCommands(CommandRegistry& r);        // player target/interior/zone, lawman
 void RegisterGameCommands(CommandRegistry& r);       // restart, rules on
+void RegisterRandomCommands(CommandRegistry& r);     // random
 
 } // namespace sim

@@ -28,9 +28,15 @@ struct ScenarioError : std::runtime_error {
 // Throws the ScenarioError of a malformed command, naming its file and line.
 [[noreturn]] void Fail(const Command& c, const std::string& what);
 
+// A scenario's parameters by name (--define NAME=VALUE): each ${NAME} in its text, comments
+// and <<END blocks included, reads as the value; one without a value is a bad line.
+using Defines = std::map<std::string, std::string>;
+bool IsParameterName(const std::string& name); // a letter or _, then letters, digits or _
+
 // Parses a scenario; throws ScenarioError.
-std::vector<Command> ParseScenario(const std::string& path);
-std::vector<Command> ParseScenarioText(const std::string& text, const std::string& name);
+std::vector<Command> ParseScenario(const std::string& path, const Defines& defines = {});
+std::vector<Command> ParseScenarioText(const std::string& text, const std::string& name,
+                                       const Defines& defines = {});
 
 class ScenarioRun;
 namespace chaos {

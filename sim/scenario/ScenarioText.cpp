@@ -3,6 +3,7 @@
 
 #include "Hash.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cmath>
@@ -43,7 +44,52 @@ std::vector<std::string> SplitWords(const std::string& line, const std::string& 
     return words;
 }
 
+bool NameStart(char ch) {
+    return std::isalpha(static_cast<unsigned char>(ch)) || ch == '_';
+}
+
+bool NameChar(char ch) {
+    return NameStart(ch) || std::isdigit(static_cast<unsigned char>(ch));
+}
+
+// Every ${NAME} of a line replaced by its value; a $ not followed by { stays as it is.
+std::string Substitute(const std::string& line, const Defines& defines, const std::string& where) {
+    std::string out;
+    size_t i = 0;
+    while (i < line.size()) {
+        const size_t mark = line.find("${", i);
+        if (mark == std::string::npos) break;
+        out.append(line, i, mark - i);
+        const size_t end = line.find('}', mark + 2);
+        const std::string name =
+            end == std::string::npos ? "" : line.substr(mark + 2, end - mark - 2);
+        if (!IsParameterName(name)) throw ScenarioError(where + ": a parameter is written ${NAME}");
+        const auto value = defines.find(name);
+        if (value == defines.end())
+            throw ScenarioError(where + ": no value for ${" + name + "} (--define " + name +
+                                "=VALUE)");
+        out += value->second;
+        i = end + 1;
+    }
+    out.append(line, i, std::string::npos);
+    return out;
+}
+
+// The next line of the text with its parameters filled in; false at the end.
+bool NextLine(std::istream& in, std::string& line, int& number, const std::string& name,
+              const Defines& defines) {
+    if (!std::getline(in, line)) return false;
+    ++number;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    line = Substitute(line, defines, name + ":" + std::to_string(number));
+    return true;
+}
+
 } // namespace
+
+bool IsParameterName(const std::string& name) {
+    return !name.empty() && NameStart(name[0]) && std::all_of(name.begin(), name.end(), NameChar);
+}
 
 void Fail(const Command& c, const std::string& what) {
     throw ScenarioError(c.file + ":" + std::to_string(c.line) + ": " + what);
@@ -58,14 +104,13 @@ std::string Command::text() const {
     return out;
 }
 
-std::vector<Command> ParseScenarioText(const std::string& text, const std::string& name) {
+std::vector<Command> ParseScenarioText(const std::string& text, const std::string& name,
+                                       const Defines& defines) {
     std::vector<Command> commands;
     std::istringstream in(text);
     std::string line;
     int number = 0;
-    while (std::getline(in, line)) {
-        ++number;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+    while (NextLine(in, line, number, name, defines)) {
         const std::string where = name + ":" + std::to_string(number);
         bool lastQuoted = false;
         Command c{name, number, SplitWords(line, where, lastQuoted), {}};
@@ -77,9 +122,7 @@ std::vector<Command> ParseScenarioText(const std::string& text, const std::strin
             c.words.pop_back();
             c.block = true;
             bool closed = false;
-            while (std::getline(in, line)) {
-                ++number;
-                if (!line.empty() && line.back() == '\r') line.pop_back();
+            while (NextLine(in, line, number, name, defines)) {
                 if (line == end) {
                     closed = true;
                     break;
@@ -93,12 +136,12 @@ std::vector<Command> ParseScenarioText(const std::string& text, const std::strin
     return commands;
 }
 
-std::vector<Command> ParseScenario(const std::string& path) {
+std::vector<Command> ParseScenario(const std::string& path, const Defines& defines) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw ScenarioError(path + ": cannot read the scenario");
     std::ostringstream text;
     text << in.rdbuf();
-    return ParseScenarioText(text.str(), path);
+    return ParseScenarioText(text.str(), path, defines);
 }
 
 const std::string& Arg(const Command& c, size_t n) {

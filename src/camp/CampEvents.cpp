@@ -1,23 +1,16 @@
-// The camp side's script events: the still menu, the herbs, the map, the statistics, the
-// missions and deliveries, and the player walking into camp.
-#include "camp/CampManager.h"
+#include "camp/CampEvents.h"
 
-#include "camp/CampLedgerInteractions.h"
+#include "camp/CampStatistics.h"
+#include "camp/CampTuning.h"
+#include "camp/CampVisit.h"
+#include "camp/PendingHerbs.h"
 #include "core/data/GameData.h"
-#include "core/events/EventInbox.h"
 #include "core/events/EventNames.h"
 #include "core/log/Log.h"
 #include "core/log/LogLimit.h"
-#include "core/natives/Blips.h"
-#include "core/natives/Inventory.h"
-#include "core/natives/Player.h"
-#include "core/natives/Random.h"
-#include "core/natives/Strings.h"
 #include "missions/MissionsManager.h"
 #include "site/CampInterface.h"
-#include "site/CampLocation.h"
-#include "ui/LangText.h"
-#include "ui/Notifications.h"
+#include "site/CampLocationSelector.h"
 
 #include <cstdio>
 #include <exception>
@@ -50,35 +43,30 @@ int32_t ClampHundredths(int32_t word) {
 
 } // namespace
 
-// The events kept since the last pass are read in one go: what waits (the map, a move) is
-// done after the read, and the events kept meanwhile are read on the next pass.
-void CampManager::processEvents() {
+CampEvents::Requests CampEvents::read() {
     Requests requests;
-    {
-        const LogLimit limit("CampManager: received events", kEventLinesPerFrame);
-        events::ForEachKeptEvent(events_,
-                                 [&](const events::ScriptEvent& e) { onEvent(e, requests); });
-    }
-    carryOut(requests);
+    const LogLimit limit("CampManager: received events", kEventLinesPerFrame);
+    events::ForEachKeptEvent(cursor_, [&](const events::ScriptEvent& e) { onEvent(e, requests); });
+    return requests;
 }
 
-void CampManager::onEvent(const events::ScriptEvent& e, Requests& requests) {
+void CampEvents::onEvent(const events::ScriptEvent& e, Requests& requests) {
     if (e.is(events::kMenuOpen)) {
         LogReceived(events::kMenuOpen);
-        campSet_.menuOpen = true;
+        kit_.campSet.menuOpen = true;
     } else if (e.is(events::kMenuClosed)) {
         LogReceived(events::kMenuClosed);
-        campSet_.menuOpen = false;
+        kit_.campSet.menuOpen = false;
     } else if (e.is(events::kMenuFlavourSet)) {
         LogReceived(events::kMenuFlavourSet);
-        onFlavourSet(e);
+        kit_.herbs.choose(e);
     } else if (e.is(events::kCampLocationSelectorOpen)) {
         LogReceived(events::kCampLocationSelectorOpen);
         requests.openSelector = true;
     } else if (e.is(events::kCampLocationSelectorClose)) {
         LogReceived(events::kCampLocationSelectorClose);
         requests.openSelector = false;
-        selector_.close();
+        kit_.selector.close();
     } else if (e.is(events::kCampLocationChanged)) {
         Log(std::string(kReceived) + events::kCampLocationChanged + ": " +
             std::to_string(e.word(1)));
@@ -92,40 +80,36 @@ void CampManager::onEvent(const events::ScriptEvent& e, Requests& requests) {
         requests.moveFree = e.word(2) != 0;
     } else if (e.is(events::kPutHerbsInStill)) {
         LogReceived(events::kPutHerbsInStill);
-        onHerbsPutIn();
+        kit_.herbs.putIn();
     } else if (e.is(events::kModifyLawAwareness)) {
         Log(std::string(kReceived) + events::kModifyLawAwareness +
             ", amount: " + std::to_string(e.word(1)));
-        lawAwareness_.add(static_cast<float>(e.word(1)) * 0.01f);
+        kit_.stats.lawAwareness().add(static_cast<float>(e.word(1)) * 0.01f);
     } else if (e.is(events::kLawAwarenessSet) || e.is(events::kInfluenceSet)) {
         onStatEvent(e);
     } else if (e.is(events::kModifyInfluence)) {
         Log(std::string(kReceived) + events::kModifyInfluence +
             ", amount: " + std::to_string(e.word(1)));
-        influence_.add(static_cast<float>(e.word(1)) * 0.01f);
+        kit_.stats.influence().add(static_cast<float>(e.word(1)) * 0.01f);
     } else if (e.is(events::kMissionFinished)) {
         Log(std::string(kReceived) + events::kMissionFinished + ", mission type: " +
             std::to_string(e.word(1)) + " status: " + std::to_string(e.word(2)));
         onMissionFinished(e.word(1), e.word(2));
     } else if (e.is(events::kDeliveryFinished)) {
         LogReceived(events::kDeliveryFinished);
-        dropPendingHerbs();
-        influence_.add(setting("stats.influence.mission_effects.delivery.success", 0.2f));
-        lawAwareness_.add(setting("stats.law_awareness.mission_effects.delivery.success", 0.2f));
+        onDelivery(true);
     } else if (e.is(events::kDeliveryNotFinished)) {
         LogReceived(events::kDeliveryNotFinished);
-        dropPendingHerbs();
-        influence_.add(setting("stats.influence.mission_effects.delivery.fail", -0.1f));
-        lawAwareness_.add(setting("stats.law_awareness.mission_effects.delivery.fail", 0.0f));
+        onDelivery(false);
     } else if (e.is(events::kPlayerEnterCamp)) {
         Log(std::string("CampManager: ") + events::kPlayerEnterCamp);
-        onPlayerEnterCamp();
-    } else if (DebugLogs(data_)) {
+        kit_.visit.scheduleRaid();
+    } else if (DebugLogs(kit_.data)) {
         onLogOnlyEvent(e);
     }
 }
 
-void CampManager::onLogOnlyEvent(const events::ScriptEvent& e) {
+void CampEvents::onLogOnlyEvent(const events::ScriptEvent& e) {
     if (e.is(events::kCampLocationSet))
         LogReceived(events::kCampLocationSet);
     else if (e.is(events::kCampDespawned))
@@ -135,79 +119,40 @@ void CampManager::onLogOnlyEvent(const events::ScriptEvent& e) {
             ". type: " + std::to_string(e.word(2)));
 }
 
-void CampManager::carryOut(const Requests& requests) {
-    if (requests.move) return changeLocation(requests.moveId, requests.moveFree, true);
-    if (!requests.openSelector) return;
-    selectorForRescue_ = cookRescueRunning();
-    selector_.open();
-}
-
-void CampManager::onStatEvent(const events::ScriptEvent& e) {
+// Saved as a fraction, written by the autosave.
+void CampEvents::onStatEvent(const events::ScriptEvent& e) {
     const bool influence = e.is(events::kInfluenceSet);
     const char* name = influence ? events::kInfluenceSet : events::kLawAwarenessSet;
     char value[32];
     std::snprintf(value, sizeof value, "%f", static_cast<double>(e.word(1) * 0.01f));
     Log(std::string(kReceived) + name + ", updated value: " + value);
-    saveStat(influence ? "operation.stats.influence" : "operation.stats.law_awareness",
-             ClampHundredths(e.word(1)));
+    kit_.data.savegameFile()->setFloat(influence ? "operation.stats.influence"
+                                                 : "operation.stats.law_awareness",
+                                       static_cast<float>(ClampHundredths(e.word(1))) * 0.01f);
 }
 
-// Written by the autosave.
-void CampManager::saveStat(const char* key, int32_t hundredths) {
-    data_.savegameFile()->setFloat(key, static_cast<float>(hundredths) * 0.01f);
-}
-
-void CampManager::onMissionFinished(int32_t type, int32_t status) {
+// Each mission type registered what its end does; other statuses change nothing.
+void CampEvents::onMissionFinished(int32_t type, int32_t status) {
     const bool passed = status == Number(MissionStatus::Passed);
     const bool failed = status == Number(MissionStatus::Failed);
-    if (!passed && !failed) return;
-    if (type == Number(MissionType::Sabotage)) {
-        influence_.add(passed ? setting("stats.influence.mission_effects.sabotage.success", 0.2f)
-                              : setting("stats.influence.mission_effects.sabotage.fail", -0.2f));
-    } else if (type == Number(MissionType::CampRaid)) {
-        influence_.add(passed ? setting("stats.influence.mission_effects.camp_raid.success", 0.1f)
-                              : setting("stats.influence.mission_effects.camp_raid.fail", -0.4f));
+    const MissionOutcome* outcome = kit_.missions.outcome(type);
+    if ((!passed && !failed) || !outcome) return;
+    kit_.stats.apply(*outcome, passed);
+}
+
+// The herbs chosen for the batch go with it, sold or lost.
+void CampEvents::onDelivery(bool finished) {
+    kit_.herbs.drop();
+    CampStat& influence = kit_.stats.influence();
+    CampStat& lawAwareness = kit_.stats.lawAwareness();
+    if (finished) {
+        influence.add(kit_.tuning.value("stats.influence.mission_effects.delivery.success", 0.2f));
+        lawAwareness.add(
+            kit_.tuning.value("stats.law_awareness.mission_effects.delivery.success", 0.2f));
+        return;
     }
-}
-
-void CampManager::onFlavourSet(const events::ScriptEvent& e) {
-    campSet_.herbsPending = true;
-    for (size_t k = 0; k < 3; ++k)
-        campSet_.herbs[k] = static_cast<Hash>(e.word(k + 2));
-    saveHerbs();
-    showStillBlip();
-    notifications_.showMessage(LangText(data_, "camp.put_herbs_in_still"));
-}
-
-void CampManager::showStillBlip() {
-    const Blip blip = campSet_.ensureStillBlip();
-    if (blip != 0) SetBlipStyle(blip, HashString("BLIP_STYLE_OBJECTIVE_MINOR"));
-}
-
-// Only what the player carries is taken: an item he no longer has gets no feed line.
-void CampManager::onHerbsPutIn() {
-    const Ped player = PlayerPed();
-    for (Hash& herb : campSet_.herbs) {
-        if (herb != 0 && ItemCount(player, herb) > 0)
-            RemoveItem(player, herb, 1, "inventory_items", 0, debug_, &notifications_);
-        herb = 0;
-    }
-    campSet_.herbsPending = false;
-    saveHerbs();
-    campSet_.removeStillBlip();
-}
-
-// The raid itself starts after 20 s in camp (tick).
-void CampManager::onPlayerEnterCamp() {
-    const CampLocation* location = campSet_.location();
-    if (!location) return;
-    const float influence = influence_.get();
-    if (influence < setting("camp_raid.min_influence", -999.0f)) return;
-    if (!(RandomFloat01() <= setting("camp_raid.influence_factor", -999.0f) * influence)) return;
-    if (!missions_.canStartMission(MissionType::CampRaid, location->missionId)) return;
-    Log("CampManager: camp raid scheduled.");
-    setValue("camp_raid_should_trigger", 1);
-    raidTimer_.reset();
+    influence.add(kit_.tuning.value("stats.influence.mission_effects.delivery.fail", -0.1f));
+    lawAwareness.add(kit_.tuning.value("stats.law_awareness.mission_effects.delivery.fail", 0.0f));
 }
 
 } // namespace corvale

@@ -1,8 +1,9 @@
-// Moving the camp: the fee, a night's sleep, the new camp built during it, and the player
-// brought there on his horse, or on foot without one.
-#include "camp/CampManager.h"
+#include "camp/CampMove.h"
 
+#include "camp/CampBuilder.h"
+#include "camp/CampInteractions.h"
 #include "camp/CampLedgerInteractions.h"
+#include "camp/CampStatistics.h"
 #include "camp/SleepTransition.h"
 #include "core/data/GameData.h"
 #include "core/log/Log.h"
@@ -24,6 +25,7 @@
 #include "site/CampFee.h"
 #include "site/CampInterface.h"
 #include "site/CampLocation.h"
+#include "site/CampLocationSelector.h"
 #include "ui/LangText.h"
 #include "ui/Notifications.h"
 
@@ -43,7 +45,7 @@ constexpr int32_t kToastMs = 5000;
 constexpr int32_t kSaddle = -1;
 } // namespace
 
-void CampManager::changeLocation(int32_t id, bool free, bool transition) {
+void CampMove::changeLocation(int32_t id, bool free, bool transition) {
     const CampLocation* location = FindCampLocation(id);
     if (!location) {
         Log("CampManager: CORVALE_CAMP_LOCATION_CHANGED failed - location does not exist: " +
@@ -52,57 +54,58 @@ void CampManager::changeLocation(int32_t id, bool free, bool transition) {
     }
     // Another mod may name the place the camp stands at: nothing would move, so nothing is
     // paid, slept or reset.
-    const CampLocation* current = campSet_.location();
+    const CampLocation* current = kit_.campSet.location();
     if (current && current->id == location->id) {
         Log("CampManager: CORVALE_CAMP_LOCATION_CHANGED refused - the camp is already at " +
             std::to_string(id));
         return;
     }
-    selector_.close();
+    kit_.selector.close();
     if (!chargeFee(free)) return refuseMove();
     // A raid still looking for a spot at the old camp could never come any more.
-    missions_.abortUnengaged(MissionType::CampRaid, "the camp moved");
-    if (!transition) {
-        setLocation(location);
-    } else {
-        stopInteractions();
-        waitForMapPutAway();
-        SleepTransitionOut(kSleepHours);
-        setLocation(location);
-        ScriptWait(kAfterSetMs);
-        waitForNavmesh(location->position);
-        ScriptWait(kBeforeBuildMs);
-        createCamp();
-        const Vector3 landing = findLanding(location->position);
-        Log("teleporting player to coords: " + VectorText(landing));
-        bringPlayer(landing);
-        ScriptWait(kBeforeWakingMs);
-        SleepTransitionIn();
-    }
-    lastDegradation_ = GameTimerMs();
-    influence_.set(0.0f);
-    lawAwareness_.set(0.25f);
+    kit_.missions.abortUnengaged(MissionType::CampRaid, "the camp moved");
+    if (transition)
+        sleepOver(*location);
+    else
+        kit_.builder.setLocation(location);
+    kit_.stats.startOver();
     announceMove(*location);
 }
 
-// The cash is asked now: the ledger only checked it before the map opened.
-bool CampManager::chargeFee(bool free) {
+// The new camp is built while the screen is dark.
+void CampMove::sleepOver(const CampLocation& location) {
+    kit_.interactions.stop();
+    waitForMapPutAway();
+    SleepTransitionOut(kSleepHours);
+    kit_.builder.setLocation(&location);
+    ScriptWait(kAfterSetMs);
+    waitForNavmesh(location.position);
+    ScriptWait(kBeforeBuildMs);
+    kit_.builder.createCamp();
+    const Vector3 landing = findLanding(location.position);
+    Log("teleporting player to coords: " + VectorText(landing));
+    bringPlayer(landing);
+    ScriptWait(kBeforeWakingMs);
+    SleepTransitionIn();
+}
+
+bool CampMove::chargeFee(bool free) {
     if (free) return true;
-    const int32_t dollars = debug_.on() ? 1 : fee_.dollars();
+    const int32_t dollars = kit_.debug.on() ? 1 : kit_.fee.dollars();
     if (dollars == 0) return true;
     const int32_t cents = dollars * 100;
     if (PlayerCashCents() < cents || !TakeCash(cents)) return false;
-    notifications_.showCashChange(-cents, kCashFeedMs);
+    kit_.notifications.showCashChange(-cents, kCashFeedMs);
     return true;
 }
 
-void CampManager::refuseMove() {
+void CampMove::refuseMove() {
     Log("CampManager: cannot move the camp, the player cannot pay the fee of " +
-        std::to_string(fee_.dollars()) + " dollars");
-    ledger_->explainInsufficientFunds();
+        std::to_string(kit_.fee.dollars()) + " dollars");
+    kit_.interactions.ledger().explainInsufficientFunds();
 }
 
-void CampManager::waitForMapPutAway() {
+void CampMove::waitForMapPutAway() {
     const int32_t start = GameTimerMs();
     while (IsPedRunningItemInteraction(PlayerPed())) {
         if (ElapsedSince(start) >= kMapPutAwayLimitMs) {
@@ -113,7 +116,7 @@ void CampManager::waitForMapPutAway() {
     }
 }
 
-void CampManager::waitForNavmesh(const Vector3& at) {
+void CampMove::waitForNavmesh(const Vector3& at) {
     const Vector3 corner{at.x + 1.0f, at.y + 1.0f, at.z + 1.0f};
     const int32_t start = GameTimerMs();
     bool logged = false;
@@ -129,7 +132,7 @@ void CampManager::waitForNavmesh(const Vector3& at) {
     }
 }
 
-Vector3 CampManager::findLanding(const Vector3& at) {
+Vector3 CampMove::findLanding(const Vector3& at) {
     bool logged = false;
     for (int tries = 0; tries < kLandingTries; ++tries) {
         const float distance = static_cast<float>(RandomInt(5, 10));
@@ -137,7 +140,7 @@ Vector3 CampManager::findLanding(const Vector3& at) {
         if (SafeCoordForPed(RandomPointAround(at, distance, false), false, landing, 0))
             return landing;
         if (!logged) {
-            if (debug_.on()) notifications_.showMessage("finding teleport coords");
+            if (kit_.debug.on()) kit_.notifications.showMessage("finding teleport coords");
             Log("finding teleport coords");
         }
         logged = true;
@@ -147,8 +150,7 @@ Vector3 CampManager::findLanding(const Vector3& at) {
     return at;
 }
 
-// On a living horse the player rides along; without one he is moved himself.
-void CampManager::bringPlayer(const Vector3& point) {
+void CampMove::bringPlayer(const Vector3& point) {
     const Ped player = PlayerPed();
     const Ped horse = SaddleHorse(PlayerIndex());
     if (horse == 0 || !EntityExists(horse) || IsEntityDead(horse)) {
@@ -159,12 +161,12 @@ void CampManager::bringPlayer(const Vector3& point) {
     SetEntityCoords(SaddleHorse(PlayerIndex()), point, true, false, true, true);
 }
 
-void CampManager::announceMove(const CampLocation& location) {
+void CampMove::announceMove(const CampLocation& location) {
     char body[200];
-    FormatText(body, LangText(data_, "toasts.operation_location_changed"),
-               CampLocationName(data_, location));
-    notifications_.queueToast(LangText(data_, "toasts.generic_title"), body, "blips_mp",
-                              "blip_business_moonshine", kToastMs);
+    FormatText(body, LangText(kit_.data, "toasts.operation_location_changed"),
+               CampLocationName(kit_.data, location));
+    kit_.notifications.queueToast(LangText(kit_.data, "toasts.generic_title"), body, "blips_mp",
+                                  "blip_business_moonshine", kToastMs);
 }
 
 } // namespace corvale

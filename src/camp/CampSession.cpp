@@ -12,16 +12,6 @@
 
 namespace corvale {
 
-namespace {
-// A saved location is a camp only when it names one of the places in the table; the
-// look-up stays quiet, as the save is read on idle frames too.
-bool IsCampPlace(int32_t id) {
-    for (const CampLocation& place : CampLocations())
-        if (place.id == id) return true;
-    return false;
-}
-} // namespace
-
 CampSession::CampSession()
     : Session(static_cast<void (*)(const char*)>(DrawDebugText)),
       tutorials_(data(), notifications_, debugTools()) {}
@@ -42,37 +32,35 @@ void CampSession::createWorld() {
         return std::make_unique<CookRescueMission>(kit, data(), tutorials_);
     });
     // A raid is placed at the camp the camp set stands for.
-    missions_->registerType(MissionType::CampRaid, CampRaidBuilder(
-                                                       [this] {
-                                                           const CampLocation* camp =
-                                                               campSet_->location();
-                                                           return camp ? camp->position : Vector3();
-                                                       },
-                                                       tutorials_));
-    missions_->registerType(
-        MissionType::Sabotage,
-        SabotageBuilder(complexes_, data().settings(),
-                        InfiltrationKit{data(), notifications_, tutorials_, debugTools(), timers(),
-                                        *guardSenses_}));
+    missions_->registerType(MissionType::CampRaid,
+                            CampRaidBuilder(
+                                [this] {
+                                    const CampLocation* camp = campSet_->location();
+                                    return camp ? camp->position : Vector3();
+                                },
+                                tutorials_),
+                            CampRaidOutcome());
+    missions_->registerType(MissionType::Sabotage,
+                            SabotageBuilder(complexes_, data().settings(),
+                                            InfiltrationKit{data(), notifications_, tutorials_,
+                                                            debugTools(), timers(), *guardSenses_}),
+                            SabotageOutcome());
     manager_ = std::make_unique<CampManager>(
         *campSet_, *missions_,
         CampManagerKit{data(), notifications_, tutorials_, debugTools(), timers(), *fee_});
 }
 
-void CampSession::runWhistleDetector() {
-    if (whistle_) whistle_->update();
+// Missions tick before the camp manager, which hears in the same frame how one ended.
+void CampSession::runFrame() {
+    if (!manager_) return; // no world without a finished start-up
+    whistle_->update();
+    flushPendingTexts();
+    missions_->tick();
+    manager_->tick();
 }
 
 void CampSession::flushPendingTexts() {
     notifications_.flushPendingTexts();
-}
-
-void CampSession::tickMissions() {
-    if (missions_) missions_->tick();
-}
-
-void CampSession::tickCampManager() {
-    if (manager_) manager_->tick();
 }
 
 void CampSession::showMessage(const char* text) {
@@ -83,7 +71,7 @@ void CampSession::drawDebugText(const char* text) {
     DrawDebugText(text);
 }
 
-void CampSession::toggleDebugMission() {
+void CampSession::runDebugAction() {
     if (!missions_) return;
     if (missions_->hasMission()) {
         missions_->abortMission();

@@ -25,13 +25,14 @@ class CampSession final : public Session {
     Tutorials& tutorials() { return tutorials_; }
 
     void createWorld() override;
-    void runWhistleDetector() override;
-    void flushPendingTexts() override;
-    void tickMissions() override;
-    void tickCampManager() override;
+    // The camp's frame: whistles, pending texts, missions, then the camp manager.
+    void runFrame() override;
+    // The pending help text and toast are shown.
+    void flushPendingTexts();
     void showMessage(const char* text) override;
     void drawDebugText(const char* text) override;
-    void toggleDebugMission() override;
+    // F3: aborts the current mission, or starts a sabotage at the camp.
+    void runDebugAction() override;
 
     // Null until createWorld.
     WhistleDetector* whistleDetector() const { return whistle_.get(); }

@@ -1,5 +1,4 @@
-// The cook, when he has nothing to do, wanders off to another spot of the camp.
-#include "camp/CampManager.h"
+#include "camp/CookIdling.h"
 
 #include "core/data/GameData.h"
 #include "core/log/Log.h"
@@ -31,17 +30,17 @@ bool DevToolsSwitch(const GameData& data) {
 }
 } // namespace
 
-void CampManager::rotateCookScenario() {
-    const Ped cook = campSet_.cook();
-    if (cook == 0 || !campSet_.location()) return;
+void RotateCookScenario(const CampInterface& campSet, NamedTimers& timers, const GameData& data) {
+    const Ped cook = campSet.cook();
+    if (cook == 0 || !campSet.location()) return;
     if (IsEntityDead(cook) || IsPedUsingAnyScenario(cook)) return;
-    GameTimer& idle = timers_.timerFor(static_cast<uint32_t>(cook));
+    GameTimer& idle = timers.timerFor(static_cast<uint32_t>(cook));
     if (idle.elapsedSeconds() < kIdleSeconds) return;
     if (CountPedsInCombatWith(cook, 0) != 0 || CountPedsInCombatWith(PlayerPed(), 0) != 0) return;
     if (CurrentTargetOf(cook) != 0) return;
-    if (DevToolsSwitch(data_)) Log("CampManager: rotating cook scenario");
+    if (DevToolsSwitch(data)) Log("CampManager: rotating cook scenario");
     const float distance = static_cast<float>(RandomInt(5, 15));
-    const Vector3 spot = RandomPointAround(campSet_.location()->position, distance, false);
+    const Vector3 spot = RandomPointAround(campSet.location()->position, distance, false);
     TaskUseNearestScenarioToPoint(cook, spot, kSearchRadius, RandomInt(30000, 80000), false, false,
                                   true, false);
     idle.reset();

@@ -86,6 +86,12 @@ void BaseMissionProcessor::dropEntity(Entity entity) {
     std::erase(entities_, entity);
 }
 
+void BaseMissionProcessor::deleteEntity(Entity entity) {
+    if (entity == 0) return;
+    dropEntity(entity);
+    if (EntityExists(entity)) DeleteEntity(entity);
+}
+
 PropSet BaseMissionProcessor::addPropSet(PropSet propSet) {
     if (propSet != 0) propSets_.push_back(propSet);
     return propSet;

@@ -52,6 +52,8 @@ class BaseMissionProcessor : public Executable {
     PropSet addPropSet(PropSet propSet);
     // Forgets an entity the mission gave away or removed itself, so the clean-up leaves it be.
     void dropEntity(Entity entity);
+    // Deletes a registered entity now, whatever the debug tools say, and forgets it.
+    void deleteEntity(Entity entity);
     // Every registered prop set stands in full (true when there is none).
     bool arePropSetsLoaded() const;
     // Keeps the line (cut to the buffer, never inside a character) and shows it at once

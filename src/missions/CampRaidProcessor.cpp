@@ -265,4 +265,11 @@ MissionsManager::Builder CampRaidBuilder(std::function<Vector3()> campPosition,
     };
 }
 
+MissionOutcome CampRaidOutcome() {
+    MissionOutcome outcome;
+    outcome.influencePassed = {"stats.influence.mission_effects.camp_raid.success", 0.1f};
+    outcome.influenceFailed = {"stats.influence.mission_effects.camp_raid.fail", -0.4f};
+    return outcome;
+}
+
 } // namespace corvale

@@ -97,5 +97,7 @@ RaidSetup DrawRaidSetup(const Vector3& camp);
 // stands when the raid starts.
 MissionsManager::Builder CampRaidBuilder(std::function<Vector3()> campPosition,
                                          Tutorials& tutorials);
+// Registered with it: a raid fought off adds to influence, a lost one takes more.
+MissionOutcome CampRaidOutcome();
 
 } // namespace corvale

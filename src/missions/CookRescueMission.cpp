@@ -1,29 +1,23 @@
-// The cook rescue: set-up, the frame's dispatch by state, the way in (the kick-off and the
-// wait for money) and the clean-up.
+// The cook rescue: set-up, the frame's dispatch by state, the way in (the kick-off, the wait
+// for money, the jail) and the clean-up.
 #include "missions/CookRescueMission.h"
 
 #include "core/data/GameData.h"
+#include "core/input/KeyStateTable.h"
 #include "core/log/Log.h"
-#include "core/natives/Blips.h"
+#include "core/natives/Developer.h"
 #include "core/natives/Distance.h"
 #include "core/natives/Doors.h"
 #include "core/natives/Entity.h"
 #include "core/natives/GameClock.h"
 #include "core/natives/Law.h"
-#include "core/natives/Money.h"
 #include "core/natives/Player.h"
 #include "core/natives/Script.h"
-#include "core/input/KeyStateTable.h"
 #include "core/natives/Strings.h"
-#include "core/text/TextFormat.h"
 #include "core/timers/Elapsed.h"
 #include "missions/JailPlaces.h"
-#include "site/Blips.h"
-#include "site/CampFee.h"
 #include "ui/LangText.h"
 #include "ui/Tutorials.h"
-
-#include <cstdio>
 
 namespace corvale {
 
@@ -31,6 +25,9 @@ namespace {
 constexpr float kSpawnRange = 120.0f;
 constexpr float kResetRange = 400.0f;
 constexpr float kFundsHelpRange = 25.0f;
+constexpr float kArrivalRange = 15.0f;
+constexpr float kBackDoorHintRange = 4.0f;
+constexpr int32_t kBackDoorHintAfterMs = 4000;
 constexpr int32_t kHelpMs = 5000;
 constexpr int32_t kSpawnRetryMs = 30000;
 constexpr uint32_t kKeyZ = 90;
@@ -40,26 +37,11 @@ CookRescueMission::CookRescueMission(const MissionKit& kit, const GameData& data
                                      Tutorials& tutorials)
     : BaseMissionProcessor(MissionType::CookRescue, MissionStatus::Waiting, jail::kMissionPoint,
                            kit),
-      data_(data), tutorials_(tutorials),
+      data_(data), tutorials_(tutorials), guard_(*this, kit.debugTools), clint_(*this),
+      jail_(kit.notifications), fee_(data, kit.notifications),
       chooseLocationPrompt_(LangText(data, "prompts.ledger.choose_location"),
-                            HashString("INPUT_CONTEXT_Y"), 0),
-      feeDollars_(CampFee(data.generalMetaFile())),
-      missionSprite_(HashString("blip_mp_mission_clay")),
-      companionStyle_(HashString("BLIP_STYLE_COMPANION")),
-      lockedModifier_(HashString("BLIP_MODIFIER_LOCKED")),
-      explosionEvent_(HashString("EVENT_ENTITY_EXPLOSION")),
-      lootEvent_(HashString("EVENT_LOOT_COMPLETE")),
-      pickPocketEvent_(HashString("PICK_POCKET_RESULT")),
-      keysItem_(HashString("CORVALE_PRISON_KEYS")),
-      keychainIcon_(HashString("folder_kit_keychain")),
-      followTask_(HashString("SCRIPT_TASK_FOLLOW_TO_OFFSET_OF_ENTITY")),
-      mountTask_(HashString("SCRIPT_TASK_MOUNT_ANIMAL")),
-      peeScenario_(HashString("WORLD_HUMAN_PEE")),
-      idleScenarios_{HashString("GENERIC_STANDING_SCENARIO"), HashString("WORLD_HUMAN_SMOKE")},
-      jailBreakCrime_(HashString("CRIME_JAIL_BREAK")) {
+                            HashString("INPUT_CONTEXT_Y"), 0) {
     chooseLocationPrompt_.setEnabled(false);
-    setValue("prisonGuard.task_check_timer", 0);
-    setValue("prisonGuard.next_pee_time", 0);
 }
 
 CookRescueMission::~CookRescueMission() {
@@ -81,7 +63,7 @@ void CookRescueMission::update() {
 }
 
 void CookRescueMission::setState(State state) {
-    if (state == State::SelectLocation && state_ != State::SelectLocation) fundsHelpShown_ = false;
+    if (state == State::SelectLocation && state_ != State::SelectLocation) pickHelpShown_ = false;
     state_ = state;
 }
 
@@ -94,7 +76,8 @@ bool CookRescueMission::failOnDeath() {
         setStatus(MissionStatus::Failed);
         return true;
     }
-    if (cook_ == 0 || !EntityExists(cook_) || IsEntityDead(cook_)) {
+    const Ped cook = clint_.ped();
+    if (cook == 0 || !EntityExists(cook) || IsEntityDead(cook)) {
         Log("CookRescueMission: Clint has died");
         kit().notifications.showMessage(text("missions.cook_rescue.clint_died"));
         setStatus(MissionStatus::Failed);
@@ -104,11 +87,11 @@ bool CookRescueMission::failOnDeath() {
 }
 
 void CookRescueMission::kickoff() {
-    if (missionBlip_ == 0) {
-        createMissionBlip();
+    if (!marker_.shown()) {
+        marker_.show(getPosition(), text("blips.cook_mission"));
         tutorials_.trigger("kickoff", false);
     }
-    if (!canPayFee()) {
+    if (!fee_.canPay()) {
         Log("CookRescueMission: player has insufficient funds and cannot start the kickoff "
             "msision");
         setState(State::InsufficientFunds);
@@ -125,9 +108,10 @@ void CookRescueMission::kickoff() {
 // try may hold the script for the whole model wait.
 bool CookRescueMission::spawnPeds() {
     if (spawnFailed_ && ElapsedSince(spawnFailedAt_) < kSpawnRetryMs) return false;
-    if (prisonGuard_ == 0) prisonGuard_ = spawnGuard();
-    if (prisonGuard_ != 0 && cook_ == 0) cook_ = spawnClint();
-    if (prisonGuard_ != 0 && cook_ != 0) {
+    if (guard_.ped() == 0) guard_.spawn(text("missions.cook_rescue.jail_guard_name"));
+    if (guard_.ped() != 0 && clint_.ped() == 0)
+        clint_.spawn(text("prompts.cook"), chooseLocationPrompt_, getPosition());
+    if (guard_.ped() != 0 && clint_.ped() != 0) {
         spawnFailed_ = false;
         return true;
     }
@@ -137,31 +121,19 @@ bool CookRescueMission::spawnPeds() {
     return false;
 }
 
-void CookRescueMission::createMissionBlip() {
-    missionBlip_ = BlipAtPoint(getPosition(), blips::kStyleMission, missionSprite_);
-    SetBlipName(missionBlip_, text("blips.cook_mission"));
-}
-
 void CookRescueMission::insufficientFunds() {
-    if (missionBlip_ == 0) createMissionBlip();
-    if (missionBlip_ != 0 && !blipLocked_) {
-        AddBlipModifier(missionBlip_, lockedModifier_);
-        blipLocked_ = true;
-    }
-    if (canPayFee()) {
+    if (!marker_.shown()) marker_.show(getPosition(), text("blips.cook_mission"));
+    marker_.lock();
+    if (fee_.canPay()) {
         Log("CookRescueMission: player has now enough money to start the mission");
         setState(State::Kickoff);
-        if (missionBlip_ != 0) RemoveBlipModifier(missionBlip_, lockedModifier_);
-        blipLocked_ = false;
+        marker_.unlock();
         return;
     }
     if (Distance(PlayerPed(), getPosition()) >= kFundsHelpRange) return;
-    if (getValue("insufficient_funds") != 0) return;
-    char fee[16];
-    std::snprintf(fee, sizeof fee, "%d", static_cast<int>(feeDollars_));
-    FormatText(message_, text("missions.cook_rescue.insufficient_funds"), fee);
-    kit().notifications.showHelpText(message_, kHelpMs);
-    setValue("insufficient_funds", 1);
+    if (shown_.fundsHelp) return;
+    fee_.showHelp();
+    shown_.fundsHelp = true;
 }
 
 // Leaving the area or running short of money puts the mission back to waiting, without
@@ -179,85 +151,70 @@ void CookRescueMission::breakOut() {
         Log("CookRescueMission: player left mission area, cleaning up");
         return resetToWaiting(State::Kickoff);
     }
-    if (!canPayFee()) {
+    if (!fee_.canPay()) {
         Log("CookRescueMission: player has insufficient funds and cannot start the kickoff "
             "msision");
         return resetToWaiting(State::InsufficientFunds);
     }
-    if (distance < 15.0f && getValue("objectives.1") == 0) {
-        Log("CookRescueMission: player arrived at mission area");
-        RemoveBlip(&missionBlip_);
-        blipLocked_ = false;
-        setObjective(text("missions.cook_rescue.objectives.1"), true);
-        cookBlip_ = BlipForEntity(cook_, companionStyle_, blips::kSpriteNone);
-        SetBlipName(cookBlip_, text("prompts.cook"));
-        setValue("objectives.1", 1);
-    }
-    updatePrisonGuard();
+    if (distance < kArrivalRange && !arrived_) arriveAtJail();
+    guard_.update();
     showBreakoutHints();
-    breakout_ = detectBreakout();
-    if (kit().debugTools.on() && TakeKeyRelease(kKeyZ)) breakout_ = Breakout::LootedKeys;
-    if (breakout_ == Breakout::None) return;
-    openJail();
+    breakout_ = jail_.detect(guard_.ped());
+    if (kit().debugTools.on() && TakeKeyRelease(kKeyZ)) breakout_ = JailBreakout::Way::LootedKeys;
+    if (breakout_ == JailBreakout::Way::None) return;
+    jail_.open(breakout_);
     setState(State::Extraction);
+}
+
+void CookRescueMission::arriveAtJail() {
+    Log("CookRescueMission: player arrived at mission area");
+    marker_.remove();
+    setObjective(text("missions.cook_rescue.objectives.1"), true);
+    clint_.showBlip(text("prompts.cook"));
+    arrived_ = true;
+}
+
+void CookRescueMission::showBreakoutHints() {
+    if (Distance(PlayerPed(), jail::kBackDoor) > kBackDoorHintRange) {
+        SetScriptTimerB(0);
+    } else if (ScriptTimerB() > kBackDoorHintAfterMs) {
+        showHintOnce(shown_.backDoorHint, "missions.cook_rescue.hints.back_door");
+    }
+    const Ped guard = guard_.ped();
+    if (guard != 0 && TargetedEntity(PlayerIndex()) == guard)
+        showHintOnce(shown_.guardKeysHint, "missions.cook_rescue.hints.guard_keys");
 }
 
 void CookRescueMission::cleanup() {
     // A pass lets Clint walk away; anything else takes guard and Clint out of the world.
     const bool remove = getStatus() != MissionStatus::Passed || kit().debugTools.on();
-    removeClintFromPlayerGroup();
+    clint_.leaveGroup();
     if (remove) {
-        deletePed(prisonGuard_);
-        deletePed(cook_);
+        deleteEntity(guard_.ped());
+        deleteEntity(clint_.ped());
     }
-    if (createdGroup_ != 0) RemovePedGroup(createdGroup_);
-    createdGroup_ = 0;
-    group_ = 0;
+    clint_.removeGroup();
     BaseMissionProcessor::cleanup();
-    RemoveBlip(&missionBlip_);
-    RemoveBlip(&cookBlip_);
-    blipLocked_ = false;
+    marker_.remove();
+    clint_.removeBlip();
     SetDoorState(doors::kValentineJailBack, doors::kLocked);
     SetDoorState(doors::kValentineJailFront, doors::kLocked);
     SetDoorState(doors::kValentineJailCell, doors::kLocked);
-    setValue("objectives.1", 0);
-    setValue("prisonGuard.task_check_timer", 0);
-    setValue("prisonGuard.next_pee_time", 0);
+    arrived_ = false;
     EnableLawDispatch(true);
     EnableLawReinforcements(true);
     chooseLocationPrompt_.set(false, false);
-    prisonGuard_ = 0;
-    cook_ = 0;
-}
-
-void CookRescueMission::deletePed(Ped& ped) {
-    if (ped == 0) return;
-    dropEntity(ped);
-    if (EntityExists(ped)) DeleteEntity(ped);
-    ped = 0;
-}
-
-void CookRescueMission::removeClintFromPlayerGroup() {
-    if (!clintInGroup_) return;
-    clintInGroup_ = false;
-    if (cook_ != 0 && EntityExists(cook_)) RemoveFromGroup(cook_);
-}
-
-bool CookRescueMission::canPayFee() const {
-    return static_cast<int64_t>(PlayerCashCents()) >= static_cast<int64_t>(feeDollars_) * 100;
-}
-
-bool CookRescueMission::playerWanted() const {
-    return IsLawIncidentActive(PlayerIndex());
+    guard_.forget();
+    clint_.forget();
 }
 
 const char* CookRescueMission::text(const char* key) const {
     return LangText(data_, key);
 }
 
-void CookRescueMission::showHintOnce(const char* flag, const char* key) {
-    if (getValue(flag) != 0) return;
-    setValue(flag, 1);
+void CookRescueMission::showHintOnce(bool& shown, const char* key) {
+    if (shown) return;
+    shown = true;
     kit().notifications.showHelpText(text(key), kHelpMs);
 }
 

@@ -3,10 +3,14 @@
 // loses the law, regroups and, talking to Clint, picks where the first camp goes. It costs
 // the camp's moving fee; a player who cannot pay it cannot begin.
 #include "core/events/EventInbox.h"
-#include "core/natives/Groups.h"
 #include "core/natives/Handles.h"
 #include "core/natives/Prompt.h"
 #include "missions/BaseMissionProcessor.h"
+#include "missions/JailBreakout.h"
+#include "missions/JailMarker.h"
+#include "missions/PrisonGuard.h"
+#include "missions/RescueFee.h"
+#include "missions/RescuedCook.h"
 
 #include <cstdint>
 
@@ -27,13 +31,6 @@ class CookRescueMission final : public BaseMissionProcessor {
         Finish = 6,         // Clint says goodbye; the mission passes
         InsufficientFunds = 666,
     };
-    enum class Breakout : int32_t {
-        None = 0,
-        BackDoorBlast = 1,
-        FrontDoorBlast = 2,
-        LootedKeys = 3,
-        PickpocketedKeys = 4,
-    };
 
     // Texts from the data's Lang.dat, the fee from its GeneralMeta.dat; the kick-off
     // tutorials through tutorials.
@@ -45,12 +42,16 @@ class CookRescueMission final : public BaseMissionProcessor {
     // A pass leaves Clint to walk away; a reset or a failure deletes the guard and Clint.
     void cleanup() override;
 
-    State state() const { return state_; }
-    Ped prisonGuard() const { return prisonGuard_; }
-    Ped cook() const { return cook_; }
-    const Prompt& locationPrompt() const { return chooseLocationPrompt_; }
-
   private:
+    // What is shown at most once per mission object, a clean-up included.
+    struct Shown {
+        bool backDoorHint = false;
+        bool guardKeysHint = false;
+        bool lowHealthHint = false;
+        bool selectLocation = false; // the pick's objective line
+        bool fundsHelp = false;      // at the jail, while the player cannot pay
+    };
+
     // States (one function each; transitions through setState).
     void kickoff();
     void breakOut();
@@ -65,61 +66,31 @@ class CookRescueMission final : public BaseMissionProcessor {
     // Steps.
     bool failOnDeath();
     bool spawnPeds();
-    Ped spawnGuard();
-    Ped spawnClint();
-    void createMissionBlip();
     void resetToWaiting(State state);
-    void openJail();
+    void arriveAtJail();
     void showBreakoutHints();
-    void keepClintWithPlayer(Ped player);
     void backToEscapeWhenWanted();
     bool locationPicked();
-    void releaseGuard();
-    void deletePed(Ped& ped);
-    void removeClintFromPlayerGroup();
-    bool canPayFee() const;
-    bool playerWanted() const;
     const char* text(const char* key) const;
-    void showHintOnce(const char* flag, const char* key);
-
-    // Jail routines.
-    void updatePrisonGuard();
-    void givePrisonGuardRound(Ped guard);
-    Breakout detectBreakout();
-    Breakout detectBlastOrLoot();
-    Ped detectLaw();
+    void showHintOnce(bool& shown, const char* key);
 
     const GameData& data_;
     Tutorials& tutorials_;
-
-    Blip missionBlip_ = 0;
     State state_ = State::Kickoff;
-    Ped prisonGuard_ = 0;
-    Ped cook_ = 0;
-    Blip cookBlip_ = 0;
-    Breakout breakout_ = Breakout::None;
-    PedGroup group_ = 0;        // the player's group Clint joins
-    PedGroup createdGroup_ = 0; // the group the mission made for it, 0 when it used the player's
-    bool clintInGroup_ = false;
+    JailMarker marker_;
+    PrisonGuard guard_;
+    RescuedCook clint_;
+    JailBreakout jail_;
+    JailBreakout::Way breakout_ = JailBreakout::Way::None;
+    RescueFee fee_;
     Prompt chooseLocationPrompt_;
-    char message_[200] = {};
-    // The picks of the location and the pickpocketed deputy, read from the mission's start.
+    // The picks of the location, read from the mission's start.
     events::EventCursor locationEvents_;
-    events::EventCursor breakoutEvents_;
-
-    int32_t feeDollars_ = 0;
-    bool blipLocked_ = false;
-    bool fundsHelpShown_ = false; // this visit of SelectLocation
+    Shown shown_;
+    bool arrived_ = false;       // the jail's objective is up; a clean-up clears it
+    bool pickHelpShown_ = false; // this visit of SelectLocation
     bool spawnFailed_ = false;
     int32_t spawnFailedAt_ = 0;
-
-    // Names hashed once.
-    Hash missionSprite_, companionStyle_, lockedModifier_;
-    Hash explosionEvent_, lootEvent_, pickPocketEvent_;
-    Hash keysItem_, keychainIcon_;
-    Hash followTask_, mountTask_;
-    Hash peeScenario_, idleScenarios_[2];
-    Hash jailBreakCrime_;
 };
 
 } // namespace corvale

@@ -27,8 +27,13 @@ MissionsManager::MissionsManager(DictDataFile& save, const DictDataFile& lang,
     kickOffCooldown_.shiftStart(-kKickOffCooldownMs);
 }
 
-void MissionsManager::registerType(MissionType type, Builder build) {
-    builders_[type] = std::move(build);
+void MissionsManager::registerType(MissionType type, Builder build, const MissionOutcome& outcome) {
+    types_[type] = Registration{std::move(build), outcome};
+}
+
+const MissionOutcome* MissionsManager::outcome(int32_t type) const {
+    const auto found = types_.find(static_cast<MissionType>(type));
+    return found == types_.end() ? nullptr : &found->second.outcome;
 }
 
 void MissionsManager::tick() {
@@ -79,13 +84,13 @@ bool MissionsManager::canStartMission(MissionType, int32_t) const {
 
 bool MissionsManager::startMission(MissionType type, int32_t locationId) {
     if (!canStartMission(type, locationId)) return false;
-    const auto builder = builders_.find(type);
-    if (builder == builders_.end()) {
+    const auto registered = types_.find(type);
+    if (registered == types_.end()) {
         Log("MissionsManager: cannot start mission: unknown mission type " +
             std::to_string(Number(type)));
         return false;
     }
-    std::unique_ptr<BaseMissionProcessor> mission = builder->second(locationId, kit_);
+    std::unique_ptr<BaseMissionProcessor> mission = registered->second.build(locationId, kit_);
     if (!mission) return false;
     current_ = std::move(mission);
     events::SendCampEvent({static_cast<int32_t>(HashString(events::kMissionAccepted)), locationId,

@@ -4,6 +4,7 @@
 // terminated reports it, records a pass in the save file and destroys it.
 #include "missions/BaseMissionProcessor.h"
 #include "missions/MissionKit.h"
+#include "missions/MissionOutcome.h"
 #include "missions/MissionTypes.h"
 #include "missions/SavedCamp.h"
 
@@ -31,8 +32,12 @@ class MissionsManager final {
     MissionsManager(const MissionsManager&) = delete;
     MissionsManager& operator=(const MissionsManager&) = delete;
 
-    // Each mission type connects here; a type without a builder is refused as unknown.
-    void registerType(MissionType type, Builder build);
+    // Each mission type connects here, with what its pass or failure does to the camp's
+    // statistics; a type without a builder is refused as unknown.
+    void registerType(MissionType type, Builder build, const MissionOutcome& outcome = {});
+    // The registered outcome of a type number as a script event carries it; null for a
+    // number no type has.
+    const MissionOutcome* outcome(int32_t type) const;
 
     // Once per frame, after the pending messages and before the camp manager.
     void tick();
@@ -58,7 +63,11 @@ class MissionsManager final {
     MissionKit kit_;
     SavedCamp camp_;
     GameTimer& kickOffCooldown_;
-    std::map<MissionType, Builder> builders_;
+    struct Registration {
+        Builder build;
+        MissionOutcome outcome;
+    };
+    std::map<MissionType, Registration> types_;
     std::unique_ptr<BaseMissionProcessor> current_;
 };
 

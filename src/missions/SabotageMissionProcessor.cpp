@@ -179,4 +179,11 @@ MissionsManager::Builder SabotageBuilder(const CampComplexes& complexes, const S
     };
 }
 
+MissionOutcome SabotageOutcome() {
+    MissionOutcome outcome;
+    outcome.influencePassed = {"stats.influence.mission_effects.sabotage.success", 0.2f};
+    outcome.influenceFailed = {"stats.influence.mission_effects.sabotage.fail", -0.2f};
+    return outcome;
+}
+
 } // namespace corvale

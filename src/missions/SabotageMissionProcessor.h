@@ -66,5 +66,7 @@ class SabotageMissionProcessor final : public BaseMissionProcessor {
 // that the MP-assets setting allows, with 6 to 9 guards; none refuses the start, logged.
 MissionsManager::Builder SabotageBuilder(const CampComplexes& complexes, const Settings& settings,
                                          const InfiltrationKit& infiltrationKit);
+// Registered with it: a sabotage won or lost adds to or takes from influence.
+MissionOutcome SabotageOutcome();
 
 } // namespace corvale

@@ -69,6 +69,12 @@ std::span<const CampLocation> CampLocations() {
     return Table();
 }
 
+bool IsCampPlace(int32_t id) {
+    for (const CampLocation& place : Table())
+        if (place.id == id) return true;
+    return false;
+}
+
 const char* CampLocationName(const GameData& data, const CampLocation& location) {
     char key[32];
     std::snprintf(key, sizeof key, "areas.%d", static_cast<int>(location.id));

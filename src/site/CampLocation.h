@@ -27,6 +27,8 @@ struct CampLocation {
 const CampLocation* FindCampLocation(int32_t id);
 // Every location, in the order the selector lists them.
 std::span<const CampLocation> CampLocations();
+// Whether id names one of the places; quiet, as the save is asked on idle frames too.
+bool IsCampPlace(int32_t id);
 // The display name: the Lang.dat text of "areas." and the id in signed decimal.
 const char* CampLocationName(const GameData& data, const CampLocation& location);
 

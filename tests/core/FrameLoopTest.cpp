@@ -24,18 +24,18 @@ namespace {
 struct RecordingSession final : Session {
     std::vector<std::string> steps;
     std::vector<std::string> messages;
-    bool throwInMissions = false;
+    bool throwInSecond = false;
     void createWorld() override { steps.push_back("create"); }
-    void runWhistleDetector() override { steps.push_back("whistle"); }
-    void flushPendingTexts() override { steps.push_back("flush"); }
-    void tickMissions() override {
-        steps.push_back("missions");
-        if (throwInMissions) throw std::runtime_error("boom");
+    // A plug-in's frame of three steps, the second of which may throw.
+    void runFrame() override {
+        steps.push_back("first");
+        steps.push_back("second");
+        if (throwInSecond) throw std::runtime_error("boom");
+        steps.push_back("third");
     }
-    void tickCampManager() override { steps.push_back("camp"); }
     void showMessage(const char* text) override { messages.push_back(text); }
     void drawDebugText(const char* text) override { steps.push_back(std::string("debug ") + text); }
-    void toggleDebugMission() override { steps.push_back("debug mission"); }
+    void runDebugAction() override { steps.push_back("debug action"); }
 };
 
 class FrameLoopTest : public GameFolderTest {
@@ -142,28 +142,48 @@ TEST_F(FrameLoopTest, UseMpAssetsOffIsLoggedAndAMistypedValueKeepsItOn) {
     EXPECT_TRUE(Initialize());
 }
 
-TEST_F(FrameLoopTest, GuardedWorkRunsInItsOrder) {
+TEST_F(FrameLoopTest, ThePlugInsFrameRunsOncePerFrame) {
     ASSERT_TRUE(Initialize());
     session.steps.clear();
     frame();
-    EXPECT_EQ(session.steps, (std::vector<std::string>{"whistle", "flush", "missions", "camp"}));
+    EXPECT_EQ(session.steps, (std::vector<std::string>{"first", "second", "third"}));
+    frame();
+    EXPECT_EQ(session.steps.size(), 6u);
 }
 
 TEST_F(FrameLoopTest, AnExceptionSkipsTheRestOfThatFrameOnly) {
     ASSERT_TRUE(Initialize());
     session.steps.clear();
-    session.throwInMissions = true;
+    session.throwInSecond = true;
     frame();
-    EXPECT_EQ(session.steps, (std::vector<std::string>{"whistle", "flush", "missions"}));
+    EXPECT_EQ(session.steps, (std::vector<std::string>{"first", "second"}));
     EXPECT_EQ(session.messages,
               (std::vector<std::string>{"Fatal: boom, check the logs for more info."}));
     EXPECT_TRUE(Logged("Something wrong happened"));
     EXPECT_TRUE(Logged("Fatal: boom, check the logs for more info."));
     session.steps.clear();
-    session.throwInMissions = false;
+    session.throwInSecond = false;
     frame();
-    EXPECT_EQ(session.steps, (std::vector<std::string>{"whistle", "flush", "missions", "camp"}));
+    EXPECT_EQ(session.steps, (std::vector<std::string>{"first", "second", "third"}));
     EXPECT_EQ(session.messages.size(), 1u);
+}
+
+// The save is written after the plug-in's frame, with what it changed; a frame that threw
+// leaves it for the next.
+TEST_F(FrameLoopTest, AFrameThatThrowsSkipsThatFramesAutosaveOnly) {
+    WriteFile("Corvale/GeneralMeta.dat", "auto_save_frequency_seconds=30\n");
+    ASSERT_TRUE(Initialize());
+    session.timers().timerFor("autosave");
+    session.data().savegameFile()->setInt("operation.location", 3);
+    for (int ms = 0; ms < 29000; ms += 1000)
+        frame(1000);
+    session.throwInSecond = true;
+    frame(1000);
+    EXPECT_FALSE(Logged("Autosaving..."));
+    session.throwInSecond = false;
+    frame(1000);
+    EXPECT_TRUE(Logged("Autosaving..."));
+    EXPECT_EQ(ReadFile("Corvale/Savegame.dat"), "operation.location=3\n");
 }
 
 TEST_F(FrameLoopTest, ANonNumericDevToolsReadsAsOffAndIsLoggedOnceNotEveryFrame) {

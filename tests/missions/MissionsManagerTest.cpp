@@ -209,3 +209,30 @@ TEST(StartMission, TheMissionsToastShowsItsBodyAndAnEmptyBodyShowsNone) {
 }
 
 } // namespace
+
+// The camp hears a mission's end as the type's number in "CORVALE_MISSION_FINISHED" and asks
+// the manager what that type registered its end to do.
+TEST(MissionOutcomes, ATypesNumberFindsTheOutcomeRegisteredWithItAndAnUnknownNumberNone) {
+    MissionStory story;
+    MissionOutcome raid;
+    raid.influencePassed = {"raid.won", 0.1f};
+    MissionOutcome sabotage;
+    sabotage.lawAwarenessFailed = {"sabotage.lost", 0.3f};
+    story.begin([&](MissionsManager& m) {
+        m.registerType(MissionType::CampRaid, Running, raid);
+        m.registerType(MissionType::Sabotage, Running, sabotage);
+        m.registerType(MissionType::CookRescue, Running);
+    });
+    story.frames(1);
+    const MissionsManager& manager = story.manager();
+    ASSERT_NE(manager.outcome(2), nullptr);
+    EXPECT_STREQ(manager.outcome(2)->influencePassed.key, "raid.won");
+    EXPECT_EQ(manager.outcome(2)->influenceFailed.key, nullptr);
+    ASSERT_NE(manager.outcome(0), nullptr);
+    EXPECT_STREQ(manager.outcome(0)->lawAwarenessFailed.key, "sabotage.lost");
+    EXPECT_FLOAT_EQ(manager.outcome(0)->lawAwarenessFailed.fallback, 0.3f);
+    ASSERT_NE(manager.outcome(1), nullptr);
+    EXPECT_EQ(manager.outcome(1)->influencePassed.key, nullptr) << "the rescue changes nothing";
+    EXPECT_EQ(manager.outcome(5), nullptr);
+    EXPECT_EQ(manager.outcome(-1), nullptr);
+}

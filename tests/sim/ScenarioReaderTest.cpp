@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace {
 
 // The error a scenario text is rejected with, "" when every line is well formed.
@@ -97,4 +99,79 @@ TEST_F(ScenarioSummary, AFaultCountsAsOneFailure) {
     EXPECT_EQ(run->failed(), 1);
     EXPECT_EQ(play("expect cash 0\n"), 2) << "the run stays faulty";
     EXPECT_EQ(run->failed(), 1) << "the same fault is not counted twice";
+}
+
+namespace {
+
+// The lines of a scenario text read with parameters: the words of each, joined by blanks.
+std::string WordsWith(const std::string& text, const sim::Defines& defines) {
+    std::string out;
+    for (const sim::Command& c : sim::ParseScenarioText(text, "s.scn", defines)) {
+        out += c.text();
+        for (const std::string& line : c.body)
+            out += " | " + line;
+        out += "\n";
+    }
+    return out;
+}
+
+std::string RejectionWith(const std::string& text, const sim::Defines& defines) {
+    try {
+        sim::ParseScenarioText(text, "s.scn", defines);
+    } catch (const sim::ScenarioError& e) {
+        return e.what();
+    }
+    return "";
+}
+
+} // namespace
+
+TEST(ScenarioParameters, AreFilledInEverywhereWithTheirBlanks) {
+    const sim::Defines defines{{"AT", "1 2.5 -3"}, {"PLACE", "1684533001"}, {"Who_2", "x"}};
+    EXPECT_EQ(WordsWith("player at ${AT}\n"
+                        "file Corvale/Savegame.dat <<END\noperation.location=${PLACE}\nEND\n"
+                        "expect log \"${Who_2}${Who_2} $5 costs ${PLACE}\"\n",
+                        defines),
+              "player at 1 2.5 -3\n"
+              "file Corvale/Savegame.dat | operation.location=1684533001\n"
+              "expect log \"xx $5 costs 1684533001\"\n");
+    EXPECT_EQ(Rejection("player at 1 2 3\n"), "") << "a scenario without parameters needs none";
+}
+
+TEST(ScenarioParameters, OneWithoutAValueStopsTheRunAtItsLine) {
+    EXPECT_EQ(RejectionWith("frames 1\n# at ${AT}\n", {}),
+              "s.scn:2: no value for ${AT} (--define AT=VALUE)");
+    EXPECT_EQ(RejectionWith("file Corvale/A.txt <<END\n${A}\nEND\n", {{"B", "1"}}),
+              "s.scn:2: no value for ${A} (--define A=VALUE)");
+    EXPECT_EQ(RejectionWith("frames ${N\n", {{"N", "1"}}),
+              "s.scn:1: a parameter is written ${NAME}");
+    EXPECT_EQ(RejectionWith("frames ${1N}\n", {{"1N", "1"}}),
+              "s.scn:1: a parameter is written ${NAME}");
+    EXPECT_EQ(RejectionWith("frames ${}\n", {}), "s.scn:1: a parameter is written ${NAME}");
+    EXPECT_TRUE(sim::IsParameterName("_A1"));
+    EXPECT_FALSE(sim::IsParameterName("A-1"));
+}
+
+using FixedDraws = corvale::testing::CampWorld;
+
+TEST_F(FixedDraws, AnswerTheirRangeInTurnThenDrawFromTheSeedAgain) {
+    ASSERT_EQ(play("random 0 4 3\nrandom 0 4 1\nrandom -5 5 -5\n"), 0);
+    const int32_t other = callInt("GET_RANDOM_INT_IN_RANGE", 0, 5);
+    EXPECT_GE(other, 0);
+    EXPECT_LT(other, 5);
+    EXPECT_EQ(callInt("GET_RANDOM_INT_IN_RANGE", 0, 4), 3);
+    EXPECT_EQ(callInt("GET_RANDOM_INT_IN_RANGE", -5, 5), -5);
+    EXPECT_EQ(callInt("GET_RANDOM_INT_IN_RANGE", 0, 4), 1);
+    std::set<int32_t> drawn;
+    for (int i = 0; i < 40; ++i)
+        drawn.insert(callInt("GET_RANDOM_INT_IN_RANGE", 0, 4));
+    EXPECT_GT(drawn.size(), 1u) << "the fixed answers are used up";
+    EXPECT_GE(*drawn.begin(), 0);
+    EXPECT_LT(*drawn.rbegin(), 4);
+}
+
+TEST_F(FixedDraws, AnAnswerOutsideItsRangeIsABadLine) {
+    EXPECT_THROW(play("random 0 4 4\n"), sim::ScenarioError);
+    EXPECT_THROW(play("random 3 3 3\n"), sim::ScenarioError);
+    EXPECT_THROW(play("random 0 4 -1\n"), sim::ScenarioError);
 }

@@ -91,7 +91,7 @@ void RunDebugToolsFrame(Session& session) {
     else
         ArmedInspection(session);
     if (TakeKeyRelease(kKeyF1)) GiveDebugSupplies();
-    if (TakeKeyRelease(kKeyF3)) session.toggleDebugMission();
+    if (TakeKeyRelease(kKeyF3)) session.runDebugAction();
     if (TakeKeyRelease(kKeyZ))
         events::SendCampEvent(
             {static_cast<int32_t>(HashString(events::kCampLocationSelectorOpen))});

@@ -59,12 +59,11 @@ void Autosave(NamedTimers& timers, const GameData& data) {
     timer.reset();
 }
 
+// The throw is sampled before the plug-in's frame, whose guards hear it; the save is
+// written after it, with what the frame changed.
 void GuardedWork(Session& session) {
     session.throwSampler().sample(PlayerPed());
-    session.runWhistleDetector();
-    session.flushPendingTexts();
-    session.tickMissions();
-    session.tickCampManager();
+    session.runFrame();
     Autosave(session.timers(), session.data());
 }
 

@@ -1,8 +1,7 @@
 #pragma once
-// The camp plug-in's world as the frame loop drives it. The runtime knows only this
-// interface; the camp operation implements it and makes the one session at the top of its
-// script entry, so the loop's order of work lives here while its steps live in the
-// subsystems that own them.
+// A plug-in's world as the frame loop drives it. The runtime knows only that it starts up
+// and runs a frame; the plug-in implements both and makes the one session at the top of its
+// script entry, so the order of its frame's work lives with the plug-in.
 #include "core/data/GameData.h"
 #include "core/natives/DebugTools.h"
 #include "core/runtime/ThrowImpactSampler.h"
@@ -28,16 +27,13 @@ class Session {
 
     // Start-up: create the world objects in their fixed order.
     virtual void createWorld() = 0;
-    // Guarded per-frame work, in the loop's order.
-    virtual void runWhistleDetector() = 0;
-    virtual void flushPendingTexts() = 0;
-    virtual void tickMissions() = 0;
-    virtual void tickCampManager() = 0;
+    // The plug-in's guarded work of one frame; what it throws the loop contains.
+    virtual void runFrame() = 0;
     // Screen output the runtime itself needs.
     virtual void showMessage(const char* text) = 0;
     virtual void drawDebugText(const char* text) = 0;
-    // Debug tools, F3: abort the current mission, or start a sabotage at the camp.
-    virtual void toggleDebugMission() = 0;
+    // Debug tools, F3: the plug-in's own debug action.
+    virtual void runDebugAction() = 0;
 
   private:
     GameData data_;

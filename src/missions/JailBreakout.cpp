@@ -1,6 +1,5 @@
-// How the player opens the jail (a door blown, the deputy's keys looted or picked from his
-// pocket), the hints on the way in, and the lawmen who see the escape.
-#include "core/events/EventInbox.h"
+#include "missions/JailBreakout.h"
+
 #include "core/log/Log.h"
 #include "core/natives/AiEvents.h"
 #include "core/natives/Developer.h"
@@ -12,52 +11,47 @@
 #include "core/natives/Player.h"
 #include "core/natives/Script.h"
 #include "core/natives/Senses.h"
+#include "core/natives/Strings.h"
 #include "core/natives/Tasks.h"
 #include "core/natives/Weapons.h"
-#include "missions/CookRescueMission.h"
 #include "missions/JailPlaces.h"
+#include "ui/Notifications.h"
 
 namespace corvale {
 
 namespace {
 constexpr float kBlastReach = 3.0f;
-constexpr float kBackDoorHintRange = 4.0f;
-constexpr int32_t kBackDoorHintAfterMs = 4000;
 constexpr int32_t kLawCheckEveryMs = 500;
 constexpr int32_t kJailBreakBounty = 1000;
 constexpr int32_t kCombatThreatResponse = 16;
 } // namespace
 
-void CookRescueMission::showBreakoutHints() {
-    const Ped player = PlayerPed();
-    if (Distance(player, jail::kBackDoor) > kBackDoorHintRange) {
-        SetScriptTimerB(0);
-    } else if (ScriptTimerB() > kBackDoorHintAfterMs) {
-        showHintOnce("hints.back_door", "missions.cook_rescue.hints.back_door");
-    }
-    if (prisonGuard_ != 0 && TargetedEntity(PlayerIndex()) == prisonGuard_)
-        showHintOnce("hints.guard_keys", "missions.cook_rescue.hints.guard_keys");
-}
+JailBreakout::JailBreakout(Notifications& notifications)
+    : notifications_(notifications), explosionEvent_(HashString("EVENT_ENTITY_EXPLOSION")),
+      lootEvent_(HashString("EVENT_LOOT_COMPLETE")),
+      pickPocketEvent_(HashString("PICK_POCKET_RESULT")),
+      keysItem_(HashString("CORVALE_PRISON_KEYS")),
+      keychainIcon_(HashString("folder_kit_keychain")),
+      jailBreakCrime_(HashString("CRIME_JAIL_BREAK")) {}
 
-CookRescueMission::Breakout CookRescueMission::detectBreakout() {
-    const Breakout found = detectBlastOrLoot();
-    if (found != Breakout::None) return found;
-    if (prisonGuard_ == 0 || !EntityExists(prisonGuard_) || IsEntityDead(prisonGuard_))
-        return Breakout::None;
-    Breakout picked = Breakout::None;
-    events::ForEachKeptEvent(breakoutEvents_, [&](const events::ScriptEvent& event) {
-        if (picked != Breakout::None) return;
+JailBreakout::Way JailBreakout::detect(Ped guard) {
+    const Way found = detectBlastOrLoot(guard);
+    if (found != Way::None) return found;
+    if (guard == 0 || !EntityExists(guard) || IsEntityDead(guard)) return Way::None;
+    Way picked = Way::None;
+    events::ForEachKeptEvent(pickPocketEvents_, [&](const events::ScriptEvent& event) {
+        if (picked != Way::None) return;
         if (static_cast<Hash>(event.id()) != pickPocketEvent_) return;
-        if (event.word(1) != prisonGuard_) return;
+        if (event.word(1) != guard) return;
         Log("CookRescueMission: player pick pocketed the jail guard");
-        picked = Breakout::PickpocketedKeys;
+        picked = Way::PickpocketedKeys;
     });
     return picked;
 }
 
 // The game's own events of this frame: a dynamite blast at a door, or the deputy looted by
 // the player.
-CookRescueMission::Breakout CookRescueMission::detectBlastOrLoot() {
+JailBreakout::Way JailBreakout::detectBlastOrLoot(Ped guard) {
     const int32_t count = AiEventCount();
     for (int32_t i = 0; i < count; ++i) {
         const Hash type = AiEventTypeAt(i);
@@ -65,46 +59,45 @@ CookRescueMission::Breakout CookRescueMission::detectBlastOrLoot() {
             uint64_t slots[6] = {};
             if (!ReadAiEventData(i, slots, 6)) continue;
             const Hash weapon = static_cast<Hash>(slots[2]);
-            if (weapon != weapons::kThrownExplosive && weapon != weapons::kThrownDynamite)
-                continue;
+            if (weapon != weapons::kThrownExplosive && weapon != weapons::kThrownDynamite) continue;
             const Vector3 at{SlotFloat(slots[3]), SlotFloat(slots[4]), SlotFloat(slots[5])};
             if (Distance(at, jail::kBackDoor) <= kBlastReach) {
                 Log("CookRescueMission: detected an explosion near the jail's back door");
-                return Breakout::BackDoorBlast;
+                return Way::BackDoorBlast;
             }
             if (Distance(at, jail::kFrontDoor) <= kBlastReach) {
                 Log("CookRescueMission: detected an explosion near the jail's front door");
-                return Breakout::FrontDoorBlast;
+                return Way::FrontDoorBlast;
             }
         } else if (type == lootEvent_) {
             uint64_t slots[3] = {};
             if (!ReadAiEventData(i, slots, 3)) continue;
             const Entity looter = static_cast<Entity>(slots[0]);
             const Entity looted = static_cast<Entity>(slots[1]);
-            if (prisonGuard_ != 0 && looted == prisonGuard_ && looter == PlayerPed()) {
+            if (guard != 0 && looted == guard && looter == PlayerPed()) {
                 Log("CookRescueMission: player looted jail guard");
-                return Breakout::LootedKeys;
+                return Way::LootedKeys;
             }
         }
     }
-    return Breakout::None;
+    return Way::None;
 }
 
-void CookRescueMission::openJail() {
-    switch (breakout_) {
-    case Breakout::BackDoorBlast:
+void JailBreakout::open(Way way) {
+    switch (way) {
+    case Way::BackDoorBlast:
         SetDoorState(doors::kValentineJailBack, doors::kUnlocked);
         break;
-    case Breakout::FrontDoorBlast:
+    case Way::FrontDoorBlast:
         SetDoorState(doors::kValentineJailFront, doors::kUnlocked);
         break;
-    case Breakout::LootedKeys:
-    case Breakout::PickpocketedKeys:
+    case Way::LootedKeys:
+    case Way::PickpocketedKeys:
         SetDoorState(doors::kValentineJailBack, doors::kUnlocked);
         SetDoorState(doors::kValentineJailFront, doors::kUnlocked);
-        kit().notifications.showTransaction(true, keysItem_, "inventory_items", keychainIcon_);
+        notifications_.showTransaction(true, keysItem_, "inventory_items", keychainIcon_);
         break;
-    case Breakout::None:
+    case Way::None:
         return;
     }
     SetDoorState(doors::kValentineJailCell, doors::kUnlocked);
@@ -112,11 +105,10 @@ void CookRescueMission::openJail() {
 
 // At most every half second: the nearest living lawman who sees the player reports the
 // jail break and goes for him.
-Ped CookRescueMission::detectLaw() {
+Ped JailBreakout::detectLaw(Ped guard) {
     const Ped player = PlayerPed();
-    if (playerWanted()) return 0;
-    if (prisonGuard_ != 0 && EntityExists(prisonGuard_) && IsPedInCombat(prisonGuard_, player))
-        return 0;
+    if (IsLawIncidentActive(PlayerIndex())) return 0;
+    if (guard != 0 && EntityExists(guard) && IsPedInCombat(guard, player)) return 0;
     if (ScriptTimerB() < kLawCheckEveryMs) return 0;
     const Ped lawman = NearestPed(player, [player](Ped ped) {
         return !IsEntityDead(ped) && IsLawPed(ped) && CanPedSeeEntity(ped, player, true, false);

@@ -1,0 +1,43 @@
+# The runs of a scenario file. A scenario plays once, under its own name, unless a NAME.runs
+# file beside it lists runs, one a line: the run's name, then its parameters NAME=VALUE, each
+# after a ";" (a line starting with "#" is a comment). Each run is then played on its own,
+# named NAME.RUN, with --define NAME=VALUE for each of its parameters.
+#
+# corvale_scenario_runs(SCENARIO OUT) sets OUT to the runs' names and, for each, the variable
+# <name>_DEFINES to its corvale-sim arguments.
+function(corvale_scenario_runs scenario out)
+  get_filename_component(name ${scenario} NAME_WE)
+  get_filename_component(dir ${scenario} DIRECTORY)
+  set(list_file ${dir}/${name}.runs)
+  if(NOT EXISTS ${list_file})
+    set(${out} ${name} PARENT_SCOPE)
+    set(${name}_DEFINES "" PARENT_SCOPE)
+    return()
+  endif()
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${list_file})
+  file(STRINGS ${list_file} lines)
+  set(names)
+  foreach(line IN LISTS lines)
+    if(line MATCHES "^[ \t]*(#|$)")
+      continue()
+    endif()
+    string(REGEX REPLACE "[ \t]*;[ \t]*" ";" fields "${line}")
+    list(POP_FRONT fields run)
+    if(NOT run MATCHES "^[A-Za-z0-9_-]+$")
+      message(FATAL_ERROR "${list_file}: a run is named by letters, digits, _ and -: ${line}")
+    endif()
+    set(defines)
+    foreach(field IN LISTS fields)
+      if(NOT field MATCHES "^[A-Za-z_][A-Za-z0-9_]*=")
+        message(FATAL_ERROR "${list_file}: run ${run}: a parameter is NAME=VALUE: ${field}")
+      endif()
+      list(APPEND defines --define "${field}")
+    endforeach()
+    list(APPEND names ${name}.${run})
+    set(${name}.${run}_DEFINES "${defines}" PARENT_SCOPE)
+  endforeach()
+  if(NOT names)
+    message(FATAL_ERROR "${list_file}: no run")
+  endif()
+  set(${out} ${names} PARENT_SCOPE)
+endfunction()
