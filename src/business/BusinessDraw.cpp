@@ -22,7 +22,8 @@ constexpr const char* kColourAsWritten = "#%04X";
 
 void DrawText(const char* font, const char* text, float x, float y, float scale, bool centred,
               Rgba c) {
-    SetHudTextColour(c.r, c.g, c.b, c.a);
+    // The game draws each text opaque white unless told otherwise before it.
+    if (c.r != 255 || c.g != 255 || c.b != 255 || c.a != 255) SetHudTextColour(c.r, c.g, c.b, c.a);
     SetTextScale(scale, scale);
     const float drawX = centred ? CentredTextX(text, x, scale) : x;
     const uint64_t literal = TextLiteral(ComposeFontMarkup(font, kColourAsWritten, text));

@@ -183,7 +183,8 @@ void BusinessScript::setFlavour(int flavour) {
 
 bool BusinessScript::isFlavourAvailable(int flavour) {
     const Flavour* f = FlavourFor(flavour);
-    if (!f) return false;
+    // A flavour of another recipe is not available whatever is held: nothing to count.
+    if (!f || f->fitsRecipe != save.recipe) return false;
     int32_t counts[3];
     for (int k = 0; k < 3; ++k)
         counts[k] = held.count(f->items[k]);

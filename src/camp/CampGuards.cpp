@@ -18,8 +18,10 @@
 #include "site/CampInterface.h"
 #include "ui/LangText.h"
 
+#include <cstdio>
 #include <exception>
 #include <string>
+#include <string_view>
 
 namespace corvale {
 
@@ -166,7 +168,11 @@ void CampGuards::engageEnemy(CampGuard& guard) {
     if (const int32_t count = ItemSetSize(enemies); count > 0) {
         const Ped enemy = ItemSetEntry(enemies, RandomInt(0, count));
         TaskCombatPed(guard.ped, enemy, kCombatFlags, kThreatResponse);
-        Log("CampGuardAI: fighting player enemy: " + std::to_string(enemy));
+        // Written from a buffer: a raid's frames allocate nothing.
+        char handle[16];
+        const int length = std::snprintf(handle, sizeof handle, "%d", enemy);
+        Log("CampGuardAI: fighting player enemy: ",
+            std::string_view(handle, length > 0 ? static_cast<std::size_t>(length) : 0));
     }
     DestroyItemSet(enemies);
 }
