@@ -12,17 +12,6 @@ void RegisterAudioNatives(NativeTable& t) {
               c.sim.trace("sound: " + s.soundSet + " " + s.sound);
               w.screen.sounds.push_back(std::move(s));
           });
-    t.add(0x706d57b0f50da710, "TRIGGER_MUSIC_EVENT", "const char*", [](Call& c) {
-        if (!c.s(0)) return c.fault("no music event name");
-        c.w.effects.music.push_back(c.s(0));
-        c.trace(std::string("music: ") + c.s(0));
-        c.r.setBool(true);
-    });
-    t.add(0x5b17a90291133da5, "CANCEL_MUSIC_EVENT", "const char*", [](Call& c) {
-        if (!c.s(0)) return c.fault("no music event name");
-        c.w.effects.music.push_back(std::string("cancel ") + c.s(0));
-        c.r.setBool(true);
-    });
     // Frontend sounds here are one-shots that end at once; stopping one has nothing to end.
     t.add(0x0f2a2175734926d8, "_STOP_SOUND_WITH_NAME", "const char*,const char*", [](Call& c) {
         if (!c.s(0) || !c.s(1)) c.sim.fault("_STOP_SOUND_WITH_NAME with a null name");

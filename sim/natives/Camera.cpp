@@ -1,4 +1,5 @@
-// Scripted cameras: created with their place and lens, pointed, made active, rendered through.
+// Scripted cameras: created with their place and lens, pointed, made active, rendered through;
+// the screen's fades and cinematic bars.
 #include "Simulator.h"
 #include "natives/Families.h"
 
@@ -10,6 +11,16 @@ Camera* Find(Simulator& sim, int32_t handle, const char* native) {
     Camera* c = sim.world().cameras.find(handle);
     if (!c) sim.fault(std::string(native) + " of unknown camera " + std::to_string(handle));
     return c;
+}
+
+void StartFade(Call& c, bool toBlack) {
+    Fade& f = c.w.effects.fade;
+    f.toBlack = toBlack;
+    f.startedAt = c.w.gameTimer;
+    f.durationMs = c.i(0) < 0 ? 0 : c.i(0);
+    f.started = true;
+    c.trace(std::string(toBlack ? "screen fades out" : "screen fades in") + " over " +
+            std::to_string(f.durationMs) + " ms");
 }
 
 } // namespace
@@ -48,6 +59,10 @@ void RegisterCameraNatives(NativeTable& t) {
             c.sim.trace(c.b(0) ? "scripted cameras on" : "scripted cameras off");
         cams.rendering = c.b(0);
     });
+    t.add(0x40c719a5e410b9e4, "DO_SCREEN_FADE_OUT", "int", [](Call& c) { StartFade(c, true); });
+    t.add(0x6a053cf596f67df7, "DO_SCREEN_FADE_IN", "int", [](Call& c) { StartFade(c, false); });
+    t.add(0xce7a90b160f75046, "SET_CINEMATIC_MODE_ACTIVE", "BOOL",
+          [](Call& c) { c.w.effects.cinematic = c.b(0); });
 }
 
 } // namespace sim

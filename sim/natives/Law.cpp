@@ -1,12 +1,10 @@
-// The law: wanted score, incidents, crimes reported, dispatch, the mission flag.
+// The law: wanted score, crimes reported, dispatch.
 #include "Simulator.h"
 #include "natives/Families.h"
 
 namespace sim {
 
 void RegisterLawNatives(NativeTable& t) {
-    t.add(0xad401c63158acbaa, "IS_LAW_INCIDENT_ACTIVE", "Player",
-          [](Call& c) { c.r.setBool(c.w.player.wanted); });
     t.add(0xdd5fd601481f648b, "GET_WANTED_SCORE", "Player",
           [](Call& c) { c.r.setInt(c.w.law.wantedScore); });
     t.add(0xa80ff73f772acf6a, "SET_WANTED_SCORE", "Player,int", [](Call& c) {
@@ -24,14 +22,6 @@ void RegisterLawNatives(NativeTable& t) {
           [](Call& c) { c.w.law.dispatch2 = c.b(0); });
     t.add(0x55f37f5f3f2475e1, "_SET_BOUNTY_HUNTER_PURSUIT_CLEARED", "",
           [](Call& c) { ++c.w.law.bountyPursuitsCleared; });
-    t.add(0x36694b456be80d0a, "SET_MISSION_FLAG", "BOOL",
-          [](Call& c) { c.w.law.missionFlag = c.b(0); });
-    t.add(0xc8183ae963c58374, "IS_PLAYER_BEING_ARRESTED", "Player,BOOL",
-          [](Call& c) { c.r.setBool(c.i(0) == c.w.player.index && c.w.player.arrested); });
-    t.add(0x2e9c3fcb6798f397, "IS_PLAYER_DEAD", "Player", [](Call& c) {
-        // Player indices other than the player's own have no ped in this world.
-        c.r.setBool(c.i(0) == c.w.player.index && c.w.player.dead);
-    });
 }
 
 } // namespace sim

@@ -4,11 +4,8 @@
 #include "core/natives/Feed.h"
 #include "core/natives/HudText.h"
 #include "core/natives/Strings.h"
-#include "core/natives/TextureDictionaries.h"
 #include "core/text/Markup.h"
 #include "core/text/TextWidth.h"
-
-#include <cstring>
 
 namespace corvale::business {
 
@@ -30,71 +27,27 @@ void DrawText(const char* font, const char* text, float x, float y, float scale,
     DisplayHudText(ColouredText(literal), drawX, y);
 }
 
-// A dictionary the script asked for stays loaded until the script lets it go, which this one
-// never does: once the game says loaded, the menu's thirty-odd sprites need not ask again.
-// One still loading is asked about (and requested) once a frame, not once per sprite.
-struct Dictionaries {
-    static constexpr int kCapacity = 8;
-    struct Entry {
-        const char* name;
-        bool loaded;
-    };
-    Entry entries[kCapacity] = {};
-    int count = 0;
-
-    Entry* find(const char* dict) {
-        for (int i = 0; i < count; ++i)
-            if (std::strcmp(entries[i].name, dict) == 0) return &entries[i];
-        return nullptr;
-    }
-    // Those still loading are asked about again in the next frame.
-    void forgetLoading() {
-        int kept = 0;
-        for (int i = 0; i < count; ++i)
-            if (entries[i].loaded) entries[kept++] = entries[i];
-        count = kept;
-    }
-};
-
-Dictionaries gDictionaries;
-
 } // namespace
 
-void MakeSureDictionaryLoaded(const char* dict) {
-    if (gDictionaries.find(dict)) return;
-    const bool loaded = TextureDictLoaded(dict);
-    if (!loaded) RequestTextureDict(dict);
-    if (gDictionaries.count < Dictionaries::kCapacity)
-        gDictionaries.entries[gDictionaries.count++] = {dict, loaded};
-}
-
-void BeginDrawFrame() {
-    gDictionaries.forgetLoading();
-}
-
-void ForgetLoadedDictionaries() {
-    gDictionaries.count = 0;
-}
-
-void DrawBusinessSprite(const char* dict, const char* texture, float x, float y, float w, float h,
-                        Rgba c) {
-    MakeSureDictionaryLoaded(dict);
+void DrawBusinessSprite(LoadedDictionaries& dicts, const char* dict, const char* texture, float x,
+                        float y, float w, float h, Rgba c) {
+    dicts.makeSureLoaded(dict);
     DrawSpriteCentred(dict, texture, x, y, w, h, 0.0f, c.r, c.g, c.b, c.a, false);
 }
 
-void DrawBusinessSpritePixels(const char* dict, const char* texture, float x, float y, float w,
-                              float h, Rgba colour, bool topLeft) {
+void DrawBusinessSpritePixels(LoadedDictionaries& dicts, const char* dict, const char* texture,
+                              float x, float y, float w, float h, Rgba colour, bool topLeft) {
     if (topLeft) {
         x += w * 0.5f;
         y += h * 0.5f;
     }
-    DrawBusinessSprite(dict, texture, x / kScreenWidthPx, y / kScreenHeightPx, w / kScreenWidthPx,
-                       h / kScreenHeightPx, colour);
+    DrawBusinessSprite(dicts, dict, texture, x / kScreenWidthPx, y / kScreenHeightPx,
+                       w / kScreenWidthPx, h / kScreenHeightPx, colour);
 }
 
-void DrawBusinessSpriteCorner(const char* dict, const char* texture, float x, float y, float w,
-                              float h, Rgba colour) {
-    DrawBusinessSprite(dict, texture, x + w * 0.5f, y + h * 0.5f, w, h, colour);
+void DrawBusinessSpriteCorner(LoadedDictionaries& dicts, const char* dict, const char* texture,
+                              float x, float y, float w, float h, Rgba colour) {
+    DrawBusinessSprite(dicts, dict, texture, x + w * 0.5f, y + h * 0.5f, w, h, colour);
 }
 
 void DrawTitleText(const char* text, float x, float y, float scale, bool centred, Rgba colour) {

@@ -67,7 +67,7 @@ void BusinessScript::start() {
 void BusinessScript::frame() {
     platform::SeedRandom(static_cast<uint32_t>(platform::CalendarTime()));
     readPlayer();
-    BeginDrawFrame();
+    dictionaries.beginFrame();
     SaddleHorse(0); // asked every frame, the answer unused
     saveWhenChanged();
     readEvents();

@@ -7,6 +7,7 @@
 #include "business/BusinessSave.h"
 #include "business/BusinessTexts.h"
 #include "business/HeldItems.h"
+#include "business/LoadedDictionaries.h"
 #include "core/events/EventInbox.h"
 #include "core/natives/Handles.h"
 #include "core/natives/Vector3.h"
@@ -86,6 +87,7 @@ class BusinessScript {
     BusinessTexts texts;
     CampAndDelivery camp;
     PlayerThisFrame player;
+    LoadedDictionaries dictionaries; // asked for by the still's drawing
     HeldItems held; // the flavours' ingredients the player carries, read once a frame
     BusinessFeed feed;
 

@@ -1,5 +1,7 @@
 #include "business/CampLocations.h"
 
+#include "core/data/CampPlaces.h"
+
 namespace corvale::business {
 
 namespace {
@@ -10,13 +12,13 @@ struct KnownLocation {
 };
 
 const KnownLocation kLocations[kCampLocationCount] = {
-    {1684533001, {{-1994.408f, -1348.782f, 117.358f}, 297.0f}},  // Tall Trees
-    {2025841068, {{1750.762f, -1168.297f, 41.611f}, 17.0f}},     // Bayou Nwa
-    {-108848014, {{-3341.319f, -2993.253f, 3.561f}, 143.0f}},    // Cholla Springs
-    {1645618177, {{-1803.712f, 1786.196f, 235.272f}, 82.0f}},    // Grizzlies
-    {131399519, {{1659.8f, 737.724f, 131.65f}, 131.0f}},         // Heartlands
-    {822658194, {{-1351.73f, 494.43f, 96.555f}, 162.0f}},        // Big Valley
-    {-2066240242, {{-5479.703f, -3269.531f, -21.144f}, 351.0f}}, // Gaptooth Ridge
+    {camp_places::kTallTrees, {{-1994.408f, -1348.782f, 117.358f}, 297.0f}},  // Tall Trees
+    {camp_places::kBayouNwa, {{1750.762f, -1168.297f, 41.611f}, 17.0f}},     // Bayou Nwa
+    {camp_places::kChollaSprings, {{-3341.319f, -2993.253f, 3.561f}, 143.0f}},    // Cholla Springs
+    {camp_places::kGrizzlies, {{-1803.712f, 1786.196f, 235.272f}, 82.0f}},    // Grizzlies
+    {camp_places::kHeartlands, {{1659.8f, 737.724f, 131.65f}, 131.0f}},         // Heartlands
+    {camp_places::kBigValley, {{-1351.73f, 494.43f, 96.555f}, 162.0f}},        // Big Valley
+    {camp_places::kGaptoothRidge, {{-5479.703f, -3269.531f, -21.144f}, 351.0f}}, // Gaptooth Ridge
 };
 
 // Big Valley and Gaptooth Ridge have no buyers of their own.

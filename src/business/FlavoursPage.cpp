@@ -24,14 +24,14 @@ void DrawIngredientGrid(BusinessScript& s, const Flavour& f) {
         const int32_t count = s.held.count(f.items[k]);
         const bool held = count > 0;
         const int32_t alpha = held ? 255 : 155;
-        DrawBusinessSprite(kMenuTextures, "hud_menu_grid", kSlotX[k], kSlotY, 0.06f, 0.1f,
-                           Rgba{35, 35, 35, 100});
-        DrawBusinessSprite(kMenuTextures, "crafting_outline", kSlotX[k], kSlotY, 0.06f, 0.1f,
-                           White(alpha));
-        DrawBusinessSprite(kInventoryItems, f.items[k], kSlotX[k], kSlotY, 0.05f, 0.09f,
-                           White(alpha));
-        DrawBusinessSprite(kGenericTextures, "counter_bg_1b", kSlotX[k] + 0.0145f, 0.7725f, 0.025f,
-                           0.045f, White(alpha));
+        DrawBusinessSprite(s.dictionaries, kMenuTextures, "hud_menu_grid", kSlotX[k], kSlotY, 0.06f,
+                           0.1f, Rgba{35, 35, 35, 100});
+        DrawBusinessSprite(s.dictionaries, kMenuTextures, "crafting_outline", kSlotX[k], kSlotY,
+                           0.06f, 0.1f, White(alpha));
+        DrawBusinessSprite(s.dictionaries, kInventoryItems, f.items[k], kSlotX[k], kSlotY, 0.05f,
+                           0.09f, White(alpha));
+        DrawBusinessSprite(s.dictionaries, kGenericTextures, "counter_bg_1b", kSlotX[k] + 0.0145f,
+                           0.7725f, 0.025f, 0.045f, White(alpha));
         char number[16];
         std::snprintf(number, sizeof number, "%d", count);
         DrawTitleText(number, kCountX[k], 0.7585f, 0.45f, true, Rgba{0, 0, 0, held ? 220 : 120});
@@ -82,13 +82,13 @@ void RunFlavoursPage(BusinessScript& s) {
     DrawMenuFrame(s, t.recipes);
     for (int row = 0; row < kFlavourCount; ++row) {
         const Flavour* f = FlavourFor(row + 1);
-        DrawMenuRow(row, kRolePictures, f->picture, t.flavourName(row + 1), f->valueLabel,
-                    available[row] ? 255 : 155);
+        DrawMenuRow(s.dictionaries, row, kRolePictures, f->picture, t.flavourName(row + 1),
+                    f->valueLabel, available[row] ? 255 : 155);
     }
     DrawTitleText(t.recipe, 0.159f, 0.65f, 0.35f, true);
-    DrawBusinessSpriteCorner(kGenericTextures, "menu_bar", 0.139f, 0.677f, 0.04f, 0.0015f,
-                             White(175));
-    DrawMenuBar(0.16f, 0.9f);
+    DrawBusinessSpriteCorner(s.dictionaries, kGenericTextures, "menu_bar", 0.139f, 0.677f, 0.04f,
+                             0.0015f, White(175));
+    DrawMenuBar(s.dictionaries, 0.16f, 0.9f);
     if (flavour) DrawIngredientGrid(s, *flavour);
     if (flavour && !available[s.menu.cursor]) DrawWhyDimmed(s, *flavour);
 

@@ -21,32 +21,34 @@ bool StillBusy(const BusinessSave& save) {
     return save.mash != 0.0f || save.production == kFullBatch;
 }
 
-void DrawRows(const BusinessScript& s) {
+void DrawRows(BusinessScript& s) {
     const BusinessSave& save = s.save;
     const BusinessTexts& t = s.texts;
     if (StillBusy(save)) {
-        DrawMenuRow(0, kRolePictures, StillPicture(save.recipe), t.stillFlavourText,
+        DrawMenuRow(s.dictionaries, 0, kRolePictures, StillPicture(save.recipe), t.stillFlavourText,
                     t.recipeName(save.recipe), kDim);
-        DrawRowClock(0, kDim);
+        DrawRowClock(s.dictionaries, 0, kDim);
     } else {
-        DrawMenuRow(0, kRolePictures, StillPicture(0), t.stillFlavourText, t.mashRequiredText,
-                    kBright, kDim);
+        DrawMenuRow(s.dictionaries, 0, kRolePictures, StillPicture(0), t.stillFlavourText,
+                    t.mashRequiredText, kBright, kDim);
     }
 
     const bool canFlavour =
         (save.mash > 0.0f || save.production > 0.0f) && s.brewing.flavourProgress == 0.0f;
     const int32_t flavourAlpha = canFlavour ? kBright : kDim;
-    DrawMenuRow(1, kRolePictures, FlavourPicture(save.flavour), t.flavoring,
+    DrawMenuRow(s.dictionaries, 1, kRolePictures, FlavourPicture(save.flavour), t.flavoring,
                 t.flavourName(save.flavour), flavourAlpha);
-    if (save.flavour != 0 && s.brewing.flavourProgress < kFullBatch) DrawRowClock(1, flavourAlpha);
+    if (save.flavour != 0 && s.brewing.flavourProgress < kFullBatch)
+        DrawRowClock(s.dictionaries, 1, flavourAlpha);
 
     if (save.production < kFullBatch) {
         char made[128];
         const int count = std::snprintf(made, sizeof made, "%d", BottlesMade(save.production));
         CopyText(made + count, sizeof made - static_cast<size_t>(count), t.bottlesOutOf20);
-        DrawMenuRow(2, kRolePictures, kProductPicture, t.moonshine, made, kDim);
+        DrawMenuRow(s.dictionaries, 2, kRolePictures, kProductPicture, t.moonshine, made, kDim);
     } else {
-        DrawMenuRow(2, kRolePictures, kProductPicture, t.moonshine, t.bottles, kBright);
+        DrawMenuRow(s.dictionaries, 2, kRolePictures, kProductPicture, t.moonshine, t.bottles,
+                    kBright);
     }
 }
 
@@ -54,12 +56,13 @@ void DrawRows(const BusinessScript& s) {
 void DrawLowerPanel(BusinessScript& s) {
     const BusinessSave& save = s.save;
     const BusinessTexts& t = s.texts;
-    DrawBusinessSprite(kRolePictures, StillPicture(StillBusy(save) ? save.recipe : 0), 0.08854167f,
+    DrawBusinessSprite(s.dictionaries, kRolePictures,
+                       StillPicture(StillBusy(save) ? save.recipe : 0), 0.08854167f, kFormulaY,
+                       kFormulaW, kFormulaH, White());
+    DrawBusinessSprite(s.dictionaries, kRolePictures, FlavourPicture(save.flavour), 0.15625f,
                        kFormulaY, kFormulaW, kFormulaH, White());
-    DrawBusinessSprite(kRolePictures, FlavourPicture(save.flavour), 0.15625f, kFormulaY, kFormulaW,
-                       kFormulaH, White());
-    DrawBusinessSprite(kRolePictures, kProductPicture, 0.22395834f, kFormulaY, kFormulaW, kFormulaH,
-                       White());
+    DrawBusinessSprite(s.dictionaries, kRolePictures, kProductPicture, 0.22395834f, kFormulaY,
+                       kFormulaW, kFormulaH, White());
     DrawBodyText("+", 0.1215f, 0.73f, 0.4f, true);
     DrawBodyText("=", 0.192f, 0.73f, 0.4f, true);
 
@@ -106,9 +109,9 @@ void RunMainPage(BusinessScript& s) {
     DrawMenuFrame(s, s.texts.moonshineProduction);
     DrawRows(s);
     DrawLowerPanel(s);
-    DrawMenuBar(0.16f, 0.2f);
-    DrawMenuBar(0.16f, 0.5f);
-    DrawMenuBar(0.16f, 0.9f);
+    DrawMenuBar(s.dictionaries, 0.16f, 0.2f);
+    DrawMenuBar(s.dictionaries, 0.16f, 0.5f);
+    DrawMenuBar(s.dictionaries, 0.16f, 0.9f);
 
     const bool selected = s.prompts.select.completed();
     if (selected && s.menu.cursor == 0)

@@ -22,14 +22,14 @@ void RunRecipesPage(BusinessScript& s) {
 
     DrawMenuFrame(s, t.stillFlavourText);
     for (int row = 0; row < kRecipeCount; ++row)
-        DrawMenuRow(row, kRolePictures, StillPicture(row + 1), t.recipeNames[row],
+        DrawMenuRow(s.dictionaries, row, kRolePictures, StillPicture(row + 1), t.recipeNames[row],
                     t.recipeTimes[row], alpha);
     DrawTitleText(t.mashPrice, 0.083f, 0.8625f, 0.4f, true);
     if (highlighted) DrawTitleText(highlighted->priceText, 0.25f, 0.858f, 0.55f, true);
     DrawBodyText(batchWaits ? t.sellBatchFirst : t.mashRequiredTextLong, 0.1605f, 0.91f, 0.3f,
                  true);
-    DrawMenuBar(0.16f, 0.85f);
-    DrawMenuBar(0.16f, 0.9f);
+    DrawMenuBar(s.dictionaries, 0.16f, 0.85f);
+    DrawMenuBar(s.dictionaries, 0.16f, 0.9f);
 
     if (!noMash && s.prompts.confirm.completed()) {
         s.buyRecipe(s.menu.cursor + 1);

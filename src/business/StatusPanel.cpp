@@ -18,42 +18,43 @@ constexpr float kBarX = 0.86f;
 constexpr float kTextScale = 0.32f;
 constexpr float kWalkingPace = 1.4f;
 
-void DrawIcon(const char* texture, float y, Rgba colour = White()) {
-    DrawBusinessSpriteCorner(kIcons, texture, kIconX, y, kIconW, kIconH, colour);
+void DrawIcon(LoadedDictionaries& dicts, const char* texture, float y, Rgba colour = White()) {
+    DrawBusinessSpriteCorner(dicts, kIcons, texture, kIconX, y, kIconW, kIconH, colour);
 }
 
 // A bar filled to value (0 to 100); its lighter background turns red when warn is set.
-void DrawBar(float y, float value, bool warn) {
-    DrawBusinessSpriteCorner(kBars, "butcher_table_background_bar", kBarX, y, 0.101f, 0.019f,
+void DrawBar(LoadedDictionaries& dicts, float y, float value, bool warn) {
+    DrawBusinessSpriteCorner(dicts, kBars, "butcher_table_background_bar", kBarX, y, 0.101f, 0.019f,
                              Rgba{0, 0, 0, 250});
-    DrawBusinessSpriteCorner(kBars, "butcher_table_background_bar", kBarX, y, 0.1f, 0.017f,
+    DrawBusinessSpriteCorner(dicts, kBars, "butcher_table_background_bar", kBarX, y, 0.1f, 0.017f,
                              warn ? Rgba{255, 0, 0, 100} : White(100));
     const float width = value * 0.001f;
-    DrawBusinessSpriteCorner(kBars, "butcher_table_foreground_bar", kBarX, y, width, 0.017f,
+    DrawBusinessSpriteCorner(dicts, kBars, "butcher_table_foreground_bar", kBarX, y, width, 0.017f,
                              White(150));
-    DrawBusinessSpriteCorner(kBars, "butcher_table_foreground_bar", kBarX, y, width, 0.017f,
+    DrawBusinessSpriteCorner(dicts, kBars, "butcher_table_foreground_bar", kBarX, y, width, 0.017f,
                              White(255));
 }
 
 } // namespace
 
-void DrawStatusPanel(const BusinessScript& s) {
+void DrawStatusPanel(BusinessScript& s) {
     const bool hasMash = s.save.mash != 0.0f;
-    DrawIcon("moonshiner_workbench_still", 0.06f, hasMash ? White() : Rgba{150, 0, 0, 255});
-    DrawBar(0.07f, s.save.mash, !hasMash);
+    DrawIcon(s.dictionaries, "moonshiner_workbench_still", 0.06f,
+             hasMash ? White() : Rgba{150, 0, 0, 255});
+    DrawBar(s.dictionaries, 0.07f, s.save.mash, !hasMash);
 
-    DrawIcon(FlavourPicture(0), 0.1f);
+    DrawIcon(s.dictionaries, FlavourPicture(0), 0.1f);
     if (s.save.flavour == 0) {
         DrawBodyText(s.texts.flavourName(0), 0.905f, 0.105f, kTextScale, false);
     } else if (s.brewing.flavourProgress < kFullBatch) {
-        DrawBar(0.11f, s.brewing.flavourProgress, false);
+        DrawBar(s.dictionaries, 0.11f, s.brewing.flavourProgress, false);
     } else {
         const float x = s.save.flavour == 1 ? 0.855f : 0.84f;
         DrawBodyText(s.texts.flavourName(s.save.flavour), x, 0.105f, kTextScale, false);
     }
 
-    DrawIcon(kProductPicture, 0.14f);
-    DrawBar(0.15f, s.save.production, false);
+    DrawIcon(s.dictionaries, kProductPicture, 0.14f);
+    DrawBar(s.dictionaries, 0.15f, s.save.production, false);
 }
 
 void KeepToWalkingPace(Ped player) {

@@ -8,7 +8,7 @@ namespace corvale::business {
 class BusinessScript;
 
 // Draws the panel for this frame.
-void DrawStatusPanel(const BusinessScript& script);
+void DrawStatusPanel(BusinessScript& script);
 // Slows the player to a walk for this frame, unless fighting.
 void KeepToWalkingPace(Ped player);
 

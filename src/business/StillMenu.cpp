@@ -37,7 +37,7 @@ const CameraPlacement kCameras[7] = {
 
 // Before the camp plug-in names a location, the camera looks at the camp point from a few
 // metres away and a little above.
-CameraPlacement PlacementFor(const BusinessScript& s) {
+CameraPlacement PlacementFor(BusinessScript& s) {
     if (s.camp.campLocation >= 1 && s.camp.campLocation <= 7)
         return kCameras[s.camp.campLocation - 1];
     const Vector3& p = s.camp.campPoint;
@@ -71,7 +71,7 @@ void Navigate(BusinessScript& s) {
 
 // The menu hides the player and holds the camera on the still: whatever takes him from the
 // ledger (death, the law, a fight, being carried off) takes him out of the menu too.
-bool MenuMustClose(const BusinessScript& s) {
+bool MenuMustClose(BusinessScript& s) {
     if (IsPlayerDead(kSinglePlayer) || IsPlayerBeingArrested(kSinglePlayer)) return true;
     if (IsLawIncidentActive(kSinglePlayer) || IsPedInCombat(s.player.ped, 0)) return true;
     return !(Distance(s.player.position, s.menu.openedAt) <= kMenuReach);
@@ -87,10 +87,10 @@ void TickStillMenu(BusinessScript& s) {
         return CloseStillMenu(s);
     }
     EnableHudContextThisFrame(kInShopHudContext);
-    DrawBusinessSprite(kGenericTextures, "inkroller_1a", 0.16302083f, 0.49814814f, 0.3f, 0.95f,
-                       Rgba{0, 0, 0, 230});
-    DrawBusinessSprite(kGenericTextures, "selection_box_bg_1c", 0.16145834f, 0.25f, 0.2302083f,
-                       0.0962963f, Rgba{50, 50, 50, 110});
+    DrawBusinessSprite(s.dictionaries, kGenericTextures, "inkroller_1a", 0.16302083f, 0.49814814f,
+                       0.3f, 0.95f, Rgba{0, 0, 0, 230});
+    DrawBusinessSprite(s.dictionaries, kGenericTextures, "selection_box_bg_1c", 0.16145834f, 0.25f,
+                       0.2302083f, 0.0962963f, Rgba{50, 50, 50, 110});
     Navigate(s);
     switch (s.menu.page) {
     case kMainPage:
@@ -112,10 +112,10 @@ void OpenStillMenu(BusinessScript& s) {
     s.menu.page = kMainPage;
     s.menu.openedAt = s.player.position;
     // Every page's dictionaries asked for now, so that no page's first frame has to.
-    ForgetLoadedDictionaries();
+    s.dictionaries.forgetAll();
     for (const char* dict :
          {kGenericTextures, kMenuTextures, kRolePictures, kInventoryItems, kBlipTextures})
-        MakeSureDictionaryLoaded(dict);
+        s.dictionaries.makeSureLoaded(dict);
     EnableHudContext(kShopHudContext);
     SetEntityVisible(s.player.ped, false);
     if (s.menu.camera != 0) DestroyCamera(s.menu.camera);
@@ -158,44 +158,44 @@ void ReturnToMainPage(BusinessScript& s) {
     PlayBusinessSound("BACK", "HUD_SHOP_SOUNDSET");
 }
 
-void DrawMenuFrame(const BusinessScript& s, const char* subtitle) {
-    DrawBusinessSpritePixels(kGenericTextures, "menu_header_1a", 92.0f, 51.8f, 442.0f, 108.0f,
-                             White(), true);
+void DrawMenuFrame(BusinessScript& s, const char* subtitle) {
+    DrawBusinessSpritePixels(s.dictionaries, kGenericTextures, "menu_header_1a", 92.0f, 51.8f,
+                             442.0f, 108.0f, White(), true);
     DrawTitleText(s.texts.title1, 0.165f, 0.055f, 0.75f, true);
     DrawTitleText(s.texts.title2, 0.165f, 0.093f, 0.75f, true);
     DrawTitleText(subtitle, 0.165f, 0.16f, 0.35f, true);
     const Rgba red{255, 0, 0, 255};
     const float c = static_cast<float>(s.menu.cursor) * kRowStepPx;
-    DrawBusinessSpritePixels(kMenuTextures, "crafting_highlight_l", 86.0f, 270.0f + c, 19.0f,
-                             100.0f, red);
-    DrawBusinessSpritePixels(kMenuTextures, "crafting_highlight_r", 534.0f, 270.0f + c, 19.0f,
-                             100.0f, red);
-    DrawBusinessSpritePixels(kMenuTextures, "crafting_highlight_t", 310.0f, 225.0f + c, 448.0f,
-                             22.0f, red);
-    DrawBusinessSpritePixels(kMenuTextures, "crafting_highlight_b", 310.0f, 315.0f + c, 448.0f,
-                             22.0f, red);
+    DrawBusinessSpritePixels(s.dictionaries, kMenuTextures, "crafting_highlight_l", 86.0f,
+                             270.0f + c, 19.0f, 100.0f, red);
+    DrawBusinessSpritePixels(s.dictionaries, kMenuTextures, "crafting_highlight_r", 534.0f,
+                             270.0f + c, 19.0f, 100.0f, red);
+    DrawBusinessSpritePixels(s.dictionaries, kMenuTextures, "crafting_highlight_t", 310.0f,
+                             225.0f + c, 448.0f, 22.0f, red);
+    DrawBusinessSpritePixels(s.dictionaries, kMenuTextures, "crafting_highlight_b", 310.0f,
+                             315.0f + c, 448.0f, 22.0f, red);
 }
 
-void DrawMenuRow(int row, const char* pictureDict, const char* picture, const char* title,
-                 const char* secondLine, int32_t alpha, int32_t titleAlpha) {
+void DrawMenuRow(LoadedDictionaries& dicts, int row, const char* pictureDict, const char* picture,
+                 const char* title, const char* secondLine, int32_t alpha, int32_t titleAlpha) {
     const float y = 270.0f + kRowStepPx * static_cast<float>(row);
-    DrawBusinessSpritePixels(kGenericTextures, "selection_box_bg_1c", 310.0f, y, 442.0f, 104.0f,
-                             Rgba{50, 50, 50, 110});
-    DrawBusinessSpritePixels(pictureDict, picture, 150.0f, y, 80.0f, 80.0f, White(alpha));
+    DrawBusinessSpritePixels(dicts, kGenericTextures, "selection_box_bg_1c", 310.0f, y, 442.0f,
+                             104.0f, Rgba{50, 50, 50, 110});
+    DrawBusinessSpritePixels(dicts, pictureDict, picture, 150.0f, y, 80.0f, 80.0f, White(alpha));
     const float k = 0.1f * static_cast<float>(row);
     DrawTitleText(title, 0.112f, 0.225f + k, 0.35f, false,
                   White(titleAlpha < 0 ? alpha : titleAlpha));
     DrawBodyText(secondLine, 0.112f, 0.25f + k, 0.35f, false, alpha);
 }
 
-void DrawRowClock(int row, int32_t alpha) {
+void DrawRowClock(LoadedDictionaries& dicts, int row, int32_t alpha) {
     const float y = 270.0f + kRowStepPx * static_cast<float>(row);
-    DrawBusinessSpritePixels(kBlipTextures, "blip_time_of_day", 490.0f, y, 45.0f, 45.0f,
+    DrawBusinessSpritePixels(dicts, kBlipTextures, "blip_time_of_day", 490.0f, y, 45.0f, 45.0f,
                              White(alpha));
 }
 
-void DrawMenuBar(float x, float y) {
-    DrawBusinessSprite(kGenericTextures, "menu_bar", x, y, 0.23f, 0.0015f, White(175));
+void DrawMenuBar(LoadedDictionaries& dicts, float x, float y) {
+    DrawBusinessSprite(dicts, kGenericTextures, "menu_bar", x, y, 0.23f, 0.0015f, White(175));
 }
 
 } // namespace corvale::business

@@ -19,13 +19,13 @@ void ReturnAfterPurchase(BusinessScript& script);
 void ReturnToMainPage(BusinessScript& script);
 
 // Parts shared by the pages.
-void DrawMenuFrame(const BusinessScript& script, const char* subtitle);
+void DrawMenuFrame(BusinessScript& script, const char* subtitle);
 // Row 0 to 3 of a list page: box, picture, title and second line; the title may be dimmer.
-void DrawMenuRow(int row, const char* pictureDict, const char* picture, const char* title,
-                 const char* secondLine, int32_t alpha, int32_t titleAlpha = -1);
+void DrawMenuRow(LoadedDictionaries& dicts, int row, const char* pictureDict, const char* picture,
+                 const char* title, const char* secondLine, int32_t alpha, int32_t titleAlpha = -1);
 // The clock beside a row whose work is still going on.
-void DrawRowClock(int row, int32_t alpha);
-void DrawMenuBar(float x, float y);
+void DrawRowClock(LoadedDictionaries& dicts, int row, int32_t alpha);
+void DrawMenuBar(LoadedDictionaries& dicts, float x, float y);
 
 // The pages (MainPage.cpp, RecipesPage.cpp, FlavoursPage.cpp).
 void RunMainPage(BusinessScript& script);

@@ -8,16 +8,13 @@
 // to the ground, so a height here is what the player gets.
 #include "missions/CampComplex.h"
 
+#include "core/data/CampPlaces.h"
+
 namespace corvale {
 
 namespace {
-// The player's camp places, by the game's hash of their region's name.
-constexpr int32_t kTallTrees = 0x6467ef09;
-constexpr int32_t kBigValley = 0x3108c492;
-constexpr int32_t kGrizzliesWest = 0x62162401;
-constexpr int32_t kHeartlands = 0x7d4ff5f;
-constexpr int32_t kBayouNwa = 0x78bfe1ac;
-constexpr int32_t kGaptoothRidge = static_cast<int32_t>(0x84d7ad0eu);
+// The rows are keyed by the player's camp places.
+using namespace camp_places;
 
 constexpr bool kMp = true;
 constexpr bool kOpen = false;
@@ -32,9 +29,9 @@ constexpr ComplexRow kComplexes[] = {
     {kBigValley, {-1129.73f, -183.60f, 89.48f}, true, {-1132.17f, -194.77f, 89.48f}, kMp}, // 5 beside GANG_ODRISCOLLBOYS_BGV001
     {kBigValley, {-1446.53f, 138.98f, 89.54f}, true, {-1450.17f, 117.54f, 89.76f}, kMp}, // 6 beside GANG_ODRISCOLLBOYS_BGV006
     {kBigValley, {-2636.19f, -21.51f, 159.63f}, false, {}, kOpen}, // 7 beside GANG_ODRISCOLLBOYS_BGV003
-    {kGrizzliesWest, {-1040.00f, 1630.00f, 243.40f}, true, {-1046.66f, 1611.95f, 243.40f}, kOpen}, // 8
-    {kGrizzliesWest, {-1400.00f, 1380.00f, 219.41f}, true, {-1393.36f, 1377.98f, 219.41f}, kMp}, // 9
-    {kGrizzliesWest, {-1320.00f, 2500.00f, 309.37f}, false, {}, kOpen}, // 10
+    {kGrizzlies, {-1040.00f, 1630.00f, 243.40f}, true, {-1046.66f, 1611.95f, 243.40f}, kOpen}, // 8
+    {kGrizzlies, {-1400.00f, 1380.00f, 219.41f}, true, {-1393.36f, 1377.98f, 219.41f}, kMp}, // 9
+    {kGrizzlies, {-1320.00f, 2500.00f, 309.37f}, false, {}, kOpen}, // 10
     {kHeartlands, {250.13f, 823.45f, 189.43f}, true, {251.57f, 844.21f, 189.43f}, kOpen}, // 11 beside GANG_ODRISCOLLBOYS_HRT012
     {kHeartlands, {1098.46f, 55.73f, 85.98f}, true, {1093.70f, 43.15f, 85.98f}, kMp}, // 12 beside GANG_ODRISCOLLBOYS_HRT004
     {kHeartlands, {564.97f, 1411.06f, 186.36f}, true, {551.94f, 1421.71f, 186.36f}, kOpen}, // 13 beside GANG_ODRISCOLLBOYS_CML004

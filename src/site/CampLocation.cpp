@@ -1,5 +1,6 @@
 #include "site/CampLocation.h"
 
+#include "core/data/CampPlaces.h"
 #include "core/log/Log.h"
 #include "ui/LangText.h"
 
@@ -27,11 +28,11 @@ CampLocation Place(int32_t id, Vector3 position, float heading, const char* pict
 
 std::array<CampLocation, 7> FillTable() {
     Log("CampLocations: filling camp locations data");
-    CampLocation tallTrees = Place(1684533001, Vector3{-1997.95f, -1340.48f, 117.242f}, 0,
+    CampLocation tallTrees = Place(camp_places::kTallTrees, Vector3{-1997.95f, -1340.48f, 117.242f}, 0,
                                    "map_camp_location_tall_trees");
     tallTrees.cookOffset = Vector3{1.0f, -6.3f, 1.0f}; // the work spot stands a metre up
     tallTrees.cookHeading = -30;
-    CampLocation bayouNwa = Place(2025841068, Vector3{1746.93f, -1172.28f, 40.8089f}, 270,
+    CampLocation bayouNwa = Place(camp_places::kBayouNwa, Vector3{1746.93f, -1172.28f, 40.8089f}, 270,
                                   "map_camp_location_bayou_nwa");
     bayouNwa.cookOffset = Vector3{-6.2f, -1.4f, 0.0f};
     bayouNwa.cookHeading = 240;
@@ -39,14 +40,14 @@ std::array<CampLocation, 7> FillTable() {
     bayouNwa.hitchHeading = 310;
     return {
         tallTrees,
-        Place(-108848014, Vector3{-3336.57f, -2996.35f, 2.57184f}, 0,
+        Place(camp_places::kChollaSprings, Vector3{-3336.57f, -2996.35f, 2.57184f}, 0,
               "map_camp_location_cholla_springs"),
-        Place(131399519, Vector3{1654.1f, 744.083f, 131.108f}, 0, "map_camp_location_heartlands"),
+        Place(camp_places::kHeartlands, Vector3{1654.1f, 744.083f, 131.108f}, 0, "map_camp_location_heartlands"),
         bayouNwa,
-        Place(1645618177, Vector3{-1805.41f, 1776.96f, 234.466f}, 200,
+        Place(camp_places::kGrizzlies, Vector3{-1805.41f, 1776.96f, 234.466f}, 200,
               "map_camp_location_grizzlies"),
-        Place(822658194, Vector3{-1345.79f, 492.628f, 95.5548f}, 0, "map_camp_location_big_valley"),
-        Place(-2066240242, Vector3{-5473.88f, -3267.36f, -22.1376f}, 0,
+        Place(camp_places::kBigValley, Vector3{-1345.79f, 492.628f, 95.5548f}, 0, "map_camp_location_big_valley"),
+        Place(camp_places::kGaptoothRidge, Vector3{-5473.88f, -3267.36f, -22.1376f}, 0,
               "map_camp_location_gaptooth_ridge"),
     };
 }

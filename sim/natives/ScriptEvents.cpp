@@ -74,7 +74,7 @@ void SendScriptEvent(Simulator& sim, int32_t group, const void* data, int32_t si
     w.events.sent.push_back(std::move(sent));
 }
 
-void RegisterEventNatives(NativeTable& t) {
+void RegisterScriptEventNatives(NativeTable& t) {
     t.add(0x5ae99c571d5bbe5d, "TRIGGER_SCRIPT_EVENT", "int,Any*,int,int,int*", [](Call& c) {
         const std::string sender = c.sim.runningScript();
         SendScriptEvent(c.sim, c.i(0), c.p<const void>(1), c.i(2),

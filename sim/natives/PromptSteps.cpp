@@ -43,7 +43,7 @@ void SetVisible(Simulator&, PromptState& p, const NativeArgs& a) {
 
 } // namespace
 
-void RegisterPromptNatives(NativeTable& t) {
+void RegisterPromptStepNatives(NativeTable& t) {
     t.add(0x04f97de45a519419, "_UI_PROMPT_REGISTER_BEGIN", "", [](Call& c) {
         Prompts& prompts = c.w.prompts;
         const int32_t handle = prompts.nextHandle++;
