@@ -1,6 +1,7 @@
 // corvale-sim's command line: runs the plug-ins against the simulated world, driven by
 // scenario files.
 #include "Cli.h"
+#include "chaos/Hunt.h"
 #include "scenario/Scenario.h"
 
 #include <cerrno>
@@ -20,7 +21,9 @@ namespace fs = std::filesystem;
 const char* kUsage =
     "usage: corvale-sim [--plugins DIR] [--game-dir DIR] [--data DIR] [--trace] [--census FILE]\n"
     "                   [--stats] [--frame-ms N] [--seed N] [--snapshot-dir DIR]\n"
-    "                   [--define NAME=VALUE ...] [SCENARIO ...]\n";
+    "                   [--define NAME=VALUE ...] [SCENARIO ...]\n"
+    "       corvale-sim --chaos SEED [--minutes N] [--out DIR] [--shrink-seconds N] [--echo]\n"
+    "                   [--plugins DIR] [--data DIR] [--frame-ms N] [--seed N]\n";
 
 struct Cli {
     sim::RunSettings settings;
@@ -28,7 +31,15 @@ struct Cli {
     bool stats = false;
     sim::Defines defines;
     std::vector<std::string> scenarios;
+    bool chaos = false;
+    sim::chaos::HuntSettings hunt;
 };
+
+bool Decimal(const std::string& text, double& out) {
+    char* end = nullptr;
+    out = std::strtod(text.c_str(), &end);
+    return !text.empty() && *end == '\0' && out >= 0 && out < 1e7;
+}
 
 bool WholeNumber(const std::string& text, unsigned long long max, unsigned long long& out) {
     if (text.empty() || text[0] == '-' || text[0] == '+') return false;
@@ -86,6 +97,18 @@ bool ParseCli(int argc, char** argv, Cli& cli) {
         } else if (a == "--seed") {
             if (!value(number) || !WholeNumber(number, UINT32_MAX, n)) return false;
             cli.settings.options.seed = static_cast<uint32_t>(n);
+        } else if (a == "--chaos") {
+            if (!value(number) || !WholeNumber(number, UINT64_MAX, n)) return false;
+            cli.chaos = true;
+            cli.hunt.seed = n;
+        } else if (a == "--minutes") {
+            if (!value(number) || !Decimal(number, cli.hunt.minutes)) return false;
+        } else if (a == "--shrink-seconds") {
+            if (!value(number) || !Decimal(number, cli.hunt.shrinkSeconds)) return false;
+        } else if (a == "--out") {
+            if (!value(cli.hunt.outDir)) return false;
+        } else if (a == "--echo") {
+            cli.hunt.echo = true;
         } else if (a == "--define") {
             if (i + 1 >= argc || !Define(argv[++i], cli.defines)) return false;
         } else if (a == "-h" || a == "--help" || a.rfind("--", 0) == 0) {
@@ -133,6 +156,12 @@ int sim::RunCommandLine(int argc, char** argv) {
     if (!ParseCli(argc, argv, cli)) {
         std::fputs(kUsage, stderr);
         return 2;
+    }
+    if (cli.chaos) {
+        cli.hunt.run = cli.settings;
+        cli.hunt.self = fs::read_symlink("/proc/self/exe").string();
+        Resolve(cli.hunt.outDir);
+        return sim::chaos::Hunt(cli.hunt);
     }
     Totals totals;
     // Every line of every scenario is checked before the first frame of the first.

@@ -3,6 +3,7 @@
 #include "PluginModule.h"
 #include "ScriptFlow.h"
 #include "world/Advance.h"
+#include "world/NewGame.h"
 
 #include <cinttypes>
 #include <cstdio>
@@ -29,6 +30,10 @@ struct Script {
     uint32_t waitMs = 0;
     uint64_t waitFrame = 0;
     uint64_t frames = 0;
+    // The stack address of the shallowest wait seen (the main loop's), and the game timer
+    // when the script last waited there.
+    uintptr_t shallowestWait = 0;
+    int32_t frameEnd = 0;
     FrameFigures current;
     uint64_t sliceStart = 0;
 };
@@ -121,6 +126,22 @@ void Simulator::detachAll() {
         module->detached = true;
         UnloadPlugin(*module);
     }
+}
+
+void Simulator::restartGame() {
+    std::vector<std::string> names;
+    for (auto& module : modules_)
+        names.push_back(module->name);
+    detachAll();
+    trace("the game restarts");
+    // The old scripts stay blocked in their last wait, as a quit game's never run again.
+    modules_.clear();
+    scripts_.clear();
+    keyboardHandlers_.clear();
+    pendingKeys_.clear();
+    world_ = NewGameWorld(world_);
+    ++restarts_;
+    attach(names);
 }
 
 void Simulator::runFrame() {
@@ -219,6 +240,11 @@ uint64_t Simulator::scriptFrames(size_t i) const {
 bool Simulator::scriptFinished(size_t i) const {
     return scripts_.at(i)->finished;
 }
+int32_t Simulator::scriptFrameOpenMs(size_t i) const {
+    const Script& s = *scripts_.at(i);
+    if (!s.started || s.finished || s.unregistered || !s.shallowestWait) return 0;
+    return world_.gameTimer - s.frameEnd;
+}
 
 void Simulator::fault(const std::string& what) {
     faults_.push_back(what);
@@ -258,6 +284,12 @@ void Simulator::hostScriptWait(uint32_t ms) {
     if (!s) {
         fault("scriptWait called outside a script");
         return;
+    }
+    // A wait from deeper down the script's stack than its main loop's is one inside a frame.
+    const auto depth = reinterpret_cast<uintptr_t>(__builtin_frame_address(0));
+    if (depth >= s->shallowestWait) {
+        s->shallowestWait = depth;
+        s->frameEnd = world_.gameTimer;
     }
     s->waitStart = world_.gameTimer;
     s->waitMs = ms;

@@ -42,6 +42,11 @@ class Simulator {
     bool attach(const std::vector<std::string>& names);
     bool attached() const { return !modules_.empty(); }
     void detachAll();
+    // The game is quit and started again in the same game folder: the plug-ins detach, the
+    // world is a new game's (the player keeps his place, cash and items), and they attach
+    // again in the same order.
+    void restartGame();
+    int restarts() const { return restarts_; }
 
     // One frame: timer, keyboard messages, per-frame state, then each due script in turn.
     void runFrame();
@@ -73,6 +78,10 @@ class Simulator {
     std::string runningScript() const;
     uint64_t scriptFrames(size_t i) const;
     bool scriptFinished(size_t i) const;
+    // Game time since the script last came back to its main loop's wait (its shallowest
+    // wait): how long its current frame has been blocked in waits of its own. 0 for a script
+    // not started, finished or unregistered.
+    int32_t scriptFrameOpenMs(size_t i) const;
     size_t keyboardHandlers() const { return keyboardHandlers_.size(); }
 
     // Host operations (called through the extern "C" host functions).
@@ -111,6 +120,7 @@ class Simulator {
     PluginModule* attaching_ = nullptr; // the plug-in being loaded
     uint32_t fallbackRandom_ = 1;
     uint64_t gameRandom_ = 0;
+    int restarts_ = 0;
 
     // The call being built.
     uint64_t callHash_ = 0;

@@ -30,6 +30,7 @@ void RegisterGroupNatives(NativeTable& t) {
     t.add(0x90370ebe0fee1a3d, "CREATE_GROUP", "int", [](Call& c) {
         Groups& groups = c.w.pools.groups;
         if (groups.inUse.size() >= kPoolCapacity) {
+            ++c.w.pools.refused;
             c.trace("create group refused: all " + std::to_string(kPoolCapacity) + " in use");
             return c.r.setInt(0);
         }

@@ -9,6 +9,7 @@ void RegisterItemSetNatives(NativeTable& t) {
     t.add(0xa1af16083320065a, "CREATE_ITEMSET", "BOOL", [](Call& c) {
         ItemSets& sets = c.w.pools.itemSets;
         if (sets.inUse.size() >= kPoolCapacity) {
+            ++c.w.pools.refused;
             c.trace("create item set refused: all " + std::to_string(kPoolCapacity) + " in use");
             return c.r.setInt(0);
         }

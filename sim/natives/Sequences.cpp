@@ -23,6 +23,7 @@ void Open(Call& c) {
     Sequences& seqs = c.w.pools.sequences;
     if (seqs.recording) c.fault("sequence " + Handle(seqs.recording) + " is still open");
     if (seqs.inUse.size() >= kPoolCapacity) {
+        ++c.w.pools.refused;
         c.trace("open sequence refused: all " + std::to_string(kPoolCapacity) + " in use");
         *out = 0;
         seqs.recording = 0;

@@ -18,6 +18,7 @@ void RegisterAllCommands(CommandRegistry& r) {
     RegisterCampCommands(r);
     RegisterCampExpectCommands(r);
     RegisterLawCommands(r);
+    RegisterGameCommands(r);
     RegisterRandomCommands(r);
 }
 

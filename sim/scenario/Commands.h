@@ -18,6 +18,7 @@ void RegisterCameraCommands(CommandRegistry& r);      // expect camera
 void RegisterCampCommands(CommandRegistry& r); // the camp side's world: seats, enemies, walls...
 void RegisterCampExpectCommands(CommandRegistry& r); // expect owned/blips/pool/screen/budget...
 void RegisterLawCommands(CommandRegistry& r);        // player target/interior/zone, lawman
+void RegisterGameCommands(CommandRegistry& r);       // restart, rules on
 void RegisterRandomCommands(CommandRegistry& r);     // random
 
 } // namespace sim

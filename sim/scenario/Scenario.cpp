@@ -1,6 +1,8 @@
 // One scenario run: a fresh game folder, the simulator, and the commands in order.
 #include "scenario/Scenario.h"
 
+#include "chaos/Rules.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -52,6 +54,28 @@ ScenarioRun::ScenarioRun(const RunSettings& settings) : settings_(settings) {
     settings_.options.gameDir = gameDir_;
     sim_ = std::make_unique<Simulator>(settings_.options);
     sim_->afterFrame = [this] { collectFrameOutput(); };
+}
+
+void ScenarioRun::rulesOn(const Command& c) {
+    if (rules_) return;
+    rulesCommand_ = c;
+    rules_ = std::make_unique<chaos::Rules>(*sim_, gameDir_);
+    rules_->onBreak = [this](const chaos::BrokenRule& b) {
+        ++failed_;
+        std::printf("FAIL %s:%d rules on: rule %s broken at frame %llu (%.3f s): %s\n",
+                    rulesCommand_.file.c_str(), rulesCommand_.line, b.rule.c_str(),
+                    static_cast<unsigned long long>(b.frame), b.gameTimer / 1000.0,
+                    b.what.c_str());
+    };
+}
+
+void ScenarioRun::execute(const Command& c) {
+    size_t consumed = 0;
+    // Another mod's events: the player is not idle while they are handled.
+    if (rules_ && (c.words[0] == "event" || c.words[0] == "event-raw")) rules_->outsideEvent();
+    if (rules_ && (c.words[0] == "prompt" || c.words[0] == "control"))
+        rules_->pressed(c.words[0] == "prompt" && c.words.size() > 2 ? ArgInt(c, 2) : 1);
+    (*ScenarioCommands().find(c, consumed))(*this, c);
 }
 
 ScenarioRun::~ScenarioRun() {
@@ -119,6 +143,7 @@ void ScenarioRun::collectFrameOutput() {
         cashSeen_ = w.player.cashCents;
         sim_->trace("cash: " + std::to_string(cashSeen_) + " cents");
     }
+    if (rules_) rules_->check();
     if (!settings_.options.trace) return;
     std::error_code ec;
     const fs::path log = gamePath("Corvale/Camp.log");
@@ -136,10 +161,8 @@ void ScenarioRun::collectFrameOutput() {
 
 int ScenarioRun::run(const std::vector<Command>& commands) {
     CheckScenario(commands);
-    for (const Command& c : commands) {
-        size_t consumed = 0;
-        (*ScenarioCommands().find(c, consumed))(*this, c);
-    }
+    for (const Command& c : commands)
+        execute(c);
     for (size_t i = 0; i < sim_->scriptCount(); ++i)
         sim_->trace("script " + sim_->scriptName(i) + " ran " +
                     std::to_string(sim_->scriptFrames(i)) + " frames");
@@ -156,6 +179,7 @@ int ScenarioRun::run(const std::vector<Command>& commands) {
                 : "");
         faultsCounted_ = faults.size();
     }
+    if (rules_ && rules_->held()) expect(rulesCommand_, true);
     if (!faults.empty()) return 2;
     return failed_ ? 1 : 0;
 }

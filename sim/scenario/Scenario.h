@@ -39,6 +39,9 @@ std::vector<Command> ParseScenarioText(const std::string& text, const std::strin
                                        const Defines& defines = {});
 
 class ScenarioRun;
+namespace chaos {
+class Rules;
+}
 
 // Number forms of scenario words: false when the word is not one.
 bool ParseInt32(const std::string& word, int64_t& out); // decimal, 0x hex or hash:TEXT
@@ -99,6 +102,13 @@ class ScenarioRun {
 
     // Runs every command; returns 0 all held, 1 an expectation failed, 2 fault or bad file.
     int run(const std::vector<Command>& commands);
+    // Runs one command of a checked scenario.
+    void execute(const Command& c);
+
+    // `rules on`: the rules of any play are checked after every frame from here on; a
+    // broken one fails the run (once per rule) as a failed expectation does.
+    void rulesOn(const Command& c);
+    chaos::Rules* rules() { return rules_.get(); }
 
     Simulator& sim() { return *sim_; }
     const RunSettings& settings() const { return settings_; }
@@ -138,6 +148,8 @@ class ScenarioRun {
         std::string found;
     };
     Probe* probe_ = nullptr; // set while an expectation is probed
+    std::unique_ptr<chaos::Rules> rules_;
+    Command rulesCommand_;
     uintmax_t logSeen_ = 0;
     size_t messagesSeen_ = 0;
     int32_t cashSeen_ = 0;

@@ -49,6 +49,7 @@ struct Pools {
     Sequences sequences;
     ItemSets itemSets;
     Groups groups;
+    uint64_t refused = 0; // opens and creations refused because their pool was full
 };
 
 } // namespace sim
