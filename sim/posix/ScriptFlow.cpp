@@ -5,6 +5,7 @@
 #include <chrono>
 #include <semaphore>
 #include <thread>
+#include <vector>
 
 namespace sim {
 
@@ -17,11 +18,19 @@ struct ScriptFlow {
 
 namespace {
 constexpr auto kYieldTimeout = std::chrono::seconds(60);
+
+// Every flow lives as long as the process (see DropFlow): held here, never destroyed, so that
+// neither a blocked thread nor the leak checker finds it gone.
+std::vector<ScriptFlow*>& KeptFlows() {
+    static auto* kept = new std::vector<ScriptFlow*>;
+    return *kept;
 }
+} // namespace
 
 ScriptFlow* NewScriptFlow(std::function<void()> body) {
     auto* flow = new ScriptFlow;
     flow->body = std::move(body);
+    KeptFlows().push_back(flow);
     return flow;
 }
 
