@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,25 @@ const std::string kOutfitB = std::to_string(0x57ce45cau);
 const std::string kGang = std::to_string(sim::GameHash("REL_GANG_DUTCHS"));
 const std::string kVoice = "0192_A_M_M_HTLROUGHTRAVELLERS_01_WHITE_01";
 
+// The game's order of the set-up, in three parts.
+const std::vector<std::string> kDressed = {
+    "_SET_PED_PROMPT_NAME Clint", "_EQUIP_META_PED_OUTFIT_PRESET 3 0",
+    "_APPLY_SHOP_ITEM_TO_PED " + kOutfitA + " 1", "_APPLY_SHOP_ITEM_TO_PED " + kOutfitB + " 1"};
+const std::vector<std::string> kToughened = {
+    "SET_PED_CONFIG_FLAG 154 1",      "SET_PED_CONFIG_FLAG 540 1",
+    "SET_ENTITY_HEALTH 1500 0",       "SET_ENTITY_PROOFS 4 0",
+    "SET_PED_COMBAT_ATTRIBUTES 46 0", "SET_PED_COMBAT_ATTRIBUTES 13 1",
+    "SET_PED_ACCURACY 80"};
+const std::vector<std::string> kInTheGang = {"SET_PED_RELATIONSHIP_GROUP_HASH " + kGang,
+                                              "SET_AMBIENT_VOICE_NAME " + kVoice};
+
+std::vector<std::string> Joined(std::initializer_list<std::vector<std::string>> parts) {
+    std::vector<std::string> all;
+    for (const auto& part : parts)
+        all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
 struct CookSetUpTest : corvale::testing::SiteWorldTest {};
 
 } // namespace
@@ -69,15 +89,7 @@ TEST_F(CookSetUpTest, ClintInHisCellAndTheCampsCookAreSetUpAlikeInTheGamesOrder)
         campCook = camp->spawnCook(true);
     }));
     ASSERT_NE(campCook, 0);
-    EXPECT_EQ(seen.of(campCook),
-              (std::vector<std::string>{
-                  "_SET_PED_PROMPT_NAME Clint", "_EQUIP_META_PED_OUTFIT_PRESET 3 0",
-                  "_APPLY_SHOP_ITEM_TO_PED " + kOutfitA + " 1",
-                  "_APPLY_SHOP_ITEM_TO_PED " + kOutfitB + " 1", "SET_PED_CONFIG_FLAG 154 1",
-                  "SET_PED_CONFIG_FLAG 540 1", "SET_ENTITY_HEALTH 1500 0", "SET_ENTITY_PROOFS 4 0",
-                  "SET_PED_COMBAT_ATTRIBUTES 46 0", "SET_PED_COMBAT_ATTRIBUTES 13 1",
-                  "SET_PED_ACCURACY 80", "SET_PED_RELATIONSHIP_GROUP_HASH " + kGang,
-                  "SET_AMBIENT_VOICE_NAME " + kVoice}));
+    EXPECT_EQ(seen.of(campCook), Joined({kDressed, kToughened, kInTheGang}));
 
     Notifications notifications;
     DebugTools debugTools;
@@ -90,17 +102,12 @@ TEST_F(CookSetUpTest, ClintInHisCellAndTheCampsCookAreSetUpAlikeInTheGamesOrder)
         cellCook = clint.spawn("Clint", locationPrompt, Vector3(1, 2, 3));
     }));
     ASSERT_NE(cellCook, 0);
+    // In the cell he does not shy from the dead, cannot be hurt and carries the prompt to
+    // choose the camp.
     EXPECT_EQ(seen.of(cellCook),
-              (std::vector<std::string>{
-                  "_SET_PED_PROMPT_NAME Clint", "_EQUIP_META_PED_OUTFIT_PRESET 3 0",
-                  "_APPLY_SHOP_ITEM_TO_PED " + kOutfitA + " 1",
-                  "_APPLY_SHOP_ITEM_TO_PED " + kOutfitB + " 1", "_SET_PED_IGNORE_DEAD_BODIES 1",
-                  "SET_PED_CONFIG_FLAG 154 1", "SET_PED_CONFIG_FLAG 540 1",
-                  "SET_ENTITY_HEALTH 1500 0", "SET_ENTITY_PROOFS 4 0",
-                  "SET_PED_COMBAT_ATTRIBUTES 46 0", "SET_PED_COMBAT_ATTRIBUTES 13 1",
-                  "SET_PED_ACCURACY 80", "SET_ENTITY_INVINCIBLE 1",
-                  "_UI_PROMPT_GET_GROUP_ID_FOR_TARGET_ENTITY",
-                  "SET_PED_RELATIONSHIP_GROUP_HASH " + kGang, "SET_AMBIENT_VOICE_NAME " + kVoice}));
+              Joined({kDressed, {"_SET_PED_IGNORE_DEAD_BODIES 1"}, kToughened,
+                      {"SET_ENTITY_INVINCIBLE 1", "_UI_PROMPT_GET_GROUP_ID_FOR_TARGET_ENTITY"},
+                      kInTheGang}));
     // What he spawned is the mission's to clean up.
     ASSERT_TRUE(inScript([&] {
         mission.cleanup();
