@@ -2,6 +2,7 @@
 // the gang's voice by the same calls in the game's order, the rescue putting its own steps
 // between them.
 #include "MissionStory.h"
+#include "core/natives/Prompt.h"
 #include "core/natives/Strings.h"
 #include "missions/RescuedCook.h"
 #include "site/SiteWorld.h"
@@ -42,10 +43,14 @@ struct SetUpCalls {
             });
         }
     }
+    // What was done to ped once he stood there: the spawn's own steps come before his name.
     std::vector<std::string> of(int32_t ped) const {
         std::vector<std::string> mine;
-        for (const auto& [who, call] : calls)
-            if (who == ped) mine.push_back(call);
+        for (const auto& [who, call] : calls) {
+            if (who != ped) continue;
+            if (mine.empty() && call.rfind("_SET_PED_PROMPT_NAME", 0) != 0) continue;
+            mine.push_back(call);
+        }
         return mine;
     }
 };
