@@ -46,11 +46,14 @@ int32_t ClampHundredths(int32_t word) {
 CampEvents::Requests CampEvents::read() {
     Requests requests;
     const LogLimit limit("CampManager: received events", kEventLinesPerFrame);
-    events::ForEachKeptEvent(cursor_, [&](const events::ScriptEvent& e) { onEvent(e, requests); });
+    uint64_t index = events::FirstKeptEvent(cursor_.next());
+    events::ForEachKeptEvent(cursor_, [&](const events::ScriptEvent& e) {
+        onEvent(e, index++ < movedUntil_, requests);
+    });
     return requests;
 }
 
-void CampEvents::onEvent(const events::ScriptEvent& e, Requests& requests) {
+void CampEvents::onEvent(const events::ScriptEvent& e, bool duringMove, Requests& requests) {
     if (e.is(events::kMenuOpen)) {
         LogReceived(events::kMenuOpen);
         kit_.campSet.menuOpen = true;
@@ -70,7 +73,7 @@ void CampEvents::onEvent(const events::ScriptEvent& e, Requests& requests) {
     } else if (e.is(events::kCampLocationChanged)) {
         Log(std::string(kReceived) + events::kCampLocationChanged + ": " +
             std::to_string(e.word(1)));
-        if (requests.move) {
+        if (requests.move || duringMove) {
             Log("CampManager: a location change is already under way, dropped the change to " +
                 std::to_string(e.word(1)));
             return;
