@@ -123,9 +123,15 @@ void Rules::trackMenu() {
     const World& w = sim_.world();
     static const int32_t open = static_cast<int32_t>(GameHash("CORVALE_MENU_OPEN"));
     static const int32_t closed = static_cast<int32_t>(GameHash("CORVALE_MENU_CLOSED"));
+    static const int32_t accepted = static_cast<int32_t>(GameHash("CORVALE_MISSION_ACCEPTED"));
+    static const int32_t finished = static_cast<int32_t>(GameHash("CORVALE_MISSION_FINISHED"));
     if (w.events.sent.size() < eventsSeen_) eventsSeen_ = 0;
     for (; eventsSeen_ < w.events.sent.size(); ++eventsSeen_) {
         const SentEvent& e = w.events.sent[eventsSeen_];
+        // A mission begun or ended is the camp acting, not idling: its frame may spawn,
+        // mark and clean up far more than an idle frame's budget.
+        if (e.sender == "camp" && (e.word(0) == accepted || e.word(0) == finished))
+            lastMissionTurn_ = w.gameTimer;
         if (e.sender != "business") continue;
         if (e.word(0) == open && !menuOpen_)
             menuOpen_ = true, menuSince_ = w.frame, menuOpenedMs_ = w.gameTimer;
@@ -209,6 +215,7 @@ void Rules::checkOwnedAway() {
 void Rules::checkBudgets() {
     const World& w = sim_.world();
     const bool idle = away(kAwayMs) && w.gameTimer - lastOutsideEvent_ > kQuietMs &&
+                      w.gameTimer - lastMissionTurn_ > kQuietMs &&
                       w.gameTimer - lastRestart_ > kAwayMs;
     // The frames that open the menu (the ledger pressed, every page's textures asked for)
     // are a press's too.

@@ -50,11 +50,11 @@ struct ChaosRules : corvale::testing::CampWorld {
         std::ofstream out(run->gamePath(relative), append ? std::ios::app : std::ios::trunc);
         out << text;
     }
-    // The still menu as the business plug-in announces it.
-    void businessSends(const char* event) {
+    // The still menu as the business plug-in announces it, or a mission as the camp does.
+    void pluginSends(const char* event, const char* sender = "business") {
         sim::SentEvent e;
         e.frame = world().frame;
-        e.sender = "business";
+        e.sender = sender;
         e.size = 1;
         e.words = {static_cast<int32_t>(sim::GameHash(event)), 0};
         world().events.sent.push_back(e);
@@ -221,9 +221,24 @@ TEST_F(ChaosRules, TheBudgetsHoldAwayInTheMenuAndInAPressEachToItsOwn) {
     frames(1);
     EXPECT_EQ(names(), Names{"budget-idle"});
 
+    // The cook's rescue offered while he is away: the frame that begins it is no idle one,
+    // but the mission's own frames after it are.
     ChaosRules::TearDown();
     ChaosRules::SetUp();
-    businessSends("CORVALE_MENU_OPEN");
+    play(kAwayFromEverything);
+    run->runSeconds(121);
+    pluginSends("CORVALE_MISSION_ACCEPTED", "camp");
+    scriptFrame("camp", 44, 3);
+    frames(1);
+    EXPECT_EQ(names(), Names{});
+    run->runSeconds(3);
+    scriptFrame("camp", budgets.idleCampNatives + 1);
+    frames(1);
+    EXPECT_EQ(names(), Names{"budget-idle"});
+
+    ChaosRules::TearDown();
+    ChaosRules::SetUp();
+    pluginSends("CORVALE_MENU_OPEN");
     frames(4);
     scriptFrame("business", budgets.menuBusinessNatives);
     frames(1);
@@ -240,7 +255,7 @@ TEST_F(ChaosRules, TheBudgetsHoldAwayInTheMenuAndInAPressEachToItsOwn) {
 
     ChaosRules::TearDown();
     ChaosRules::SetUp();
-    businessSends("CORVALE_MENU_OPEN");
+    pluginSends("CORVALE_MENU_OPEN");
     frames(4);
     play("control INPUT_FRONTEND_ACCEPT\n");
     scriptFrame("business", budgets.menuPressBusinessNatives + 1);
@@ -250,22 +265,22 @@ TEST_F(ChaosRules, TheBudgetsHoldAwayInTheMenuAndInAPressEachToItsOwn) {
 
     ChaosRules::TearDown();
     ChaosRules::SetUp();
-    businessSends("CORVALE_MENU_OPEN");
+    pluginSends("CORVALE_MENU_OPEN");
     frames(4);
     play("control INPUT_FRONTEND_ACCEPT\n");
     scriptFrame("business", 20, 1);
     frames(1);
     EXPECT_EQ(names(), Names{"budget-menu"}) << "a press allocates no more than a page";
-    businessSends("CORVALE_MENU_CLOSED");
+    pluginSends("CORVALE_MENU_CLOSED");
 }
 
 TEST_F(ChaosRules, TheStillMenuLeftOpenOnADeadOrArrestedPlayerBreaksTheRule) {
-    businessSends("CORVALE_MENU_OPEN");
+    pluginSends("CORVALE_MENU_OPEN");
     frames(3);
-    businessSends("CORVALE_MENU_CLOSED");
+    pluginSends("CORVALE_MENU_CLOSED");
     play("player dead on\nseconds 3\nplayer dead off\n");
     EXPECT_EQ(names(), Names{}) << "closed before he died";
-    businessSends("CORVALE_MENU_OPEN");
+    pluginSends("CORVALE_MENU_OPEN");
     play("player dead on\nframes 20\n");
     EXPECT_EQ(names(), Names{}) << "the menu may take a moment to close";
     play("seconds 1\n");
@@ -274,7 +289,7 @@ TEST_F(ChaosRules, TheStillMenuLeftOpenOnADeadOrArrestedPlayerBreaksTheRule) {
 
     ChaosRules::TearDown();
     ChaosRules::SetUp();
-    businessSends("CORVALE_MENU_OPEN");
+    pluginSends("CORVALE_MENU_OPEN");
     play("player arrested on\nseconds 2\n");
     ASSERT_EQ(names(), Names{"menu-taken-away"});
     EXPECT_NE(broken->front().what.find("arrested"), std::string::npos);
