@@ -2,7 +2,7 @@
 // not) read by both plug-ins, loaded from their built libraries into the simulator with a
 // built camp, a still and the player at the camp. A protocol fault or a crash is a finding.
 #include "Hash.h"
-#include "natives/Events.h"
+#include "natives/ScriptEventSending.h"
 #include "scenario/Scenario.h"
 
 #include <cstddef>
