@@ -239,7 +239,8 @@ TEST(GiveWeapon, GivesOnlyWhatThePedLacksAndEquipsOnlyWhenAsked) {
     h.world().weapons.of[guard].ammo[repeater] = 12;
     GiveWeapon(guard, repeater, 99, false);
     EXPECT_EQ(h.world().weapons.of[guard].ammo[repeater], 12) << "owned already: nothing given";
-    EXPECT_EQ(h.world().weapons.of[guard].current, 0u);
+    EXPECT_EQ(h.world().weapons.of[guard].current, sim::GameHash("WEAPON_UNARMED"))
+        << "and not equipped: he still holds nothing";
     const Hash pistol = HashString("WEAPON_PISTOL_VOLCANIC");
     GiveWeapon(guard, pistol, 30, true);
     EXPECT_EQ(h.world().weapons.of[guard].ammo.at(pistol), 30);
