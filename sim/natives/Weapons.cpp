@@ -11,19 +11,12 @@ namespace {
 
 const uint32_t kUnarmed = GameHash("WEAPON_UNARMED");
 
-// The player's weapon in hand is the player's own record; other peds keep theirs here, none
-// (0) meaning unarmed. Reading it leaves the record as it was.
-uint32_t Held(const World& w, int32_t ped) {
+// The player's weapon in hand is the player's own record; other peds keep theirs here.
+uint32_t& Current(World& w, int32_t ped) {
     if (ped == w.player.ped) return w.player.weapon;
-    auto it = w.weapons.of.find(ped);
-    return it == w.weapons.of.end() || it->second.current == 0 ? kUnarmed : it->second.current;
-}
-
-void Hold(World& w, int32_t ped, uint32_t weapon) {
-    if (ped == w.player.ped)
-        w.player.weapon = weapon;
-    else
-        w.weapons.of[ped].current = weapon;
+    PedWeapons& p = w.weapons.of[ped];
+    if (p.current == 0) p.current = kUnarmed;
+    return p.current;
 }
 
 bool Owns(World& w, int32_t ped, uint32_t weapon) {
@@ -38,7 +31,7 @@ void RegisterWeaponNatives(NativeTable& t) {
     t.add(0x3a87e44bb9a01d54, "GET_CURRENT_PED_WEAPON", "Ped,Hash*,BOOL,int,BOOL", [](Call& c) {
         World& w = c.w;
         if (!w.entity(c.i(0))) return c.r.setBool(false);
-        const uint32_t weapon = Held(w, c.i(0));
+        const uint32_t weapon = Current(w, c.i(0));
         if (void* out = c.p<void>(1)) WriteU32(out, weapon);
         c.r.setBool(true);
     });
@@ -60,7 +53,7 @@ void RegisterWeaponNatives(NativeTable& t) {
     });
     t.add(0xadf692b254977c0c, "SET_CURRENT_PED_WEAPON", "Ped,Hash,BOOL,int,BOOL,BOOL", [](Call& c) {
         World& w = c.w;
-        if (w.entity(c.i(0)) && Owns(w, c.i(0), c.u(1))) Hold(w, c.i(0), c.u(1));
+        if (w.entity(c.i(0)) && Owns(w, c.i(0), c.u(1))) Current(w, c.i(0)) = c.u(1);
     });
     // The owned weapon with the most ammunition; unarmed when none.
     t.add(0x8483e98e8b888ae2, "GET_BEST_PED_WEAPON", "Ped,BOOL,BOOL", [](Call& c) {
