@@ -19,6 +19,7 @@
 #include "core/timers/NamedTimers.h"
 #include "site/CampInterface.h"
 #include "site/CampLocation.h"
+#include "site/CampSetModels.h"
 
 #include <string>
 
@@ -72,7 +73,7 @@ void CampBuilder::build() {
         Log("CampManager: cannot create camp: camp location is not set.");
         return;
     }
-    if (!campSet_.build(HashString("pg_re_moonshinecampgroup02x"))) {
+    if (!campSet_.build(HashString(camp_set::kGroup))) {
         Log("CampManager: the camp set could not be built, trying again in 30 s");
         buildFailed_ = true;
         buildFailedAt_ = GameTimerMs();

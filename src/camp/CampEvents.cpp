@@ -52,11 +52,14 @@ int32_t ClampHundredths(int32_t word) {
 CampEvents::Requests CampEvents::read() {
     Requests requests;
     const LogLimit limit("CampManager: received events", kEventLinesPerFrame);
-    events::ForEachKeptEvent(cursor_, [&](const events::ScriptEvent& e) { onEvent(e, requests); });
+    uint64_t index = events::FirstKeptEvent(cursor_.next());
+    events::ForEachKeptEvent(cursor_, [&](const events::ScriptEvent& e) {
+        onEvent(e, index++ < movedUntil_, requests);
+    });
     return requests;
 }
 
-void CampEvents::onEvent(const events::ScriptEvent& e, Requests& requests) {
+void CampEvents::onEvent(const events::ScriptEvent& e, bool duringMove, Requests& requests) {
     if (e.is(events::kMenuOpen)) {
         LogReceived(events::kMenuOpen);
         kit_.campSet.menuOpen = true;
@@ -75,7 +78,7 @@ void CampEvents::onEvent(const events::ScriptEvent& e, Requests& requests) {
         kit_.selector.close();
     } else if (e.is(events::kCampLocationChanged)) {
         LogWords("%s%s: %d", kReceived, events::kCampLocationChanged, e.word(1));
-        if (requests.move) {
+        if (requests.move || duringMove) {
             LogWords("CampManager: a location change is already under way, dropped the change "
                      "to %d",
                      e.word(1));

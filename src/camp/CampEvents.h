@@ -45,9 +45,12 @@ class CampEvents final {
 
     // The events kept since the last read, in one go; those kept meanwhile wait for the next.
     Requests read();
+    // A move was under way while the events before end were kept: a location change among
+    // them is dropped with a log line, not made a second move.
+    void refuseMovesKeptUntil(uint64_t end) { movedUntil_ = end; }
 
   private:
-    void onEvent(const events::ScriptEvent& event, Requests& requests);
+    void onEvent(const events::ScriptEvent& event, bool duringMove, Requests& requests);
     void onStatEvent(const events::ScriptEvent& event);
     void onMissionFinished(int32_t type, int32_t status);
     void onLogOnlyEvent(const events::ScriptEvent& event);
@@ -55,6 +58,7 @@ class CampEvents final {
 
     CampEventsKit kit_;
     events::EventCursor cursor_;
+    uint64_t movedUntil_ = 0;
 };
 
 } // namespace corvale

@@ -16,6 +16,7 @@
 #include "core/natives/Tasks.h"
 #include "core/natives/Weapons.h"
 #include "site/CampInterface.h"
+#include "site/CampSetModels.h"
 #include "ui/LangText.h"
 
 #include <cstdio>
@@ -26,7 +27,6 @@
 namespace corvale {
 
 namespace {
-constexpr const char* kDefaultModel = "a_m_m_htlroughtravellers_01";
 constexpr int32_t kGuardConfigFlags[] = {
     3,   16,  17,  18,  23,  24,  35,  48,  56,  57,  90,  103, 104, 109, 137, 146, 168, 171, 174,
     178, 179, 229, 245, 252, 255, 256, 259, 263, 267, 270, 278, 321, 343, 344, 378, 380, 515};
@@ -49,7 +49,7 @@ CampGuards::CampGuards(CampInterface& campSet, const GameData& data, const Debug
 
 void CampGuards::create(int count, Hash model) {
     if (!campSet_.isBuilt()) return;
-    if (model == 0) model = HashString(kDefaultModel);
+    if (model == 0) model = HashString(camp_set::kGuard);
     int created = 0;
     for (int i = 0; i < count; ++i) {
         // A model that did not load in time will not load for the next guard either.

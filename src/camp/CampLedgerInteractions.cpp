@@ -25,7 +25,6 @@ namespace {
 constexpr int32_t kStandardizedHold = 3;
 constexpr float kReach = 1.0f;
 constexpr int32_t kHelpMs = 5000;
-constexpr const char* kHintShown = "change_location_insufficient_funds";
 } // namespace
 
 CampLedgerInteractions::CampLedgerInteractions(CampInterface& campSet, const CampFrame& frame,
@@ -88,8 +87,8 @@ void CampLedgerInteractions::offerMove() {
 }
 
 void CampLedgerInteractions::explainInsufficientFunds() {
-    if (getValue(kHintShown) != 0) return;
-    setValue(kHintShown, 1);
+    if (fundsExplained_) return;
+    fundsExplained_ = true;
     char fee[16];
     std::snprintf(fee, sizeof fee, "%d", static_cast<int>(fee_.dollars()));
     char text[100];

@@ -39,6 +39,7 @@ class CampLedgerInteractions final : public CampInteractionProcessor {
     const CampFeeReader& fee_;
     Prompt sabotagePrompt_;
     Prompt chooseLocationPrompt_;
+    bool fundsExplained_ = false; // the help text on the fee was shown in this game run
 };
 
 } // namespace corvale

@@ -2,6 +2,7 @@
 
 #include "camp/CookIdling.h"
 #include "core/data/GameData.h"
+#include "core/events/EventInbox.h"
 #include "core/log/Log.h"
 #include "core/natives/Distance.h"
 #include "core/natives/Player.h"
@@ -55,6 +56,18 @@ void CampManager::restoreSavedCamp() {
 
 void CampManager::tick() {
     processEvents();
+    if (move_.underWay()) return;
+    tickCamp();
+}
+
+// The frame that ends the move goes on as the frame that began it would have.
+void CampManager::continueMove() {
+    if (!move_.advance()) return;
+    events_.refuseMovesKeptUntil(events::KeptEventsEnd());
+    tickCamp();
+}
+
+void CampManager::tickCamp() {
     closeSelectorAfterRescue();
     selector_.tick();
     if (!campSet_.location()) return interactions_.stop();

@@ -45,13 +45,20 @@ class CampManager final : public Executable {
     CampManager(CampInterface& campSet, MissionsManager& missions, const CampManagerKit& kit);
     ~CampManager() override;
 
-    // Once per frame, after the missions manager.
+    // Once per frame, after the missions manager, unless a move is under way.
     void tick() override;
+    // A move of the camp runs over frames and holds the rest of the camp's frame meanwhile:
+    // each frame of it comes here instead of the missions and tick. The events kept during
+    // it are read after it.
+    bool moving() const { return move_.underWay(); }
+    void continueMove();
 
   private:
     void restoreSavedCamp();
     // A move or the map asked for by this frame's events is done after the read.
     void processEvents();
+    // What a frame does after this frame's events, once no move is under way.
+    void tickCamp();
     void tickBuiltCamp();
     bool cookRescueRunning() const;
     void closeSelectorAfterRescue();

@@ -18,7 +18,6 @@
 #include "core/natives/Peds.h"
 #include "core/natives/Player.h"
 #include "core/natives/Random.h"
-#include "core/natives/Script.h"
 #include "core/text/TextFormat.h"
 #include "core/timers/Elapsed.h"
 #include "missions/MissionsManager.h"
@@ -35,10 +34,12 @@ namespace corvale {
 
 namespace {
 constexpr int32_t kSleepHours = 8;
-constexpr uint32_t kAfterSetMs = 1500;
-constexpr uint32_t kBeforeBuildMs = 1000;
-constexpr uint32_t kBeforeWakingMs = 4000;
-constexpr uint32_t kLandingRetryMs = 10;
+constexpr int32_t kAfterSetMs = 1500;
+constexpr int32_t kBeforeBuildMs = 1000;
+constexpr int32_t kBeforeWakingMs = 4000;
+constexpr int32_t kLandingRetryMs = 10;
+constexpr int32_t kNextFrame = 0;
+constexpr int32_t kNow = -1;
 constexpr float kNavmeshRadius = 50.0f;
 constexpr int32_t kCashFeedMs = 1000;
 constexpr int32_t kToastMs = 5000;
@@ -64,29 +65,90 @@ void CampMove::changeLocation(int32_t id, bool free, bool transition) {
     if (!chargeFee(free)) return refuseMove();
     // A raid still looking for a spot at the old camp could never come any more.
     kit_.missions.abortUnengaged(MissionType::CampRaid, "the camp moved");
-    if (transition)
-        sleepOver(*location);
-    else
+    location_ = location;
+    if (!transition) {
         kit_.builder.setLocation(location);
-    kit_.stats.startOver();
-    announceMove(*location);
+        return finish();
+    }
+    // The new camp is built while the screen is dark.
+    kit_.interactions.stop();
+    then(Step::MapPutAway, kNow);
+    advance();
 }
 
-// The new camp is built while the screen is dark.
-void CampMove::sleepOver(const CampLocation& location) {
-    kit_.interactions.stop();
-    waitForMapPutAway();
-    SleepTransitionOut(kSleepHours);
-    kit_.builder.setLocation(&location);
-    ScriptWait(kAfterSetMs);
-    waitForNavmesh(location.position);
-    ScriptWait(kBeforeBuildMs);
-    kit_.builder.createCamp();
-    const Vector3 landing = findLanding(location.position);
-    Log("teleporting player to coords: " + VectorText(landing));
-    bringPlayer(landing);
-    ScriptWait(kBeforeWakingMs);
-    SleepTransitionIn();
+bool CampMove::advance() {
+    if (step_ == Step::None) return true;
+    if (waitMs_ != kNow && ElapsedSince(waitStart_) < waitMs_) return false;
+    waitMs_ = kNow;
+    while (step_ != Step::None) {
+        const Step step = step_;
+        const bool first = stepFresh_;
+        if (first) {
+            stepStart_ = GameTimerMs();
+            stepFresh_ = false;
+            logged_ = false;
+        }
+        // A step that throws ends the move rather than throwing again every frame.
+        step_ = Step::None;
+        take(step, first);
+        if (waitMs_ != kNow) return false;
+    }
+    return true;
+}
+
+void CampMove::then(Step step, int32_t ms) {
+    step_ = step;
+    stepFresh_ = true;
+    waitStart_ = GameTimerMs();
+    waitMs_ = ms;
+}
+
+void CampMove::again(Step step, int32_t ms) {
+    step_ = step;
+    waitStart_ = GameTimerMs();
+    waitMs_ = ms;
+}
+
+void CampMove::take(Step step, bool first) {
+    switch (step) {
+    case Step::None:
+        return;
+    case Step::MapPutAway:
+        return waitForMapPutAway();
+    case Step::Darken:
+        SleepDarken();
+        return then(Step::SkyRuns, kSleepStepMs);
+    case Step::SkyRuns:
+        sleepHour_ = SleepSkyRuns();
+        return then(Step::SetLocation, kSleepStepMs);
+    case Step::SetLocation:
+        SleepClockOn(sleepHour_, kSleepHours);
+        kit_.builder.setLocation(location_);
+        return then(Step::Navmesh, kAfterSetMs);
+    case Step::Navmesh:
+        return waitForNavmesh();
+    case Step::Streaming:
+        if (first) streaming_.request();
+        if (!streaming_.over()) return again(Step::Streaming, kNextFrame);
+        return then(Step::Build, kNow);
+    case Step::Build:
+        kit_.builder.createCamp();
+        return then(Step::Landing, kNow);
+    case Step::Landing:
+        return findLanding(first);
+    case Step::Dawn:
+        SleepDawn();
+        return then(Step::Wake, kSleepStepMs);
+    case Step::Wake:
+        SleepWake();
+        return finish();
+    }
+}
+
+void CampMove::finish() {
+    kit_.stats.startOver();
+    announceMove(*location_);
+    location_ = nullptr;
 }
 
 bool CampMove::chargeFee(bool free) {
@@ -106,48 +168,50 @@ void CampMove::refuseMove() {
 }
 
 void CampMove::waitForMapPutAway() {
-    const int32_t start = GameTimerMs();
-    while (IsPedRunningItemInteraction(PlayerPed())) {
-        if (ElapsedSince(start) >= kMapPutAwayLimitMs) {
-            Log("CampManager: gave up waiting for the map to be put away");
-            return;
-        }
-        ScriptWait(0);
+    if (!IsPedRunningItemInteraction(PlayerPed())) return then(Step::Darken, kNow);
+    if (ElapsedSince(stepStart_) >= kMapPutAwayLimitMs) {
+        Log("CampManager: gave up waiting for the map to be put away");
+        return then(Step::Darken, kNow);
     }
+    again(Step::MapPutAway, kNextFrame);
 }
 
-void CampMove::waitForNavmesh(const Vector3& at) {
+void CampMove::waitForNavmesh() {
+    const Vector3& at = location_->position;
     const Vector3 corner{at.x + 1.0f, at.y + 1.0f, at.z + 1.0f};
-    const int32_t start = GameTimerMs();
-    bool logged = false;
-    while (!IsNavmeshLoadedInArea(at, corner)) {
-        if (!logged) Log("loading nav mesh around new camp");
-        logged = true;
-        if (ElapsedSince(start) >= kNavmeshLimitMs) {
-            Log("CampManager: gave up waiting for the navigation mesh");
-            return;
-        }
-        RequestNavmeshRegion(at.x, at.y, kNavmeshRadius);
-        ScriptWait(0);
+    if (IsNavmeshLoadedInArea(at, corner)) return then(Step::Streaming, kBeforeBuildMs);
+    if (!logged_) Log("loading nav mesh around new camp");
+    logged_ = true;
+    if (ElapsedSince(stepStart_) >= kNavmeshLimitMs) {
+        Log("CampManager: gave up waiting for the navigation mesh");
+        return then(Step::Streaming, kBeforeBuildMs);
     }
+    RequestNavmeshRegion(at.x, at.y, kNavmeshRadius);
+    again(Step::Navmesh, kNextFrame);
 }
 
-Vector3 CampMove::findLanding(const Vector3& at) {
-    bool logged = false;
-    for (int tries = 0; tries < kLandingTries; ++tries) {
+// One try a frame.
+void CampMove::findLanding(bool first) {
+    const Vector3& at = location_->position;
+    if (first) tries_ = 0;
+    Vector3 landing = at;
+    if (tries_ >= kLandingTries) {
+        Log("CampManager: no safe landing point found, landing at the camp");
+    } else {
+        ++tries_;
         const float distance = static_cast<float>(RandomInt(5, 10));
-        Vector3 landing;
-        if (SafeCoordForPed(RandomPointAround(at, distance, false), false, landing, 0))
-            return landing;
-        if (!logged) {
-            if (kit_.debug.on()) kit_.notifications.showMessage("finding teleport coords");
-            Log("finding teleport coords");
+        if (!SafeCoordForPed(RandomPointAround(at, distance, false), false, landing, 0)) {
+            if (!logged_) {
+                if (kit_.debug.on()) kit_.notifications.showMessage("finding teleport coords");
+                Log("finding teleport coords");
+            }
+            logged_ = true;
+            return again(Step::Landing, kLandingRetryMs);
         }
-        logged = true;
-        ScriptWait(kLandingRetryMs);
     }
-    Log("CampManager: no safe landing point found, landing at the camp");
-    return at;
+    Log("teleporting player to coords: " + VectorText(landing));
+    bringPlayer(landing);
+    then(Step::Dawn, kBeforeWakingMs);
 }
 
 void CampMove::bringPlayer(const Vector3& point) {

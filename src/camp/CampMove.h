@@ -1,7 +1,9 @@
 #pragma once
 // Moving the camp (from "CORVALE_CAMP_LOCATION_CHANGED"): the fee, a night's sleep, the new
 // camp built during it, the player brought there on his horse or on foot, and the
-// statistics started over. It holds the frame loop for the whole move.
+// statistics started over. The move runs over frames: each frame takes the steps whose wait
+// is over and returns, so no frame of the camp waits inside it.
+#include "camp/CampSetStreaming.h"
 #include "core/natives/Vector3.h"
 
 #include <cstdint>
@@ -46,22 +48,57 @@ class CampMove final {
     CampMove& operator=(const CampMove&) = delete;
 
     // To the place id, unless free for the fee; without transition the camp is only set
-    // there.
+    // there. A move with a transition is under way once this returns; its first steps are
+    // taken now.
     void changeLocation(int32_t id, bool free, bool transition);
+    bool underWay() const { return step_ != Step::None; }
+    // Once a frame while under way: the steps whose wait is over. True when the move ended.
+    bool advance();
 
   private:
+    enum class Step {
+        None,
+        MapPutAway,
+        Darken,
+        SkyRuns,
+        SetLocation,
+        Navmesh,
+        Streaming,
+        Build,
+        Landing,
+        Dawn,
+        Wake,
+    };
+
     // The cash is asked now: the ledger only checked it before the map opened.
     bool chargeFee(bool free);
     void refuseMove();
-    void sleepOver(const CampLocation& location);
+    // The step's work; first on the first frame it runs. It names what comes next.
+    void take(Step step, bool first);
+    // The next step, after ms of game time (0: the next frame), or in this frame (-1).
+    void then(Step step, int32_t ms);
+    // The same step again after ms: its wait goes on.
+    void again(Step step, int32_t ms);
     void waitForMapPutAway();
-    void waitForNavmesh(const Vector3& at);
-    Vector3 findLanding(const Vector3& at);
+    void waitForNavmesh();
+    void findLanding(bool first);
     // On a living horse the player rides along; without one he is moved himself.
     void bringPlayer(const Vector3& point);
+    void finish();
     void announceMove(const CampLocation& location);
 
     CampMoveKit kit_;
+    CampSetStreaming streaming_;
+    const CampLocation* location_ = nullptr;
+    Step step_ = Step::None;
+    int32_t waitStart_ = 0;
+    int32_t waitMs_ = -1;
+    int32_t stepStart_ = 0; // when the current step first ran: its wait's limit counts from it
+    bool stepFresh_ = true;
+    bool logged_ = false; // the current step's wait has said so in the log
+    int tries_ = 0;
+    int32_t sleepHour_ = 0;
+    Vector3 landing_;
 };
 
 } // namespace corvale

@@ -53,6 +53,8 @@ void CampSession::createWorld() {
 // Missions tick before the camp manager, which hears in the same frame how one ended.
 void CampSession::runFrame() {
     if (!manager_) return; // no world without a finished start-up
+    // While the player sleeps through a move, nothing of the old camp or a mission runs.
+    if (manager_->moving()) return manager_->continueMove();
     whistle_->update();
     flushPendingTexts();
     missions_->tick();
@@ -72,7 +74,7 @@ void CampSession::drawDebugText(const char* text) {
 }
 
 void CampSession::runDebugAction() {
-    if (!missions_) return;
+    if (!missions_ || (manager_ && manager_->moving())) return;
     if (missions_->hasMission()) {
         missions_->abortMission();
         return;

@@ -4,7 +4,6 @@
 #include "core/natives/GameClock.h"
 #include "core/natives/Music.h"
 #include "core/natives/ScreenEffects.h"
-#include "core/natives/Script.h"
 
 namespace corvale {
 
@@ -20,24 +19,31 @@ const char* SleepSky(int32_t hour) {
     return "skytl_0000_01clear"; // night
 }
 
-void SleepTransitionOut(int32_t hours) {
+void SleepDarken() {
     FadeScreenOut(500);
     FadeScreenIn(0);
-    ScriptWait(1000);
+}
+
+int32_t SleepSkyRuns() {
     DisplayHud(false);
     TriggerMusicEvent(kMusic);
     const int32_t hour = ClockHour();
     PlayPostEffect(SleepSky(hour));
-    ScriptWait(1000);
+    return hour;
+}
+
+void SleepClockOn(int32_t hour, int32_t hours) {
     // The game takes a time of day: an evening's sleep ends in the next morning.
     if (hours > 0) AdvanceClockTimeTo((hour + hours) % 24, 0, 0);
 }
 
-void SleepTransitionIn() {
+void SleepDawn() {
     StopAllPostEffects();
     TriggerMusicEvent("SLEEP_TRANSITION_STOP");
     FadeScreenIn(1000);
-    ScriptWait(1000);
+}
+
+void SleepWake() {
     DisplayHud(true);
     CancelMusicEvent(kMusic);
 }

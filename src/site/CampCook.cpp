@@ -7,6 +7,7 @@
 #include "core/natives/Strings.h"
 #include "core/natives/Weapons.h"
 #include "site/CampInterface.h"
+#include "site/CampSetModels.h"
 #include "site/CookSetUp.h"
 #include "ui/LangText.h"
 
@@ -21,7 +22,7 @@ Ped CampInterface::spawnCook(bool armed) {
     if (cook_ != 0) return cook_;
     const float distance = static_cast<float>(RandomInt(6, 9));
     const Vector3 spot = RandomPointAround(location_->position, distance, false);
-    const Ped cook = SpawnPed("a_m_m_moonshiners_01", spot);
+    const Ped cook = SpawnPed(camp_set::kCook, spot);
     if (cook == 0) {
         Log("CampInterface: the cook could not be spawned");
         return 0;

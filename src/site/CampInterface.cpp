@@ -10,6 +10,7 @@
 #include "core/natives/Strings.h"
 #include "core/natives/VectorMath.h"
 #include "site/Blips.h"
+#include "site/CampSetModels.h"
 #include "ui/LangText.h"
 
 #include <algorithm>
@@ -78,15 +79,15 @@ bool CampInterface::build(Hash propGroup) {
     propsets_.push_back(propset_);
 
     const Vector3 workSpot = Add(at.position, at.cookOffset);
-    if (const PropSet spot = SpawnPropset("pg_scenario_molotovmake", workSpot, at.cookHeading))
+    if (const PropSet spot = SpawnPropset(camp_set::kCookWorkSpot, workSpot, at.cookHeading))
         propsets_.push_back(spot);
-    crate_ = SpawnObject("p_bottlecrate02x", Add(workSpot, kCrateFromWorkSpot),
+    crate_ = SpawnObject(camp_set::kCrate, Add(workSpot, kCrateFromWorkSpot),
                          at.cookHeading + kCrateTurn, false, true);
     if (crate_ != 0) {
         PlaceObjectOnGround(crate_, true);
         objects_.push_back(crate_);
     }
-    if (const Object post = SpawnObject("p_hitchingpost05x", Add(at.position, at.hitchOffset),
+    if (const Object post = SpawnObject(camp_set::kHitchingPost, Add(at.position, at.hitchOffset),
                                         at.hitchHeading, false, true))
         objects_.push_back(post);
     createCampBlip();

@@ -1,5 +1,6 @@
 // The night's sleep of a camp move: the clock moves on by the hours slept, past midnight too.
 #include "camp/SleepTransition.h"
+#include "core/natives/Script.h"
 #include "support/GameFolder.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +12,13 @@ struct SleepTransitionTest : corvale::testing::GameFolderTest {
     int hourAfterSleep(int from, int hours) {
         sim::World& world = game.world();
         world.clock.setHour(from, world.gameTimer);
-        game.start([hours] { corvale::SleepTransitionOut(hours); });
+        game.start([hours] {
+            corvale::SleepDarken();
+            corvale::ScriptWait(static_cast<uint32_t>(corvale::kSleepStepMs));
+            const int32_t hour = corvale::SleepSkyRuns();
+            corvale::ScriptWait(static_cast<uint32_t>(corvale::kSleepStepMs));
+            corvale::SleepClockOn(hour, hours);
+        });
         game.runUntilFinished(600);
         EXPECT_TRUE(game.finished());
         EXPECT_EQ(game.sim().faults(), std::vector<std::string>{});

@@ -24,6 +24,18 @@ bool ModelLoaded(Hash model) {
     return Invoke<bool>(kHasModelLoaded, model);
 }
 
+bool ModelWaitOver(Hash model, int32_t start) {
+    if (ModelLoaded(model)) {
+        ForgetGaveUp(model);
+        return true;
+    }
+    if (GaveUpRecently(model)) return true;
+    if (ElapsedSince(start) < kModelWaitLimitMs) return false;
+    Log("failed to load model: " + std::to_string(static_cast<int32_t>(model)));
+    RememberGaveUp(model);
+    return true;
+}
+
 bool AwaitModel(Hash model) {
     if (GaveUpRecently(model)) {
         if (!ModelLoaded(model)) return false;

@@ -17,5 +17,8 @@ inline constexpr int32_t kModelWaitLimitMs = 10000;
 // gives up: false. For kGaveUpMemoryMs after that, the model is not waited for again: it
 // answers at once, false unless it has loaded meanwhile.
 bool AwaitModel(Hash model);
+// The same wait polled once a frame from start on, by a script that must not wait inside its
+// frame: true once it is over (loaded, or given up now or a moment ago, as AwaitModel).
+bool ModelWaitOver(Hash model, int32_t start);
 
 } // namespace corvale

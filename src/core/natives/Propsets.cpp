@@ -57,6 +57,25 @@ PropSet SpawnPropset(Hash name, const Vector3& position, float heading) {
     return propset;
 }
 
+bool PropSetWaitOver(Hash name, int32_t start) {
+    if (Invoke<bool>(kHasPropSetLoaded, name)) {
+        ForgetGaveUp(name);
+        return true;
+    }
+    if (GaveUpRecently(name)) return true;
+    if (ElapsedSince(start) <= kLoadLimitMs) {
+        Invoke<bool>(kRequestPropSet, name);
+        return false;
+    }
+    Log("failed to load propset: " + std::to_string(static_cast<int32_t>(name)));
+    RememberGaveUp(name);
+    return true;
+}
+
+bool PropSetLoaded(Hash name) {
+    return Invoke<bool>(kHasPropSetLoaded, name);
+}
+
 bool PropSetExists(PropSet propset) {
     return Invoke<bool>(kDoesPropSetExist, propset);
 }

@@ -10,6 +10,12 @@ namespace corvale {
 // time-out logs "failed to load propset: " with the hash and returns 0.
 PropSet SpawnPropset(const char* name, const Vector3& position, float heading);
 PropSet SpawnPropset(Hash name, const Vector3& position, float heading);
+// The same wait polled once a frame from start on (one request a call), by a script that must
+// not wait inside its frame: true once it is over (loaded, or given up now or a moment ago).
+// A spawn after a give-up returns 0 at once.
+bool PropSetWaitOver(Hash name, int32_t start);
+// The prop set named is loaded and can be placed at once.
+bool PropSetLoaded(Hash name);
 // The game may drop a prop set on its own; false then.
 bool PropSetExists(PropSet propset);
 // Every prop of the set stands in the world.
