@@ -3,7 +3,7 @@
 // built camp, a still and the player at the camp. A protocol fault or a crash is a finding.
 #include "Hash.h"
 #include "chaos/OurEvents.h"
-#include "natives/Events.h"
+#include "natives/ScriptEventSending.h"
 #include "scenario/Scenario.h"
 
 #include <cstddef>

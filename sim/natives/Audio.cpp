@@ -1,4 +1,4 @@
-// Frontend sounds: what was played, by sound set and name.
+// Frontend sounds: what was played, by sound set and name; the voices peds speak in.
 #include "Simulator.h"
 #include "natives/Families.h"
 
@@ -15,6 +15,9 @@ void RegisterAudioNatives(NativeTable& t) {
     // Frontend sounds here are one-shots that end at once; stopping one has nothing to end.
     t.add(0x0f2a2175734926d8, "_STOP_SOUND_WITH_NAME", "const char*,const char*", [](Call& c) {
         if (!c.s(0) || !c.s(1)) c.sim.fault("_STOP_SOUND_WITH_NAME with a null name");
+    });
+    t.add(0x6c8065a3b780185b, "SET_AMBIENT_VOICE_NAME", "Ped,const char*", [](Call& c) {
+        if (c.entity(0)) c.w.peds.state[c.i(0)].voice = c.s(1) ? c.s(1) : "";
     });
 }
 

@@ -1,14 +1,13 @@
-// Combat: who fights whom, derived from the combat tasks; how peds fight (accuracy,
-// attributes). Nobody is hurt unless a scenario kills him.
+// Combat: who fights whom, derived from the combat tasks; the player's shots and throws.
+// Nobody is hurt unless a scenario kills him.
 #include "Hash.h"
 #include "Simulator.h"
 #include "natives/Families.h"
+#include "natives/Fights.h"
+#include "natives/Out.h"
 
 namespace sim {
 
-namespace {
-
-// Living peds whose running task is a fight with target (any target for 0).
 std::vector<int32_t> Fighting(const World& w, int32_t target) {
     std::vector<int32_t> out;
     for (const auto& [ped, t] : w.pedTasks.of) {
@@ -34,13 +33,13 @@ bool InCombat(const World& w, int32_t ped, int32_t target) {
     return s && s->kind == TaskKind::Combat && (target == 0 || s->entity == target);
 }
 
+namespace {
+
 const uint32_t kUnarmed = GameHash("WEAPON_UNARMED");
 
 } // namespace
 
 void RegisterCombatNatives(NativeTable& t) {
-    t.add(0x4859f1fc66a6278e, "IS_PED_IN_COMBAT", "Ped,Ped",
-          [](Call& c) { c.r.setBool(InCombat(c.w, c.i(0), c.i(1))); });
     t.add(0x5407b7288d0478b7, "COUNT_PEDS_IN_COMBAT_WITH_TARGET", "Ped,int",
           [](Call& c) { c.r.setInt(int32_t(Fighting(c.w, c.i(0)).size())); });
     t.add(0x7be607daff382fd2, "_GET_PEDS_IN_COMBAT_WITH_TARGET", "Ped,ItemSet,int", [](Call& c) {
@@ -64,47 +63,19 @@ void RegisterCombatNatives(NativeTable& t) {
             weapon = it->second.current ? it->second.current : kUnarmed;
         c.r.setBool(InCombat(w, ped, 0) && weapon == kUnarmed);
     });
-    t.add(0x60dfd0691a170b88, "IS_PED_IN_COVER", "Ped,BOOL,BOOL",
-          [](Call& c) { c.r.setBool(false); }); // nobody hides or reloads here
     t.add(0x24b100c68c645951, "IS_PED_RELOADING", "Ped",
-          [](Call& c) { c.r.setBool(false); }); // nobody hides or reloads here
+          [](Call& c) { c.r.setBool(false); }); // nobody reloads here
     t.add(0xbbcce00b381f8482, "IS_PED_FLEEING", "Ped", [](Call& c) {
         auto it = c.w.peds.state.find(c.i(0));
         c.r.setBool(it != c.w.peds.state.end() && it->second.fleeing);
     });
-    t.add(0x7aefb85c1d49deb6, "SET_PED_ACCURACY", "Ped,int", [](Call& c) {
-        if (c.entity(0)) c.w.peds.state[c.i(0)].accuracy = c.i(1);
+    t.add(0x34616828cd07f1a1, "IS_PED_SHOOTING", "Ped", [](Call& c) {
+        const World& w = c.w;
+        c.r.setBool(c.i(0) == w.player.ped && w.player.shootingFrame == w.frame);
     });
-    t.add(0x9f7794730795e019, "SET_PED_COMBAT_ATTRIBUTES", "Ped,int,BOOL", [](Call& c) {
-        if (c.entity(0)) c.w.peds.state[c.i(0)].combatAttributes[c.i(1)] = c.b(2);
-    });
-    t.add(0x9f8aa94d6d97dbf4, "SET_BLOCKING_OF_NON_TEMPORARY_EVENTS", "Ped,BOOL", [](Call& c) {
-        if (c.entity(0)) c.w.peds.state[c.i(0)].blockingEvents = c.b(1);
-    });
-    t.add(0x705be297eebdb95d, "IS_WEAPON_A_GUN", "Hash", [](Call& c) {
-        static const char* const kGuns[] = {"WEAPON_REVOLVER_CATTLEMAN",
-                                            "WEAPON_REVOLVER_SCHOFIELD",
-                                            "WEAPON_REVOLVER_DOUBLEACTION",
-                                            "WEAPON_REVOLVER_LEMAT",
-                                            "WEAPON_PISTOL_VOLCANIC",
-                                            "WEAPON_PISTOL_MAUSER",
-                                            "WEAPON_PISTOL_SEMIAUTO",
-                                            "WEAPON_REPEATER_CARBINE",
-                                            "WEAPON_REPEATER_WINCHESTER",
-                                            "WEAPON_REPEATER_HENRY",
-                                            "WEAPON_RIFLE_SPRINGFIELD",
-                                            "WEAPON_RIFLE_BOLTACTION",
-                                            "WEAPON_RIFLE_VARMINT",
-                                            "WEAPON_SHOTGUN_DOUBLEBARREL",
-                                            "WEAPON_SHOTGUN_PUMP",
-                                            "WEAPON_SHOTGUN_SAWEDOFF",
-                                            "WEAPON_SNIPERRIFLE_ROLLINGBLOCK",
-                                            "WEAPON_SNIPERRIFLE_CARCANO"};
-        bool gun = false;
-        for (const char* name : kGuns)
-            gun = gun || GameHash(name) == c.u(0);
-        c.r.setBool(gun);
-    });
+    // Thrown weapons are the ones named WEAPON_THROWN_*.
+    t.add(0x30e7c16b12da8211, "_IS_WEAPON_THROWABLE", "Hash",
+          [](Call& c) { c.r.setBool(NameOf(c.w, c.u(0)).rfind("WEAPON_THROWN_", 0) == 0); });
 }
 
 } // namespace sim

@@ -1,7 +1,6 @@
-// The natives behind the developer tools and the throw sampler.
+// The natives behind the developer tools: invincibility, targets, ammunition, the wanted cap.
 #include "Simulator.h"
 #include "natives/Families.h"
-#include "natives/Out.h"
 
 namespace sim {
 
@@ -25,23 +24,6 @@ void RegisterDeveloperNatives(NativeTable& t) {
         if (e && c.p<int32_t>(1)) *c.p<int32_t>(1) = e;
         c.r.setBool(e != 0);
     });
-    t.add(0x44db62727762fd9b, "DECOR_GET_INT", "Entity,const char*", [](Call& c) {
-        const auto& d = c.w.developer.decorations;
-        auto it = d.find({c.i(0), c.s(1) ? c.s(1) : ""});
-        c.r.setInt(it == d.end() ? 0 : it->second);
-    });
-    t.add(0x0b253d644e3c36b3, "DECOR_REGISTER", "const char*,int", [](Call& c) {
-        if (!c.s(0)) return c.fault("no decoration name");
-        c.w.developer.decorationTypes[c.s(0)] = c.i(1);
-    });
-    t.add(0xe88f4d7f52a6090f, "DECOR_SET_INT", "Entity,const char*,int", [](Call& c) {
-        if (!c.s(1)) return c.fault("no decoration name");
-        if (!c.w.developer.decorationTypes.count(c.s(1)))
-            c.trace(std::string("decoration ") + c.s(1) + " set before it was registered");
-        if (!c.entity(0)) return c.r.setBool(false);
-        c.w.developer.decorations[{c.i(0), c.s(1)}] = c.i(2);
-        c.r.setBool(true);
-    });
     t.add(0xfeca2081f61ed2cd, "_SET_INTERACTION_LOCKON_FLAG", "Ped,Player,int,BOOL", [](Call&) {});
     t.add(0x3b882a96ea77d5b1, "CLEAR_AREA", "float,float,float,float,int",
           [](Call& c) { ++c.w.developer.areasCleared; });
@@ -53,16 +35,6 @@ void RegisterDeveloperNatives(NativeTable& t) {
     });
     t.add(0x28a4bd2cee236e19, "SET_MAX_WANTED_LEVEL", "int",
           [](Call& c) { c.w.developer.maxWantedLevel = c.i(0); });
-    t.add(0xc1b1e9a034a63a62, "SETTIMERA", "int",
-          [](Call& c) { c.w.developer.scriptTimerA = c.i(0); });
-    t.add(0x34616828cd07f1a1, "IS_PED_SHOOTING", "Ped", [](Call& c) {
-        const World& w = c.w;
-        c.r.setBool(c.i(0) == w.player.ped && w.player.shootingFrame == w.frame);
-    });
-    // Thrown weapons are the ones named WEAPON_THROWN_*.
-    t.add(0x30e7c16b12da8211, "_IS_WEAPON_THROWABLE", "Hash", [](Call& c) {
-        c.r.setBool(NameOf(c.w, c.u(0)).rfind("WEAPON_THROWN_", 0) == 0);
-    });
 }
 
 } // namespace sim

@@ -1,4 +1,4 @@
-// Positions, facing, existence, life and removal of entities.
+// Positions, facing, existence, life, proofs and removal of entities.
 #include "Simulator.h"
 #include "natives/Families.h"
 #include "natives/Out.h"
@@ -65,12 +65,6 @@ void RegisterEntityNatives(NativeTable& t) {
         const Entity* e = w.entity(c.i(0));
         c.r.setBool(e && (!e->alive || (c.i(0) == w.player.ped && w.player.dead)));
     });
-    t.add(0xcf2b9c0645c4651b, "SET_ENTITY_HEADING", "Entity,float", [](Call& c) {
-        if (Entity* e = c.w.entity(c.i(0))) e->heading = c.f(1);
-    });
-    t.add(0x7d9efb7ad6b19754, "FREEZE_ENTITY_POSITION", "Entity,BOOL", [](Call& c) {
-        if (c.w.entity(c.i(0))) c.w.entityStates.of[c.i(0)].frozen = c.b(1);
-    });
     t.add(0x1794b4fcc84d812f, "SET_ENTITY_VISIBLE", "Entity,BOOL", [](Call& c) {
         if (c.w.entity(c.i(0))) c.w.entityStates.of[c.i(0)].visible = c.b(1);
     });
@@ -85,12 +79,6 @@ void RegisterEntityNatives(NativeTable& t) {
               if (!e) return;
               c.w.vehicles.unseat(c.i(0));
               e->position = c.vec(1);
-          });
-    // The height above the ground under the entity.
-    t.add(0x296debc84474b375, "GET_ENTITY_HEIGHT", "Entity,float,float,float,BOOL,BOOL",
-          [](Call& c) {
-              const Entity* e = c.entity(0);
-              c.r.setFloat(e ? e->position.z - c.w.ground.at(e->position) : 0);
           });
     t.add(0xac2767ed8bdfab15, "SET_ENTITY_HEALTH", "Entity,int,Entity", [](Call& c) {
         if (!c.entity(0)) return;
@@ -123,6 +111,14 @@ void RegisterEntityNatives(NativeTable& t) {
         }
         *handle = 0;
     });
+    t.add(0xfaee099c6f890bb8, "SET_ENTITY_PROOFS", "Entity,int,BOOL", [](Call& c) {
+        if (!c.entity(0)) return;
+        EntityState& e = c.w.entityStates.of[c.i(0)];
+        e.proofs = c.i(1);
+        e.proofsOn = c.b(2);
+    });
+    t.add(0xcc0ef140f99365c5, "DELETE_PED", "Ped*",
+          [](Call& c) { DeleteThroughHandle(c.sim, c.p<int32_t>(0), "DELETE_PED"); });
 }
 
 } // namespace sim

@@ -22,6 +22,7 @@ void RegisterAllNatives(NativeTable& table) {
     RegisterInventoryNatives(table);
     RegisterPromptStepNatives(table);
     RegisterScriptEventNatives(table);
+    RegisterAiEventNatives(table);
     RegisterHudTextNatives(table);
     RegisterFeedNatives(table);
     RegisterHudContextNatives(table);
@@ -36,7 +37,8 @@ void RegisterAllNatives(NativeTable& table) {
     RegisterCombatNatives(table);
     RegisterGroupNatives(table);
     RegisterItemSetNatives(table);
-    RegisterPerceptionNatives(table);
+    RegisterSenseNatives(table);
+    RegisterDecorationNatives(table);
     RegisterGameClockNatives(table);
     RegisterWeatherNatives(table);
     RegisterScriptNatives(table);
@@ -48,8 +50,6 @@ void RegisterAllNatives(NativeTable& table) {
     RegisterItemInteractionNatives(table);
     RegisterLawNatives(table);
     RegisterMissionNatives(table);
-    RegisterPedConfigNatives(table);
-    RegisterMountNatives(table);
 }
 
 } // namespace sim

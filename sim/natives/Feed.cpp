@@ -32,43 +32,41 @@ std::string SlotText(Simulator& sim, const uint64_t* block, size_t n, const char
     }
     return *text;
 }
-void PostHelpText(Call& c) {
-    const uint64_t* display = Block(c.sim, c.a, 0, "help text");
-    const uint64_t* content = Block(c.sim, c.a, 1, "help text");
+
+// Every feed post takes a display block (duration, sound) and a content block (texts, icon)
+// and answers the post's id, here its place in the list it joins. post fills that list.
+template <class Post> void PostToFeed(Call& c, const char* what, Post post) {
+    const uint64_t* display = Block(c.sim, c.a, 0, what);
+    const uint64_t* content = Block(c.sim, c.a, 1, what);
     if (!display || !content) return;
-    World& w = c.w;
-    HelpText h{SlotText(c.sim, content, 1, "help text"), SlotInt(display, 0), w.frame};
-    c.sim.trace("help: " + h.text + " (" + std::to_string(h.durationMs) + " ms)");
-    w.screen.helpTexts.push_back(std::move(h));
-    c.r.setInt(static_cast<int32_t>(w.screen.helpTexts.size()));
+    c.r.setInt(static_cast<int32_t>(post(c.sim, c.w, display, content)));
 }
 
-void PostToast(Call& c) {
-    const uint64_t* display = Block(c.sim, c.a, 0, "toast");
-    const uint64_t* content = Block(c.sim, c.a, 1, "toast");
-    if (!display || !content) return;
-    World& w = c.w;
+size_t PostHelpText(Simulator& sim, World& w, const uint64_t* display, const uint64_t* content) {
+    HelpText h{SlotText(sim, content, 1, "help text"), SlotInt(display, 0), w.frame};
+    sim.trace("help: " + h.text + " (" + std::to_string(h.durationMs) + " ms)");
+    w.screen.helpTexts.push_back(std::move(h));
+    return w.screen.helpTexts.size();
+}
+
+size_t PostToast(Simulator& sim, World& w, const uint64_t* display, const uint64_t* content) {
     Toast t;
-    t.title = SlotText(c.sim, content, 1, "toast title");
-    t.body = SlotText(c.sim, content, 2, "toast body");
+    t.title = SlotText(sim, content, 1, "toast title");
+    t.body = SlotText(sim, content, 2, "toast body");
     t.dictionary = HashName(w, static_cast<uint32_t>(content[4]));
     t.texture = HashName(w, static_cast<uint32_t>(content[5]));
     t.durationMs = SlotInt(display, 0);
     t.frame = w.frame;
-    c.sim.trace("toast: " + t.title + " / " + t.body + " [" + t.dictionary + " " + t.texture + "]");
+    sim.trace("toast: " + t.title + " / " + t.body + " [" + t.dictionary + " " + t.texture + "]");
     w.screen.toasts.push_back(std::move(t));
-    c.r.setInt(static_cast<int32_t>(w.screen.toasts.size()));
+    return w.screen.toasts.size();
 }
 
 // Transactions carry a sound set in the display block; cash entries do not.
-void PostSideToast(Call& c) {
-    const uint64_t* display = Block(c.sim, c.a, 0, "feed entry");
-    const uint64_t* content = Block(c.sim, c.a, 1, "feed entry");
-    if (!display || !content) return;
-    World& w = c.w;
+size_t PostSideToast(Simulator& sim, World& w, const uint64_t* display, const uint64_t* content) {
     FeedEntry e;
     e.kind = display[1] ? FeedEntry::Kind::Transaction : FeedEntry::Kind::Cash;
-    e.text = SlotText(c.sim, content, 1, "feed entry");
+    e.text = SlotText(sim, content, 1, "feed entry");
     e.dictionary = SlotString(content, 2);
     e.icon = static_cast<uint32_t>(content[3]);
     e.colour = static_cast<uint32_t>(content[5]);
@@ -77,14 +75,14 @@ void PostSideToast(Call& c) {
     if (e.kind == FeedEntry::Kind::Transaction) {
         e.soundSet = SlotString(display, 1);
         e.sound = SlotString(display, 2);
-    } else if (SlotText(c.sim, content, 8, "cash feed entry") != e.text) {
-        c.sim.fault("cash feed entry: slots 1 and 8 hold different texts");
+    } else if (SlotText(sim, content, 8, "cash feed entry") != e.text) {
+        sim.fault("cash feed entry: slots 1 and 8 hold different texts");
     }
-    c.sim.trace(std::string("feed: ") +
-                (e.kind == FeedEntry::Kind::Cash ? "cash " : "transaction ") + e.text + " colour " +
-                HashName(w, e.colour) + (e.sound.empty() ? "" : " sound " + e.sound));
+    sim.trace(std::string("feed: ") + (e.kind == FeedEntry::Kind::Cash ? "cash " : "transaction ") +
+              e.text + " colour " + HashName(w, e.colour) +
+              (e.sound.empty() ? "" : " sound " + e.sound));
     w.screen.feed.push_back(std::move(e));
-    c.r.setInt(static_cast<int32_t>(w.screen.feed.size()));
+    return w.screen.feed.size();
 }
 
 } // namespace
@@ -101,9 +99,12 @@ void RegisterFeedNatives(NativeTable& t) {
     });
     t.add(0xdff0d417277b41f8, "_UILOG_CLEAR_CACHED_OBJECTIVE", "",
           [](Call& c) { c.w.screen.cachedMessage.clear(); });
-    t.add(0x049d5c615bd38bad, "_UI_FEED_POST_HELP_TEXT", "Any*,Any*,BOOL", PostHelpText);
-    t.add(0x26e87218390e6729, "_UI_FEED_POST_SAMPLE_TOAST", "Any*,Any*,BOOL,BOOL", PostToast);
-    t.add(0xb249ebcb30dd88e0, "_UI_FEED_POST_SAMPLE_TOAST_RIGHT", "Any*,Any*,BOOL", PostSideToast);
+    t.add(0x049d5c615bd38bad, "_UI_FEED_POST_HELP_TEXT", "Any*,Any*,BOOL",
+          [](Call& c) { PostToFeed(c, "help text", PostHelpText); });
+    t.add(0x26e87218390e6729, "_UI_FEED_POST_SAMPLE_TOAST", "Any*,Any*,BOOL,BOOL",
+          [](Call& c) { PostToFeed(c, "toast", PostToast); });
+    t.add(0xb249ebcb30dd88e0, "_UI_FEED_POST_SAMPLE_TOAST_RIGHT", "Any*,Any*,BOOL",
+          [](Call& c) { PostToFeed(c, "feed entry", PostSideToast); });
 }
 
 } // namespace sim

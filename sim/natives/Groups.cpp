@@ -1,4 +1,5 @@
-// Ped groups: a pool of 64 the game lends by handle, each with a leader and members.
+// Ped groups: a pool of 64 the game lends by handle, each with a leader and members; the
+// companion analysis the game runs on them.
 #include "Simulator.h"
 #include "natives/Families.h"
 
@@ -68,6 +69,8 @@ void RegisterGroupNatives(NativeTable& t) {
     });
     t.add(0xf162e133b4e7a675, "GET_PED_GROUP_INDEX", "Ped",
           [](Call& c) { c.r.setInt(c.w.pools.groups.of(c.i(0))); });
+    t.add(0xcbd9ec60495c728c, "_ACTIVATE_COMPANION_ANALYSIS", "int",
+          [](Call& c) { c.trace("companion analysis " + std::to_string(c.i(0))); });
 }
 
 } // namespace sim

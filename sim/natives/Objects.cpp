@@ -1,4 +1,4 @@
-// Objects: creation and settling on the ground.
+// Objects: creation, settling on the ground, turning and freezing in place.
 #include "Simulator.h"
 #include "natives/Families.h"
 #include "natives/Out.h"
@@ -34,6 +34,12 @@ void RegisterObjectNatives(NativeTable& t) {
               const bool within = e && dx * dx + dy * dy + dz * dz <= c.f(3) * c.f(3);
               c.r.setInt(within ? nearest : 0);
           });
+    t.add(0xcf2b9c0645c4651b, "SET_ENTITY_HEADING", "Entity,float", [](Call& c) {
+        if (Entity* e = c.w.entity(c.i(0))) e->heading = c.f(1);
+    });
+    t.add(0x7d9efb7ad6b19754, "FREEZE_ENTITY_POSITION", "Entity,BOOL", [](Call& c) {
+        if (c.w.entity(c.i(0))) c.w.entityStates.of[c.i(0)].frozen = c.b(1);
+    });
 }
 
 } // namespace sim

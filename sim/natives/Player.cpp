@@ -1,4 +1,4 @@
-// The player's ped and index, and whether the law has him or he is dead.
+// The player's ped and index, whether the law has him or he is dead, the noise he makes.
 #include "Simulator.h"
 #include "natives/Families.h"
 
@@ -15,6 +15,8 @@ void RegisterPlayerNatives(NativeTable& t) {
         // Player indices other than the player's own have no ped in this world.
         c.r.setBool(c.i(0) == c.w.player.index && c.w.player.dead);
     });
+    t.add(0xd7ecc25e176ecba5, "GET_PLAYER_CURRENT_STEALTH_NOISE", "Player",
+          [](Call& c) { c.r.setFloat(c.w.perception.playerNoise); });
 }
 
 } // namespace sim

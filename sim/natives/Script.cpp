@@ -1,4 +1,4 @@
-// The script's own timer B.
+// The script's own timers: A is only recorded, B counts game time.
 #include "Simulator.h"
 #include "natives/Families.h"
 
@@ -9,6 +9,8 @@ void RegisterScriptNatives(NativeTable& t) {
           [](Call& c) { c.r.setInt(c.w.gameTimer - c.w.timerBBase); });
     t.add(0x5ae11bc36633de4e, "SETTIMERB", "int",
           [](Call& c) { c.w.timerBBase = c.w.gameTimer - c.i(0); });
+    t.add(0xc1b1e9a034a63a62, "SETTIMERA", "int",
+          [](Call& c) { c.w.developer.scriptTimerA = c.i(0); });
 }
 
 } // namespace sim

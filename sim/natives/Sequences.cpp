@@ -1,6 +1,5 @@
 // Task sequences: opened, recorded from the tasks given to ped 0, closed, performed by a ped
-// (which copies them), cleared to give the handle back. The status of a ped's script tasks.
-#include "Hash.h"
+// (which copies them), cleared to give the handle back; how far a ped is through one.
 #include "Simulator.h"
 #include "natives/Families.h"
 #include "natives/Out.h"
@@ -9,9 +8,6 @@
 namespace sim {
 
 namespace {
-
-constexpr int32_t kTaskRunning = 1;
-constexpr int32_t kTaskNotRunning = 8;
 
 std::string Handle(int32_t h) {
     return "#" + std::to_string(h);
@@ -78,17 +74,6 @@ void Clear(Call& c) {
     *handle = 0;
 }
 
-int32_t Status(const World& w, int32_t ped, uint32_t scriptTask) {
-    auto it = w.pedTasks.of.find(ped);
-    if (it == w.pedTasks.of.end()) return kTaskNotRunning;
-    const PedTask& t = it->second;
-    if (scriptTask == GameHash("SCRIPT_TASK_PERFORM_SEQUENCE"))
-        return t.sequenceHandle && (!t.sequenceStarted || t.progress >= 0) ? kTaskRunning
-                                                                           : kTaskNotRunning;
-    const TaskStep* s = t.current();
-    return s && s->scriptTask == scriptTask ? kTaskRunning : kTaskNotRunning;
-}
-
 } // namespace
 
 void RegisterSequenceNatives(NativeTable& t) {
@@ -101,8 +86,6 @@ void RegisterSequenceNatives(NativeTable& t) {
         c.r.setInt(it == c.w.pedTasks.of.end() || !it->second.sequenceHandle ? -1
                                                                              : it->second.progress);
     });
-    t.add(0x77f1beb8863288d5, "GET_SCRIPT_TASK_STATUS", "Ped,Hash,BOOL",
-          [](Call& c) { c.r.setInt(Status(c.w, c.i(0), c.u(1))); });
 }
 
 } // namespace sim

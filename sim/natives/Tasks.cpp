@@ -1,6 +1,6 @@
 // Ped tasks: going to points, following, fighting, scenarios, vehicles and mounts, looking
 // and aiming. Each is given straight to a ped, or recorded into the open sequence when given
-// to ped 0.
+// to ped 0. A task's status says whether it runs (a performed sequence counts as one task).
 #include "Hash.h"
 #include "Simulator.h"
 #include "natives/Families.h"
@@ -11,6 +11,9 @@
 namespace sim {
 
 namespace {
+
+constexpr int32_t kTaskRunning = 1;
+constexpr int32_t kTaskNotRunning = 8;
 
 TaskStep Make(TaskKind kind, const char* scriptTask) {
     TaskStep s;
@@ -138,6 +141,17 @@ void AchieveHeading(Call& c) {
     GiveTask(c, s);
 }
 
+int32_t Status(const World& w, int32_t ped, uint32_t scriptTask) {
+    auto it = w.pedTasks.of.find(ped);
+    if (it == w.pedTasks.of.end()) return kTaskNotRunning;
+    const PedTask& t = it->second;
+    if (scriptTask == GameHash("SCRIPT_TASK_PERFORM_SEQUENCE"))
+        return t.sequenceHandle && (!t.sequenceStarted || t.progress >= 0) ? kTaskRunning
+                                                                           : kTaskNotRunning;
+    const TaskStep* s = t.current();
+    return s && s->scriptTask == scriptTask ? kTaskRunning : kTaskNotRunning;
+}
+
 } // namespace
 
 void RegisterTaskNatives(NativeTable& t) {
@@ -194,29 +208,8 @@ void RegisterTaskNatives(NativeTable& t) {
     t.add(0xe1ef3c1216aff2cd, "CLEAR_PED_TASKS", "Ped,BOOL,BOOL", [](Call& c) {
         if (c.ped(0)) EndTasks(c.sim, c.i(0), "cleared");
     });
-    t.add(0x433083750c5e064a, "SET_PED_MAX_MOVE_BLEND_RATIO", "Ped,float", [](Call& c) {
-        if (!c.ped(0)) return;
-        PedTask& task = c.w.pedTasks.of[c.i(0)];
-        task.maxMoveBlendRatio = c.f(1);
-        task.paceLimitFrame = c.w.frame;
-    });
-    t.add(0x971d38760fbc02ef, "SET_PED_KEEP_TASK", "Ped,BOOL", [](Call& c) {
-        if (c.entity(0)) c.w.peds.state[c.i(0)].keepTask = c.b(1);
-    });
-    t.add(0x013a7ba5015c1372, "_SET_PED_IGNORE_DEAD_BODIES", "Ped,BOOL", [](Call& c) {
-        if (c.entity(0)) c.w.peds.state[c.i(0)].ignoreDeadBodies = c.b(1);
-    });
-    t.add(0x9de63896b176ea94, "_SET_PED_PATH_MAY_ENTER_DEEP_WATER", "Ped,BOOL", [](Call& c) {
-        if (c.entity(0)) c.w.peds.state[c.i(0)].mayEnterDeepWater = c.b(1);
-    });
-    // Playing a scenario, or walking to one.
-    t.add(0x57ab4a3080f85143, "IS_PED_USING_ANY_SCENARIO", "Ped",
-          [](Call& c) { c.r.setBool(c.w.pedTasks.scenario(c.i(0)) != 0); });
-    t.add(0xdf7993356f52359a, "_GET_SCENARIO_POINT_PED_IS_USING", "Ped,BOOL", [](Call& c) {
-        const TaskStep* s = c.w.pedTasks.current(c.i(0));
-        const bool onPoint = s && s->kind == TaskKind::Scenario && s->arrived && s->pointId >= 0;
-        c.r.setInt(onPoint ? s->pointId : -1);
-    });
+    t.add(0x77f1beb8863288d5, "GET_SCRIPT_TASK_STATUS", "Ped,Hash,BOOL",
+          [](Call& c) { c.r.setInt(Status(c.w, c.i(0), c.u(1))); });
 }
 
 } // namespace sim

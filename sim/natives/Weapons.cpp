@@ -1,4 +1,5 @@
-// Weapons: what a ped owns and holds, and where the player's last shot or throw landed.
+// Weapons: what a ped owns, holds or hides, where the player's last shot or throw landed,
+// which weapons are guns.
 #include "Hash.h"
 #include "Simulator.h"
 #include "natives/Families.h"
@@ -64,6 +65,33 @@ void RegisterWeaponNatives(NativeTable& t) {
             for (const auto& [weapon, ammo] : it->second.ammo)
                 if (weapon != kUnarmed && ammo > most) best = weapon, most = ammo;
         c.r.setU32(best);
+    });
+    t.add(0x705be297eebdb95d, "IS_WEAPON_A_GUN", "Hash", [](Call& c) {
+        static const char* const kGuns[] = {"WEAPON_REVOLVER_CATTLEMAN",
+                                            "WEAPON_REVOLVER_SCHOFIELD",
+                                            "WEAPON_REVOLVER_DOUBLEACTION",
+                                            "WEAPON_REVOLVER_LEMAT",
+                                            "WEAPON_PISTOL_VOLCANIC",
+                                            "WEAPON_PISTOL_MAUSER",
+                                            "WEAPON_PISTOL_SEMIAUTO",
+                                            "WEAPON_REPEATER_CARBINE",
+                                            "WEAPON_REPEATER_WINCHESTER",
+                                            "WEAPON_REPEATER_HENRY",
+                                            "WEAPON_RIFLE_SPRINGFIELD",
+                                            "WEAPON_RIFLE_BOLTACTION",
+                                            "WEAPON_RIFLE_VARMINT",
+                                            "WEAPON_SHOTGUN_DOUBLEBARREL",
+                                            "WEAPON_SHOTGUN_PUMP",
+                                            "WEAPON_SHOTGUN_SAWEDOFF",
+                                            "WEAPON_SNIPERRIFLE_ROLLINGBLOCK",
+                                            "WEAPON_SNIPERRIFLE_CARCANO"};
+        bool gun = false;
+        for (const char* name : kGuns)
+            gun = gun || GameHash(name) == c.u(0);
+        c.r.setBool(gun);
+    });
+    t.add(0xfccc886ede3c63ec, "_HIDE_PED_WEAPONS", "Ped,int,BOOL", [](Call& c) {
+        if (c.entity(0)) c.w.peds.state[c.i(0)].hiddenWeapons = c.i(1);
     });
 }
 

@@ -1,6 +1,6 @@
 // Events other scripts and the game send, and expectations on the events the plug-ins sent.
 #include "Hash.h"
-#include "natives/Events.h"
+#include "natives/ScriptEventSending.h"
 #include "scenario/Commands.h"
 #include "world/Lifecycle.h"
 

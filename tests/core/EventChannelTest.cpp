@@ -7,7 +7,7 @@
 #include "core/natives/Script.h"
 #include "core/natives/Strings.h"
 #include "host/HostApi.h"
-#include "natives/Events.h"
+#include "natives/ScriptEventSending.h"
 #include "support/ScriptHarness.h"
 
 #include <gtest/gtest.h>

@@ -6,7 +6,7 @@
 #include "Simulator.h"
 #include "core/natives/Script.h"
 #include "host/HostApi.h"
-#include "natives/Events.h"
+#include "natives/ScriptEventSending.h"
 #include "support/ScriptHarness.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,8 @@
 #!/bin/sh
 # The simulator answers exactly the bridge's natives, under the same declarations: each
 # wrapper constant's hash, game name and parameter types against the handler's, every
-# wrapper answered and every handler some wrapper's.
+# wrapper answered, every handler some wrapper's, and each answered in the simulator file
+# named for its wrapper family (sim/natives/X.cpp answers core/natives/X.cpp).
 # Usage: check_native_declarations.sh BRIDGE_NATIVES_DIR SIM_NATIVES_DIR
 set -u
 bridge=$1
@@ -45,6 +46,10 @@ join -t'|' "$tmp/bridge" "$tmp/sim" |
         print $1 ": " $4 " declares " $2 "(" $3 "), " $7 " declares " $5 "(" $6 ")" }' \
     >"$tmp/differ"
 report "declared differently:" "$tmp/differ"
+join -t'|' "$tmp/bridge" "$tmp/sim" |
+    awk -F'|' '$4 != $7 { print $1 " " $2 ": family " $4 ", answered in " $7 }' \
+    >"$tmp/elsewhere"
+report "answered outside its family's file:" "$tmp/elsewhere"
 [ $status -eq 0 ] && echo "$(wc -l <"$tmp/bridge.hashes" | tr -d ' ') natives declared alike" \
     "by the bridge and the simulator"
 exit $status

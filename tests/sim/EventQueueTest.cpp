@@ -4,7 +4,7 @@
 #include "Simulator.h"
 #include "core/natives/ScriptEvents.h"
 #include "host/HostApi.h"
-#include "natives/Events.h"
+#include "natives/ScriptEventSending.h"
 
 #include <gtest/gtest.h>
 

@@ -67,11 +67,11 @@ void WatchNative(sim::Simulator& sim, std::string_view name,
                  std::function<void(const sim::NativeArgs&)> seen) {
     const uint64_t hash = NativeHash(name);
     sim::NativeHandler original = sim.natives().find(hash)->handler;
-    sim.natives().override(hash,
-                           [=](sim::Simulator& s, const sim::NativeArgs& a, sim::NativeResult& r) {
-                               seen(a);
-                               original(s, a, r);
-                           });
+    // Taking the call whole keeps the native's name in the handler's faults and traces.
+    sim.natives().override(hash, [=](sim::Call& c) {
+        seen(c.a);
+        original(c);
+    });
 }
 
 ScriptHarness::ScriptHarness(sim::Options options)

@@ -1,5 +1,6 @@
-// What peds perceive: sight across walls and within their seeing range, the player's noise
-// and crouch, recent AI events around them, the values scripts keep on a ped's blackboard.
+// What peds see and how they are seen: sight across walls and within a seeing range,
+// crouching and cover, the height of an entity over the ground, the event tracker and the
+// values a ped's blackboard holds.
 #include "Simulator.h"
 #include "natives/Families.h"
 #include "world/Geometry.h"
@@ -33,11 +34,7 @@ void CanSee(Call& c) {
 
 } // namespace
 
-bool LineOfSight(const World& w, const Vec3& a, const Vec3& b) {
-    return !WallBetween(w, a, b);
-}
-
-void RegisterPerceptionNatives(NativeTable& t) {
+void RegisterSenseNatives(NativeTable& t) {
     t.add(0x7f9b9791d4cb71f6, "CAN_PED_SEE_ENTITY", "Ped,Entity,BOOL,BOOL", CanSee);
     t.add(0xf29cf591c4bf6cee, "SET_PED_SEEING_RANGE", "Ped,float", [](Call& c) {
         if (c.entity(0)) c.w.peds.state[c.i(0)].seeingRange = c.f(1);
@@ -48,32 +45,17 @@ void RegisterPerceptionNatives(NativeTable& t) {
         auto it = w.peds.state.find(c.i(0));
         c.r.setBool(it != w.peds.state.end() && it->second.crouchMovement);
     });
-    t.add(0xd7ecc25e176ecba5, "GET_PLAYER_CURRENT_STEALTH_NOISE", "Player",
-          [](Call& c) { c.r.setFloat(c.w.perception.playerNoise); });
-    // The index-th most recent event the ped noticed, newest first; 0 when none.
-    t.add(0x796eecff0c6d39be, "_EVENT_GET_RECENT_EVENT", "Entity,int,int", [](Call& c) {
-        auto it = c.w.perception.recent.find(c.i(0));
-        const int32_t index = c.i(1);
-        if (it == c.w.perception.recent.end() || index < 0 || index >= int32_t(it->second.size()))
-            return c.r.setU32(0);
-        c.r.setU32(it->second[size_t(index)].type);
-    });
-    t.add(0x822a001bcea5bd81, "_EVENT_GET_SOURCE_ENTITY_FROM_EVENT", "Entity,Hash,int,int",
+    t.add(0x60dfd0691a170b88, "IS_PED_IN_COVER", "Ped,BOOL,BOOL",
+          [](Call& c) { c.r.setBool(false); }); // nobody hides here
+    // The height above the ground under the entity.
+    t.add(0x296debc84474b375, "GET_ENTITY_HEIGHT", "Entity,float,float,float,BOOL,BOOL",
           [](Call& c) {
-              auto it = c.w.perception.recent.find(c.i(0));
-              if (it != c.w.perception.recent.end())
-                  for (const RecentEvent& e : it->second)
-                      if (e.type == c.u(1)) return c.r.setInt(e.source);
-              c.r.setInt(0);
+              const Entity* e = c.entity(0);
+              c.r.setFloat(e ? e->position.z - c.w.ground.at(e->position) : 0);
           });
     t.add(0xbb1e41dd3d3c6250, "_SET_EVENT_TRACKER_FOR_PED", "Ped,const char*,int", [](Call& c) {
         if (c.entity(0)) c.w.peds.state[c.i(0)].eventTracker = c.s(1) ? c.s(1) : "";
     });
-    t.add(0x437c08db4febe2bd, "_SET_PED_BLACKBOARD_FLOAT", "Ped,const char*,float,int",
-          [](Call& c) {
-              if (!c.s(1)) return c.fault("no blackboard name");
-              if (c.entity(0)) c.w.peds.state[c.i(0)].blackboard[c.s(1)] = c.f(2);
-          });
     t.add(0x56e58d4d118fb45e, "_GET_PED_BLACKBOARD_FLOAT", "Ped,const char*", [](Call& c) {
         if (!c.s(1)) return c.fault("no blackboard name");
         auto it = c.w.peds.state.find(c.i(0));
