@@ -5,7 +5,7 @@
 #include "KitFeed.h"
 #include "scenario/Scenario.h"
 #include "ui/MenuList.h"
-#include "ui/ScreenText.h"
+#include "core/draw/ScreenDraw.h"
 
 #include <gtest/gtest.h>
 
