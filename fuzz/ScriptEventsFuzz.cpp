@@ -2,6 +2,7 @@
 // not) read by both plug-ins, loaded from their built libraries into the simulator with a
 // built camp, a still and the player at the camp. A protocol fault or a crash is a finding.
 #include "Hash.h"
+#include "chaos/OurEvents.h"
 #include "natives/Events.h"
 #include "scenario/Scenario.h"
 
@@ -15,29 +16,6 @@
 #include <vector>
 
 namespace {
-
-// Word 0 is one of our names most of the time, so the readers' handlers are reached.
-const char* const kNames[] = {
-    "CORVALE_MENU_OPEN",
-    "CORVALE_MENU_CLOSED",
-    "CORVALE_MENU_FLAVOUR_SET",
-    "CORVALE_DELIVERY_FINISHED",
-    "CORVALE_DELIVERY_NOT_FINISHED",
-    "CORVALE_PUT_HERBS_IN_STILL",
-    "CORVALE_CAMP_LOCATION_SET",
-    "CORVALE_CAMP_DESPAWNED",
-    "CORVALE_CAMP_LOCATION_SELECTOR_OPEN",
-    "CORVALE_CAMP_LOCATION_SELECTOR_CLOSE",
-    "CORVALE_CAMP_LOCATION_CHANGED",
-    "CORVALE_PLAYER_ENTER_CAMP",
-    "CORVALE_MISSION_ACCEPTED",
-    "CORVALE_MISSION_FINISHED",
-    "CORVALE_INFLUENCE_SET",
-    "CORVALE_LAW_AWARENESS_SET",
-    "CORVALE_MODIFY_INFLUENCE",
-    "CORVALE_MODIFY_LAW_AWARENESS",
-};
-constexpr size_t kNameCount = sizeof kNames / sizeof kNames[0];
 
 // Both plug-ins at a built camp with the still's menu in reach.
 constexpr const char* kSetUp = R"(
@@ -111,8 +89,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const uint8_t name = in.byte();
         for (size_t w = 0; w < words.size(); ++w)
             words[w] = static_cast<int32_t>(in.word());
-        if (!words.empty() && name < 2 * kNameCount)
-            words[0] = static_cast<int32_t>(sim::GameHash(kNames[name % kNameCount]));
+        // Word 0 is one of our names most of the time, so the readers' handlers are reached.
+        if (!words.empty() && name < 2 * sim::chaos::kOurEventCount)
+            words[0] = static_cast<int32_t>(
+                sim::GameHash(sim::chaos::kOurEvents[name % sim::chaos::kOurEventCount]));
         if (!words.empty()) std::memcpy(payload.data(), words.data(), words.size() * 4);
         world.events.post(1, sim::QueuedEvent{type, std::move(payload)});
     }

@@ -1,6 +1,7 @@
 #include "chaos/Faults.h"
 
 #include "World.h"
+#include "chaos/OurEvents.h"
 #include "chaos/Places.h"
 
 #include <cstdio>
@@ -24,24 +25,6 @@ const std::vector<std::string> kLoadable = {"a_m_m_moonshiners_01",
                                             "p_still02x",
                                             "A_C_Horse_KentuckySaddle_Black"};
 
-const std::vector<std::string> kOurEvents = {"CORVALE_MENU_OPEN",
-                                             "CORVALE_MENU_CLOSED",
-                                             "CORVALE_MENU_FLAVOUR_SET",
-                                             "CORVALE_DELIVERY_FINISHED",
-                                             "CORVALE_DELIVERY_NOT_FINISHED",
-                                             "CORVALE_PUT_HERBS_IN_STILL",
-                                             "CORVALE_CAMP_LOCATION_SET",
-                                             "CORVALE_CAMP_DESPAWNED",
-                                             "CORVALE_CAMP_LOCATION_SELECTOR_OPEN",
-                                             "CORVALE_CAMP_LOCATION_SELECTOR_CLOSE",
-                                             "CORVALE_CAMP_LOCATION_CHANGED",
-                                             "CORVALE_PLAYER_ENTER_CAMP",
-                                             "CORVALE_MISSION_ACCEPTED",
-                                             "CORVALE_MISSION_FINISHED",
-                                             "CORVALE_INFLUENCE_SET",
-                                             "CORVALE_LAW_AWARENESS_SET",
-                                             "CORVALE_MODIFY_INFLUENCE",
-                                             "CORVALE_MODIFY_LAW_AWARENESS"};
 const std::vector<std::string> kOtherEvents = {"EVENT_NETWORK_SCRIPT_EVENT", "OTHERMOD_PING",
                                                "HORSE_MOD_SYNC", "corvale_camp_location_set", "X"};
 
@@ -97,7 +80,8 @@ Words Faults::outsideEvent() {
         return raw;
     }
     Words e = {"event",
-               random_.chance(0.8) ? random_.pick(kOurEvents) : random_.pick(kOtherEvents)};
+               random_.chance(0.8) ? std::string(kOurEvents[random_.between(0, int64_t(kOurEventCount) - 1)])
+                                     : random_.pick(kOtherEvents)};
     for (int64_t n = random_.between(0, 5); n > 0; --n)
         e.push_back(word());
     return e;

@@ -19,6 +19,19 @@ struct RuleBroken {
     BrokenRule rule;
 };
 
+// The wait the rule broke in is cut to end soon after the break, so that every replay of
+// the finding is as short as the finding.
+void CutLastWait(Command& last, const BrokenRule& b, int32_t startedMs, uint64_t startedFrame) {
+    if (last.words.size() < 2) return;
+    if (last.words[0] == "seconds") {
+        const int64_t needed = (b.gameTimer - startedMs) / 1000 + 2;
+        if (needed < std::stod(last.words[1])) last.words[1] = std::to_string(needed);
+    } else if (last.words[0] == "frames") {
+        const uint64_t needed = b.frame - startedFrame + 30;
+        if (needed < std::stoull(last.words[1])) last.words[1] = std::to_string(needed);
+    }
+}
+
 std::string Story(const HuntSettings& s, const BrokenRule& b) {
     char text[512];
     std::snprintf(text, sizeof text,
@@ -88,11 +101,15 @@ int Hunt(const HuntSettings& settings) {
     Faults faults(s.seed);
     run.rulesOn(Command{name, 0, {"rules", "on"}, {}});
     run.rules()->onBreak = [](const BrokenRule& b) { throw RuleBroken{b}; };
+    int32_t startedMs = 0;
+    uint64_t startedFrame = 0;
     auto play = [&](Words words) {
         Command c{name, int(played.size()) + 2, std::move(words), {}};
         CheckScenario({c});
         played.push_back(c);
         if (s.echo) std::printf("%s\n", c.text().c_str());
+        startedMs = run.sim().world().gameTimer;
+        startedFrame = run.sim().world().frame;
         try {
             run.execute(c);
         } catch (const ScenarioError& e) {
@@ -120,6 +137,7 @@ int Hunt(const HuntSettings& settings) {
             if (restart) play({"seconds", std::to_string(Faults::kRestartLoadSeconds)});
         }
     } catch (const RuleBroken& b) {
+        CutLastWait(played.back(), b.rule, startedMs, startedFrame);
         Report(s, b.rule, played);
         return 1;
     } catch (const ScenarioError& e) {

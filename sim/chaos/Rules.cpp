@@ -5,6 +5,7 @@
 #include "chaos/Places.h"
 #include "world/Geometry.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -17,67 +18,9 @@ namespace {
 
 constexpr float kCampReach = 150;       // the camp set, its cook and guards stand within this
 constexpr float kWagonReach = 15;       // what rides on the wagon
-constexpr int32_t kKeptCheckMs = 10000; // a restarted game has loaded its saves by then
 constexpr int32_t kQuietMs = 2000;      // an event from outside is handled within this
-// Files are looked at through the folder's time stamp every frame (a save is written to a
-// new file and renamed over the old), and one by one every so many frames, the log too.
-constexpr uint64_t kFileLookFrames = 30;
 
-const char* const kCampSave = "Corvale/Savegame.dat";
-const char* const kBatchSave = "Corvale/Savegame2.dat";
-const char* const kCampKeys[] = {"operation.location", "operation.herbs_pending",
-                                 "operation.herbs.1", "operation.herbs.2", "operation.herbs.3"};
-
-std::string Read(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
-std::string Trim(std::string s) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
-    while (!s.empty() && blank(s.back()))
-        s.pop_back();
-    size_t i = 0;
-    while (i < s.size() && blank(s[i]))
-        ++i;
-    return s.substr(i);
-}
-
-// key=value lines, as the plug-ins write their dictionaries: "" when whole, else why not.
-std::string DictionaryFault(const std::string& text, std::map<std::string, std::string>* keys) {
-    if (!text.empty() && text.back() != '\n') return "its last line is cut off";
-    std::istringstream in(text);
-    std::string line;
-    int n = 0;
-    while (std::getline(in, line)) {
-        ++n;
-        line = Trim(line);
-        if (line.empty()) continue;
-        const size_t eq = line.find('=');
-        if (eq == std::string::npos || Trim(line.substr(0, eq)).empty() ||
-            Trim(line.substr(eq + 1)).empty())
-            return "line " + std::to_string(n) + " is not key=value: " + line;
-        if (keys) (*keys)[Trim(line.substr(0, eq))] = Trim(line.substr(eq + 1));
-    }
-    return "";
-}
-
-// The still's one line of five numbers.
-std::string BatchFault(const std::string& text, std::vector<double>* values) {
-    const char* p = text.c_str();
-    for (int i = 0; i < 5; ++i) {
-        char* end = nullptr;
-        const double v = std::strtod(p, &end);
-        if (end == p || !std::isfinite(v)) return "holds fewer than five numbers: " + text;
-        if (values) values->push_back(v);
-        p = end;
-    }
-    for (; *p; ++p)
-        if (*p != ' ' && *p != '\n' && *p != '\r') return "has more than five numbers: " + text;
-    return "";
-}
+} // namespace
 
 std::string Where(const Vec3& p) {
     char text[64];
@@ -85,16 +28,9 @@ std::string Where(const Vec3& p) {
     return text;
 }
 
-} // namespace
-
 Rules::Rules(Simulator& sim, std::string gameDir) : sim_(sim), gameDir_(std::move(gameDir)) {
     log_.path = gameDir_ + "/Corvale/Camp.log";
-    folder_.path = gameDir_ + "/Corvale";
-    changed(folder_);
-    for (const char* f : {kCampSave, kBatchSave, "Corvale/TutorialFlags.dat"})
-        saves_.push_back(WatchedFile{gameDir_ + "/" + f});
-    for (WatchedFile& f : saves_)
-        changed(f); // as shipped: not a write of the plug-ins
+    watchSaves();
     lastRestarts_ = sim_.restarts();
 }
 
@@ -112,6 +48,7 @@ const BrokenRule* Rules::check() {
     checkFrames();
     checkCounts();
     trackMenu();
+    checkMenuTakenAway();
     trackAway();
     checkOwnedAway();
     checkBudgets();
@@ -190,9 +127,28 @@ void Rules::trackMenu() {
     for (; eventsSeen_ < w.events.sent.size(); ++eventsSeen_) {
         const SentEvent& e = w.events.sent[eventsSeen_];
         if (e.sender != "business") continue;
-        if (e.word(0) == open && !menuOpen_) menuOpen_ = true, menuSince_ = w.frame;
+        if (e.word(0) == open && !menuOpen_)
+            menuOpen_ = true, menuSince_ = w.frame, menuOpenedMs_ = w.gameTimer;
         if (e.word(0) == closed) menuOpen_ = false;
     }
+}
+
+// The menu hides the player and holds the camera on the still: a dead or arrested player is
+// not left in it.
+void Rules::checkMenuTakenAway() {
+    const World& w = sim_.world();
+    const bool takenAway = w.player.dead || w.player.arrested;
+    if (!takenAway) {
+        takenAwaySince_ = -1;
+        return;
+    }
+    if (takenAwaySince_ < 0) takenAwaySince_ = w.gameTimer;
+    // From his death, or from the menu's opening on a player taken away already.
+    const int32_t since = std::max(takenAwaySince_, menuOpenedMs_);
+    if (menuOpen_ && w.gameTimer - since > kTakenAwayMs)
+        broken("menu-taken-away", std::string("the still menu is still open ") +
+                                      std::to_string(w.gameTimer - since) + " ms after the player " +
+                                      (w.player.dead ? "died" : "was arrested"));
 }
 
 void Rules::trackAway() {
@@ -254,7 +210,10 @@ void Rules::checkBudgets() {
     const World& w = sim_.world();
     const bool idle = away(kAwayMs) && w.gameTimer - lastOutsideEvent_ > kQuietMs &&
                       w.gameTimer - lastRestart_ > kAwayMs;
-    const bool menu = menuOpen_ && w.frame >= menuSince_ + 3 && w.frame > pressedUntil_;
+    // The frames that open the menu (the ledger pressed, every page's textures asked for)
+    // are a press's too.
+    const bool menu = menuOpen_;
+    const bool press = w.frame <= pressedUntil_ || w.frame < menuSince_ + 3;
     const Budgets budgets;
     for (const char* script : {"camp", "business"}) {
         const std::vector<FrameFigures>& frames = sim_.figures().frames(script);
@@ -275,102 +234,19 @@ void Rules::checkBudgets() {
                                               " times while the player was away");
             }
             if (menu && !camp) {
-                if (f.natives > budgets.menuBusinessNatives)
+                const uint64_t max =
+                    press ? budgets.menuPressBusinessNatives : budgets.menuBusinessNatives;
+                const char* frameOf = press ? " in a press" : "";
+                if (f.natives > max)
                     broken("budget-menu", which + " made " + std::to_string(f.natives) +
-                                              " native calls with the still menu open (at most " +
-                                              std::to_string(budgets.menuBusinessNatives) + ")");
+                                              " native calls with the still menu open" + frameOf +
+                                              " (at most " + std::to_string(max) + ")");
                 if (f.allocs)
                     broken("budget-menu", which + " allocated " + std::to_string(f.allocs) +
-                                              " times with the still menu open");
+                                              " times with the still menu open" + frameOf);
             }
         }
     }
-}
-
-bool Rules::changed(WatchedFile& f) {
-    std::error_code error;
-    const auto written = std::filesystem::last_write_time(f.path, error);
-    const bool exists = !error;
-    const int64_t mtime = exists ? int64_t(written.time_since_epoch().count()) : 0;
-    const int64_t size = exists ? static_cast<int64_t>(std::filesystem::file_size(f.path, error)) : -1;
-    const bool different = exists != f.existed || mtime != f.mtimeNs || size != f.size;
-    f.existed = exists;
-    f.mtimeNs = mtime;
-    f.size = size;
-    return different;
-}
-
-void Rules::checkSaves() {
-    if (!changed(folder_) && sim_.world().frame % kFileLookFrames != 0) return;
-    for (WatchedFile& f : saves_) {
-        const bool existed = f.existed;
-        if (!changed(f)) continue;
-        const std::string name = f.path.substr(gameDir_.size() + 1);
-        if (!f.existed) {
-            if (existed) broken("save-whole", name + " is gone");
-            continue;
-        }
-        const std::string text = Read(f.path);
-        const bool batch = name == kBatchSave;
-        std::map<std::string, std::string> keys;
-        std::vector<double> values;
-        const std::string fault = batch ? BatchFault(text, &values) : DictionaryFault(text, &keys);
-        if (!fault.empty()) {
-            broken("save-whole", name + " does not load back whole: " + fault);
-            continue;
-        }
-        if (!kept_.armed) continue;
-        if (batch && !kept_.batchChecked) {
-            kept_.batchChecked = true;
-            std::vector<double> saved;
-            if (!kept_.batch.empty() && BatchFault(kept_.batch, &saved).empty() && saved != values)
-                broken("restart-kept", "the batch saved as \"" + Trim(kept_.batch) +
-                                           "\" came back after the restart as \"" + Trim(text) +
-                                           "\"");
-        }
-        if (name == kCampSave)
-            for (const char* key : kCampKeys) {
-                auto was = kept_.camp.find(key);
-                auto now = keys.find(key);
-                const std::string before = was == kept_.camp.end() ? "" : was->second;
-                const std::string after = now == keys.end() ? "" : now->second;
-                if (before != after)
-                    broken("restart-kept", std::string(key) + " saved as \"" + before +
-                                               "\" was written as \"" + after +
-                                               "\" right after the restart");
-            }
-    }
-}
-
-void Rules::beforeRestart() {
-    kept_ = Kept{};
-    kept_.armed = true;
-    kept_.at = sim_.world().gameTimer;
-    const std::string camp = Read(gameDir_ + "/" + kCampSave);
-    std::map<std::string, std::string> keys;
-    if (DictionaryFault(camp, &keys).empty())
-        for (const char* key : kCampKeys)
-            if (keys.count(key)) kept_.camp[key] = keys[key];
-    kept_.batch = Read(gameDir_ + "/" + kBatchSave);
-}
-
-void Rules::checkKept() {
-    const World& w = sim_.world();
-    if (!kept_.armed || w.gameTimer - kept_.at < kKeptCheckMs) return;
-    kept_.armed = false;
-    auto location = kept_.camp.find("operation.location");
-    if (location == kept_.camp.end()) return;
-    const CampPlace* place = nullptr;
-    for (const CampPlace& p : CampPlaces())
-        if (std::to_string(p.id) == location->second) place = &p;
-    if (!place) return;
-    // The camp's blip shows where the restarted game's camp is.
-    for (const auto& [handle, b] : w.blips.all)
-        if (b.name == "Moonshine Camp" &&
-            std::hypot(b.point.x - place->position.x, b.point.y - place->position.y) <= 60)
-            return;
-    broken("restart-kept", "the camp saved at " + location->second + " " + Where(place->position) +
-                               " shows no camp blip there 10 s after the restart");
 }
 
 } // namespace sim::chaos

@@ -9,6 +9,7 @@
 
 namespace sim {
 class Simulator;
+struct Vec3;
 }
 
 namespace sim::chaos {
@@ -20,11 +21,17 @@ struct BrokenRule {
     int32_t gameTimer = 0;
 };
 
-// Budgets of the steady states, as budgets.scn measures them.
+// Budgets of the states a run can tell, as budgets.scn measures them.
 struct Budgets {
     uint64_t idleCampNatives = 25, idleBusinessNatives = 15;
-    uint64_t menuBusinessNatives = 155;
+    // The still menu: a page shown, and a press: the frames in which the page acts on it (a
+    // purchase or a flavour: its event, sounds and the herbs taken) and the next page is
+    // drawn the first time (its prompts told what changed), the menu's opening included.
+    uint64_t menuBusinessNatives = 155, menuPressBusinessNatives = 185;
 };
+
+// A place as a finding names it: "(x, y, z)" in whole metres.
+std::string Where(const Vec3& p);
 
 class Rules {
   public:
@@ -43,7 +50,7 @@ class Rules {
     // Another mod sent a script event: the player is not idle in this frame and the next.
     void outsideEvent();
     // The player presses (or holds for frames) a prompt or control from the next frame on:
-    // those frames and the one after are the press's, not the steady state's a budget holds for.
+    // those frames and the one after are the press's, and held to the budget of a press.
     void pressed(uint64_t frames = 1);
 
     // The player has been away from everything for at least forMs of game time.
@@ -53,6 +60,8 @@ class Rules {
     static constexpr int32_t kAwayMs = 120000;
     static constexpr float kAwayMetres = 600;
     static constexpr size_t kMaxOwnedPeds = 300, kMaxBlips = 100;
+    // The still menu closes within this of the player's death or arrest.
+    static constexpr int32_t kTakenAwayMs = 1000;
 
   private:
     struct WatchedFile {
@@ -78,6 +87,8 @@ class Rules {
     void checkOwnedAway();
     void checkBudgets();
     void trackMenu();
+    void checkMenuTakenAway();
+    void watchSaves();
     void checkSaves();
     void checkKept();
     bool changed(WatchedFile& f);
@@ -99,6 +110,11 @@ class Rules {
     size_t eventsSeen_ = 0;
     bool menuOpen_ = false;
     uint64_t menuSince_ = 0;
+    int32_t menuOpenedMs_ = 0;
+    int32_t takenAwaySince_ = -1; // when the player died or was arrested
+    // Files are looked at through the folder's time stamp every frame (a save is written to
+    // a new file and renamed over the old), and one by one every so many frames, the log too.
+    static constexpr uint64_t kFileLookFrames = 30;
     std::map<std::string, size_t> framesSeen_; // per script: figures already checked
     Kept kept_;
 };

@@ -3,6 +3,7 @@
 #include "BoundedRun.h"
 
 #include <chrono>
+#include <cstdint>
 #include <fstream>
 #include <sstream>
 
@@ -23,6 +24,25 @@ bool RunReplay(const Replay& replay, const std::string& file, const std::string&
     args.insert(args.end(), replay.options.begin(), replay.options.end());
     args.push_back(file);
     return RunBounded(args, out, limitSeconds);
+}
+
+// He walks (or rides) up to a thing before he presses its prompt: a cut that leaves a press
+// without the walk before it is no story a player plays, whatever the replay shows.
+bool IsWalk(const Command& c) {
+    return c.words.size() > 1 && c.words[0] == "player" &&
+           (c.words[1] == "at" || c.words[1] == "to-entity" || c.words[1] == "to-blip");
+}
+
+bool KeepsWalksToPresses(const std::vector<Command>& commands, size_t from, size_t n) {
+    size_t lastWalk = SIZE_MAX;
+    for (size_t i = 0; i < commands.size(); ++i) {
+        const bool cut = i >= from && i < from + n;
+        if (!cut && commands[i].words[0] == "prompt" && lastWalk != SIZE_MAX &&
+            lastWalk >= from && lastWalk < from + n)
+            return false;
+        if (IsWalk(commands[i])) lastWalk = i;
+    }
+    return true;
 }
 
 } // namespace
@@ -55,7 +75,8 @@ bool BreaksAgain(const Replay& replay, const std::vector<Command>& commands, dou
 }
 
 // Leaves out ever smaller runs of commands, keeping each cut after which the rule still
-// breaks. The last command, the one the rule broke in, stays.
+// breaks and every press still follows the walk it followed. The last command, the one the
+// rule broke in, stays.
 std::vector<Command> Shrink(const Replay& replay, std::vector<Command> commands, double seconds) {
     const Clock::time_point start = Clock::now();
     auto left = [&] { return seconds - Since(start); };
@@ -67,7 +88,8 @@ std::vector<Command> Shrink(const Replay& replay, std::vector<Command> commands,
                 const size_t n = std::min(chunk, commands.size() - 1 - from);
                 std::vector<Command> fewer(commands.begin(), commands.begin() + from);
                 fewer.insert(fewer.end(), commands.begin() + from + n, commands.end());
-                if (BreaksAgain(replay, fewer, std::max(1.0, left()))) {
+                if (KeepsWalksToPresses(commands, from, n) &&
+                    BreaksAgain(replay, fewer, std::max(1.0, left()))) {
                     commands = std::move(fewer);
                     cut = true;
                 } else {

@@ -1,0 +1,172 @@
+// The rules about the saves: every save file loads back whole after every write, and a
+// restarted game keeps the camp, the herbs and the batch as saved.
+#include "Simulator.h"
+#include "chaos/Places.h"
+#include "chaos/Rules.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace sim::chaos {
+
+namespace {
+
+constexpr int32_t kKeptCheckMs = 10000; // a restarted game has loaded its saves by then
+
+const char* const kCampSave = "Corvale/Savegame.dat";
+const char* const kBatchSave = "Corvale/Savegame2.dat";
+const char* const kCampKeys[] = {"operation.location", "operation.herbs_pending",
+                                 "operation.herbs.1", "operation.herbs.2", "operation.herbs.3"};
+
+std::string Read(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+std::string Trim(std::string s) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+    while (!s.empty() && blank(s.back()))
+        s.pop_back();
+    size_t i = 0;
+    while (i < s.size() && blank(s[i]))
+        ++i;
+    return s.substr(i);
+}
+
+// key=value lines, as the plug-ins write their dictionaries: "" when whole, else why not.
+std::string DictionaryFault(const std::string& text, std::map<std::string, std::string>* keys) {
+    if (!text.empty() && text.back() != '\n') return "its last line is cut off";
+    std::istringstream in(text);
+    std::string line;
+    int n = 0;
+    while (std::getline(in, line)) {
+        ++n;
+        line = Trim(line);
+        if (line.empty()) continue;
+        const size_t eq = line.find('=');
+        if (eq == std::string::npos || Trim(line.substr(0, eq)).empty() ||
+            Trim(line.substr(eq + 1)).empty())
+            return "line " + std::to_string(n) + " is not key=value: " + line;
+        if (keys) (*keys)[Trim(line.substr(0, eq))] = Trim(line.substr(eq + 1));
+    }
+    return "";
+}
+
+// The still's one line of five numbers.
+std::string BatchFault(const std::string& text, std::vector<double>* values) {
+    const char* p = text.c_str();
+    for (int i = 0; i < 5; ++i) {
+        char* end = nullptr;
+        const double v = std::strtod(p, &end);
+        if (end == p || !std::isfinite(v)) return "holds fewer than five numbers: " + text;
+        if (values) values->push_back(v);
+        p = end;
+    }
+    for (; *p; ++p)
+        if (*p != ' ' && *p != '\n' && *p != '\r') return "has more than five numbers: " + text;
+    return "";
+}
+
+} // namespace
+
+void Rules::watchSaves() {
+    folder_.path = gameDir_ + "/Corvale";
+    changed(folder_);
+    for (const char* f : {kCampSave, kBatchSave, "Corvale/TutorialFlags.dat"})
+        saves_.push_back(WatchedFile{gameDir_ + "/" + f});
+    for (WatchedFile& f : saves_)
+        changed(f); // as shipped: not a write of the plug-ins
+}
+
+bool Rules::changed(WatchedFile& f) {
+    std::error_code error;
+    const auto written = std::filesystem::last_write_time(f.path, error);
+    const bool exists = !error;
+    const int64_t mtime = exists ? int64_t(written.time_since_epoch().count()) : 0;
+    const int64_t size = exists ? static_cast<int64_t>(std::filesystem::file_size(f.path, error)) : -1;
+    const bool different = exists != f.existed || mtime != f.mtimeNs || size != f.size;
+    f.existed = exists;
+    f.mtimeNs = mtime;
+    f.size = size;
+    return different;
+}
+
+void Rules::checkSaves() {
+    if (!changed(folder_) && sim_.world().frame % kFileLookFrames != 0) return;
+    for (WatchedFile& f : saves_) {
+        const bool existed = f.existed;
+        if (!changed(f)) continue;
+        const std::string name = f.path.substr(gameDir_.size() + 1);
+        if (!f.existed) {
+            if (existed) broken("save-whole", name + " is gone");
+            continue;
+        }
+        const std::string text = Read(f.path);
+        const bool batch = name == kBatchSave;
+        std::map<std::string, std::string> keys;
+        std::vector<double> values;
+        const std::string fault = batch ? BatchFault(text, &values) : DictionaryFault(text, &keys);
+        if (!fault.empty()) {
+            broken("save-whole", name + " does not load back whole: " + fault);
+            continue;
+        }
+        if (!kept_.armed) continue;
+        if (batch && !kept_.batchChecked) {
+            kept_.batchChecked = true;
+            std::vector<double> saved;
+            if (!kept_.batch.empty() && BatchFault(kept_.batch, &saved).empty() && saved != values)
+                broken("restart-kept", "the batch saved as \"" + Trim(kept_.batch) +
+                                           "\" came back after the restart as \"" + Trim(text) +
+                                           "\"");
+        }
+        if (name == kCampSave)
+            for (const char* key : kCampKeys) {
+                auto was = kept_.camp.find(key);
+                auto now = keys.find(key);
+                const std::string before = was == kept_.camp.end() ? "" : was->second;
+                const std::string after = now == keys.end() ? "" : now->second;
+                if (before != after)
+                    broken("restart-kept", std::string(key) + " saved as \"" + before +
+                                               "\" was written as \"" + after +
+                                               "\" right after the restart");
+            }
+    }
+}
+
+void Rules::beforeRestart() {
+    kept_ = Kept{};
+    kept_.armed = true;
+    kept_.at = sim_.world().gameTimer;
+    const std::string camp = Read(gameDir_ + "/" + kCampSave);
+    std::map<std::string, std::string> keys;
+    if (DictionaryFault(camp, &keys).empty())
+        for (const char* key : kCampKeys)
+            if (keys.count(key)) kept_.camp[key] = keys[key];
+    kept_.batch = Read(gameDir_ + "/" + kBatchSave);
+}
+
+void Rules::checkKept() {
+    const World& w = sim_.world();
+    if (!kept_.armed || w.gameTimer - kept_.at < kKeptCheckMs) return;
+    kept_.armed = false;
+    auto location = kept_.camp.find("operation.location");
+    if (location == kept_.camp.end()) return;
+    const CampPlace* place = nullptr;
+    for (const CampPlace& p : CampPlaces())
+        if (std::to_string(p.id) == location->second) place = &p;
+    if (!place) return;
+    // The camp's blip shows where the restarted game's camp is.
+    for (const auto& [handle, b] : w.blips.all)
+        if (b.name == "Moonshine Camp" &&
+            std::hypot(b.point.x - place->position.x, b.point.y - place->position.y) <= 60)
+            return;
+    broken("restart-kept", "the camp saved at " + location->second + " " + Where(place->position) +
+                               " shows no camp blip there 10 s after the restart");
+}
+
+} // namespace sim::chaos
