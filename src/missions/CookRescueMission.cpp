@@ -53,7 +53,14 @@ void CookRescueMission::update() {
     switch (state_) {
     case State::Kickoff: return kickoff();
     case State::BreakOut: return breakOut();
-    case State::Extraction: return extraction();
+    case State::Extraction:
+        // The doors open, Clint not yet out: riding off puts the mission back to waiting, as
+        // before the break-out, so that no deputy is left behind.
+        if (Distance(PlayerPed(), getPosition()) > kResetRange) {
+            Log("CookRescueMission: player left mission area, cleaning up");
+            return resetToWaiting(State::Kickoff);
+        }
+        return extraction();
     case State::Escape: return escape();
     case State::Regroup: return regroup();
     case State::SelectLocation: return selectLocation();

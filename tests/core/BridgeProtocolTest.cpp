@@ -155,6 +155,8 @@ TEST_F(RemoveItemTest, TakesTheItemsAndShowsANegativeEntryWithTheItemAsIcon) {
     EXPECT_EQ(feed[0].item, apple);
     EXPECT_EQ(feed[0].dict, "inventory_items");
     EXPECT_EQ(feed[0].icon, apple) << "icon 0 stands for the item's own icon";
+    RemoveItem(PlayerPed(), apple, 5, "inventory_items", 0, debug, nullptr);
+    EXPECT_EQ(apples(), 3) << "the game refuses to take more than there is";
 }
 
 TEST_F(RemoveItemTest, AGivenIconIsKept) {
@@ -233,12 +235,16 @@ TEST(GiveWeapon, GivesOnlyWhatThePedLacksAndEquipsOnlyWhenAsked) {
     ScriptHarness h;
     const int32_t guard = SpawnPedAt(h, "A_M_M_Moonshiners_01");
     const Hash repeater = HashString("WEAPON_REPEATER_CARBINE");
+    EXPECT_EQ(CurrentWeapon(guard), sim::GameHash("WEAPON_UNARMED"));
     h.world().weapons.of[guard].ammo[repeater] = 12;
     GiveWeapon(guard, repeater, 99, false);
     EXPECT_EQ(h.world().weapons.of[guard].ammo[repeater], 12) << "owned already: nothing given";
     EXPECT_EQ(h.world().weapons.of[guard].current, 0u);
     const Hash pistol = HashString("WEAPON_PISTOL_VOLCANIC");
     GiveWeapon(guard, pistol, 30, true);
-    EXPECT_EQ(h.world().weapons.of[guard].ammo.count(pistol), 1u);
+    EXPECT_EQ(h.world().weapons.of[guard].ammo.at(pistol), 30);
     EXPECT_EQ(h.world().weapons.of[guard].current, pistol) << "equipped when asked";
+    EXPECT_EQ(CurrentWeapon(guard), pistol) << "and read back as held";
+    GiveWeapon(guard, pistol, 30, true);
+    EXPECT_EQ(h.world().weapons.of[guard].ammo.at(pistol), 30) << "not given twice";
 }

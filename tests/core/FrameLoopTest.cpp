@@ -48,17 +48,26 @@ class FrameLoopTest : public GameFolderTest {
             WriteFile(std::string("Corvale/") + name, "");
     }
     // Start-up runs as the camp's script does, waiting frame by frame; its answer.
-    bool Initialize(uint64_t frameLimit = 100) {
+    bool Initialize(RecordingSession& s, uint64_t frameLimit = 100) {
         bool ok = false;
-        game.start([&] { ok = corvale::Initialize(session); });
+        game.start([&] { ok = corvale::Initialize(s); });
         game.runUntilFinished(frameLimit);
         EXPECT_TRUE(game.finished()) << "start-up still waiting";
         return ok;
     }
+    bool Initialize() { return Initialize(session); }
     // One pass of the frame loop after ms of game time.
-    void frame(int ms = 33) {
+    void frame(int ms, RecordingSession& s) {
         game.world().gameTimer += ms;
-        RunFrame(session);
+        RunFrame(s);
+    }
+    void frame(int ms = 33) { frame(ms, session); }
+    // The camp moved after start-up, and 29 s of a 30 s autosave period have gone by.
+    void changeTheSaveASecondBeforeTheAutosave(RecordingSession& s) {
+        s.timers().timerFor("autosave");
+        s.data().savegameFile()->setInt("operation.location", 3);
+        for (int ms = 0; ms < 29000; ms += 1000)
+            frame(1000, s);
     }
     RecordingSession session;
 };
@@ -66,11 +75,7 @@ class FrameLoopTest : public GameFolderTest {
 } // namespace
 
 TEST_F(FrameLoopTest, StartUpLogsTheBannerWaitsForTheBlipTexturesAndCreatesTheWorld) {
-    bool ok = false;
-    game.start([&] { ok = corvale::Initialize(session); });
-    game.runUntilFinished(100);
-    ASSERT_TRUE(game.finished());
-    ASSERT_TRUE(ok);
+    ASSERT_TRUE(Initialize());
     EXPECT_FALSE(Logged("gave up waiting for the blips_mp texture dict, going on without its "
                         "sprites"));
     const auto log = LogMessages();
@@ -173,10 +178,7 @@ TEST_F(FrameLoopTest, AnExceptionSkipsTheRestOfThatFrameOnly) {
 TEST_F(FrameLoopTest, AFrameThatThrowsSkipsThatFramesAutosaveOnly) {
     WriteFile("Corvale/GeneralMeta.dat", "auto_save_frequency_seconds=30\n");
     ASSERT_TRUE(Initialize());
-    session.timers().timerFor("autosave");
-    session.data().savegameFile()->setInt("operation.location", 3);
-    for (int ms = 0; ms < 29000; ms += 1000)
-        frame(1000);
+    changeTheSaveASecondBeforeTheAutosave(session);
     session.throwInSecond = true;
     frame(1000);
     EXPECT_FALSE(Logged("Autosaving..."));
@@ -206,19 +208,10 @@ TEST_F(FrameLoopTest, AnAutosavePeriodThatIsNoNumberIsTheShippedThirtySeconds) {
         WriteFile("Corvale/GeneralMeta.dat",
                   std::string("auto_save_frequency_seconds=") + period + "\n");
         RecordingSession fresh;
-        bool ok = false;
-        game.start([&] { ok = corvale::Initialize(fresh); });
-        game.runUntilFinished(100);
-        ASSERT_TRUE(ok);
-        fresh.timers().timerFor("autosave");
-        fresh.data().savegameFile()->setInt("operation.location", 3);
-        for (int ms = 0; ms < 29000; ms += 1000) {
-            game.world().gameTimer += 1000;
-            RunFrame(fresh);
-        }
+        ASSERT_TRUE(Initialize(fresh));
+        changeTheSaveASecondBeforeTheAutosave(fresh);
         EXPECT_FALSE(Logged("Autosaving..."));
-        game.world().gameTimer += 1000;
-        RunFrame(fresh);
+        frame(1000, fresh);
         EXPECT_TRUE(Logged("Autosaving..."));
         EXPECT_EQ(ReadFile("Corvale/Savegame.dat"), "operation.location=3\n");
         EXPECT_TRUE(fresh.messages.empty()) << fresh.messages.front();
@@ -237,10 +230,7 @@ TEST_F(FrameLoopTest, AnAutosavePeriodThatIsNoNumberIsTheShippedThirtySeconds) {
 TEST_F(FrameLoopTest, ADirtySaveIsWrittenWhenTheAutosavePeriodHasPassed) {
     WriteFile("Corvale/GeneralMeta.dat", "auto_save_frequency_seconds=30\n");
     ASSERT_TRUE(Initialize());
-    session.timers().timerFor("autosave");
-    session.data().savegameFile()->setInt("operation.location", 3);
-    for (int ms = 0; ms < 29000; ms += 1000)
-        frame(1000);
+    changeTheSaveASecondBeforeTheAutosave(session);
     EXPECT_FALSE(Logged("Autosaving..."));
     frame(1000);
     EXPECT_TRUE(Logged("Autosaving..."));

@@ -61,12 +61,18 @@ TEST_F(PromptTest, TheGameSeesItEnabledOnlyWhileVisibleAndEnabled) {
     p.setEnabled(false);
     EXPECT_FALSE(state(p).enabled);
     EXPECT_TRUE(state(p).visible) << "disabled prompts stay on screen";
+    EXPECT_FALSE(h.world().prompts.press("Drink", h.world().frame, 1))
+        << "a disabled prompt cannot be used";
     p.setEnabled(true);
     p.hide();
     EXPECT_FALSE(state(p).enabled);
     EXPECT_FALSE(state(p).visible);
+    EXPECT_FALSE(h.world().prompts.press("Drink", h.world().frame, 1)) << "nor a hidden one";
     p.set(true, true);
     EXPECT_TRUE(state(p).shown());
+    p.remove();
+    EXPECT_TRUE(h.world().prompts.withText("Drink").empty()) << "the game forgets it";
+    EXPECT_TRUE(h.sim().faults().empty());
 }
 
 TEST_F(PromptTest, GroupFromAnEntityJoinsOnlyAGroupTheGameGives) {
@@ -99,6 +105,8 @@ TEST_F(PromptTest, APressPromptCompletesOnTheFrameItIsPressed) {
     press("Drink");
     frame();
     EXPECT_TRUE(p.completed());
+    frame();
+    EXPECT_FALSE(p.completed()) << "during the next frame only";
 }
 
 TEST_F(PromptTest, AHeldKindTwoPromptCompletesOncePerHold) {

@@ -2,11 +2,11 @@
 // `rules on`: each is broken by what it forbids, in the frame it happens, and holds through
 // what a sound game does. Most are played in a world without plug-ins, where the test does
 // what a faulty plug-in would; the last plays the real ones through a sound story.
-#include "BuiltPlugins.h"
 #include "CampWorld.h"
 #include "Hash.h"
 #include "chaos/Rules.h"
 #include "core/natives/Script.h"
+#include "support/BuiltPlugins.h"
 #include "support/ScriptHarness.h"
 
 #include <gtest/gtest.h>

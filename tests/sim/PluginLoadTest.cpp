@@ -1,6 +1,6 @@
 // Both built plug-ins load into the simulator, register their scripts and run frames.
-#include "BuiltPlugins.h"
 #include "scenario/Scenario.h"
+#include "support/BuiltPlugins.h"
 
 #include <gtest/gtest.h>
 

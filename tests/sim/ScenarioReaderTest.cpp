@@ -1,8 +1,8 @@
 // The scenario reader checks every line before the first frame: a bad line anywhere fails
 // the run at once with its file and line, and no frame has run.
-#include "BuiltPlugins.h"
 #include "CampWorld.h"
 #include "scenario/Scenario.h"
+#include "support/BuiltPlugins.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,5 @@
 // Scenario commands the still's scenarios use: texts no longer drawn, sprites with their
 // alpha, sounds counted by name, the scripted camera, the player in combat.
-#include "BuiltPlugins.h"
-#include "KitFeed.h"
 #include "core/natives/Audio.h"
 #include "core/natives/Camera.h"
 #include "core/natives/Controls.h"
@@ -15,6 +13,8 @@
 #include "core/natives/Strings.h"
 #include "core/natives/Tasks.h"
 #include "core/natives/Vehicles.h"
+#include "support/BuiltPlugins.h"
+#include "support/KitFeed.h"
 
 #include <gtest/gtest.h>
 

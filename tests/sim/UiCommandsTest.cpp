@@ -1,10 +1,10 @@
 // Scenario commands of the screen, controls, cash, items and streaming: what they set up
 // in the world and what their expectations hold.
-#include "BuiltPlugins.h"
 #include "Hash.h"
-#include "KitFeed.h"
 #include "core/natives/NativeCall.h"
 #include "scenario/Scenario.h"
+#include "support/BuiltPlugins.h"
+#include "support/KitFeed.h"
 #include "support/ScriptHarness.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // Text, sprites and the menu kit on the simulated screen: what is drawn each frame, read
 // from the game's controls, held open without allocating, and pictured by a snapshot.
-#include "BuiltPlugins.h"
 #include "Hash.h"
-#include "KitFeed.h"
 #include "scenario/Scenario.h"
+#include "support/BuiltPlugins.h"
+#include "support/KitFeed.h"
 #include "ui/MenuList.h"
 #include "core/draw/ScreenDraw.h"
 
@@ -66,23 +66,6 @@ struct ScreenTest : ::testing::Test {
 };
 
 } // namespace
-
-TEST_F(ScreenTest, DrawnTextReachesTheScreenPlainAndCentredByTheKit) {
-    corvale::testing::EveryFrame(*simulator, [] {
-        DrawText("Choose a location", 0.14f, 0.07f, 229, 228, 227, 255, true, 0.6f, 0.5f, "$title");
-    });
-    simulator->runFrames(2);
-    ASSERT_EQ(screen().texts.size(), 1u) << "texts are drawn anew every frame";
-    const sim::DrawnText& t = screen().texts[0];
-    EXPECT_EQ(t.text, "Choose a location");
-    EXPECT_EQ(t.font, "$title");
-    EXPECT_FLOAT_EQ(t.x, 0.14f - EstimateTextWidth("Choose a location", 0.6f) / 2);
-    EXPECT_FLOAT_EQ(t.y, 0.07f);
-    EXPECT_FLOAT_EQ(t.scaleX, 0.6f);
-    EXPECT_FLOAT_EQ(t.scaleY, 0.5f);
-    EXPECT_EQ(t.colour.g, 228);
-    EXPECT_TRUE(simulator->faults().empty()) << "no call the game build lacks";
-}
 
 TEST_F(ScreenTest, AMenuHeldOpenAllocatesNothingFrameAfterFrame) {
     LocationMenu menu;

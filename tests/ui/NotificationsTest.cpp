@@ -2,8 +2,8 @@
 // argument blocks slot by slot, the cuts, the one pending entry of each kind, and the toast
 // that waits for its icon but never for ever.
 #include "Hash.h"
-#include "KitFeed.h"
 #include "core/natives/Strings.h"
+#include "support/KitFeed.h"
 #include "support/ScriptHarness.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // The sale of a batch on the simulated world, seen at the moment the money changes hands:
 // by then the still's file already says the batch is gone, so quitting the game right
 // after being paid can never keep the batch to sell again.
-#include "BuiltPlugins.h"
 #include "scenario/Scenario.h"
+#include "support/BuiltPlugins.h"
 #include "support/ScriptHarness.h"
 
 #include <fstream>

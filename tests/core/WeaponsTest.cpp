@@ -1,26 +1,14 @@
-// Weapons and the inventory as the world keeps them.
+// Weapons as the world keeps them: the best one taken in hand, the last impact for one frame.
+#include "core/natives/Weapons.h"
 #include "Hash.h"
-#include "core/natives/Inventory.h"
 #include "core/natives/Player.h"
 #include "core/natives/Script.h"
-#include "core/natives/Weapons.h"
 #include "support/ScriptHarness.h"
 
 #include <gtest/gtest.h>
 
 using namespace corvale;
 using corvale::testing::ScriptHarness;
-
-TEST(Weapons, AGivenWeaponIsHeldWhenEquipped) {
-    ScriptHarness h;
-    const Ped cook = h.world().spawn(sim::EntityKind::Ped, 1, {}, 0);
-    EXPECT_EQ(CurrentWeapon(cook), sim::GameHash("WEAPON_UNARMED"));
-    GiveWeapon(cook, 0x797FBF5, 99, true);
-    EXPECT_EQ(CurrentWeapon(cook), 0x797FBF5u);
-    EXPECT_EQ(h.world().weapons.of[cook].ammo.at(0x797FBF5), 99);
-    GiveWeapon(cook, 0x797FBF5, 99, true);
-    EXPECT_EQ(h.world().weapons.of[cook].ammo.at(0x797FBF5), 99) << "not given twice";
-}
 
 TEST(Weapons, EquipBestWeaponPutsTheBestOwnedWeaponInHand) {
     ScriptHarness h;
@@ -51,15 +39,4 @@ TEST(Weapons, ThePlayersLastImpactIsReportedDuringOneFrame) {
         EXPECT_EQ(seen[i].x, atImpact ? 4.0f : 0.0f) << "frame " << i + 1;
         EXPECT_EQ(seen[i].z, atImpact ? 6.0f : 0.0f) << "frame " << i + 1;
     }
-}
-
-TEST(Inventory, RemoveItemTakesItemsFromThePlayer) {
-    ScriptHarness h;
-    RefreshPlayerPed();
-    const Hash herb = sim::GameHash("CONSUMABLE_HERB_GINSENG");
-    h.world().player.items[herb] = 3;
-    RemoveItem(PlayerPed(), herb, 2, "inventory_items", 0, DebugTools{}, nullptr);
-    EXPECT_EQ(h.world().player.items[herb], 1);
-    RemoveItem(PlayerPed(), herb, 5, "inventory_items", 0, DebugTools{}, nullptr);
-    EXPECT_EQ(h.world().player.items[herb], 1) << "the game refuses to take more than there is";
 }

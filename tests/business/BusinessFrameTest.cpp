@@ -1,7 +1,7 @@
 // The business plug-in against the simulator: a standard exception thrown during a frame
 // gives up the rest of that frame only, and the still keeps working afterwards.
-#include "BuiltPlugins.h"
 #include "scenario/Scenario.h"
+#include "support/BuiltPlugins.h"
 #include "support/ScriptHarness.h"
 
 #include <stdexcept>
