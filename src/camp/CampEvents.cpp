@@ -14,7 +14,6 @@
 
 #include <cstdio>
 #include <exception>
-#include <string>
 
 namespace corvale {
 
@@ -25,7 +24,14 @@ constexpr const char* kReceived = "CampManager: received event: ";
 constexpr int32_t kEventLinesPerFrame = 20;
 
 void LogReceived(const char* name) {
-    Log(std::string(kReceived) + name);
+    Log(kReceived, name);
+}
+
+// A line put together on the stack: the frames a raid begins and ends in allocate nothing.
+template <class... Words> void LogWords(const char* format, Words... words) {
+    char line[160];
+    std::snprintf(line, sizeof line, format, words...);
+    Log(line);
 }
 
 bool DebugLogs(const GameData& data) {
@@ -68,11 +74,11 @@ void CampEvents::onEvent(const events::ScriptEvent& e, Requests& requests) {
         requests.openSelector = false;
         kit_.selector.close();
     } else if (e.is(events::kCampLocationChanged)) {
-        Log(std::string(kReceived) + events::kCampLocationChanged + ": " +
-            std::to_string(e.word(1)));
+        LogWords("%s%s: %d", kReceived, events::kCampLocationChanged, e.word(1));
         if (requests.move) {
-            Log("CampManager: a location change is already under way, dropped the change to " +
-                std::to_string(e.word(1)));
+            LogWords("CampManager: a location change is already under way, dropped the change "
+                     "to %d",
+                     e.word(1));
             return;
         }
         requests.move = true;
@@ -82,18 +88,16 @@ void CampEvents::onEvent(const events::ScriptEvent& e, Requests& requests) {
         LogReceived(events::kPutHerbsInStill);
         kit_.herbs.putIn();
     } else if (e.is(events::kModifyLawAwareness)) {
-        Log(std::string(kReceived) + events::kModifyLawAwareness +
-            ", amount: " + std::to_string(e.word(1)));
+        LogWords("%s%s, amount: %d", kReceived, events::kModifyLawAwareness, e.word(1));
         kit_.stats.lawAwareness().add(static_cast<float>(e.word(1)) * 0.01f);
     } else if (e.is(events::kLawAwarenessSet) || e.is(events::kInfluenceSet)) {
         onStatEvent(e);
     } else if (e.is(events::kModifyInfluence)) {
-        Log(std::string(kReceived) + events::kModifyInfluence +
-            ", amount: " + std::to_string(e.word(1)));
+        LogWords("%s%s, amount: %d", kReceived, events::kModifyInfluence, e.word(1));
         kit_.stats.influence().add(static_cast<float>(e.word(1)) * 0.01f);
     } else if (e.is(events::kMissionFinished)) {
-        Log(std::string(kReceived) + events::kMissionFinished + ", mission type: " +
-            std::to_string(e.word(1)) + " status: " + std::to_string(e.word(2)));
+        LogWords("%s%s, mission type: %d status: %d", kReceived, events::kMissionFinished,
+                 e.word(1), e.word(2));
         onMissionFinished(e.word(1), e.word(2));
     } else if (e.is(events::kDeliveryFinished)) {
         LogReceived(events::kDeliveryFinished);
@@ -102,7 +106,7 @@ void CampEvents::onEvent(const events::ScriptEvent& e, Requests& requests) {
         LogReceived(events::kDeliveryNotFinished);
         onDelivery(false);
     } else if (e.is(events::kPlayerEnterCamp)) {
-        Log(std::string("CampManager: ") + events::kPlayerEnterCamp);
+        Log("CampManager: ", events::kPlayerEnterCamp);
         kit_.visit.scheduleRaid();
     } else if (DebugLogs(kit_.data)) {
         onLogOnlyEvent(e);
@@ -115,17 +119,14 @@ void CampEvents::onLogOnlyEvent(const events::ScriptEvent& e) {
     else if (e.is(events::kCampDespawned))
         LogReceived(events::kCampDespawned);
     else if (e.is(events::kMissionAccepted))
-        Log(std::string("CampManager: ") + events::kMissionAccepted +
-            ". type: " + std::to_string(e.word(2)));
+        LogWords("CampManager: %s. type: %d", events::kMissionAccepted, e.word(2));
 }
 
 // Saved as a fraction, written by the autosave.
 void CampEvents::onStatEvent(const events::ScriptEvent& e) {
     const bool influence = e.is(events::kInfluenceSet);
     const char* name = influence ? events::kInfluenceSet : events::kLawAwarenessSet;
-    char value[32];
-    std::snprintf(value, sizeof value, "%f", static_cast<double>(e.word(1) * 0.01f));
-    Log(std::string(kReceived) + name + ", updated value: " + value);
+    LogWords("%s%s, updated value: %f", kReceived, name, static_cast<double>(e.word(1) * 0.01f));
     kit_.data.savegameFile()->setFloat(influence ? "operation.stats.influence"
                                                  : "operation.stats.law_awareness",
                                        static_cast<float>(ClampHundredths(e.word(1))) * 0.01f);

@@ -12,8 +12,6 @@
 namespace corvale {
 
 namespace {
-constexpr size_t kEntitiesReserved = 16;
-
 // The longest prefix of text that fits in size - 1 bytes without cutting a UTF-8 character.
 size_t FittingLength(const char* text, size_t size) {
     size_t length = std::strlen(text);
@@ -28,10 +26,7 @@ size_t FittingLength(const char* text, size_t size) {
 BaseMissionProcessor::BaseMissionProcessor(MissionType type, MissionStatus status,
                                            const Vector3& position, const MissionKit& kit)
     : kit_(kit), type_(type), position_(position), status_(status),
-      revealHud_(HashString("INPUT_REVEAL_HUD")) {
-    // Room for a raid's gang or a camp's guards up front: spawning them allocates nothing.
-    entities_.reserve(kEntitiesReserved);
-}
+      revealHud_(HashString("INPUT_REVEAL_HUD")) {}
 
 void BaseMissionProcessor::tick() {
     switch (status_) {

@@ -6,6 +6,7 @@
 #include "core/natives/NativeCall.h"
 #include "core/natives/Vector3.h"
 #include "core/runtime/Executable.h"
+#include "core/runtime/InlineVector.h"
 #include "missions/MissionKit.h"
 #include "missions/MissionTypes.h"
 
@@ -68,7 +69,8 @@ class BaseMissionProcessor : public Executable {
     MissionType type_;
     Vector3 position_;
     MissionStatus status_;
-    std::vector<Entity> entities_;
+    // Room for a raid's gang or a camp's guards: spawning them allocates nothing.
+    InlineVector<Entity, 16> entities_;
     std::vector<PropSet> propSets_;
     char objective_[kObjectiveSize] = {};
     Hash revealHud_;

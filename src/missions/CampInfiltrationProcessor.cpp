@@ -19,7 +19,6 @@
 namespace corvale {
 
 namespace {
-constexpr std::string_view kCombat = "combat";
 constexpr int32_t kStillObjective = 0;
 constexpr float kWakeReach = 45.0f;
 constexpr float kDormantReach = 80.0f;
@@ -131,7 +130,7 @@ void CampInfiltrationProcessor::runObjective() {
 
 // Once the guards fight as one, only beating them all gets the player out.
 void CampInfiltrationProcessor::escapeWhenClear(float distance) {
-    if (!guards_.empty() && (getValue(kCombat) != 0 || distance <= kEscapeDistance)) return;
+    if (!guards_.empty() && (campFights_ || distance <= kEscapeDistance)) return;
     Log("CampInfiltrationProcessor: escaped successfully");
     result_ = kEscaped;
     phase_ = kDone;
@@ -149,7 +148,7 @@ void CampInfiltrationProcessor::updateGuards() {
             continue;
         }
         if (guard.getMode() == GuardMode::Combat && guard.timeInMode() > kLoneFightSeconds &&
-            getValue(kCombat) == 0)
+            !campFights_)
             spreadCombat(guard);
         ++i;
     }
@@ -162,7 +161,7 @@ void CampInfiltrationProcessor::spreadCombat(const GuardAI& fighter) {
         if (guard.get() == &fighter || guard->getMode() == GuardMode::Combat) continue;
         guard->engage(player);
     }
-    setValue(kCombat, 1);
+    campFights_ = true;
 }
 
 void CampInfiltrationProcessor::cleanup() {

@@ -56,6 +56,8 @@ class CampInfiltrationProcessor final : public Executable {
     std::unique_ptr<InfiltrationObjectiveProcessor> objective_;
     int32_t result_ = kRunning;
     PedGroup group_ = kNoPedGroup;
+    // Every guard was sent at the player: from then on only beating them all gets him out.
+    bool campFights_ = false;
 };
 
 } // namespace corvale

@@ -56,6 +56,22 @@ CampRaidProcessor::CampRaidProcessor(const RaidSetup& setup, const MissionKit& k
     raiders_.reserve(static_cast<size_t>(std::max(setup.raiders, 0)));
 }
 
+namespace {
+alignas(CampRaidProcessor) unsigned char gRaidRoom[sizeof(CampRaidProcessor)];
+bool gRaidRoomTaken = false;
+} // namespace
+
+void* CampRaidProcessor::operator new(std::size_t size) {
+    if (gRaidRoomTaken || size > sizeof gRaidRoom) return ::operator new(size);
+    gRaidRoomTaken = true;
+    return gRaidRoom;
+}
+
+void CampRaidProcessor::operator delete(void* raid) {
+    if (raid != gRaidRoom) return ::operator delete(raid);
+    gRaidRoomTaken = false;
+}
+
 void CampRaidProcessor::update() {
     switch (state_) {
     case State::Waiting:

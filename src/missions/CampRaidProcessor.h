@@ -4,12 +4,13 @@
 // every raider is down with none left to come, or fails when he runs from the camp.
 #include "core/natives/Blips.h"
 #include "core/natives/Groups.h"
+#include "core/runtime/InlineVector.h"
 #include "core/timers/GameTimer.h"
 #include "missions/BaseMissionProcessor.h"
 #include "missions/MissionsManager.h"
 
+#include <cstddef>
 #include <functional>
-#include <vector>
 
 namespace corvale {
 
@@ -54,6 +55,11 @@ class CampRaidProcessor final : public BaseMissionProcessor {
     // Raiders of the round still up, as of the last update.
     size_t raidersUp() const { return raiders_.size(); }
 
+    // One raid at a time: it is built in room kept for it, so starting one allocates
+    // nothing (a second one at once, as a test may make, comes from the heap).
+    static void* operator new(std::size_t size);
+    static void operator delete(void* raid);
+
   private:
     struct Raider {
         Ped ped;
@@ -72,7 +78,7 @@ class CampRaidProcessor final : public BaseMissionProcessor {
     void dropDownRaiders();
 
     RaidSetup setup_;
-    std::vector<Raider> raiders_;
+    InlineVector<Raider, 16> raiders_; // a gang is 9 to 12
     int32_t remaining_;
     State state_ = State::Waiting;
     int32_t round_ = 0;

@@ -10,7 +10,9 @@
 #include "core/natives/Strings.h"
 #include "core/timers/GameTimer.h"
 
+#include <cstdio>
 #include <string>
+#include <string_view>
 
 namespace corvale {
 
@@ -64,8 +66,10 @@ void MissionsManager::tickKickOff() {
 void MissionsManager::finishMission() {
     const int32_t type = Number(current_->getType());
     const MissionStatus status = current_->getStatus();
-    Log("Mission of type " + std::to_string(type) +
-        " has terminated with status: " + std::to_string(Number(status)));
+    char line[80];
+    std::snprintf(line, sizeof line, "Mission of type %d has terminated with status: %d", type,
+                  Number(status));
+    Log(line);
     current_->cleanup();
     events::SendCampEvent({static_cast<int32_t>(HashString(events::kMissionFinished)), type,
                            Number(status)});
@@ -95,8 +99,10 @@ bool MissionsManager::startMission(MissionType type, int32_t locationId) {
     current_ = std::move(mission);
     events::SendCampEvent({static_cast<int32_t>(HashString(events::kMissionAccepted)), locationId,
                            Number(type)});
-    const std::string key = "toasts.missions." + std::to_string(Number(type)) + ".body";
-    const std::string& body = lang_.getString(key);
+    // Put together on the stack: a raid's first frame allocates nothing.
+    char key[48];
+    const int length = std::snprintf(key, sizeof key, "toasts.missions.%d.body", Number(type));
+    const std::string& body = lang_.getString(std::string_view(key, static_cast<size_t>(length)));
     if (!body.empty())
         kit_.notifications.queueToast(lang_.getString("toasts.generic_title").c_str(), body.c_str(), "blips_mp",
                    "blip_business_moonshine", kToastMs);
@@ -106,7 +112,9 @@ bool MissionsManager::startMission(MissionType type, int32_t locationId) {
 bool MissionsManager::abortUnengaged(MissionType type, const char* why) {
     if (!current_ || current_->getType() != type || current_->hasEngaged()) return false;
     if (!current_->isActive()) return false;
-    Log("MissionsManager: mission of type " + std::to_string(Number(type)) + " aborted: " + why);
+    char head[64];
+    std::snprintf(head, sizeof head, "MissionsManager: mission of type %d aborted: ", Number(type));
+    Log(head, why ? why : "");
     abortMission();
     return true;
 }

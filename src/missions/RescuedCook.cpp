@@ -1,7 +1,6 @@
 #include "missions/RescuedCook.h"
 
 #include "core/log/Log.h"
-#include "core/natives/Audio.h"
 #include "core/natives/Blips.h"
 #include "core/natives/Developer.h"
 #include "core/natives/Distance.h"
@@ -15,6 +14,7 @@
 #include "missions/BaseMissionProcessor.h"
 #include "missions/JailPlaces.h"
 #include "site/Blips.h"
+#include "site/CookSetUp.h"
 
 namespace corvale {
 
@@ -38,22 +38,12 @@ Ped RescuedCook::spawn(const char* name, Prompt& locationPrompt, const Vector3& 
     const Ped cook = mission_.addEntity(SpawnPed("a_m_m_moonshiners_01", jail::kClintSpawn));
     ped_ = cook;
     if (cook == 0) return 0;
-    SetPedPromptName(cook, name);
-    EquipOutfitPreset(cook, 3, false);
-    ApplyShopItem(cook, peds::kCookOutfitPartA, true, false, false);
-    ApplyShopItem(cook, peds::kCookOutfitPartB, true, false, false);
+    DressCook(cook, name);
     SetPedIgnoreDeadBodies(cook, true);
-    SetPedConfigFlag(cook, 154, true);
-    SetPedConfigFlag(cook, 540, true);
-    SetEntityHealth(cook, 1500, 0);
-    SetEntityProofs(cook, 4, false);
-    SetPedCombatAttribute(cook, 46, false);
-    SetPedCombatAttribute(cook, 13, true);
-    SetPedAccuracy(cook, 80);
+    ToughenCook(cook);
     SetInvincible(cook, true);
     locationPrompt.setGroupFrom(cook);
-    SetPedRelationshipGroup(cook, HashString("REL_GANG_DUTCHS"));
-    SetAmbientVoice(cook, "0192_A_M_M_HTLROUGHTRAVELLERS_01_WHITE_01");
+    GiveCookHisGang(cook);
     ScriptWait(500);
     // Half a second is long enough for the game to lose him.
     if (!EntityExists(cook)) return cook;

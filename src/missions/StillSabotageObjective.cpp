@@ -24,7 +24,6 @@ namespace corvale {
 
 namespace {
 constexpr const char* kTimerName = "still_sabotage_objective";
-constexpr std::string_view kTutorialShown = "sabotage_tutorial";
 constexpr int32_t kSearchEveryMs = 500;
 constexpr float kSearchRadius = 30.0f;
 constexpr float kTutorialReach = 25.0f;
@@ -85,10 +84,10 @@ void StillSabotageObjective::markStill() {
         stillBlip_ = BlipForEntity(still_, blips::kStyleStill, stillSprite_);
         if (stillBlip_ != 0) SetBlipName(stillBlip_, LangText(kit_.data, "blips.still"));
     }
-    if (getValue(kTutorialShown) != 0) return;
+    if (tutorialShown_) return;
     if (!(Distance(PlayerPed(), still_) < kTutorialReach)) return;
     kit_.tutorials.trigger("sabotage_still", false);
-    setValue(kTutorialShown, 1);
+    tutorialShown_ = true;
 }
 
 // Dynamite or another thrown explosive going off within 5 m of the still.

@@ -39,6 +39,8 @@ class StillSabotageObjective final : public InfiltrationObjectiveProcessor {
     std::unique_ptr<PutHerbsInStillTask> herbsTask_;
     GameTimer* searchTimer_;
     bool searchLogged_ = false;
+    // Once per objective: near the still the player is told how to ruin it.
+    bool tutorialShown_ = false;
 
     // Names hashed once.
     Hash stillModel_, stillSprite_, herb_, explosionEvent_;

@@ -1,6 +1,5 @@
 // The camp's cook: spawned once per built camp, dressed, toughened and given his voice.
 #include "core/log/Log.h"
-#include "core/natives/Audio.h"
 #include "core/natives/Entity.h"
 #include "core/natives/Ground.h"
 #include "core/natives/Peds.h"
@@ -8,38 +7,13 @@
 #include "core/natives/Strings.h"
 #include "core/natives/Weapons.h"
 #include "site/CampInterface.h"
+#include "site/CookSetUp.h"
 #include "ui/LangText.h"
 
 namespace corvale {
 
 namespace {
-
-constexpr int32_t kOutfitPreset = 3;
-constexpr int32_t kConfigFlag154 = 154;
-constexpr int32_t kConfigFlag540 = 540;
-constexpr int32_t kHealth = 1500;
-constexpr int32_t kProofs = 4;
-constexpr int32_t kCombatAttribute46 = 46;
-constexpr int32_t kCombatAttribute13 = 13;
-constexpr int32_t kAccuracy = 80;
 constexpr int32_t kAmmo = 99;
-
-void SetUpCook(Ped cook, const GameData& data) {
-    SetPedPromptName(cook, LangText(data, "prompts.cook"));
-    EquipOutfitPreset(cook, kOutfitPreset, false);
-    ApplyShopItem(cook, peds::kCookOutfitPartA, true, false, false);
-    ApplyShopItem(cook, peds::kCookOutfitPartB, true, false, false);
-    SetPedConfigFlag(cook, kConfigFlag154, true);
-    SetPedConfigFlag(cook, kConfigFlag540, true);
-    SetEntityHealth(cook, kHealth, 0);
-    SetEntityProofs(cook, kProofs, false);
-    SetPedCombatAttribute(cook, kCombatAttribute46, false);
-    SetPedCombatAttribute(cook, kCombatAttribute13, true);
-    SetPedAccuracy(cook, kAccuracy);
-    SetPedRelationshipGroup(cook, HashString("REL_GANG_DUTCHS"));
-    SetAmbientVoice(cook, "0192_A_M_M_HTLROUGHTRAVELLERS_01_WHITE_01");
-}
-
 } // namespace
 
 Ped CampInterface::spawnCook(bool armed) {
@@ -52,7 +26,9 @@ Ped CampInterface::spawnCook(bool armed) {
         Log("CampInterface: the cook could not be spawned");
         return 0;
     }
-    SetUpCook(cook, data_);
+    DressCook(cook, LangText(data_, "prompts.cook"));
+    ToughenCook(cook);
+    GiveCookHisGang(cook);
     if (armed) GiveWeapon(cook, weapons::kRevolverDoubleAction, kAmmo, true);
     cook_ = cook;
     objects_.push_back(cook_);

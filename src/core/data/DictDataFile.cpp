@@ -13,6 +13,9 @@ namespace corvale {
 namespace {
 // Room kept per loaded line for values that grow and keys added later.
 constexpr size_t kRoomPerLine = 64;
+// A key and a value written during play: "last_completed_mission_type", "0.250000".
+constexpr size_t kSpareKeyRoom = 48;
+constexpr size_t kSpareValueRoom = 24;
 
 bool Storable(std::string_view text) {
     return text.find_first_of("=\n") == std::string_view::npos && TrimBlanks(text) == text;
@@ -154,12 +157,37 @@ void DictDataFile::set(std::string_view key, std::string_view value) {
         return;
     }
     if (it == entries_.end()) {
-        entries_.emplace(std::string(key), std::string(value));
+        insertNew(key, value);
         dirty_ = true;
     } else if (it->second != value) {
         it->second.assign(value);
         dirty_ = true;
     }
+}
+
+void DictDataFile::insertNew(std::string_view key, std::string_view value) {
+    if (spareEntries_.empty()) {
+        entries_.emplace(std::string(key), std::string(value));
+        return;
+    }
+    Entries::node_type entry = std::move(spareEntries_.back());
+    spareEntries_.pop_back();
+    entry.key().assign(key);
+    entry.mapped().assign(value);
+    entries_.insert(std::move(entry));
+}
+
+void DictDataFile::keepRoomForNewKeys(size_t keys) {
+    spareEntries_.reserve(spareEntries_.size() + keys);
+    for (size_t i = 0; i < keys; ++i) {
+        Entries scratch;
+        Entries::node_type entry = scratch.extract(scratch.emplace().first);
+        entry.key().reserve(kSpareKeyRoom);
+        entry.mapped().reserve(kSpareValueRoom);
+        spareEntries_.push_back(std::move(entry));
+    }
+    saveRoom_ += keys * (kSpareKeyRoom + 1 + kSpareValueRoom + 1);
+    saveText_.reserve(saveRoom_);
 }
 
 void DictDataFile::setInt(std::string_view key, int32_t value) {

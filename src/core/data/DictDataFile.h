@@ -9,6 +9,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace corvale {
 
@@ -107,7 +108,13 @@ class DictDataFile final : public BaseDataFile {
 
     const Entries& entries() const { return entries_; }
 
+    // A file the game writes new keys into during play (a tutorial seen for the first time,
+    // a mission's first pass) makes room for that many up front: the first write of a key
+    // then allocates nothing, and neither does the save after it.
+    void keepRoomForNewKeys(size_t keys);
+
   private:
+    void insertNew(std::string_view key, std::string_view value);
     const std::string* find(std::string_view key) const;
     void fillText(std::string& content) const;
     // Logs a value no getter can use; called once per key.
@@ -118,6 +125,7 @@ class DictDataFile final : public BaseDataFile {
     std::string saveText_; // write's buffer, kept between saves
     size_t saveRoom_ = 0;  // what the loaded lines asked of it
     const DictDataFile* shipped_ = nullptr;
+    std::vector<Entries::node_type> spareEntries_; // emptied entries with room reserved
     mutable std::set<std::string, std::less<>> badKeysLogged_;
 };
 

@@ -5,6 +5,10 @@
 
 namespace corvale {
 
+namespace {
+constexpr size_t kNewKeysInPlay = 16;
+} // namespace
+
 GameData::GameData(platform::FileOperations& files) : fileOperations_(files) {
     shippedGeneralMeta_.readLines(ShippedGeneralMetaText());
     shippedAi_.readLines(ShippedAiText());
@@ -15,6 +19,8 @@ bool GameData::createAndLoad(FileSlot slot, const char* name) {
     DictDataFile& file = *files_[slot];
     // Each flag stands for itself: one the player broke costs no other.
     if (slot == kTutorialFlags) file.skipBadLines();
+    // What the game writes into during play: every tutorial's flag, the mission results.
+    if (slot == kTutorialFlags || slot == kSavegame) file.keepRoomForNewKeys(kNewKeysInPlay);
     if (slot == kGeneralMeta) file.setShipped(&shippedGeneralMeta_);
     if (slot == kAi) file.setShipped(&shippedAi_);
     return file.load();

@@ -3,12 +3,14 @@
 #include "core/data/DictDataFile.h"
 #include "core/data/Settings.h"
 #include "core/runtime/Executable.h"
+#include "core/runtime/InlineVector.h"
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <new>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -122,6 +124,58 @@ TEST_F(LookupAllocationTest, SettingLookUpsAllocateNothing) {
     EXPECT_EQ(allocations, 0);
     EXPECT_TRUE(devTools);
     EXPECT_EQ(length, 3u);
+}
+
+// The first tutorial seen and the first mission passed write new keys during a fight: with
+// room kept for them, the writes and the save after them allocate nothing, the spare room
+// never shows in the file, and a key past the room is still written.
+TEST_F(LookupAllocationTest, NewKeysWithinTheRoomKeptAndTheirSaveAllocateNothing) {
+    WriteFile("Corvale/TutorialFlags.dat", "");
+    DictDataFile flags("Corvale/TutorialFlags.dat");
+    ASSERT_TRUE(flags.load());
+    flags.keepRoomForNewKeys(2);
+    EXPECT_TRUE(flags.entries().empty()) << "the room is not a key";
+    bool saved = false;
+    const long allocations = AllocationsOf([&] {
+        flags.setInt("camp_raid_defended", 1);
+        flags.setInt("a_tutorial_name_longer_than_a_small_string", 1);
+        saved = flags.save(false);
+    });
+    EXPECT_EQ(allocations, 0);
+    EXPECT_TRUE(saved);
+    flags.setInt("kickoff", 1);
+    flags.setInt("camp_raid_defended", 0);
+    ASSERT_TRUE(flags.save(false));
+    DictDataFile again("Corvale/TutorialFlags.dat");
+    ASSERT_TRUE(again.load());
+    EXPECT_EQ(again.text(),
+              "a_tutorial_name_longer_than_a_small_string=1\ncamp_raid_defended=0\nkickoff=1\n");
+}
+
+// A raid registers its gang as they come: within the room inside the list nothing touches the
+// heap, and a gang larger than the room is still held whole.
+TEST_F(LookupAllocationTest, AnInlineVectorAllocatesOnlyPastItsRoom) {
+    std::vector<int> kept;
+    kept.reserve(8);
+    const long allocations = AllocationsOf([&] {
+        InlineVector<int, 4> gang;
+        for (int raider = 1; raider <= 4; ++raider)
+            gang.push_back(raider);
+        std::erase(gang, 2);
+        gang.push_back(5);
+        for (int raider : gang)
+            kept.push_back(raider);
+    });
+    EXPECT_EQ(allocations, 0);
+    EXPECT_EQ(kept, (std::vector<int>{1, 3, 4, 5}));
+
+    InlineVector<int, 2> crowd;
+    const long past = AllocationsOf([&] {
+        for (int raider = 1; raider <= 5; ++raider)
+            crowd.push_back(raider);
+    });
+    EXPECT_GE(past, 1);
+    EXPECT_EQ(std::vector<int>(crowd.begin(), crowd.end()), (std::vector<int>{1, 2, 3, 4, 5}));
 }
 
 // A mission reads its one-shot flags every frame: after the first write of a name, reads and
