@@ -1,7 +1,7 @@
 #include "business/BusinessFeed.h"
 
-#include "business/BusinessDraw.h"
 #include "business/BusinessTexts.h"
+#include "core/natives/Audio.h"
 #include "core/natives/TextureDictionaries.h"
 #include "core/timers/Elapsed.h"
 
@@ -30,13 +30,13 @@ void BusinessFeed::tick(int32_t now, const BusinessTexts& texts) {
         return;
     }
     toastWaits_ = false;
-    PostToast(toast_, texts.batchReadyTitle, texts.batchReadyBody, kToastIconsMp,
+    PostToast(toast_, texts.batchReady.title, texts.batchReady.body, kToastIconsMp,
               kIconBusinessMoonshine, kToastMs);
 }
 
 void BusinessFeed::showPayment(int32_t cents) {
     PostCashChange(cash_, cents, kCashFeedMs);
-    PlayBusinessSound("Transaction_Positive", "Transaction_Feed_Sounds");
+    PlaySoundFrontend("Transaction_Positive", "Transaction_Feed_Sounds");
 }
 
 } // namespace corvale::business

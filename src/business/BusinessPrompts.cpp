@@ -18,15 +18,15 @@ constexpr int32_t kStandardizedHold = 3;
 } // namespace
 
 void BusinessPrompts::create(const BusinessTexts& t) {
-    ledger.create(t.ledgerPrompt, HashString("INPUT_SHOP_BUY"),
+    ledger.create(t.prompts.ledger, HashString("INPUT_SHOP_BUY"),
                   Setup(kStandardizedHold, kLedgerPromptGroup, PromptPoll::HoldCompleted));
-    sell.create(t.sellPrompt, HashString("INPUT_SHOP_BUY"),
+    sell.create(t.prompts.sell, HashString("INPUT_SHOP_BUY"),
                 Setup(kStandardizedHold, kWagonPromptGroup, PromptPoll::HoldCompleted));
-    confirm.create(t.selectPrompt, HashString("INPUT_FRONTEND_ACCEPT"),
+    confirm.create(t.prompts.select, HashString("INPUT_FRONTEND_ACCEPT"),
                    Setup(kHold, 0, PromptPoll::HoldCompleted));
-    select.create(t.selectPrompt, HashString("INPUT_FRONTEND_ACCEPT"),
+    select.create(t.prompts.select, HashString("INPUT_FRONTEND_ACCEPT"),
                   Setup(kPress, 0, PromptPoll::JustPressed));
-    back.create(t.backPrompt, HashString("INPUT_FRONTEND_CANCEL"),
+    back.create(t.prompts.back, HashString("INPUT_FRONTEND_CANCEL"),
                 Setup(kPress, 0, PromptPoll::JustPressed));
 }
 

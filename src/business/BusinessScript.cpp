@@ -1,7 +1,6 @@
 #include "business/BusinessScript.h"
 
 #include "business/Brewing.h"
-#include "business/BusinessDraw.h"
 #include "business/Delivery.h"
 #include "business/StatusPanel.h"
 #include "business/StillMenu.h"

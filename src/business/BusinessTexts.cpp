@@ -2,6 +2,7 @@
 
 #include "business/Brewing.h"
 #include "core/data/GameData.h"
+#include "core/text/TextFormat.h"
 
 namespace corvale::business {
 
@@ -21,12 +22,29 @@ std::string MultiLine(const std::string& text) {
     return out;
 }
 
+namespace {
+
+// The grid's names and the lines of what is lacking, so that no frame looks up or composes.
+void LoadFlavourPageNames(const GameData& data, FlavourPageTexts& page) {
+    for (int f = 0; f < kFlavourCount; ++f) {
+        for (int k = 0; k < 3; ++k) {
+            const char* name = BusinessText(data, FlavourFor(f + 1)->itemNameKeys[k]);
+            page.itemNames[f][k] = name;
+            char line[160];
+            FormatText(line, page.needsIngredient, name);
+            page.lacking[f][k] = line;
+        }
+    }
+}
+
+} // namespace
+
 void LoadBusinessTexts(const GameData& data, BusinessTexts& t) {
     const auto text = [&data](const char* key) { return BusinessText(data, key); };
-    t.ledgerPrompt = text("prompts.ledger.business");
-    t.sellPrompt = text("prompts.menu.sell");
-    t.selectPrompt = text("prompts.menu.select");
-    t.backPrompt = text("prompts.menu.back");
+    t.prompts.ledger = text("prompts.ledger.business");
+    t.prompts.sell = text("prompts.menu.sell");
+    t.prompts.select = text("prompts.menu.select");
+    t.prompts.back = text("prompts.menu.back");
     t.title1 = text("menu.title1");
     t.title2 = text("menu.title2");
     t.stillFlavourText = text("menu.stillFlavourText");
@@ -55,18 +73,19 @@ void LoadBusinessTexts(const GameData& data, BusinessTexts& t) {
     t.buyerFlavour = text("menu.buyerFlavour");
     t.batchWaiting = text("menu.batchWaiting");
     t.sellBatchFirst = text("menu.sellBatchFirst");
-    t.needsMash[0] = text("menu.needsWeakMash");
-    t.needsMash[1] = text("menu.needsMediumMash");
-    t.needsMash[2] = text("menu.needsStrongMash");
-    t.needsIngredient = text("menu.needsIngredient");
-    t.batchReadyTitle = text("toasts.batchReady.title");
-    t.batchReadyBody = text("toasts.batchReady.body");
-    t.boardWagon = text("delivery.boardWagon");
-    t.stopWagon = text("delivery.stopWagon");
-    t.suppliesDestroyed = text("delivery.suppliesDestroyed");
-    t.suppliesStolen = text("delivery.suppliesStolen");
-    t.wagonBlipName = text("delivery.deliveryWagonBlipName");
-    t.destinationBlipName = text("delivery.deliveryDestinationBlipName");
+    t.flavourPage.needsMash[0] = text("menu.needsWeakMash");
+    t.flavourPage.needsMash[1] = text("menu.needsMediumMash");
+    t.flavourPage.needsMash[2] = text("menu.needsStrongMash");
+    t.flavourPage.needsIngredient = text("menu.needsIngredient");
+    LoadFlavourPageNames(data, t.flavourPage);
+    t.batchReady.title = text("toasts.batchReady.title");
+    t.batchReady.body = text("toasts.batchReady.body");
+    t.delivery.boardWagon = text("delivery.boardWagon");
+    t.delivery.stopWagon = text("delivery.stopWagon");
+    t.delivery.suppliesDestroyed = text("delivery.suppliesDestroyed");
+    t.delivery.suppliesStolen = text("delivery.suppliesStolen");
+    t.delivery.wagonBlipName = text("delivery.deliveryWagonBlipName");
+    t.delivery.destinationBlipName = text("delivery.deliveryDestinationBlipName");
     t.mashRequired2 = MultiLine(text("menu.mashRequired2"));
     t.recipeSelection = MultiLine(text("menu.recipeSelection"));
     t.potentialBuyers = MultiLine(text("menu.potentialBuyers"));

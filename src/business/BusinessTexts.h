@@ -2,6 +2,8 @@
 // The player-visible texts of the business plug-in, looked up once in Lang2.dat at start and
 // kept for the whole run. A missing key gives the empty text; a missing Lang2.dat gives the
 // built-in English texts.
+#include "business/Brewing.h"
+
 #include <string>
 #include <string_view>
 
@@ -11,12 +13,43 @@ class GameData;
 
 namespace corvale::business {
 
+// The prompts' texts.
+struct PromptTexts {
+    const char* ledger = "";
+    const char* sell = "";
+    const char* select = "";
+    const char* back = "";
+};
+
+// The flavours page's ingredient grid and why a row is dimmed, built once at start.
+struct FlavourPageTexts {
+    // The grid's ingredient names, by flavour 1 to 4 (index 0 to 3) and slot.
+    const char* itemNames[kFlavourCount][3] = {};
+    // The mash the flavour's recipe needs (by recipe 1 to 3), or an ingredient the player
+    // lacks (its name fills the "%s").
+    const char* needsMash[3] = {"", "", ""};
+    const char* needsIngredient = "";
+    // needsIngredient filled with each grid name, by flavour and slot.
+    std::string lacking[kFlavourCount][3];
+};
+
+// The toast of a batch that reached 20 bottles.
+struct ToastTexts {
+    const char* title = "";
+    const char* body = "";
+};
+
+struct DeliveryTexts {
+    const char* boardWagon = "";
+    const char* stopWagon = "";
+    const char* suppliesDestroyed = "";
+    const char* suppliesStolen = "";
+    const char* wagonBlipName = "";
+    const char* destinationBlipName = "";
+};
+
 struct BusinessTexts {
-    // Prompts.
-    const char* ledgerPrompt = "";
-    const char* sellPrompt = "";
-    const char* selectPrompt = "";
-    const char* backPrompt = "";
+    PromptTexts prompts;
     // Menu frame and rows.
     const char* title1 = "";
     const char* title2 = "";
@@ -43,20 +76,9 @@ struct BusinessTexts {
     // A finished batch still waits to be sold: no mash until it is.
     const char* batchWaiting = "";
     const char* sellBatchFirst = "";
-    // Why a flavour row is dimmed: the mash its recipe needs (by recipe 1 to 3), or an
-    // ingredient the player lacks (its name fills the "%s").
-    const char* needsMash[3] = {"", "", ""};
-    const char* needsIngredient = "";
-    // The toast of a batch that reached 20 bottles.
-    const char* batchReadyTitle = "";
-    const char* batchReadyBody = "";
-    // Delivery.
-    const char* boardWagon = "";
-    const char* stopWagon = "";
-    const char* suppliesDestroyed = "";
-    const char* suppliesStolen = "";
-    const char* wagonBlipName = "";
-    const char* destinationBlipName = "";
+    FlavourPageTexts flavourPage;
+    ToastTexts batchReady;
+    DeliveryTexts delivery;
     // The three multi-line texts, with every "@" turned into a line break.
     std::string mashRequired2;
     std::string recipeSelection;

@@ -42,7 +42,7 @@ void OfferSale(BusinessScript& s) {
     const bool ready = s.save.production == kFullBatch && s.camp.campLocation != 0;
     s.prompts.sell.want(ready, true);
     s.prompts.ledger.want(false, false);
-    ShowPromptGroupThisFrame(kWagonPromptGroup, TextLiteral(s.texts.wagonBlipName));
+    ShowPromptGroupThisFrame(kWagonPromptGroup, TextLiteral(s.texts.delivery.wagonBlipName));
     if (s.prompts.sell.completed()) StartDelivery(s);
 }
 } // namespace
@@ -68,7 +68,7 @@ void ApplyPendingLocation(BusinessScript& s) {
     s.player.campDistance = Distance(c.campPoint, s.player.position);
     s.player.atWagon = false; // asked again next frame, at the new place
     LetGoOfWagon(s);
-    SpawnWagon(s, s.texts.wagonBlipName);
+    SpawnWagon(s, s.texts.delivery.wagonBlipName);
 }
 
 void TickDelivery(BusinessScript& s) {
@@ -81,7 +81,7 @@ void TickDelivery(BusinessScript& s) {
     if (!(distance < kWagonBlipRange)) {
         RemoveBlipIfExists(c.wagonBlip);
     } else if (c.wagon != 0 && !WagonBlipShown(c) && EntityExists(c.wagon)) {
-        AddWagonBlip(c, s.texts.wagonBlipName);
+        AddWagonBlip(c, s.texts.delivery.wagonBlipName);
     }
     if (s.player.atWagon) OfferSale(s);
 }

@@ -1,11 +1,11 @@
 // The delivery itself: from the sell prompt to the buyer, or to a lost load.
 #include "business/Ambush.h"
-#include "business/BusinessDraw.h"
 #include "business/BusinessPed.h"
 #include "business/BusinessScript.h"
 #include "business/CampLocations.h"
 #include "business/Delivery.h"
 #include "business/Sale.h"
+#include "core/draw/ScreenDraw.h"
 #include "core/events/EventChannel.h"
 #include "core/events/EventNames.h"
 #include "core/natives/Blips.h"
@@ -73,14 +73,14 @@ void ShowWayMarks(BusinessScript& s) {
         c.destinationBlip = AddAreaBlip(blips::kStyleDelivery, c.destination, kBuyerBlipRadius);
         AddBlipModifier(c.destinationBlip, blips::kModifierDestination);
         SetBlipSprite(c.destinationBlip, blips::kSpriteBuyer);
-        SetBlipLabel(c.destinationBlip, TextLiteral(s.texts.destinationBlipName));
+        SetBlipLabel(c.destinationBlip, TextLiteral(s.texts.delivery.destinationBlipName));
         return;
     }
     // Off the wagon: the map leads back to it.
     if (c.wagonBlip == 0 || !BlipExists(c.wagonBlip)) {
         c.wagonBlip = AddEntityBlip(blips::kStyleDelivery, c.wagon);
         SetBlipSprite(c.wagonBlip, blips::kSpriteWagon);
-        SetBlipLabel(c.wagonBlip, TextLiteral(s.texts.wagonBlipName));
+        SetBlipLabel(c.wagonBlip, TextLiteral(s.texts.delivery.wagonBlipName));
     }
     RemoveBlipIfExists(c.destinationBlip);
 }
@@ -88,8 +88,8 @@ void ShowWayMarks(BusinessScript& s) {
 // The player first, then the wagon: a dead driver or a wreck is never paid. The message
 // of the loss, or nullptr while the load is safe.
 const char* LoadLost(const BusinessScript& s) {
-    if (IsPlayerDead(kSinglePlayer)) return s.texts.suppliesStolen;
-    if (!IsVehicleDriveable(s.camp.wagon, true, true)) return s.texts.suppliesDestroyed;
+    if (IsPlayerDead(kSinglePlayer)) return s.texts.delivery.suppliesStolen;
+    if (!IsVehicleDriveable(s.camp.wagon, true, true)) return s.texts.delivery.suppliesDestroyed;
     return nullptr;
 }
 
@@ -146,11 +146,11 @@ void StartDelivery(BusinessScript& s) {
     // A wagon wrecked at the camp would lose the batch on the first frame of the drive.
     if (c.wagon == 0 || !IsVehicleDriveable(c.wagon, false, false)) {
         LetGoOfWagon(s);
-        if (!SpawnWagon(s, s.texts.wagonBlipName)) return;
+        if (!SpawnWagon(s, s.texts.delivery.wagonBlipName)) return;
     }
     if (BuyerOf(c.campLocation, 0))
         c.destination = *BuyerOf(c.campLocation, platform::Random() % kDestinationsPerLocation);
-    ShowBusinessMessage(s.texts.boardWagon);
+    ShowMessageLine(s.texts.delivery.boardWagon);
     RemoveBlipIfExists(c.wagonBlip);
     c.ambushClock = s.player.now;
     c.ambushDelayMs = kFirstAmbushMs;
@@ -165,7 +165,7 @@ void RunDelivery(BusinessScript& s) {
     // The buyer takes the wagon, not a player who rode ahead alone.
     if (Distance(c.wagon, c.destination) < kBuyerCircle) {
         if (IsVehicleStopped(c.wagon)) return FinishDelivery(s);
-        if (!c.stopHintShown) ShowBusinessMessage(s.texts.stopWagon);
+        if (!c.stopHintShown) ShowMessageLine(s.texts.delivery.stopWagon);
         c.stopHintShown = true;
     } else {
         c.stopHintShown = false;
@@ -206,7 +206,7 @@ void FailDelivery(BusinessScript& s, const char* message) {
     LetGoOfWagon(s);
     WagonForNextBatch(s, kWagonBlipNameAfterDelivery);
     c.ambush.removeAll();
-    ShowBusinessMessage(message);
+    ShowMessageLine(message);
     s.brewing.flavourProgress = 0.0f;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // What the player carries of the flavours' ingredients. The flavours page asks about each
 // item several times a frame (availability of four rows, the grid); the game is asked once
-// a frame per item, and each name is hashed once for the whole game.
+// a frame per item, the ped's inventory once per ped, and each name is hashed once for the
+// whole game.
 #include "core/natives/Handles.h"
 #include "core/natives/NativeCall.h"
 
@@ -17,13 +18,19 @@ class HeldItems {
     void beginFrame(Ped player);
     // How many of the item (an inventory item name that lives as long as the game) are held.
     int32_t count(const char* item);
+    // The item's hash, as hashed when learned.
+    Hash hashOf(const char* item);
+    // The same count as decimal text, written again only when the count changed.
+    const char* countText(const char* item);
 
   private:
     struct Entry {
         const char* name = nullptr;
         Hash hash = 0;
         int32_t count = 0;
-        bool fresh = false; // read during this frame
+        bool fresh = false;   // read during this frame
+        int32_t written = -1; // the count that text holds
+        char text[12] = "";
     };
     static constexpr int kCapacity = 16; // more than the flavours' ingredients together
 
@@ -35,6 +42,7 @@ class HeldItems {
     Ped player_ = 0;
     int32_t inventory_ = 0;
     bool inventoryRead_ = false;
+    char unlisted_[12] = ""; // the count text of an item the full table could not learn
 };
 
 } // namespace corvale::business

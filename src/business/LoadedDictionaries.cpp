@@ -21,4 +21,10 @@ void LoadedDictionaries::makeSureLoaded(const char* dict) {
     if (count_ < kCapacity) entries_[count_++] = {dict, loaded};
 }
 
+void LoadedDictionaries::drawSprite(const char* dict, const char* texture, const ScreenBox& box,
+                                    Rgba colour) {
+    makeSureLoaded(dict);
+    DrawSprite(dict, texture, box, colour, ScreenLayer::Hud);
+}
+
 } // namespace corvale::business

@@ -3,6 +3,8 @@
 // for stays loaded until the script lets it go, which this one never does: once the game
 // says loaded, the menu's thirty-odd sprites need not ask again. One still loading is asked
 // about (and requested) once a frame, not once per sprite.
+#include "core/draw/ScreenDraw.h"
+
 namespace corvale::business {
 
 class LoadedDictionaries {
@@ -13,6 +15,8 @@ class LoadedDictionaries {
     void forgetAll() { count_ = 0; }
     // Asks about the dictionary and requests it when not loaded, at most once a frame.
     void makeSureLoaded(const char* dict);
+    // A texture of the still's drawing (on the HUD layer), its dictionary asked for first.
+    void drawSprite(const char* dict, const char* texture, const ScreenBox& box, Rgba colour);
 
   private:
     static constexpr int kCapacity = 8;

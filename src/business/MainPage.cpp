@@ -56,15 +56,14 @@ void DrawRows(BusinessScript& s) {
 void DrawLowerPanel(BusinessScript& s) {
     const BusinessSave& save = s.save;
     const BusinessTexts& t = s.texts;
-    DrawBusinessSprite(s.dictionaries, kRolePictures,
-                       StillPicture(StillBusy(save) ? save.recipe : 0), 0.08854167f, kFormulaY,
-                       kFormulaW, kFormulaH, White());
-    DrawBusinessSprite(s.dictionaries, kRolePictures, FlavourPicture(save.flavour), 0.15625f,
-                       kFormulaY, kFormulaW, kFormulaH, White());
-    DrawBusinessSprite(s.dictionaries, kRolePictures, kProductPicture, 0.22395834f, kFormulaY,
-                       kFormulaW, kFormulaH, White());
-    DrawBodyText("+", 0.1215f, 0.73f, 0.4f, true);
-    DrawBodyText("=", 0.192f, 0.73f, 0.4f, true);
+    s.dictionaries.drawSprite(kRolePictures, StillPicture(StillBusy(save) ? save.recipe : 0),
+                              ScreenBox{0.08854167f, kFormulaY, kFormulaW, kFormulaH}, White());
+    s.dictionaries.drawSprite(kRolePictures, FlavourPicture(save.flavour),
+                              ScreenBox{0.15625f, kFormulaY, kFormulaW, kFormulaH}, White());
+    s.dictionaries.drawSprite(kRolePictures, kProductPicture,
+                              ScreenBox{0.22395834f, kFormulaY, kFormulaW, kFormulaH}, White());
+    DrawText("+", 0.1215f, 0.73f, MenuBody(0.4f, true));
+    DrawText("=", 0.192f, 0.73f, MenuBody(0.4f, true));
 
     const char* upper = "";
     const char* lower = "";
@@ -97,8 +96,8 @@ void DrawLowerPanel(BusinessScript& s) {
         lower = t.fullBatchRequired;
         break;
     }
-    DrawBodyText(upper, 0.156f, 0.79f, 0.3f, true);
-    DrawBodyText(lower, 0.16f, 0.91f, 0.3f, true);
+    DrawText(upper, 0.156f, 0.79f, MenuBody(0.3f, true));
+    DrawText(lower, 0.16f, 0.91f, MenuBody(0.3f, true));
 }
 
 } // namespace

@@ -24,10 +24,10 @@ void RunRecipesPage(BusinessScript& s) {
     for (int row = 0; row < kRecipeCount; ++row)
         DrawMenuRow(s.dictionaries, row, kRolePictures, StillPicture(row + 1), t.recipeNames[row],
                     t.recipeTimes[row], alpha);
-    DrawTitleText(t.mashPrice, 0.083f, 0.8625f, 0.4f, true);
-    if (highlighted) DrawTitleText(highlighted->priceText, 0.25f, 0.858f, 0.55f, true);
-    DrawBodyText(batchWaits ? t.sellBatchFirst : t.mashRequiredTextLong, 0.1605f, 0.91f, 0.3f,
-                 true);
+    DrawText(t.mashPrice, 0.083f, 0.8625f, MenuTitle(0.4f, true));
+    if (highlighted) DrawText(highlighted->priceText, 0.25f, 0.858f, MenuTitle(0.55f, true));
+    DrawText(batchWaits ? t.sellBatchFirst : t.mashRequiredTextLong, 0.1605f, 0.91f,
+             MenuBody(0.3f, true));
     DrawMenuBar(s.dictionaries, 0.16f, 0.85f);
     DrawMenuBar(s.dictionaries, 0.16f, 0.9f);
 

@@ -1,8 +1,8 @@
 #include "business/StatusPanel.h"
 
 #include "business/Brewing.h"
-#include "business/BusinessDraw.h"
 #include "business/BusinessScript.h"
+#include "business/StillLooks.h"
 #include "core/natives/Peds.h"
 
 namespace corvale::business {
@@ -19,20 +19,20 @@ constexpr float kTextScale = 0.32f;
 constexpr float kWalkingPace = 1.4f;
 
 void DrawIcon(LoadedDictionaries& dicts, const char* texture, float y, Rgba colour = White()) {
-    DrawBusinessSpriteCorner(dicts, kIcons, texture, kIconX, y, kIconW, kIconH, colour);
+    dicts.drawSprite(kIcons, texture, BoxFromCorner(kIconX, y, kIconW, kIconH), colour);
 }
 
 // A bar filled to value (0 to 100); its lighter background turns red when warn is set.
 void DrawBar(LoadedDictionaries& dicts, float y, float value, bool warn) {
-    DrawBusinessSpriteCorner(dicts, kBars, "butcher_table_background_bar", kBarX, y, 0.101f, 0.019f,
-                             Rgba{0, 0, 0, 250});
-    DrawBusinessSpriteCorner(dicts, kBars, "butcher_table_background_bar", kBarX, y, 0.1f, 0.017f,
-                             warn ? Rgba{255, 0, 0, 100} : White(100));
+    dicts.drawSprite(kBars, "butcher_table_background_bar", BoxFromCorner(kBarX, y, 0.101f, 0.019f),
+                     Rgba{0, 0, 0, 250});
+    dicts.drawSprite(kBars, "butcher_table_background_bar", BoxFromCorner(kBarX, y, 0.1f, 0.017f),
+                     warn ? Rgba{255, 0, 0, 100} : White(100));
     const float width = value * 0.001f;
-    DrawBusinessSpriteCorner(dicts, kBars, "butcher_table_foreground_bar", kBarX, y, width, 0.017f,
-                             White(150));
-    DrawBusinessSpriteCorner(dicts, kBars, "butcher_table_foreground_bar", kBarX, y, width, 0.017f,
-                             White(255));
+    dicts.drawSprite(kBars, "butcher_table_foreground_bar", BoxFromCorner(kBarX, y, width, 0.017f),
+                     White(150));
+    dicts.drawSprite(kBars, "butcher_table_foreground_bar", BoxFromCorner(kBarX, y, width, 0.017f),
+                     White(255));
 }
 
 } // namespace
@@ -45,12 +45,12 @@ void DrawStatusPanel(BusinessScript& s) {
 
     DrawIcon(s.dictionaries, FlavourPicture(0), 0.1f);
     if (s.save.flavour == 0) {
-        DrawBodyText(s.texts.flavourName(0), 0.905f, 0.105f, kTextScale, false);
+        DrawText(s.texts.flavourName(0), 0.905f, 0.105f, MenuBody(kTextScale, false));
     } else if (s.brewing.flavourProgress < kFullBatch) {
         DrawBar(s.dictionaries, 0.11f, s.brewing.flavourProgress, false);
     } else {
         const float x = s.save.flavour == 1 ? 0.855f : 0.84f;
-        DrawBodyText(s.texts.flavourName(s.save.flavour), x, 0.105f, kTextScale, false);
+        DrawText(s.texts.flavourName(s.save.flavour), x, 0.105f, MenuBody(kTextScale, false));
     }
 
     DrawIcon(s.dictionaries, kProductPicture, 0.14f);

@@ -3,6 +3,7 @@
 #include "business/BusinessScript.h"
 #include "core/events/EventChannel.h"
 #include "core/events/EventNames.h"
+#include "core/natives/Audio.h"
 #include "core/natives/Camera.h"
 #include "core/natives/Controls.h"
 #include "core/natives/Distance.h"
@@ -59,11 +60,11 @@ void Navigate(BusinessScript& s) {
     DisableControlThisFrame(kControlRevealHud, true);
     const int highest = HighestRow(s.menu.page);
     if (IsControlJustPressed(kControlFrontendUp)) {
-        PlayBusinessSound("NAV_RIGHT", "PAUSE_MENU_SOUNDSET");
+        PlaySoundFrontend("NAV_RIGHT", "PAUSE_MENU_SOUNDSET");
         s.menu.cursor = s.menu.cursor <= 0 ? highest : s.menu.cursor - 1;
     }
     if (IsControlJustPressed(kControlFrontendDown)) {
-        PlayBusinessSound("NAV_LEFT", "PAUSE_MENU_SOUNDSET");
+        PlaySoundFrontend("NAV_LEFT", "PAUSE_MENU_SOUNDSET");
         s.menu.cursor = s.menu.cursor >= highest ? 0 : s.menu.cursor + 1;
     }
     if (s.menu.cursor < 0 || s.menu.cursor > highest) s.menu.cursor = 0;
@@ -87,10 +88,11 @@ void TickStillMenu(BusinessScript& s) {
         return CloseStillMenu(s);
     }
     EnableHudContextThisFrame(kInShopHudContext);
-    DrawBusinessSprite(s.dictionaries, kGenericTextures, "inkroller_1a", 0.16302083f, 0.49814814f,
-                       0.3f, 0.95f, Rgba{0, 0, 0, 230});
-    DrawBusinessSprite(s.dictionaries, kGenericTextures, "selection_box_bg_1c", 0.16145834f, 0.25f,
-                       0.2302083f, 0.0962963f, Rgba{50, 50, 50, 110});
+    s.dictionaries.drawSprite(kGenericTextures, "inkroller_1a",
+                              ScreenBox{0.16302083f, 0.49814814f, 0.3f, 0.95f}, Rgba{0, 0, 0, 230});
+    s.dictionaries.drawSprite(kGenericTextures, "selection_box_bg_1c",
+                              ScreenBox{0.16145834f, 0.25f, 0.2302083f, 0.0962963f},
+                              Rgba{50, 50, 50, 110});
     Navigate(s);
     switch (s.menu.page) {
     case kMainPage:
@@ -136,7 +138,7 @@ void CloseStillMenu(BusinessScript& s) {
     DestroyCamera(s.menu.camera);
     SetCameraActive(s.menu.camera, false);
     RenderScriptCameras(false, true, kEaseMs);
-    PlayBusinessSound("BACK", "HUD_SHOP_SOUNDSET");
+    PlaySoundFrontend("BACK", "HUD_SHOP_SOUNDSET");
     DisableHudContext(kShopHudContext);
     events::SendBusinessEvent({static_cast<int32_t>(HashString(events::kMenuClosed))});
     ClearPedTasksNow(s.player.ped);
@@ -149,53 +151,53 @@ void GoToPage(BusinessScript& s, int page) {
 
 void ReturnAfterPurchase(BusinessScript& s) {
     GoToPage(s, kMainPage);
-    PlayBusinessSound("PURCHASE", "Ledger_Sounds");
-    PlayBusinessSound("upgrade_cam_pan", "Ledger_Sounds");
+    PlaySoundFrontend("PURCHASE", "Ledger_Sounds");
+    PlaySoundFrontend("upgrade_cam_pan", "Ledger_Sounds");
 }
 
 void ReturnToMainPage(BusinessScript& s) {
     GoToPage(s, kMainPage);
-    PlayBusinessSound("BACK", "HUD_SHOP_SOUNDSET");
+    PlaySoundFrontend("BACK", "HUD_SHOP_SOUNDSET");
 }
 
 void DrawMenuFrame(BusinessScript& s, const char* subtitle) {
-    DrawBusinessSpritePixels(s.dictionaries, kGenericTextures, "menu_header_1a", 92.0f, 51.8f,
-                             442.0f, 108.0f, White(), true);
-    DrawTitleText(s.texts.title1, 0.165f, 0.055f, 0.75f, true);
-    DrawTitleText(s.texts.title2, 0.165f, 0.093f, 0.75f, true);
-    DrawTitleText(subtitle, 0.165f, 0.16f, 0.35f, true);
+    s.dictionaries.drawSprite(kGenericTextures, "menu_header_1a",
+                              BoxFromPixels(92.0f, 51.8f, 442.0f, 108.0f, true), White());
+    DrawText(s.texts.title1, 0.165f, 0.055f, MenuTitle(0.75f, true));
+    DrawText(s.texts.title2, 0.165f, 0.093f, MenuTitle(0.75f, true));
+    DrawText(subtitle, 0.165f, 0.16f, MenuTitle(0.35f, true));
     const Rgba red{255, 0, 0, 255};
     const float c = static_cast<float>(s.menu.cursor) * kRowStepPx;
-    DrawBusinessSpritePixels(s.dictionaries, kMenuTextures, "crafting_highlight_l", 86.0f,
-                             270.0f + c, 19.0f, 100.0f, red);
-    DrawBusinessSpritePixels(s.dictionaries, kMenuTextures, "crafting_highlight_r", 534.0f,
-                             270.0f + c, 19.0f, 100.0f, red);
-    DrawBusinessSpritePixels(s.dictionaries, kMenuTextures, "crafting_highlight_t", 310.0f,
-                             225.0f + c, 448.0f, 22.0f, red);
-    DrawBusinessSpritePixels(s.dictionaries, kMenuTextures, "crafting_highlight_b", 310.0f,
-                             315.0f + c, 448.0f, 22.0f, red);
+    s.dictionaries.drawSprite(kMenuTextures, "crafting_highlight_l",
+                              BoxFromPixels(86.0f, 270.0f + c, 19.0f, 100.0f), red);
+    s.dictionaries.drawSprite(kMenuTextures, "crafting_highlight_r",
+                              BoxFromPixels(534.0f, 270.0f + c, 19.0f, 100.0f), red);
+    s.dictionaries.drawSprite(kMenuTextures, "crafting_highlight_t",
+                              BoxFromPixels(310.0f, 225.0f + c, 448.0f, 22.0f), red);
+    s.dictionaries.drawSprite(kMenuTextures, "crafting_highlight_b",
+                              BoxFromPixels(310.0f, 315.0f + c, 448.0f, 22.0f), red);
 }
 
 void DrawMenuRow(LoadedDictionaries& dicts, int row, const char* pictureDict, const char* picture,
                  const char* title, const char* secondLine, int32_t alpha, int32_t titleAlpha) {
     const float y = 270.0f + kRowStepPx * static_cast<float>(row);
-    DrawBusinessSpritePixels(dicts, kGenericTextures, "selection_box_bg_1c", 310.0f, y, 442.0f,
-                             104.0f, Rgba{50, 50, 50, 110});
-    DrawBusinessSpritePixels(dicts, pictureDict, picture, 150.0f, y, 80.0f, 80.0f, White(alpha));
+    dicts.drawSprite(kGenericTextures, "selection_box_bg_1c",
+                     BoxFromPixels(310.0f, y, 442.0f, 104.0f), Rgba{50, 50, 50, 110});
+    dicts.drawSprite(pictureDict, picture, BoxFromPixels(150.0f, y, 80.0f, 80.0f), White(alpha));
     const float k = 0.1f * static_cast<float>(row);
-    DrawTitleText(title, 0.112f, 0.225f + k, 0.35f, false,
-                  White(titleAlpha < 0 ? alpha : titleAlpha));
-    DrawBodyText(secondLine, 0.112f, 0.25f + k, 0.35f, false, alpha);
+    DrawText(title, 0.112f, 0.225f + k,
+             MenuTitle(0.35f, false, White(titleAlpha < 0 ? alpha : titleAlpha)));
+    DrawText(secondLine, 0.112f, 0.25f + k, MenuBody(0.35f, false, alpha));
 }
 
 void DrawRowClock(LoadedDictionaries& dicts, int row, int32_t alpha) {
     const float y = 270.0f + kRowStepPx * static_cast<float>(row);
-    DrawBusinessSpritePixels(dicts, kBlipTextures, "blip_time_of_day", 490.0f, y, 45.0f, 45.0f,
-                             White(alpha));
+    dicts.drawSprite(kBlipTextures, "blip_time_of_day", BoxFromPixels(490.0f, y, 45.0f, 45.0f),
+                     White(alpha));
 }
 
 void DrawMenuBar(LoadedDictionaries& dicts, float x, float y) {
-    DrawBusinessSprite(dicts, kGenericTextures, "menu_bar", x, y, 0.23f, 0.0015f, White(175));
+    dicts.drawSprite(kGenericTextures, "menu_bar", ScreenBox{x, y, 0.23f, 0.0015f}, White(175));
 }
 
 } // namespace corvale::business

@@ -1,7 +1,8 @@
 #pragma once
 // The still menu: opened from the ledger prompt, three pages drawn on the left of the screen
 // while a scripted camera looks at the still.
-#include "business/BusinessDraw.h"
+#include "business/LoadedDictionaries.h"
+#include "business/StillLooks.h"
 
 namespace corvale::business {
 

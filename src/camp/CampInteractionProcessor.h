@@ -9,7 +9,6 @@
 namespace corvale {
 
 class CampInterface;
-class Prompt;
 
 // What the camp manager asked the game once this frame, for the interactions to read.
 struct CampFrame {
@@ -30,9 +29,6 @@ class CampInteractionProcessor : public Executable {
     const CampFrame& frame_;
 };
 
-// Prompts change on screen only when their state does, so a still frame costs no prompt calls.
-void Offer(Prompt& prompt, bool enabled);
-void Withdraw(Prompt& prompt);
 // The player can use something: on foot and not in a fist fight.
 bool PlayerIsAble(Ped player);
 

@@ -50,8 +50,8 @@ void CampLedgerInteractions::tick() {
 }
 
 void CampLedgerInteractions::stop() {
-    Withdraw(sabotagePrompt_);
-    Withdraw(chooseLocationPrompt_);
+    sabotagePrompt_.withdraw();
+    chooseLocationPrompt_.withdraw();
 }
 
 // The cheap answers first: most frames the player is nowhere near the ledger.
@@ -69,18 +69,18 @@ bool CampLedgerInteractions::playerAtLedger() {
 
 void CampLedgerInteractions::offerSabotage() {
     const int32_t id = campSet_.location()->missionId;
-    if (!missions_.canStartMission(MissionType::Sabotage, id)) return Withdraw(sabotagePrompt_);
-    Offer(sabotagePrompt_, true);
+    if (!missions_.canStartMission(MissionType::Sabotage, id)) return sabotagePrompt_.withdraw();
+    sabotagePrompt_.offer(true);
     if (sabotagePrompt_.completed()) missions_.startMission(MissionType::Sabotage, id);
 }
 
 void CampLedgerInteractions::offerMove() {
     if (PlayerCashCents() < fee_.cents()) {
-        Offer(chooseLocationPrompt_, false);
+        chooseLocationPrompt_.offer(false);
         explainInsufficientFunds();
         return;
     }
-    Offer(chooseLocationPrompt_, true);
+    chooseLocationPrompt_.offer(true);
     if (chooseLocationPrompt_.completed())
         events::SendCampEvent(
             {static_cast<int32_t>(HashString(events::kCampLocationSelectorOpen))});

@@ -1,12 +1,12 @@
 #include "camp/CampSession.h"
 
+#include "core/draw/ScreenDraw.h"
 #include "core/events/EventInbox.h"
 #include "core/runtime/ScriptMain.h"
 #include "missions/CampRaidProcessor.h"
 #include "missions/CookRescueMission.h"
 #include "missions/SabotageMissionProcessor.h"
 #include "site/CampLocation.h"
-#include "ui/ScreenText.h"
 
 #include <memory>
 

@@ -36,19 +36,19 @@ DrinksCrateInteraction::DrinksCrateInteraction(CampInterface& campSet, const Cam
 
 void DrinksCrateInteraction::tick() {
     if (!frame_.built) return;
-    if (campSet_.menuOpen) return Withdraw(takePrompt_);
+    if (campSet_.menuOpen) return takePrompt_.withdraw();
     const Object crate = campSet_.crate();
     if (crate == 0 || !EntityExists(crate)) return;
     const Ped player = PlayerPed();
-    if (!playerCanTake(player, crate)) return Withdraw(takePrompt_);
+    if (!playerCanTake(player, crate)) return takePrompt_.withdraw();
     ShowPromptGroupThisFrame(kCratePromptGroup,
                              TextLiteral(LangText(data_, "prompts.drinks_crate")));
-    Offer(takePrompt_, !IsPedReloading(player));
+    takePrompt_.offer(!IsPedReloading(player));
     if (takePrompt_.completed()) takeDrink(player, crate);
 }
 
 void DrinksCrateInteraction::stop() {
-    Withdraw(takePrompt_);
+    takePrompt_.withdraw();
 }
 
 // Only with empty hands and nothing else to do.

@@ -36,7 +36,7 @@ void PutHerbsInStillInteraction::tick() {
     // Herbs that went with their batch leave nothing to finish: a later flavour's herbs
     // must be put in anew.
     if (!campSet_.herbsPending) task_.reset();
-    if (campSet_.menuOpen || !campSet_.herbsPending) return Withdraw(putPrompt_);
+    if (campSet_.menuOpen || !campSet_.herbsPending) return putPrompt_.withdraw();
     const Object still = campSet_.findStill();
     if (still == 0) return;
     offer(still);
@@ -44,16 +44,16 @@ void PutHerbsInStillInteraction::tick() {
 }
 
 void PutHerbsInStillInteraction::stop() {
-    Withdraw(putPrompt_);
+    putPrompt_.withdraw();
     task_.reset();
 }
 
 void PutHerbsInStillInteraction::offer(Object still) {
     const Ped player = PlayerPed();
     if (!(Distance(player, StillSpot(still)) < kReach) || !PlayerIsAble(player))
-        return Withdraw(putPrompt_);
+        return putPrompt_.withdraw();
     ShowPromptGroupThisFrame(kStillPromptGroup, TextLiteral(LangText(data_, "prompts.still")));
-    Offer(putPrompt_, !task_ && !IsPedReloading(player));
+    putPrompt_.offer(!task_ && !IsPedReloading(player));
     if (putPrompt_.completed() && holdsHerbs(player))
         task_ = std::make_unique<PutHerbsInStillTask>(player, still, false, debug_);
 }

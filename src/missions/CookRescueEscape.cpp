@@ -123,8 +123,7 @@ void CookRescueMission::selectLocation() {
     }
     // The map is offered only to a player who can pay for the move.
     const bool canPay = fee_.canPay();
-    if (chooseLocationPrompt_.enabled() != canPay || !chooseLocationPrompt_.visible())
-        chooseLocationPrompt_.set(canPay, true);
+    chooseLocationPrompt_.offer(canPay);
     if (!canPay && !pickHelpShown_) {
         pickHelpShown_ = true;
         fee_.showHelp();

@@ -59,7 +59,7 @@ void StillSabotageObjective::tick() {
     }
     if (objectiveStatus_ == kCompleted) {
         RemoveBlip(&stillBlip_);
-        if (poisonPrompt_.visible()) poisonPrompt_.hide();
+        poisonPrompt_.withdraw();
     }
 }
 
@@ -111,14 +111,13 @@ void StillSabotageObjective::offerPoison() {
     const Ped player = PlayerPed();
     if (!(Distance(player, StillSpot(still_)) < kPoisonReach) || !IsPedOnFoot(player) ||
         IsPedInMeleeCombat(player)) {
-        if (poisonPrompt_.visible()) poisonPrompt_.hide();
+        poisonPrompt_.withdraw();
         return;
     }
     ShowPromptGroupThisFrame(kLedgerPromptGroup, TextLiteral(LangText(kit_.data, "prompts.still")));
     const bool enabled = kit_.debugTools.on() ||
                          (!herbsTask_ && !IsPedReloading(player) && ItemCount(player, herb_) > 0);
-    if (!poisonPrompt_.visible() || poisonPrompt_.enabled() != enabled)
-        poisonPrompt_.set(enabled, true);
+    poisonPrompt_.offer(enabled);
     if (!poisonPrompt_.completed()) return;
     herbsTask_ = std::make_unique<PutHerbsInStillTask>(player, still_, true, kit_.debugTools);
     poisonPrompt_.hide();

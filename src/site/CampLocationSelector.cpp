@@ -20,7 +20,7 @@
 #include "site/CampInterface.h"
 #include "site/CampLocation.h"
 #include "ui/LangText.h"
-#include "ui/ScreenText.h"
+#include "core/draw/ScreenDraw.h"
 
 #include <memory>
 

@@ -1,9 +1,9 @@
 #include "ui/MenuInput.h"
 
+#include "core/draw/ScreenDraw.h"
 #include "core/natives/Controls.h"
 #include "core/natives/Money.h"
 #include "ui/FrontendSound.h"
-#include "ui/ScreenText.h"
 
 #include <cmath>
 #include <cstdio>
@@ -12,17 +12,17 @@ namespace corvale {
 
 namespace {
 
-constexpr Colour kFrameColour{220, 0, 0, 255};
-constexpr Colour kDividerColour{229, 229, 229, 255};
+constexpr Rgba kFrameColour{220, 0, 0, 255};
+constexpr Rgba kDividerColour{229, 229, 229, 255};
 constexpr int32_t kDisabledAlpha = 100;
 
 void Sprite(const char* dictionary, const char* texture, float x, float y, float width,
-            float height, const Colour& c) {
-    DrawSprite(dictionary, texture, x, y, width, height, 0.0f, c.red, c.green, c.blue, c.alpha);
+            float height, Rgba c) {
+    DrawSprite(dictionary, texture, BoxFromCorner(x, y, width, height), c, ScreenLayer::Background);
 }
 
-void Text(const char* text, float x, float y, const Colour& c, float scale) {
-    DrawText(text, x, y, c.red, c.green, c.blue, c.alpha, false, scale, scale, "$title");
+void Text(const char* text, float x, float y, Rgba c, float scale, const char* font = "$title") {
+    DrawText(text, x, y, TextLook{font, scale, scale, c, false, ScreenLayer::Background});
 }
 
 bool AcceptPressed() {
@@ -104,9 +104,7 @@ void ShopMenuInput::drawContent() {
     // Only dims: the owner re-enables an entry when it sees fit.
     if (PlayerCashCents() < PriceCents(price())) setDisabled(true);
     const float labelY = y + topInset + height / 6.0f;
-    const Colour& c = textColour;
-    DrawText(label, x + leftInset + margin, labelY, c.red, c.green, c.blue, c.alpha, false,
-             textScale, textScale, "$body");
+    Text(label, x + leftInset + margin, labelY, textColour, textScale, "$body");
     drawPriceColumn(labelY);
     afterDraw();
 }

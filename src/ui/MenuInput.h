@@ -2,14 +2,12 @@
 // Menu entries in the game's shop style: a boxed label, a red frame when selected, and a
 // price column. Immediate mode: the owning MenuList updates every entry once per frame
 // while the menu is shown; the owner gives meaning to an entry through its callbacks.
+#include "core/draw/Rgba.h"
+
 #include <cstdint>
 #include <functional>
 
 namespace corvale {
-
-struct Colour {
-    int32_t red, green, blue, alpha;
-};
 
 // Where an entry sits and how it is spaced, in screen fractions.
 struct MenuInputShape {
@@ -62,8 +60,8 @@ class MenuInput : public MenuComponent {
     float x, y = 0, width, height;
     float margin, topInset, leftInset;
     float textScale;
-    Colour textColour{210, 210, 210, 255};
-    Colour backgroundColour{36, 38, 36, 230};
+    Rgba textColour{210, 210, 210, 255};
+    Rgba backgroundColour{36, 38, 36, 230};
     int32_t id;                // the owner's (a location id for the selector)
     const char* label;         // owned elsewhere, typically a Lang.dat value
     int32_t currentValue = -1; // the value of the current choice: accept does nothing on it

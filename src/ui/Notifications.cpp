@@ -1,5 +1,6 @@
 #include "ui/Notifications.h"
 
+#include "core/draw/ScreenDraw.h"
 #include "core/natives/Feed.h"
 #include "core/natives/Script.h"
 #include "core/natives/Strings.h"
@@ -54,7 +55,7 @@ void Notifications::flushToast() {
 }
 
 void Notifications::showMessage(const char* text) {
-    PrintObjectiveMessage(TextLiteral(text ? text : ""));
+    ShowMessageLine(text);
 }
 
 void Notifications::showHelpText(const char* text, int32_t durationMs) {

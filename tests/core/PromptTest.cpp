@@ -157,3 +157,44 @@ TEST_F(PromptTest, AMenuPromptOfferedLastFrameIsAnsweredAfterItWasHiddenAgain) {
     EXPECT_FALSE(back.completed());
     EXPECT_TRUE(back.answer()) << "the press of the frame it was on screen";
 }
+
+// Both plug-ins tell the game only what changed: an interaction that offers its prompt every
+// frame, and a menu that hides every prompt first and shows some again before committing.
+TEST_F(PromptTest, OnlyWhatChangedReachesTheGame) {
+    const auto calls = [this] {
+        return h.callsOf("_UI_PROMPT_SET_ENABLED") + h.callsOf("_UI_PROMPT_SET_VISIBLE");
+    };
+    Prompt take("Take a Drink", control, 0);
+    const uint64_t made = calls();
+    take.withdraw();
+    EXPECT_EQ(calls(), made) << "already hidden";
+    take.offer(true);
+    EXPECT_TRUE(state(take).shown());
+    EXPECT_EQ(calls(), made + 2);
+    take.offer(true);
+    EXPECT_EQ(calls(), made + 2) << "offered again, unchanged";
+    take.offer(false);
+    EXPECT_TRUE(state(take).visible);
+    EXPECT_FALSE(state(take).enabled) << "reloading: on screen, greyed";
+    EXPECT_EQ(calls(), made + 4);
+    take.withdraw();
+    EXPECT_FALSE(state(take).visible);
+    EXPECT_FALSE(state(take).enabled);
+    take.withdraw();
+    EXPECT_EQ(calls(), made + 6);
+
+    Prompt back;
+    back.create("Back", control, PromptSetup{0, 0, PromptPoll::JustPressed, false});
+    back.want(true, true);
+    back.commit();
+    const uint64_t shown = calls();
+    back.want(false, false); // the menu's frame: everything hidden first...
+    back.want(true, true);   // ...and shown again by the page
+    back.commit();
+    EXPECT_EQ(calls(), shown);
+    EXPECT_TRUE(state(back).shown());
+    back.want(false, false);
+    back.commit();
+    EXPECT_FALSE(state(back).visible);
+    EXPECT_EQ(calls(), shown + 2);
+}

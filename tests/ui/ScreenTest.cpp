@@ -1,11 +1,11 @@
 // Text, sprites and the menu kit on the simulated screen: what is drawn each frame, read
 // from the game's controls, held open without allocating, and pictured by a snapshot.
 #include "Hash.h"
+#include "core/draw/ScreenDraw.h"
 #include "scenario/Scenario.h"
 #include "support/BuiltPlugins.h"
 #include "support/KitFeed.h"
 #include "ui/MenuList.h"
-#include "ui/ScreenText.h"
 
 #include <gtest/gtest.h>
 

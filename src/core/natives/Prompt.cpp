@@ -65,6 +65,16 @@ void Prompt::commit() {
     apply();
 }
 
+void Prompt::offer(bool enabled) {
+    want(enabled, true);
+    commit();
+}
+
+void Prompt::withdraw() {
+    want(enabled_, false);
+    commit();
+}
+
 void Prompt::show() {
     visible_ = true;
     apply();

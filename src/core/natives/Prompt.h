@@ -49,6 +49,10 @@ class Prompt {
     // the game only for the prompts that changed.
     void want(bool enabled, bool visible);
     void commit();
+    // Wish and commit at once: shown (enabled or not), or taken off the screen. A frame on
+    // which nothing changed costs no game call.
+    void offer(bool enabled);
+    void withdraw();
     // Puts the prompt in a prompt group (0: none).
     void setGroup(int32_t group);
     // Puts the prompt in the prompt group of an entity (a ledger, a still); 0 takes it out.

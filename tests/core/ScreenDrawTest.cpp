@@ -1,7 +1,7 @@
 // Text and sprites as the player sees them on the simulated screen: colour, scale, mark-up
 // and a position moved by the kit itself for centred text, since the game build has no
 // centring native.
-#include "ui/ScreenText.h"
+#include "core/draw/ScreenDraw.h"
 #include "support/ScriptHarness.h"
 
 #include <gtest/gtest.h>
@@ -108,4 +108,58 @@ TEST(DrawSprite, AppearsWhereItsTopLeftCornerWasGiven) {
     EXPECT_FLOAT_EQ(sprites[0].height, 0.02f);
     EXPECT_EQ(sprites[0].colour.r, 210);
     EXPECT_EQ(lastFlags, std::vector<uint64_t>{1}) << "the kit draws with the last flag set";
+}
+
+// The still's menu draws with the same kit on the HUD layer: its own natives, its mark-up as
+// it was written, no colour call for opaque white, sprites by their centre and without the
+// last flag, and pixel boxes of a 1920 x 1080 screen.
+TEST(ScreenDraw, TheHudLayerDrawsAsTheStillsMenuWasWritten) {
+    ScriptHarness h;
+    std::vector<uint64_t> flags;
+    corvale::testing::WatchNative(h.sim(), "DRAW_SPRITE",
+                                  [&](const sim::NativeArgs& a) { flags.push_back(a.raw(11)); });
+    const TextLook title{"$title", 0.75f, 0.75f, White(), true, ScreenLayer::Hud};
+    DrawText("Moonshine", 0.165f, 0.055f, title);
+    TextLook dim = title;
+    dim.colour = Rgba{0, 0, 0, 120};
+    dim.centred = false;
+    DrawText("3", 0.1f, 0.7585f, dim);
+    EXPECT_EQ(h.callsOf("_SET_TEXT_COLOR"), 1u) << "only the text that is not opaque white";
+    EXPECT_EQ(h.callsOf("_DISPLAY_TEXT"), 2u);
+    EXPECT_EQ(h.callsOf("_BG_DISPLAY_TEXT"), 0u);
+    EXPECT_EQ(h.callsOf("_BG_SET_TEXT_COLOR"), 0u);
+    const auto& texts = h.world().screen.texts;
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0].markup, "<FONT FACE='$title' COLOR='#%04X'>Moonshine</FONT>");
+    EXPECT_FLOAT_EQ(texts[0].x, 0.165f - EstimateTextWidth("Moonshine", 0.75f) / 2);
+    EXPECT_EQ(texts[0].colour.a, 255);
+    EXPECT_EQ(texts[1].colour.r, 0);
+    EXPECT_EQ(texts[1].colour.a, 120);
+    EXPECT_FLOAT_EQ(texts[1].x, 0.1f);
+
+    DrawSprite("generic_textures", "menu_header_1a",
+               BoxFromPixels(92.0f, 51.8f, 442.0f, 108.0f, true), White(), ScreenLayer::Hud);
+    DrawSprite("menu_textures", "crafting_highlight_l", BoxFromPixels(86.0f, 270.0f, 19.0f, 100.0f),
+               Rgba{255, 0, 0, 255}, ScreenLayer::Hud);
+    const auto& sprites = h.world().screen.sprites;
+    ASSERT_EQ(sprites.size(), 2u);
+    EXPECT_FLOAT_EQ(sprites[0].x, 92.0f / 1920.0f) << "a pixel box by its top-left corner";
+    EXPECT_FLOAT_EQ(sprites[0].y, 51.8f / 1080.0f);
+    EXPECT_FLOAT_EQ(sprites[0].width, 442.0f / 1920.0f);
+    EXPECT_FLOAT_EQ(sprites[1].x + sprites[1].width / 2, 86.0f / 1920.0f) << "by its centre";
+    EXPECT_FLOAT_EQ(sprites[1].y + sprites[1].height / 2, 270.0f / 1080.0f);
+    EXPECT_EQ(sprites[1].colour.g, 0);
+    EXPECT_EQ(flags, (std::vector<uint64_t>{0, 0}));
+    EXPECT_TRUE(h.sim().faults().empty());
+}
+
+TEST(ScreenDraw, TheMessageLineShowsItsTextOrNothing) {
+    ScriptHarness h;
+    ShowMessageLine("Get on the wagon.");
+    ShowMessageLine(nullptr);
+    const auto& messages = h.world().messages;
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0], "Get on the wagon.");
+    EXPECT_EQ(messages[1], "");
+    EXPECT_TRUE(h.sim().faults().empty());
 }
