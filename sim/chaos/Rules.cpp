@@ -214,6 +214,13 @@ void Rules::checkOwnedAway() {
 
 void Rules::checkBudgets() {
     const World& w = sim_.world();
+    // A mission begun in a frame that then waits (its toast's icon asked for) goes on acting
+    // until that frame of the camp is back at its main loop.
+    for (size_t i = 0; i < sim_.scriptCount(); ++i) {
+        const int32_t open = sim_.scriptFrameOpenMs(i);
+        if (open > 0 && lastMissionTurn_ >= w.gameTimer - open && sim_.scriptName(i) == "camp")
+            lastMissionTurn_ = w.gameTimer;
+    }
     const bool idle = away(kAwayMs) && w.gameTimer - lastOutsideEvent_ > kQuietMs &&
                       w.gameTimer - lastMissionTurn_ > kQuietMs &&
                       w.gameTimer - lastRestart_ > kAwayMs;
