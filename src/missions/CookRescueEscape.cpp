@@ -34,7 +34,18 @@ constexpr int32_t kWantedScoreEased = 1000;
 constexpr float kBountyHuntersGiveUpRange = 200.0f;
 constexpr float kEscapedRange = 150.0f;
 constexpr float kRegroupRange = 30.0f;
+constexpr float kLeftBehindRange = 400.0f;
 } // namespace
+
+// Out of his cell, Clint is the player's to bring along: a player who rides off 400 m from
+// him has left him behind, and the mission fails; its clean-up takes the deputy, Clint and
+// the blips out of the world, and the kick-off comes back like after any other failure.
+bool CookRescueMission::failWhenClintLeftBehind() {
+    if (Distance(PlayerPed(), clint_.ped()) <= kLeftBehindRange) return false;
+    Log("CookRescueMission: player left Clint behind");
+    setStatus(MissionStatus::Failed);
+    return true;
+}
 
 void CookRescueMission::extraction() {
     guard_.update();

@@ -61,9 +61,13 @@ void CookRescueMission::update() {
             return resetToWaiting(State::Kickoff);
         }
         return extraction();
-    case State::Escape: return escape();
-    case State::Regroup: return regroup();
-    case State::SelectLocation: return selectLocation();
+    case State::Escape:
+    case State::Regroup:
+    case State::SelectLocation:
+        if (failWhenClintLeftBehind()) return;
+        if (state_ == State::Escape) return escape();
+        if (state_ == State::Regroup) return regroup();
+        return selectLocation();
     case State::Finish: return finish();
     case State::InsufficientFunds: return insufficientFunds();
     }

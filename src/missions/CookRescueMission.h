@@ -65,6 +65,7 @@ class CookRescueMission final : public BaseMissionProcessor {
 
     // Steps.
     bool failOnDeath();
+    bool failWhenClintLeftBehind();
     bool spawnPeds();
     void resetToWaiting(State state);
     void arriveAtJail();
