@@ -69,6 +69,7 @@ class Rules {
         bool existed = false;
         int64_t mtimeNs = 0;
         int64_t size = -1;
+        uint64_t writes = 0; // saves put in place at this path, as counted when last looked
     };
     struct Kept { // what was saved when the game restarted
         bool armed = false;
@@ -99,7 +100,7 @@ class Rules {
     std::map<std::string, bool> reported_;
     size_t firstNew_ = 0;
     int64_t logSeen_ = 0;
-    WatchedFile log_, folder_;
+    WatchedFile log_;
     std::vector<WatchedFile> saves_;
     size_t messagesSeen_ = 0;
     int32_t awaySince_ = -1;
@@ -113,8 +114,8 @@ class Rules {
     uint64_t menuSince_ = 0;
     int32_t menuOpenedMs_ = 0;
     int32_t takenAwaySince_ = -1; // when the player died or was arrested
-    // Files are looked at through the folder's time stamp every frame (a save is written to
-    // a new file and renamed over the old), and one by one every so many frames, the log too.
+    // A save is read when the simulator counted it put in place (written to a new file and
+    // moved over the old); files are looked at for being gone, and the log, every so many frames.
     static constexpr uint64_t kFileLookFrames = 30;
     std::map<std::string, size_t> framesSeen_; // per script: figures already checked
     Kept kept_;

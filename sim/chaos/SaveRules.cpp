@@ -1,5 +1,6 @@
 // The rules about the saves: every save file loads back whole after every write, and a
 // restarted game keeps the camp, the herbs and the batch as saved.
+#include "FileWrites.h"
 #include "Simulator.h"
 #include "chaos/Places.h"
 #include "chaos/Rules.h"
@@ -75,12 +76,12 @@ std::string BatchFault(const std::string& text, std::vector<double>* values) {
 } // namespace
 
 void Rules::watchSaves() {
-    folder_.path = gameDir_ + "/Corvale";
-    changed(folder_);
     for (const char* f : {kCampSave, kBatchSave, "Corvale/TutorialFlags.dat"})
         saves_.push_back(WatchedFile{gameDir_ + "/" + f});
-    for (WatchedFile& f : saves_)
-        changed(f); // as shipped: not a write of the plug-ins
+    for (WatchedFile& f : saves_) { // as shipped: not a write of the plug-ins
+        changed(f);
+        f.writes = FileReplacedCount(f.path.c_str());
+    }
 }
 
 bool Rules::changed(WatchedFile& f) {
@@ -96,16 +97,24 @@ bool Rules::changed(WatchedFile& f) {
     return different;
 }
 
+// A write is told by the simulator's count of saves put in place, not by the file's time
+// and size: a save written again in the same tick of the file clock with as many bytes is a
+// write too, and the first one after a restart is the one that shows what was loaded.
 void Rules::checkSaves() {
-    if (!changed(folder_) && sim_.world().frame % kFileLookFrames != 0) return;
+    const bool look = sim_.world().frame % kFileLookFrames == 0;
     for (WatchedFile& f : saves_) {
+        const uint64_t writes = FileReplacedCount(f.path.c_str());
+        const bool written = writes != f.writes;
+        f.writes = writes;
+        if (!written && !look) continue;
         const bool existed = f.existed;
-        if (!changed(f)) continue;
+        changed(f);
         const std::string name = f.path.substr(gameDir_.size() + 1);
         if (!f.existed) {
             if (existed) broken("save-whole", name + " is gone");
             continue;
         }
+        if (!written) continue;
         const std::string text = Read(f.path);
         const bool batch = name == kBatchSave;
         std::map<std::string, std::string> keys;

@@ -1,5 +1,6 @@
 #include "windows/ImportHooks.h"
 
+#include "FileWrites.h"
 #include "Figures.h"
 #include "Simulator.h"
 
@@ -57,6 +58,16 @@ void* HookRealloc(void* p, size_t size) {
     return std::realloc(p, size);
 }
 
+// A save put over the old one: counted for the rules (see FileWrites.h).
+BOOL WINAPI HookMoveFileExW(LPCWSTR from, LPCWSTR to, DWORD flags) {
+    const BOOL moved = MoveFileExW(from, to, flags);
+    char path[MAX_PATH * 3];
+    if (moved && to &&
+        WideCharToMultiByte(CP_UTF8, 0, to, -1, path, sizeof path, nullptr, nullptr) > 0)
+        CountFileReplaced(path);
+    return moved;
+}
+
 struct Hook {
     const char* dll;
     const char* name;
@@ -66,6 +77,7 @@ struct Hook {
 
 const Hook kHooks[] = {
     {"kernel32.dll", "GetTickCount", reinterpret_cast<void*>(&HookGetTickCount), false},
+    {"kernel32.dll", "MoveFileExW", reinterpret_cast<void*>(&HookMoveFileExW), true},
     {"msvcrt.dll", "_time64", reinterpret_cast<void*>(&HookTime64), false},
     {"msvcrt.dll", "_localtime64", reinterpret_cast<void*>(&HookLocaltime64), false},
     {"msvcrt.dll", "srand", reinterpret_cast<void*>(&HookSrand), false},

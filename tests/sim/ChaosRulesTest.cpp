@@ -50,6 +50,14 @@ struct ChaosRules : corvale::testing::CampWorld {
         std::ofstream out(run->gamePath(relative), append ? std::ios::app : std::ios::trunc);
         out << text;
     }
+    // A save as the plug-ins write one: a new file moved over the old. when, if given, is
+    // the file clock's time left on it, as if written in the same tick as before.
+    void save(const std::string& relative, const std::string& text,
+              const fs::file_time_type* when = nullptr) {
+        write(relative + ".new", text);
+        fs::rename(run->gamePath(relative + ".new"), run->gamePath(relative));
+        if (when) fs::last_write_time(run->gamePath(relative), *when);
+    }
     // The still menu as the business plug-in announces it, or a mission as the camp does.
     void pluginSends(const char* event, const char* sender = "business") {
         sim::SentEvent e;
@@ -314,8 +322,8 @@ TEST_F(ChaosRules, EverySaveFileLoadsBackWholeAfterEveryWrite) {
         ChaosRules::TearDown();
         ChaosRules::SetUp();
         frames(1);
-        write(c.file, c.text);
-        frames(31);
+        save(c.file, c.text);
+        frames(1);
         if (!*c.fault) {
             EXPECT_EQ(names(), Names{}) << c.file << ": " << c.text;
             continue;
@@ -332,12 +340,12 @@ TEST_F(ChaosRules, EverySaveFileLoadsBackWholeAfterEveryWrite) {
 
 TEST_F(ChaosRules, AfterARestartTheCampHerbsAndBatchAreWhatWasSaved) {
     const std::string camp = "operation.location=2025841068\noperation.herbs_pending=1\n";
-    write("Corvale/Savegame.dat", camp);
-    write("Corvale/Savegame2.dat", "50 1 0 90 0\n");
+    save("Corvale/Savegame.dat", camp);
+    save("Corvale/Savegame2.dat", "50 1 0 90 0\n");
     frames(31);
     play("restart\n");
-    write("Corvale/Savegame2.dat", "50 1 0 90 0\n");
-    write("Corvale/Savegame.dat", camp + "operation.stats.influence=0.2\n");
+    save("Corvale/Savegame2.dat", "50 1 0 90 0\n");
+    save("Corvale/Savegame.dat", camp + "operation.stats.influence=0.2\n");
     frames(31);
     EXPECT_EQ(names(), Names{}) << "written back as saved, with more beside";
     world().blips.all[0x50000].name = "Moonshine Camp";
@@ -346,28 +354,51 @@ TEST_F(ChaosRules, AfterARestartTheCampHerbsAndBatchAreWhatWasSaved) {
     EXPECT_EQ(names(), Names{}) << "the camp's blip stands at the saved place";
 
     play("restart\n");
-    write("Corvale/Savegame2.dat", "0 0 0 0 0\n");
+    save("Corvale/Savegame2.dat", "0 0 0 0 0\n");
     frames(31);
     ASSERT_EQ(names(), Names{"restart-kept"});
     EXPECT_NE(broken->front().what.find("batch"), std::string::npos) << broken->front().what;
 
     ChaosRules::TearDown();
     ChaosRules::SetUp();
-    write("Corvale/Savegame.dat", camp);
+    save("Corvale/Savegame.dat", camp);
     frames(31);
     play("restart\n");
-    write("Corvale/Savegame.dat", "operation.location=1684533001\noperation.herbs_pending=1\n");
+    save("Corvale/Savegame.dat", "operation.location=1684533001\noperation.herbs_pending=1\n");
     frames(31);
     ASSERT_EQ(names(), Names{"restart-kept"});
     EXPECT_NE(broken->front().what.find("operation.location"), std::string::npos);
 
     ChaosRules::TearDown();
     ChaosRules::SetUp();
-    write("Corvale/Savegame.dat", camp);
+    save("Corvale/Savegame.dat", camp);
     frames(31);
     play("restart\nseconds 11\n");
     ASSERT_EQ(names(), Names{"restart-kept"});
     EXPECT_NE(broken->front().what.find("no camp blip"), std::string::npos);
+}
+
+// The restarted game writes its batch back with the same bytes in the same tick of the file
+// clock, then brews on: the first write is the one judged, and the batch came back.
+TEST_F(ChaosRules, AWriteWithTheSameBytesInTheSameClockTickIsStillTheFirstAfterARestart) {
+    const std::string batch = "Corvale/Savegame2.dat";
+    save(batch, "50 1 0 90 0 \n");
+    frames(31);
+    const fs::file_time_type tick = fs::last_write_time(run->gamePath(batch));
+    play("restart\n");
+    save(batch, "50 1 0 90 0 \n", &tick);
+    frames(1);
+    save(batch, "47.5 1 0 92.5 0 \n", &tick);
+    frames(31);
+    EXPECT_EQ(names(), Names{}) << (broken->empty() ? "" : broken->front().what);
+
+    // Written back wrong in the same way: seen all the same.
+    play("restart\n");
+    save(batch, "0 0 0 0 0 \n", &tick);
+    frames(1);
+    ASSERT_EQ(names(), Names{"restart-kept"});
+    EXPECT_NE(broken->front().what.find("47.5 1 0 92.5 0"), std::string::npos)
+        << broken->front().what;
 }
 
 // The real plug-ins through a sound story at the camp: the player away for minutes, at the
