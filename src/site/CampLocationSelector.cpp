@@ -5,6 +5,7 @@
 #include "core/events/EventNames.h"
 #include "core/log/Log.h"
 #include "core/natives/Controls.h"
+#include "core/natives/Distance.h"
 #include "core/natives/Entity.h"
 #include "core/natives/GameClock.h"
 #include "core/natives/HudContexts.h"
@@ -37,6 +38,9 @@ constexpr int32_t kInteractionFlags = 1;
 constexpr float kInteractionDuration = -1.0f;
 // The map is hidden while the hands reach for it.
 constexpr int32_t kRevealAfterMs = 500;
+// Held, the map keeps the player still: one this far from where he took it out was carried
+// off (a fast travel, a fall), and the map goes with no one's hands.
+constexpr float kCarriedOffRange = 10.0f;
 
 // Layout, in screen fractions.
 constexpr float kLeft = 0.045f;
@@ -91,7 +95,9 @@ void CampLocationSelector::onOpen() {
     const uint64_t fee = CashAmountText(fee_.cents());
     CopyText(feeText_, fee ? reinterpret_cast<const char*>(fee) : "");
 
-    mapObject_ = SpawnObject(kMapModel, Vector3{}, 0.0f, false, true);
+    // Made in the player's hands, not at the world's origin.
+    takenOutAt_ = PlayerPosition();
+    mapObject_ = SpawnObject(kMapModel, takenOutAt_, 0.0f, false, true);
     if (mapObject_ == 0) {
         Log("CampLocationSelector: the map could not be spawned, closing");
         close();
@@ -127,7 +133,16 @@ void CampLocationSelector::markCurrentLocation() {
     }
 }
 
+bool CampLocationSelector::carriedOff() const {
+    return Distance(PlayerPosition(), takenOutAt_) > kCarriedOffRange;
+}
+
 void CampLocationSelector::tick() {
+    if (phase_ != Phase::Closed && carriedOff()) {
+        Log("CampLocationSelector: the player was carried off with the map, putting it away");
+        close();
+        return;
+    }
     switch (phase_) {
     case Phase::Opening:
         waitForMapHeld();

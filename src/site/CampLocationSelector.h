@@ -6,6 +6,7 @@
 // frame and opens and closes it on the selector events.
 #include "core/natives/Handles.h"
 #include "core/natives/NativeCall.h"
+#include "core/natives/Vector3.h"
 #include "ui/BaseUIComponent.h"
 #include "ui/MenuList.h"
 
@@ -47,6 +48,7 @@ class CampLocationSelector final : public BaseUIComponent {
     void waitForMapHeld();
     void reveal();
     void followMap();
+    bool carriedOff() const;
     void markCurrentLocation();
     void onPick(const MenuInput& entry);
 
@@ -57,6 +59,7 @@ class CampLocationSelector final : public BaseUIComponent {
     Object mapObject_ = 0;
     Phase phase_ = Phase::Closed;
     int32_t interactionStartedAt_ = 0;
+    Vector3 takenOutAt_{}; // where the player took the map out
     bool revealed_ = false; // the hands have reached for the map: it shows
 
     // Made when it opens, so a shown frame composes nothing.
