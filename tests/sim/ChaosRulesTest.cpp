@@ -25,18 +25,18 @@ using sim::chaos::Rules;
 // Far from every camp place, rival camp and the jail.
 const char* const kAwayFromEverything = "player at 2700 2300 100\n";
 
-// Turns the rules on in a run and keeps what they report.
-std::vector<BrokenRule>& WatchRules(sim::ScenarioRun& run) {
-    auto* seen = new std::vector<BrokenRule>; // freed with the test's process
+// Turns the rules on in a run and keeps what they report in seen.
+void WatchRules(sim::ScenarioRun& run, std::vector<BrokenRule>& seen) {
+    seen.clear();
     run.rulesOn(sim::Command{"test.scn", 1, {"rules", "on"}, {}});
-    run.rules()->onBreak = [seen](const BrokenRule& b) { seen->push_back(b); };
-    return *seen;
+    run.rules()->onBreak = [&seen](const BrokenRule& b) { seen.push_back(b); };
 }
 
 struct ChaosRules : corvale::testing::CampWorld {
     void SetUp() override {
         CampWorld::SetUp();
-        broken = &WatchRules(*run);
+        WatchRules(*run, seen_);
+        broken = &seen_;
         fs::create_directories(run->gamePath("Corvale"));
     }
     // The names of the rules broken so far, in order.
@@ -71,6 +71,7 @@ struct ChaosRules : corvale::testing::CampWorld {
     void scriptFrame(const char* script, uint64_t natives, uint64_t allocs = 0) {
         sim().figures().addFrame(script, sim::FrameFigures{natives, allocs, 0, 0});
     }
+    std::vector<BrokenRule> seen_;
     std::vector<BrokenRule>* broken = nullptr;
 };
 
@@ -404,8 +405,9 @@ TEST_F(ChaosRules, AWriteWithTheSameBytesInTheSameClockTickIsStillTheFirstAfterA
 // The real plug-ins through a sound story at the camp: the player away for minutes, at the
 // still menu on every page, mash bought and a flavour chosen, and the menu left by his death.
 TEST(ChaosRulesKept, TheRealPlugInsKeepEveryRuleAtTheStillAndAway) {
+    std::vector<BrokenRule> broken;
     sim::ScenarioRun run(corvale::testing::BuiltPluginSettings());
-    std::vector<BrokenRule>& broken = WatchRules(run);
+    WatchRules(run, broken);
     const int code = run.run(sim::ParseScenarioText(
         "file Corvale/Savegame.dat <<END\n"
         "operation.location=2025841068\n"
