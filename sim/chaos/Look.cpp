@@ -53,4 +53,10 @@ bool Drawn(const World& w, const char* text) {
     return false;
 }
 
+bool StillMenuOpen(const World& w) {
+    for (const DrawnSprite& s : w.screen.sprites)
+        if (s.texture == "inkroller_1a") return true;
+    return false;
+}
+
 } // namespace sim::chaos

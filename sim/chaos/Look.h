@@ -19,5 +19,7 @@ const Blip* BlipNamed(const World& w, const char* name);
 Vec3 BlipAt(const World& w, const Blip& b);
 // The text was drawn in the last frame.
 bool Drawn(const World& w, const char* text);
+// The still's menu was on his screen in the last frame: its ink-roller backdrop was drawn.
+bool StillMenuOpen(const World& w);
 
 } // namespace sim::chaos

@@ -59,11 +59,15 @@ Words Player::next(const World& w) {
     }
     if (w.player.dead) return {"player", "dead", "off"};
     if (!journey_.empty()) return travel(w);
+    if (errandSteps_ > 0) {
+        --errandSteps_;
+        return errand(w);
+    }
     return act(w);
 }
 
 Words Player::act(const World& w) {
-    enum { Travel, Press, Menu, Wait, Shop, Fight, Die, Law, Wagon, Ride, Jail, Talk };
+    enum { Travel, Press, Menu, Wait, Shop, Fight, Die, Law, Wagon, Ride, Jail, Talk, Errand };
     // Whatever is on his screen draws him most.
     bool prompts = false;
     for (const auto& [handle, p] : w.prompts.all)
@@ -74,7 +78,7 @@ Words Player::act(const World& w) {
     const Entity* cook = Nearest(w, "a_m_m_moonshiners_01", position(w));
     const bool cookNear = cook && Distance(cook->position, position(w)) < 40;
     const std::vector<int> weights = {
-        20, prompts ? 60 : 2, 8, 14, 3, 4, 2, 3, 4, 2, jailbreak ? 14 : 3, cookNear ? 10 : 1};
+        20, prompts ? 60 : 2, 8, 14, 3, 4, 2, 3, 4, 2, jailbreak ? 14 : 3, cookNear ? 10 : 1, 50};
     switch (random_.weighted(weights)) {
     case Travel:
         return travel(w);
@@ -98,8 +102,12 @@ Words Player::act(const World& w) {
         return ride();
     case Jail:
         return jail(w);
-    default:
+    case Talk:
         return talk(w);
+    default:
+        // He keeps at it for a while, as a player who means to get somewhere does.
+        errandSteps_ = static_cast<int>(random_.between(4, 40));
+        return errand(w);
     }
 }
 

@@ -35,6 +35,8 @@ class Player {
     Words ride();
     Words jail(const World& w);
     Words talk(const World& w);
+    Words errand(const World& w);
+    Words rescue(const World& w);
     Vec3 position(const World& w) const;
     Vec3 awaySpot(const World& w);
     Words at(const World& w, Vec3 p);
@@ -45,6 +47,7 @@ class Player {
     std::vector<float> stages_;
     bool seated_ = false;
     bool targeting_ = false;
+    int errandSteps_ = 0; // steps left of the errand he is on
 };
 
 } // namespace sim::chaos

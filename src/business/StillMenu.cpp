@@ -73,7 +73,9 @@ void Navigate(BusinessScript& s) {
 // The menu hides the player and holds the camera on the still: whatever takes him from the
 // ledger (death, the law, a fight, being carried off) takes him out of the menu too.
 bool MenuMustClose(BusinessScript& s) {
+#ifndef CORVALE_PLANTED_FAULT_MENU_OPEN_ON_DEATH // the chaos player's own test plants it
     if (IsPlayerDead(kSinglePlayer) || IsPlayerBeingArrested(kSinglePlayer)) return true;
+#endif
     if (IsLawIncidentActive(kSinglePlayer) || IsPedInCombat(s.player.ped, 0)) return true;
     return !(Distance(s.player.position, s.menu.openedAt) <= kMenuReach);
 }
