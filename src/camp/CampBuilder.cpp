@@ -40,10 +40,20 @@ CampBuilder::CampBuilder(CampInterface& campSet, CampGuards& guards, CampInterac
 
 void CampBuilder::buildWhenNear() {
     const Vector3& at = campSet_.location()->position;
-    if (!(Distance(at, PlayerPed()) < kBuildRange)) return;
+    if (!(Distance(at, PlayerPed()) < kBuildRange)) {
+        streamingAsked_ = false;
+        return;
+    }
     if (buildFailed_ && ElapsedSince(buildFailedAt_) < kRetryMs) return;
+    // A model that never loads holds no frame: the build after the waits answers at once.
+    if (!streamingAsked_) {
+        RequestNavmeshRegion(at.x, at.y, kNavmeshRadius);
+        streaming_.request();
+        streamingAsked_ = true;
+    }
+    if (!streaming_.over()) return;
+    streamingAsked_ = false;
     clearLeftovers();
-    RequestNavmeshRegion(at.x, at.y, kNavmeshRadius);
     ScriptWait(kBeforeBuildMs);
     build();
 }

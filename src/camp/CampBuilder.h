@@ -1,6 +1,8 @@
 #pragma once
 // The camp set at its place: built when the player comes near (again 30 s after a failed
 // try), and taken down in one way, whether the camp moves or the game dropped its props.
+#include "camp/CampSetStreaming.h"
+
 #include <cstdint>
 
 namespace corvale {
@@ -26,7 +28,8 @@ class CampBuilder final {
     CampBuilder(const CampBuilder&) = delete;
     CampBuilder& operator=(const CampBuilder&) = delete;
 
-    // The camp is not built: builds it once the player is within 300 m.
+    // The camp is not built: once the player is within 300 m its prop sets and models are
+    // asked for and waited for over frames, then it is built.
     void buildWhenNear();
     // Builds the camp set at the current location unless it stands.
     void createCamp();
@@ -48,6 +51,8 @@ class CampBuilder final {
     PendingHerbs& herbs_;
     GameData& data_;
     NamedTimers& timers_;
+    CampSetStreaming streaming_;
+    bool streamingAsked_ = false;
     bool buildFailed_ = false;
     int32_t buildFailedAt_ = 0;
 };
