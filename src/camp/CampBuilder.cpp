@@ -13,6 +13,7 @@
 #include "core/natives/GameClock.h"
 #include "core/natives/Navmesh.h"
 #include "core/natives/Player.h"
+#include "core/natives/Script.h"
 #include "core/natives/Strings.h"
 #include "core/timers/Elapsed.h"
 #include "core/timers/NamedTimers.h"
@@ -27,7 +28,7 @@ namespace corvale {
 namespace {
 constexpr float kBuildRange = 300.0f;
 constexpr float kNavmeshRadius = 50.0f;
-constexpr int32_t kBeforeBuildMs = 100;
+constexpr uint32_t kBeforeBuildMs = 100;
 constexpr int32_t kGuardCount = 3;
 } // namespace
 
@@ -39,20 +40,21 @@ CampBuilder::CampBuilder(CampInterface& campSet, CampGuards& guards, CampInterac
 
 void CampBuilder::buildWhenNear() {
     const Vector3& at = campSet_.location()->position;
-    if (!(Distance(at, PlayerPed()) < kBuildRange)) return;
-    if (buildFailed_ && ElapsedSince(buildFailedAt_) < kRetryMs) return;
-    // A model that never comes would hold the whole game's frame if waited for here.
-    if (!streamingStarted_) {
-        clearLeftovers();
-        RequestNavmeshRegion(at.x, at.y, kNavmeshRadius);
-        streaming_.request();
-        streamingStarted_ = true;
-        streamingSince_ = GameTimerMs();
+    if (!(Distance(at, PlayerPed()) < kBuildRange)) {
+        streamingAsked_ = false;
         return;
     }
-    const bool over = streaming_.over();
-    if (!over || ElapsedSince(streamingSince_) < kBeforeBuildMs) return;
-    streamingStarted_ = false;
+    if (buildFailed_ && ElapsedSince(buildFailedAt_) < kRetryMs) return;
+    // A model that never loads holds no frame: the build after the waits answers at once.
+    if (!streamingAsked_) {
+        RequestNavmeshRegion(at.x, at.y, kNavmeshRadius);
+        streaming_.request();
+        streamingAsked_ = true;
+    }
+    if (!streaming_.over()) return;
+    streamingAsked_ = false;
+    clearLeftovers();
+    ScriptWait(kBeforeBuildMs);
     build();
 }
 
@@ -122,7 +124,6 @@ void CampBuilder::setLocation(const CampLocation* location) {
     campSet_.setLocation(location);
     visit_.forget();
     buildFailed_ = false;
-    streamingStarted_ = false; // the new place's set is asked for when the player is near
     DictDataFile& save = *data_.savegameFile();
     save.setInt("operation.location", location->id);
     save.save(false);

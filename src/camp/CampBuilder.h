@@ -28,8 +28,8 @@ class CampBuilder final {
     CampBuilder(const CampBuilder&) = delete;
     CampBuilder& operator=(const CampBuilder&) = delete;
 
-    // The camp is not built: once the player is within 300 m its models and prop sets are
-    // asked for, and it is built on the frame they are all in (or given up).
+    // The camp is not built: once the player is within 300 m its prop sets and models are
+    // asked for and waited for over frames, then it is built.
     void buildWhenNear();
     // Builds the camp set at the current location unless it stands.
     void createCamp();
@@ -52,8 +52,7 @@ class CampBuilder final {
     GameData& data_;
     NamedTimers& timers_;
     CampSetStreaming streaming_;
-    bool streamingStarted_ = false;
-    int32_t streamingSince_ = 0;
+    bool streamingAsked_ = false;
     bool buildFailed_ = false;
     int32_t buildFailedAt_ = 0;
 };

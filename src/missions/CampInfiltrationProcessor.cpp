@@ -8,7 +8,6 @@
 #include "core/natives/Peds.h"
 #include "core/natives/Player.h"
 #include "core/natives/Random.h"
-#include "core/natives/Script.h"
 #include "core/natives/VectorMath.h"
 #include "missions/StillSabotageObjective.h"
 #include "ui/LangText.h"
@@ -28,7 +27,6 @@ constexpr int32_t kLoneFightSeconds = 44;
 constexpr int32_t kSpreadMin = 3;
 constexpr int32_t kSpreadBound = 8; // drawn 3 to 7 m from a prop set
 constexpr int32_t kGuardFlag = 6;
-constexpr uint32_t kBetweenGuardsMs = 200;
 constexpr size_t kGuardsOnDuty = 3;
 constexpr float kStillRound = 7.0f;
 constexpr float kCentreRound = 15.0f;
@@ -47,25 +45,23 @@ CampInfiltrationProcessor::CampInfiltrationProcessor(const SabotageSetup& setup,
     result_ = kFailed;
 }
 
-int32_t CampInfiltrationProcessor::spawnGuards(int32_t count, Hash model) {
-    if (count <= 0) return 0;
+void CampInfiltrationProcessor::expectGuards(int32_t count) {
+    if (count <= 0) return;
     guards_.reserve(static_cast<size_t>(count));
     fallen_.reserve(static_cast<size_t>(count));
-    for (int32_t i = 0; i < count; ++i) {
-        const float spread = static_cast<float>(RandomInt(kSpreadMin, kSpreadBound));
-        const Vector3 spot = RandomPointAround(RandomElement(setup_.spawnPoints), spread, false);
-        // A model that never streamed in gives no guard, and the rest would only wait for it
-        // again: the camp is guarded by those who came.
-        const Ped ped = SpawnPed(model, spot);
-        if (ped == 0) break;
-        SetPedConfigFlag(ped, kGuardFlag, true);
-        SetDecorationInt(ped, "honor_override", 0);
-        guards_.push_back(std::make_unique<GuardAI>(ped, kit_.senses));
-        joinGroup(ped);
-        giveDuty(*guards_.back(), guards_.size() - 1);
-        ScriptWait(kBetweenGuardsMs);
-    }
-    return static_cast<int32_t>(guards_.size());
+}
+
+bool CampInfiltrationProcessor::spawnGuard(Hash model) {
+    const float spread = static_cast<float>(RandomInt(kSpreadMin, kSpreadBound));
+    const Vector3 spot = RandomPointAround(RandomElement(setup_.spawnPoints), spread, false);
+    const Ped ped = SpawnPed(model, spot);
+    if (ped == 0) return false;
+    SetPedConfigFlag(ped, kGuardFlag, true);
+    SetDecorationInt(ped, "honor_override", 0);
+    guards_.push_back(std::make_unique<GuardAI>(ped, kit_.senses));
+    joinGroup(ped);
+    giveDuty(*guards_.back(), guards_.size() - 1);
+    return true;
 }
 
 // One group per mission: the first guard leads it, the others follow him.

@@ -23,9 +23,12 @@ class CampInfiltrationProcessor final : public Executable {
     // An objective type other than 0 is logged and ends the infiltration as failed.
     CampInfiltrationProcessor(const SabotageSetup& setup, const InfiltrationKit& kit);
 
-    // Brings count guards of the model around the camp's prop sets, one every 200 ms; the
-    // first three walk a round (the still's and the centre's). How many came.
-    int32_t spawnGuards(int32_t count, Hash model);
+    // Makes room for count guards, so that bringing them out allocates nothing more.
+    void expectGuards(int32_t count);
+    // Brings one guard of the model out around the camp's prop sets; the first three walk a
+    // round (the still's and the centre's). False when the model gave none. Its model's wait
+    // is over before: the spawn answers at once.
+    bool spawnGuard(Hash model);
     void tick() override;
     int32_t getResult() const { return result_; }
     // Lets the guards' peds go (deletes them with the debug tools on), the fallen ones too,

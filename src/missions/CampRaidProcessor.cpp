@@ -6,6 +6,7 @@
 #include "core/natives/Distance.h"
 #include "core/natives/Entity.h"
 #include "core/natives/Ground.h"
+#include "core/natives/Models.h"
 #include "core/natives/Navmesh.h"
 #include "core/natives/Peds.h"
 #include "core/natives/Player.h"
@@ -116,12 +117,15 @@ void CampRaidProcessor::spawnNextRound() {
         // Before the first round the raid waits; the point is drawn afresh on his return.
         if (roundDrawn_) {
             roundDrawn_ = false;
+            raiderModel_.reset();
             --round_;
         }
         return;
     }
     if (!roundDrawn_) drawRound();
     if (!navmeshReady()) return;
+    // Waited for over frames: the round's spawns answer at once, loaded or given up.
+    if (!raiderModel_.over(setup_.raiderModel)) return;
     roundDrawn_ = false;
     const int32_t spawned = spawnRound(roundPoint_, roundCount_);
     if (spawned == 0) {

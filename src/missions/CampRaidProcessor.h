@@ -4,6 +4,7 @@
 // every raider is down with none left to come, or fails when he runs from the camp.
 #include "core/natives/Blips.h"
 #include "core/natives/Groups.h"
+#include "core/natives/Models.h"
 #include "core/runtime/InlineVector.h"
 #include "core/timers/GameTimer.h"
 #include "missions/BaseMissionProcessor.h"
@@ -95,6 +96,7 @@ class CampRaidProcessor final : public BaseMissionProcessor {
     GameTimer sinceBegun_;  // from the player's arrival, while nobody has come
     bool gaveUp_ = false;
     bool navmeshLogged_ = false; // the wait for this round's mesh is in the log
+    ModelWait raiderModel_;
 };
 
 // The raider count drawn 9 to 12 and the gang's model, at the camp's position.

@@ -11,6 +11,7 @@
 #include "core/natives/Entity.h"
 #include "core/natives/GameClock.h"
 #include "core/natives/Law.h"
+#include "core/natives/Models.h"
 #include "core/natives/Player.h"
 #include "core/natives/Script.h"
 #include "core/natives/Strings.h"
@@ -40,7 +41,8 @@ CookRescueMission::CookRescueMission(const MissionKit& kit, const GameData& data
       data_(data), tutorials_(tutorials), guard_(*this, kit.debugTools), clint_(*this),
       jail_(kit.notifications), fee_(data, kit.notifications),
       chooseLocationPrompt_(LangText(data, "prompts.ledger.choose_location"),
-                            HashString("INPUT_CONTEXT_Y"), 0) {
+                            HashString("INPUT_CONTEXT_Y"), 0),
+      jailModels_{HashString("s_m_m_valdeputy_01"), HashString("a_m_m_moonshiners_01")} {
     chooseLocationPrompt_.setEnabled(false);
 }
 
@@ -108,7 +110,11 @@ void CookRescueMission::kickoff() {
         setState(State::InsufficientFunds);
         return;
     }
-    if (Distance(PlayerPed(), getPosition()) >= kSpawnRange) return;
+    if (Distance(PlayerPed(), getPosition()) >= kSpawnRange) {
+        for (ModelWait& wait : jailModelWaits_)
+            wait.reset();
+        return;
+    }
     if (!spawnPeds()) return;
     setStatus(MissionStatus::Running);
     setState(State::BreakOut);
@@ -119,6 +125,9 @@ void CookRescueMission::kickoff() {
 // try may hold the script for the whole model wait.
 bool CookRescueMission::spawnPeds() {
     if (spawnFailed_ && ElapsedSince(spawnFailedAt_) < kSpawnRetryMs) return false;
+    // Both models are waited for over frames: the spawns answer at once, loaded or given up.
+    const bool deputyOver = jailModelWaits_[0].over(jailModels_[0]);
+    if (!jailModelWaits_[1].over(jailModels_[1]) || !deputyOver) return false;
     if (guard_.ped() == 0) guard_.spawn(text("missions.cook_rescue.jail_guard_name"));
     if (guard_.ped() != 0 && clint_.ped() == 0)
         clint_.spawn(text("prompts.cook"), chooseLocationPrompt_, getPosition());

@@ -4,6 +4,7 @@
 // the camp's moving fee; a player who cannot pay it cannot begin.
 #include "core/events/EventInbox.h"
 #include "core/natives/Handles.h"
+#include "core/natives/Models.h"
 #include "core/natives/Prompt.h"
 #include "missions/BaseMissionProcessor.h"
 #include "missions/JailBreakout.h"
@@ -92,6 +93,8 @@ class CookRescueMission final : public BaseMissionProcessor {
     bool pickHelpShown_ = false; // this visit of SelectLocation
     bool spawnFailed_ = false;
     int32_t spawnFailedAt_ = 0;
+    Hash jailModels_[2]; // the deputy's and Clint's
+    ModelWait jailModelWaits_[2];
 };
 
 } // namespace corvale

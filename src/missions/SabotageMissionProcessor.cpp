@@ -4,6 +4,7 @@
 #include "core/natives/Blips.h"
 #include "core/natives/Distance.h"
 #include "core/natives/GameClock.h"
+#include "core/natives/Models.h"
 #include "core/natives/Objects.h"
 #include "core/natives/Player.h"
 #include "core/natives/Propsets.h"
@@ -27,6 +28,7 @@ constexpr float kRaised = 2.0f;       // prop sets are placed above the ground a
 constexpr float kStandInTurn = 20.0f; // the stand-in faces a little off the online still
 constexpr float kStillSearch = 30.0f; // as far as the objective looks for the still
 constexpr int32_t kPropSetWaitMs = 10000; // a set the game dropped is not waited for longer
+constexpr int32_t kBetweenGuardsMs = 200;
 constexpr int32_t kFewestGuards = 6;
 constexpr int32_t kMostGuardsBound = 10; // RandomInt's upper bound is never drawn
 
@@ -68,7 +70,7 @@ void SabotageMissionProcessor::update() {
     case kApproach:
         return approach(distance);
     case kLoading:
-        return waitForPropSets();
+        return load();
     case kInfiltration:
         return infiltrate(distance);
     default:
@@ -83,8 +85,37 @@ void SabotageMissionProcessor::approach(float distance) {
     }
     if (!(distance < kBuildReach)) return;
     createScene();
-    loadingSince_ = GameTimerMs();
     phase_ = kLoading;
+    load();
+}
+
+// Each step returns while its wait goes on and falls through to the next once it is over.
+void SabotageMissionProcessor::load() {
+    switch (build_) {
+    case Build::Streaming:
+        if (!streaming_.over()) return;
+        for (const ComplexPropSet& propSet : complex_->propSets)
+            placePropSet(propSet);
+        build_ = Build::StandIns;
+        [[fallthrough]];
+    case Build::StandIns:
+        if (!placeStandInStills()) return;
+        Log("SabotageMissionProcessor: propsets created successfully");
+        infiltration_->expectGuards(setup_.guardCount);
+        build_ = Build::Guards;
+        [[fallthrough]];
+    case Build::Guards:
+        if (!bringGuards()) return;
+        loadingSince_ = GameTimerMs();
+        build_ = Build::Settling;
+        return;
+    case Build::Settling:
+        return waitForPropSets();
+    case Build::LastStill:
+        if (!placeStandInStills()) return;
+        phase_ = kInfiltration;
+        return;
+    }
 }
 
 void SabotageMissionProcessor::waitForPropSets() {
@@ -95,7 +126,10 @@ void SabotageMissionProcessor::waitForPropSets() {
         Log("SabotageMissionProcessor: propsets not fully loaded after 10 s; going on without "
             "them");
     }
-    ensureStillStands();
+    if (ensureStillStands()) {
+        build_ = Build::LastStill;
+        return load();
+    }
     phase_ = kInfiltration;
 }
 
@@ -117,43 +151,79 @@ void SabotageMissionProcessor::infiltrate(float distance) {
 
 void SabotageMissionProcessor::createScene() {
     Log("SabotageMissionProcessor: creating mission scene");
-    const bool useMpAssets = UseMpAssets(settings_);
+    useMpAssets_ = UseMpAssets(settings_);
     for (const ComplexPropSet& propSet : complex_->propSets)
-        placePropSet(propSet, useMpAssets);
-    Log("SabotageMissionProcessor: propsets created successfully");
-    const int32_t guards = infiltration_->spawnGuards(setup_.guardCount, guardModel_);
-    Log("SabotageMissionProcessor: guards created successfully: " + std::to_string(guards));
+        if (placed(propSet)) streaming_.addPropSet(propSet.propSetHash);
+    if (setup_.guardCount > 0) streaming_.addModel(guardModel_);
+    streaming_.start();
+    build_ = Build::Streaming;
 }
 
-void SabotageMissionProcessor::placePropSet(const ComplexPropSet& propSet, bool useMpAssets) {
-    if (useMpAssets || !propSet.requiresMpAssets) {
+bool SabotageMissionProcessor::placed(const ComplexPropSet& propSet) const {
+    return useMpAssets_ || !propSet.requiresMpAssets;
+}
+
+// Every wait is over: a spawn here answers at once.
+void SabotageMissionProcessor::placePropSet(const ComplexPropSet& propSet) {
+    if (placed(propSet)) {
         const Vector3 raised(propSet.position.x, propSet.position.y, propSet.position.z + kRaised);
         // A set that never loaded is not registered: the mission would wait for it for good.
         if (addPropSet(SpawnPropset(propSet.propSetHash, raised, propSet.heading)) != 0) return;
         if (!isOnlineStill(propSet.propSetHash)) return;
         Log("SabotageMissionProcessor: still propset failed to load; creating a standalone "
             "p_still02x entity");
-        placeStandInStill(propSet.position, propSet.heading + kStandInTurn);
+        wantStandInStill(propSet.position, propSet.heading + kStandInTurn);
         return;
     }
     if (!isOnlineStill(propSet.propSetHash)) return;
     Log("SabotageMissionProcessor: not using mp assets; creating a standalone p_still02x entity");
-    placeStandInStill(propSet.position, propSet.heading + kStandInTurn);
+    wantStandInStill(propSet.position, propSet.heading + kStandInTurn);
 }
 
 bool SabotageMissionProcessor::isOnlineStill(Hash propSet) const {
     return propSet == onlineStills_[0] || propSet == onlineStills_[1];
 }
 
-Object SabotageMissionProcessor::placeStandInStill(const Vector3& at, float heading) {
-    return addEntity(SpawnObject(standInStill_, at, heading, false, true));
+void SabotageMissionProcessor::wantStandInStill(const Vector3& at, float heading) {
+    if (standIns_.empty()) {
+        if (!ModelLoaded(standInStill_)) RequestModel(standInStill_);
+        standInSince_ = GameTimerMs();
+    }
+    standIns_.push_back(StandIn{at, heading});
 }
 
-void SabotageMissionProcessor::ensureStillStands() {
-    if (ClosestObjectOfModel(setup_.stillPosition, kStillSearch, standInStill_) != 0) return;
+bool SabotageMissionProcessor::placeStandInStills() {
+    if (standIns_.empty()) return true;
+    if (!ModelWaitOver(standInStill_, standInSince_)) return false;
+    for (const StandIn& standIn : standIns_)
+        addEntity(SpawnObject(standInStill_, standIn.at, standIn.heading, false, true));
+    standIns_.clear();
+    return true;
+}
+
+bool SabotageMissionProcessor::bringGuards() {
+    const int32_t came = static_cast<int32_t>(infiltration_->guards().size());
+    bool done = came >= setup_.guardCount;
+    if (!done) {
+        if (came > 0 && ElapsedSince(lastGuardAt_) < kBetweenGuardsMs) return false;
+        lastGuardAt_ = GameTimerMs();
+        // A model that never streamed in gives no guard: the camp is guarded by those who came.
+        done = !infiltration_->spawnGuard(guardModel_) ||
+               static_cast<int32_t>(infiltration_->guards().size()) >= setup_.guardCount;
+    }
+    if (!done) return false;
+    Log("SabotageMissionProcessor: guards created successfully: " +
+        std::to_string(infiltration_->guards().size()));
+    return true;
+}
+
+bool SabotageMissionProcessor::ensureStillStands() {
+    if (ClosestObjectOfModel(setup_.stillPosition, kStillSearch, standInStill_) != 0)
+        return false;
     Log("SabotageMissionProcessor: no still stands at the still position; creating a "
         "standalone p_still02x entity");
-    placeStandInStill(setup_.stillPosition, 0.0f);
+    wantStandInStill(setup_.stillPosition, 0.0f);
+    return true;
 }
 
 void SabotageMissionProcessor::cleanup() {

@@ -11,6 +11,7 @@
 #include "missions/InfiltrationKit.h"
 #include "missions/MissionsManager.h"
 #include "missions/SabotageSetup.h"
+#include "missions/SceneStreaming.h"
 
 #include <memory>
 
@@ -28,8 +29,10 @@ class SabotageMissionProcessor final : public BaseMissionProcessor {
     // Besides the base's: the area blip, the guards and the objective.
     void cleanup() override;
     void update() override;
-    // Places the complex's prop sets (the online still by a stand-in without MP assets) and
-    // brings its guards out.
+    // Asks for the complex's prop sets and the guards' model; once their waits are over the
+    // sets are placed in one frame (the online still by a stand-in without MP assets or when
+    // its set never loaded) and the guards come out over the frames after, one every 200 ms.
+    // No frame waits for any of them.
     virtual void createScene();
 
     int32_t phase() const { return phase_; }
@@ -39,19 +42,40 @@ class SabotageMissionProcessor final : public BaseMissionProcessor {
     CampInfiltrationProcessor& infiltration() { return *infiltration_; }
 
   private:
+    // The steps of the loading phase.
+    enum class Build { Streaming, StandIns, Guards, Settling, LastStill };
+
     void approach(float distance);
+    void load();
     void waitForPropSets();
     void infiltrate(float distance);
 
-    void placePropSet(const ComplexPropSet& propSet, bool useMpAssets);
+    bool placed(const ComplexPropSet& propSet) const;
+    void placePropSet(const ComplexPropSet& propSet);
     bool isOnlineStill(Hash propSet) const;
-    Object placeStandInStill(const Vector3& at, float heading);
-    // The objective needs a still to ruin: one stands in where the game has none.
-    void ensureStillStands();
+    // A stand-in still to place once its model has loaded or given up.
+    void wantStandInStill(const Vector3& at, float heading);
+    // True once every stand-in wanted is placed (none when its model never came).
+    bool placeStandInStills();
+    // One guard a call, 200 ms apart: true once all came or the model gave none.
+    bool bringGuards();
+    // The objective needs a still to ruin: one stands in where the game has none. True when
+    // one is wanted.
+    bool ensureStillStands();
 
     const CampComplex* complex_;
     int32_t phase_ = kApproach;
     int32_t loadingSince_ = 0; // game timer when the scene was built
+    Build build_ = Build::Streaming;
+    bool useMpAssets_ = true;
+    SceneStreaming streaming_;
+    struct StandIn {
+        Vector3 at;
+        float heading = 0.0f;
+    };
+    InlineVector<StandIn, 4> standIns_;
+    int32_t standInSince_ = 0;
+    int32_t lastGuardAt_ = 0;
     Blip areaBlip_ = 0;
     Vector3 missionPoint_;
     SabotageSetup setup_;

@@ -36,6 +36,17 @@ bool ModelWaitOver(Hash model, int32_t start) {
     return true;
 }
 
+bool ModelWait::over(Hash model) {
+    if (!asked_) {
+        if (!ModelLoaded(model)) RequestModel(model);
+        since_ = GameTimerMs();
+        asked_ = true;
+    }
+    if (!ModelWaitOver(model, since_)) return false;
+    asked_ = false;
+    return true;
+}
+
 bool AwaitModel(Hash model) {
     if (GaveUpRecently(model)) {
         if (!ModelLoaded(model)) return false;

@@ -21,4 +21,18 @@ bool AwaitModel(Hash model);
 // frame: true once it is over (loaded, or given up now or a moment ago, as AwaitModel).
 bool ModelWaitOver(Hash model, int32_t start);
 
+// A model asked for on the first poll and waited for over frames from then on: a spawn once
+// it is over answers at once, loaded or given up.
+class ModelWait {
+  public:
+    // One poll a frame: true once over; the next poll after that asks again.
+    bool over(Hash model);
+    // The wait is dropped (the spawn is put off): the next poll asks afresh.
+    void reset() { asked_ = false; }
+
+  private:
+    bool asked_ = false;
+    int32_t since_ = 0;
+};
+
 } // namespace corvale
