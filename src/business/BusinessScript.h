@@ -61,9 +61,9 @@ struct CampAndDelivery {
     Blip wagonBlip = 0;
     Blip destinationBlip = 0;
     bool deliveryActive = false; // from the start until the handover or the loss is over
-    bool stopHintShown = false; // since the wagon last rolled into the buyer's circle
-    int32_t ambushClock = 0;    // the start of the delivery, then the last wave
-    int32_t ambushDelayMs = 0;  // from ambushClock to the next wave
+    bool stopHintShown = false;  // since the wagon last rolled into the buyer's circle
+    int32_t ambushClock = 0;     // the start of the delivery, then the last wave
+    int32_t ambushDelayMs = 0;   // from ambushClock to the next wave
     AmbushGang ambush;
     Handover handover;
 };

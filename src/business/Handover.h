@@ -32,7 +32,7 @@ class Handover final {
     int32_t waitMs_ = -1;
     int32_t buyerAsked_ = 0; // the buyer's model wait counts from here
     int32_t paid_ = 0;
-    bool sold_ = false; // the batch left the still: the delivery ends with this handover
+    bool sold_ = false;      // the batch left the still: the delivery ends with this handover
     bool wagonGone_ = false; // the buyer has the wagon
 };
 
