@@ -3,6 +3,7 @@
 #include "business/BusinessPed.h"
 #include "core/natives/Blips.h"
 #include "core/natives/Entity.h"
+#include "core/natives/GameClock.h"
 #include "core/natives/Models.h"
 #include "core/natives/Peds.h"
 #include "core/natives/Strings.h"
@@ -29,17 +30,29 @@ int WaveSize(int draw) {
     return (draw < 0 ? -draw : draw) % 5 + 5;
 }
 
+void AmbushGang::requestModels() {
+    RequestModel(HashString(kRiderModel));
+    RequestModel(HashString(kHorseModel));
+    modelsAsked_ = GameTimerMs();
+    riderModelOver_ = false;
+    horseModelOver_ = false;
+}
+
+bool AmbushGang::modelsReady() {
+    if (!riderModelOver_) riderModelOver_ = ModelWaitOver(HashString(kRiderModel), modelsAsked_);
+    if (!horseModelOver_) horseModelOver_ = ModelWaitOver(HashString(kHorseModel), modelsAsked_);
+    return riderModelOver_ && horseModelOver_;
+}
+
 void AmbushGang::spawnWave(Ped player, const Vector3& playerPosition, int size) {
     removeDead();
-    const Hash riderModel = HashString(kRiderModel);
-    RequestModel(riderModel);
-    const bool riderModelLoaded = AwaitModel(riderModel);
+    const bool riderModelLoaded = ModelLoaded(HashString(kRiderModel));
     const int firstNew = count_;
     for (int n = 0; n < size && count_ < kCapacity; ++n) {
         const float dy = Offset();
         const float dx = Offset();
         const Vector3 at{playerPosition.x + dx, playerPosition.y + dy, playerPosition.z};
-        // A horse model that never loads would cost the same wait for every rider.
+        // Without the horse model no rider comes.
         if (!spawnRider(at, riderModelLoaded)) break;
     }
     // Only the new wave is blipped: earlier riders keep the blips they have.

@@ -4,6 +4,8 @@
 #include "core/natives/Handles.h"
 #include "core/natives/Vector3.h"
 
+#include <cstdint>
+
 namespace corvale::business {
 
 struct AmbushRider {
@@ -17,8 +19,15 @@ class AmbushGang {
     // Riders kept at once: four full waves. A wave that finds no room spawns fewer.
     static constexpr int kCapacity = 36;
 
+    // Asks the game for the riders' and their horses' models: the next wave's waits count
+    // from now.
+    void requestModels();
+    // Polled once a frame while a wave is due: true once each model has loaded or its wait
+    // has given up (logged once).
+    bool modelsReady();
     // Removes the dead riders of earlier waves, then spawns count (5 to 9) riders around
-    // the player, blips them and sends them at the player. Waits for the models (bounded).
+    // the player, blips them and sends them at the player. Never waits for the models: once
+    // modelsReady(), what never loaded is not spawned.
     void spawnWave(Ped player, const Vector3& playerPosition, int count);
     // One rider a frame: a dead one loses his blip, so the map shows only those still riding.
     void checkNextRider();
@@ -36,6 +45,9 @@ class AmbushGang {
     AmbushRider riders_[kCapacity];
     int count_ = 0;
     int nextCheck_ = 0;
+    int32_t modelsAsked_ = 0;
+    bool riderModelOver_ = false;
+    bool horseModelOver_ = false;
 };
 
 // Riders in a wave: 5 to 9 from a draw of the C generator.

@@ -8,8 +8,7 @@ namespace corvale::business {
 
 Ped SpawnBusinessPed(const char* model, const Vector3& position, float heading) {
     const Hash hash = HashString(model);
-    RequestModel(hash);
-    if (!AwaitModel(hash)) return 0;
+    if (!ModelLoaded(hash)) return 0;
     const Ped ped = CreateNetworkedPed(hash, position, heading);
     if (ped != 0) SetRandomOutfit(ped);
     return ped;

@@ -5,8 +5,8 @@
 
 namespace corvale::business {
 
-// Requests the model and waits for it (bounded, as every model wait), then creates the ped
-// in a random outfit; 0 when the model never loaded or the game refused.
+// Creates the ped in a random outfit from a model whose wait is over, never waiting for it
+// in the frame; 0 when the model is not loaded or the game refused.
 Ped SpawnBusinessPed(const char* model, const Vector3& position, float heading);
 
 } // namespace corvale::business

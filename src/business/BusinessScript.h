@@ -6,6 +6,7 @@
 #include "business/BusinessPrompts.h"
 #include "business/BusinessSave.h"
 #include "business/BusinessTexts.h"
+#include "business/Handover.h"
 #include "business/HeldItems.h"
 #include "business/LoadedDictionaries.h"
 #include "core/events/EventInbox.h"
@@ -39,6 +40,14 @@ struct StillMenuState {
     Vector3 openedAt;           // where the player stood when it opened
 };
 
+// The wagon asked for at the camp and not standing yet: placed on the frame its model is in.
+struct WantedWagon {
+    bool wanted = false;
+    bool gaveUp = false; // its model's wait gave up (logged once): asked again now and then
+    int32_t since = 0;   // when asked for; after giving up, the last ask
+    const char* blipName = nullptr;
+};
+
 // Where the camp is and the delivery of a finished batch.
 struct CampAndDelivery {
     int campLocation = 0; // 1 to 7; 0 until the camp plug-in names one
@@ -48,13 +57,15 @@ struct CampAndDelivery {
     float campHeading = 0.0f;
     Vector3 destination{1886.713f, -1344.294f, 42.509f};
     Vehicle wagon = 0;
+    WantedWagon wantedWagon;
     Blip wagonBlip = 0;
     Blip destinationBlip = 0;
-    bool deliveryActive = false;
-    bool stopHintShown = false; // since the wagon last rolled into the buyer's circle
-    int32_t ambushClock = 0;    // the start of the delivery, then the last wave
-    int32_t ambushDelayMs = 0;  // from ambushClock to the next wave
+    bool deliveryActive = false; // from the start until the handover or the loss is over
+    bool stopHintShown = false;  // since the wagon last rolled into the buyer's circle
+    int32_t ambushClock = 0;     // the start of the delivery, then the last wave
+    int32_t ambushDelayMs = 0;   // from ambushClock to the next wave
     AmbushGang ambush;
+    Handover handover;
 };
 
 // The player and the game timer as read at the top of the frame.

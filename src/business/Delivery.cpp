@@ -9,6 +9,7 @@
 #include "core/natives/Developer.h"
 #include "core/natives/Distance.h"
 #include "core/natives/Entity.h"
+#include "core/natives/GameClock.h"
 #include "core/natives/Models.h"
 #include "core/natives/PromptSteps.h"
 #include "core/natives/Strings.h"
@@ -22,6 +23,7 @@ constexpr const char* kWagonModel = "WAGON05X";
 constexpr int32_t kLocationApplyDelayMs = 1000;
 constexpr float kWagonBlipRange = 50.0f;
 constexpr int32_t kLeadHarness = -1;
+constexpr int32_t kAskAgainMs = 1000;
 
 void AddWagonBlip(CampAndDelivery& c, const char* name) {
     c.wagonBlip = AddEntityBlip(blips::kStyleWagonAtCamp, c.wagon);
@@ -37,9 +39,11 @@ bool WagonBlipShown(const CampAndDelivery& c) {
 // The sell prompt in the wagon's prompt group, ready only for a full batch and a known camp.
 // While the still menu is open the wagon offers nothing: a delivery would drive under the
 // menu's camera and page.
+// A wagon still wanted offers no sale: a start could find no wagon and lose the batch.
 void OfferSale(BusinessScript& s) {
     if (s.menu.page != kMenuClosed) return;
-    const bool ready = s.save.production == kFullBatch && s.camp.campLocation != 0;
+    const bool ready =
+        s.save.production == kFullBatch && s.camp.campLocation != 0 && s.camp.wagon != 0;
     s.prompts.sell.want(ready, true);
     s.prompts.ledger.want(false, false);
     ShowPromptGroupThisFrame(kWagonPromptGroup, TextLiteral(s.texts.delivery.wagonBlipName));
@@ -68,15 +72,14 @@ void ApplyPendingLocation(BusinessScript& s) {
     s.player.campDistance = Distance(c.campPoint, s.player.position);
     s.player.atWagon = false; // asked again next frame, at the new place
     LetGoOfWagon(s);
-    SpawnWagon(s, s.texts.delivery.wagonBlipName);
+    WantWagon(s, s.texts.delivery.wagonBlipName);
 }
 
 void TickDelivery(BusinessScript& s) {
     CampAndDelivery& c = s.camp;
-    if (c.deliveryActive) {
-        RunDelivery(s);
-        return;
-    }
+    if (c.handover.underWay()) return c.handover.advance(s);
+    if (c.deliveryActive) return RunDelivery(s);
+    PlaceWantedWagon(s);
     const float distance = s.player.campDistance;
     if (!(distance < kWagonBlipRange)) {
         RemoveBlipIfExists(c.wagonBlip);
@@ -86,24 +89,49 @@ void TickDelivery(BusinessScript& s) {
     if (s.player.atWagon) OfferSale(s);
 }
 
-bool SpawnWagon(BusinessScript& s, const char* blipName) {
+bool WantWagon(BusinessScript& s, const char* blipName) {
+    WantedWagon& w = s.camp.wantedWagon;
+    RequestModel(HashString(kWagonModel));
+    w = WantedWagon{true, false, GameTimerMs(), blipName};
+    PlaceWantedWagon(s);
+    return s.camp.wagon != 0;
+}
+
+void PlaceWantedWagon(BusinessScript& s) {
     CampAndDelivery& c = s.camp;
+    WantedWagon& w = c.wantedWagon;
+    if (!w.wanted) return;
     const Hash model = HashString(kWagonModel);
-    RequestModel(model);
-    if (!AwaitModel(model)) return false;
+    if (w.gaveUp) {
+        if (ElapsedSince(w.since) < kAskAgainMs) return;
+        w.since = GameTimerMs();
+        RequestModel(model);
+        if (!ModelLoaded(model)) return;
+    } else if (!ModelWaitOver(model, w.since)) {
+        return;
+    } else if (!ModelLoaded(model)) {
+        w.gaveUp = true;
+        return;
+    }
     c.wagon = CreateVehicle(model, c.campPoint, c.campHeading);
-    if (c.wagon == 0) return false;
+    // Refused by the game: asked again in a second.
+    if (c.wagon == 0) {
+        w.gaveUp = true;
+        w.since = GameTimerMs();
+        return;
+    }
+    w.wanted = false;
     // The horses in harness are not to be shot out of it: the lead and the last.
     if (const Ped lead = DraftHorse(c.wagon, kLeadHarness)) SetInvincible(lead, true);
     if (const Ped last = DraftHorse(c.wagon, PassengerSeatCount(c.wagon) - 1))
         SetInvincible(last, true);
     RemoveBlipIfExists(c.wagonBlip);
-    AddWagonBlip(c, blipName);
-    return true;
+    AddWagonBlip(c, w.blipName);
 }
 
 void LetGoOfWagon(BusinessScript& s) {
     CampAndDelivery& c = s.camp;
+    c.wantedWagon.wanted = false;
     RemoveBlipIfExists(c.wagonBlip);
     if (c.wagon != 0 && EntityExists(c.wagon)) ReleaseEntity(c.wagon);
     c.wagon = 0;

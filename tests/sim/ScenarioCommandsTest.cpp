@@ -2,6 +2,7 @@
 // check peds, prompts and messages.
 #include "CampWorld.h"
 #include "Hash.h"
+#include "core/natives/Models.h"
 #include "core/natives/Peds.h"
 #include "core/natives/Prompt.h"
 #include "core/natives/PromptSteps.h"
@@ -151,6 +152,22 @@ TEST_F(ScenarioCommandsTest, StreamNeverKeepsAModelFromLoading) {
                                   [&] { spawned = SpawnPed("A_M_M_Moonshiners_01", Vector3{}); });
     EXPECT_EQ(play("frames 100\nexpect peds A_M_M_Moonshiners_01 0\n"), 0);
     EXPECT_EQ(spawned, -1) << "still waiting for the model";
+}
+
+TEST_F(ScenarioCommandsTest, StreamOnLetsAModelLoadAgain) {
+    bool loaded = false;
+    play("stream never A_M_M_Moonshiners_01\n");
+    corvale::testing::StartScript(run->sim(), [&] {
+        const Hash model = HashString("A_M_M_Moonshiners_01");
+        RequestModel(model);
+        while (!ModelLoaded(model))
+            ScriptWait(0);
+        loaded = true;
+    });
+    EXPECT_EQ(play("frames 20\n"), 0);
+    EXPECT_FALSE(loaded);
+    EXPECT_EQ(play("stream on A_M_M_Moonshiners_01\nframes 2\n"), 0);
+    EXPECT_TRUE(loaded) << "asked for long ago: in at once";
 }
 
 TEST_F(ScenarioCommandsTest, UntilRunsFramesUntilTheExpectationHoldsOrTheTimeIsUp) {
