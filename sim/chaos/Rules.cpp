@@ -123,15 +123,13 @@ void Rules::trackMenu() {
     const World& w = sim_.world();
     static const int32_t open = static_cast<int32_t>(GameHash("CORVALE_MENU_OPEN"));
     static const int32_t closed = static_cast<int32_t>(GameHash("CORVALE_MENU_CLOSED"));
-    static const int32_t accepted = static_cast<int32_t>(GameHash("CORVALE_MISSION_ACCEPTED"));
-    static const int32_t finished = static_cast<int32_t>(GameHash("CORVALE_MISSION_FINISHED"));
     if (w.events.sent.size() < eventsSeen_) eventsSeen_ = 0;
     for (; eventsSeen_ < w.events.sent.size(); ++eventsSeen_) {
         const SentEvent& e = w.events.sent[eventsSeen_];
-        // A mission begun or ended is the camp acting, not idling: its frame may spawn,
-        // mark and clean up far more than an idle frame's budget.
-        if (e.sender == "camp" && (e.word(0) == accepted || e.word(0) == finished))
-            lastMissionTurn_ = w.gameTimer;
+        // What our scripts announce (a mission begun or ended, the statistics worn down) is
+        // the camp acting, not idling: that frame and the next, which hears it and logs it,
+        // may spawn, mark, log and clean up far more than an idle frame's budget.
+        if (e.sender == "camp" || e.sender == "business") lastOwnEvent_ = w.gameTimer;
         if (e.sender != "business") continue;
         if (e.word(0) == open && !menuOpen_)
             menuOpen_ = true, menuSince_ = w.frame, menuOpenedMs_ = w.gameTimer;
@@ -214,15 +212,15 @@ void Rules::checkOwnedAway() {
 
 void Rules::checkBudgets() {
     const World& w = sim_.world();
-    // A mission begun in a frame that then waits (its toast's icon asked for) goes on acting
-    // until that frame of the camp is back at its main loop.
+    // An announcement made in a frame that then waits (a mission's toast asking for its
+    // icon) goes on acting until that frame of the camp is back at its main loop.
     for (size_t i = 0; i < sim_.scriptCount(); ++i) {
         const int32_t open = sim_.scriptFrameOpenMs(i);
-        if (open > 0 && lastMissionTurn_ >= w.gameTimer - open && sim_.scriptName(i) == "camp")
-            lastMissionTurn_ = w.gameTimer;
+        if (open > 0 && lastOwnEvent_ >= w.gameTimer - open && sim_.scriptName(i) == "camp")
+            lastOwnEvent_ = w.gameTimer;
     }
     const bool idle = away(kAwayMs) && w.gameTimer - lastOutsideEvent_ > kQuietMs &&
-                      w.gameTimer - lastMissionTurn_ > kQuietMs &&
+                      w.gameTimer - lastOwnEvent_ > kQuietMs &&
                       w.gameTimer - lastRestart_ > kAwayMs;
     // The frames that open the menu (the ledger pressed, every page's textures asked for)
     // are a press's too.

@@ -105,7 +105,7 @@ class Rules {
     size_t messagesSeen_ = 0;
     int32_t awaySince_ = -1;
     int32_t lastOutsideEvent_ = INT32_MIN / 2;
-    int32_t lastMissionTurn_ = INT32_MIN / 2; // a mission of the camp begun or ended
+    int32_t lastOwnEvent_ = INT32_MIN / 2; // an announcement of the camp or the still
     uint64_t pressedUntil_ = 0;
     int lastRestarts_ = 0;
     int32_t lastRestart_ = INT32_MIN / 2;

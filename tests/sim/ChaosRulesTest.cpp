@@ -245,6 +245,18 @@ TEST_F(ChaosRules, TheBudgetsHoldAwayInTheMenuAndInAPressEachToItsOwn) {
     frames(1);
     EXPECT_EQ(names(), Names{"budget-idle"});
 
+    // The statistics worn down while he is away: the camp announces them, hears them in its
+    // next frame and logs them, which is no idle frame either.
+    ChaosRules::TearDown();
+    ChaosRules::SetUp();
+    play(kAwayFromEverything);
+    run->runSeconds(121);
+    pluginSends("CORVALE_INFLUENCE_SET", "camp");
+    frames(1);
+    scriptFrame("camp", 38);
+    frames(1);
+    EXPECT_EQ(names(), Names{});
+
     ChaosRules::TearDown();
     ChaosRules::SetUp();
     pluginSends("CORVALE_MENU_OPEN");
