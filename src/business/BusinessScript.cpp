@@ -78,6 +78,7 @@ void BusinessScript::frame() {
     TickStillMenu(*this);
     nearCampPoint();
     menu.ledgerOffered = prompts.ledger.enabled() && prompts.ledger.visible();
+    menu.offeredAt = player.position;
     keepMapDataLoaded();
     ApplyPendingLocation(*this);
     TickDelivery(*this);

@@ -37,6 +37,7 @@ struct StillMenuState {
     int cursor = 0;
     Cam camera = 0;
     bool ledgerOffered = false; // the ledger prompt was shown and enabled on the last frame
+    Vector3 offeredAt;          // where the player stood then
     Vector3 openedAt;           // where the player stood when it opened
 };
 

@@ -85,6 +85,9 @@ bool MenuMustClose(BusinessScript& s) {
 void TickStillMenu(BusinessScript& s) {
     if (s.menu.page == kMenuClosed) {
         if (!s.menu.ledgerOffered || !s.prompts.ledger.answer()) return;
+        // Held through a ride or a fast travel away from the ledger, the answer opens nothing:
+        // a menu out of reach would stay open wherever he was taken.
+        if (!(Distance(s.player.position, s.menu.offeredAt) <= kMenuReach)) return;
         OpenStillMenu(s);
     } else if (MenuMustClose(s)) {
         return CloseStillMenu(s);
