@@ -10,6 +10,7 @@
 #include "core/natives/GameClock.h"
 #include "core/natives/HudContexts.h"
 #include "core/natives/ItemInteractions.h"
+#include "core/natives/Models.h"
 #include "core/natives/Objects.h"
 #include "core/natives/Player.h"
 #include "core/natives/Radar.h"
@@ -95,8 +96,18 @@ void CampLocationSelector::onOpen() {
     const uint64_t fee = CashAmountText(fee_.cents());
     CopyText(feeText_, fee ? reinterpret_cast<const char*>(fee) : "");
 
-    // Made in the player's hands, not at the world's origin.
     takenOutAt_ = PlayerPosition();
+    revealed_ = false;
+    mapObject_ = 0;
+    RequestModel(HashString(kMapModel));
+    mapAskedAt_ = GameTimerMs();
+    takeOutMap();
+}
+
+// A map model the game never streams would hold the camp's whole frame if waited for here.
+void CampLocationSelector::takeOutMap() {
+    if (!ModelWaitOver(HashString(kMapModel), mapAskedAt_)) return;
+    // Made in the player's hands, not at the world's origin.
     mapObject_ = SpawnObject(kMapModel, takenOutAt_, 0.0f, false, true);
     if (mapObject_ == 0) {
         Log("CampLocationSelector: the map could not be spawned, closing");
@@ -108,7 +119,6 @@ void CampLocationSelector::onOpen() {
                          HashString("PrimaryItem"), HashString(kMapIntro), kInteractionFlags,
                          kInteractionDuration);
     interactionStartedAt_ = GameTimerMs();
-    revealed_ = false;
 }
 
 // Once the hands have reached for it, the map shows and the list is made ready.
@@ -157,6 +167,7 @@ void CampLocationSelector::tick() {
 
 // The opening is a phase of its own, frame by frame: the camp goes on meanwhile.
 void CampLocationSelector::waitForMapHeld() {
+    if (mapObject_ == 0) return takeOutMap();
     if (!revealed_ && ElapsedSince(interactionStartedAt_) >= kRevealAfterMs) reveal();
     if (revealed_ && ItemInteractionState(PlayerPed()) == mapHeldState_) {
         phase_ = Phase::Shown;

@@ -30,7 +30,8 @@ class CampLocationSelector final : public BaseUIComponent {
     CampLocationSelector(const CampInterface& campSet, const GameData& data,
                          const CampFeeReader& fee);
 
-    // Opening: shows the map once the hands reached for it, then waits for it to be held up
+    // Opening: takes the map out once its model is in (over frames, never waiting in one),
+    // shows it once the hands reached for it, then waits for it to be held up
     // (at most kMapHeldLimitMs from the opening). Shown: draws
     // while the map is held and closes as soon as it is not.
     void tick() override;
@@ -45,6 +46,7 @@ class CampLocationSelector final : public BaseUIComponent {
     void draw() override;
 
   private:
+    void takeOutMap();
     void waitForMapHeld();
     void reveal();
     void followMap();
@@ -58,6 +60,7 @@ class CampLocationSelector final : public BaseUIComponent {
     MenuList list_;
     Object mapObject_ = 0;
     Phase phase_ = Phase::Closed;
+    int32_t mapAskedAt_ = 0; // the map's model is waited for over frames from here
     int32_t interactionStartedAt_ = 0;
     Vector3 takenOutAt_{}; // where the player took the map out
     bool revealed_ = false; // the hands have reached for the map: it shows
