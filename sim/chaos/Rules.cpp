@@ -219,7 +219,13 @@ void Rules::checkBudgets() {
         if (open > 0 && lastOwnEvent_ >= w.gameTimer - open && sim_.scriptName(i) == "camp")
             lastOwnEvent_ = w.gameTimer;
     }
-    const bool idle = away(kAwayMs) && w.gameTimer - lastOutsideEvent_ > kQuietMs &&
+    // A delivery under way acts wherever the player is, its riders riding out to him: the
+    // delivery's blip on his map (on the buyer, or on the wagon he left) marks it.
+    constexpr uint32_t deliveryStyle = 0x1857A152; // the game's style of a delivery's blips
+    bool delivering = false;
+    for (const auto& [handle, b] : w.blips.all)
+        delivering |= b.style == deliveryStyle;
+    const bool idle = !delivering && away(kAwayMs) && w.gameTimer - lastOutsideEvent_ > kQuietMs &&
                       w.gameTimer - lastOwnEvent_ > kQuietMs &&
                       w.gameTimer - lastRestart_ > kAwayMs;
     // The frames that open the menu (the ledger pressed, every page's textures asked for)
