@@ -201,6 +201,9 @@ void Rules::checkOwnedAway() {
         auto s = w.entityStates.of.find(handle);
         if (s != w.entityStates.of.end() && s->second.released) continue;
         if (near(camps, e.position, kCampReach) || near(wagons, e.position, kWagonReach)) continue;
+        // What he holds in his hands (Clint's map, read wherever he is) is not left behind.
+        auto held = w.items.of.find(w.player.ped);
+        if (held != w.items.of.end() && held->second.object == handle) continue;
         auto name = w.hashNames.find(e.model);
         broken("owned-away",
                "away from everything for 2 min, yet " +
@@ -225,7 +228,9 @@ void Rules::checkBudgets() {
     bool delivering = false;
     for (const auto& [handle, b] : w.blips.all)
         delivering |= b.style == deliveryStyle;
-    const bool idle = !delivering && away(kAwayMs) && w.gameTimer - lastOutsideEvent_ > kQuietMs &&
+    // Nor is reading Clint's map, wherever he took it out.
+    const bool reading = w.items.of.count(w.player.ped) > 0;
+    const bool idle = !delivering && !reading && away(kAwayMs) && w.gameTimer - lastOutsideEvent_ > kQuietMs &&
                       w.gameTimer - lastOwnEvent_ > kQuietMs &&
                       w.gameTimer - lastRestart_ > kAwayMs;
     // The frames that open the menu (the ledger pressed, every page's textures asked for)
