@@ -1,7 +1,10 @@
 #include "core/natives/GaveUp.h"
 
+#include "core/log/Log.h"
 #include "core/natives/GameClock.h"
 #include "core/timers/Elapsed.h"
+
+#include <cstdio>
 
 namespace corvale {
 
@@ -39,6 +42,14 @@ void RememberGaveUp(Hash resource) {
             if (ElapsedMs(now, g.at) > ElapsedMs(now, slot->at)) slot = &g;
     }
     *slot = GaveUp{resource, now, true};
+}
+
+void GiveUp(const char* kind, Hash resource) {
+    char line[64];
+    std::snprintf(line, sizeof line, "failed to load %s: %d", kind,
+                  static_cast<int32_t>(resource));
+    Log(line);
+    RememberGaveUp(resource);
 }
 
 bool GaveUpRecently(Hash resource) {

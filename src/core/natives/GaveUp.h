@@ -13,6 +13,10 @@ inline constexpr int32_t kGaveUpMemoryMs = 60000;
 
 // Remembers that the wait for resource gave up now.
 void RememberGaveUp(Hash resource);
+// Logs "failed to load KIND: " with the hash as a signed decimal, then remembers it. The
+// line is built on the stack: a wait may give up in a frame that must not allocate (the
+// still's menu open).
+void GiveUp(const char* kind, Hash resource);
 // Whether resource gave up less than kGaveUpMemoryMs ago.
 bool GaveUpRecently(Hash resource);
 // The resource loaded after all: forget it.

@@ -1,13 +1,11 @@
 #include "core/natives/Models.h"
 #include "core/natives/Native.h"
 
-#include "core/log/Log.h"
 #include "core/natives/GameClock.h"
 #include "core/natives/GaveUp.h"
 #include "core/natives/Script.h"
 #include "core/timers/Elapsed.h"
 
-#include <string>
 
 namespace corvale {
 
@@ -31,8 +29,7 @@ bool ModelWaitOver(Hash model, int32_t start) {
     }
     if (GaveUpRecently(model)) return true;
     if (ElapsedSince(start) < kModelWaitLimitMs) return false;
-    Log("failed to load model: " + std::to_string(static_cast<int32_t>(model)));
-    RememberGaveUp(model);
+    GiveUp("model", model);
     return true;
 }
 
@@ -56,8 +53,7 @@ bool AwaitModel(Hash model) {
     const int32_t start = GameTimerMs();
     while (!ModelLoaded(model)) {
         if (ElapsedSince(start) >= kModelWaitLimitMs) {
-            Log("failed to load model: " + std::to_string(static_cast<int32_t>(model)));
-            RememberGaveUp(model);
+            GiveUp("model", model);
             return false;
         }
         ScriptWait(0);

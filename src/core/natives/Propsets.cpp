@@ -1,14 +1,12 @@
 #include "core/natives/Propsets.h"
 #include "core/natives/Native.h"
 
-#include "core/log/Log.h"
 #include "core/natives/GameClock.h"
 #include "core/natives/GaveUp.h"
 #include "core/natives/Script.h"
 #include "core/natives/Strings.h"
 #include "core/timers/Elapsed.h"
 
-#include <string>
 
 namespace corvale {
 
@@ -47,8 +45,7 @@ PropSet SpawnPropset(Hash name, const Vector3& position, float heading) {
     }
     if (!loaded) {
         if (!waitFor) return 0;
-        Log("failed to load propset: " + std::to_string(static_cast<int32_t>(name)));
-        RememberGaveUp(name);
+        GiveUp("propset", name);
         return 0;
     }
     const PropSet propset = Invoke<PropSet>(kCreatePropSet, name, position.x, position.y,
@@ -67,8 +64,7 @@ bool PropSetWaitOver(Hash name, int32_t start) {
         Invoke<bool>(kRequestPropSet, name);
         return false;
     }
-    Log("failed to load propset: " + std::to_string(static_cast<int32_t>(name)));
-    RememberGaveUp(name);
+    GiveUp("propset", name);
     return true;
 }
 
