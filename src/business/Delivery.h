@@ -3,6 +3,8 @@
 // drive to the buyer with its ambushes, payment and end.
 #include "core/events/EventChannel.h"
 
+#include <cstdint>
+
 namespace corvale::business {
 
 class BusinessScript;
@@ -37,6 +39,10 @@ void SendDeliveryEvent(const char* name);
 // Once a delivery ends, a wagon is wanted at the camp; after a move that waited for the
 // delivery, at the new camp only, where the pending place puts it.
 void WagonForNextBatch(BusinessScript& script, const char* blipName);
+
+// How the player and the buyer board the wagon: the driver's seat, the normal way in.
+inline constexpr int32_t kDriverSeat = -1;
+inline constexpr int32_t kNormalEntry = 1;
 
 // Texts of the delivery, and the wagon's blip name after a delivery ends.
 inline constexpr const char* kWagonBlipNameAfterDelivery = "Delivery Wagon";

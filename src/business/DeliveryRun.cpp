@@ -27,9 +27,7 @@ constexpr float kBuyerCircle = 30.0f;
 constexpr float kNoAmbushNearBuyer = 100.0f;
 constexpr float kBuyerBlipRadius = 40.0f;
 constexpr int32_t kSinglePlayer = 0;
-constexpr int32_t kDriverSeat = -1;
 constexpr int32_t kBoardTimeoutMs = 5000;
-constexpr int32_t kNormalEntry = 1;
 
 void ShowWayMarks(BusinessScript& s) {
     CampAndDelivery& c = s.camp;

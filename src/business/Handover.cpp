@@ -24,9 +24,7 @@ constexpr int32_t kFadeOutMs = 10;
 constexpr int32_t kFadeInMs = 1;
 constexpr int32_t kNextFrame = 0;
 constexpr int32_t kNow = -1;
-constexpr int32_t kDriverSeat = -1;
 constexpr int32_t kBuyerBoardTimeoutMs = 20000;
-constexpr int32_t kNormalEntry = 1;
 constexpr const char* kBuyerModel = "A_M_M_ValTownfolk_01";
 constexpr float kBuyerHeading = 116.0f;
 
