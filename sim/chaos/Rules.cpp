@@ -19,6 +19,7 @@ namespace {
 constexpr float kCampReach = 150;       // the camp set, its cook and guards stand within this
 constexpr float kWagonReach = 15;       // what rides on the wagon
 constexpr int32_t kQuietMs = 2000;      // an event from outside is handled within this
+constexpr int32_t kMoveMs = 30000;      // a camp move is over within this, its waits included
 
 } // namespace
 
@@ -123,9 +124,13 @@ void Rules::trackMenu() {
     const World& w = sim_.world();
     static const int32_t open = static_cast<int32_t>(GameHash("CORVALE_MENU_OPEN"));
     static const int32_t closed = static_cast<int32_t>(GameHash("CORVALE_MENU_CLOSED"));
+    static const int32_t move = static_cast<int32_t>(GameHash("CORVALE_CAMP_LOCATION_CHANGED"));
     if (w.events.sent.size() < eventsSeen_) eventsSeen_ = 0;
     for (; eventsSeen_ < w.events.sent.size(); ++eventsSeen_) {
         const SentEvent& e = w.events.sent[eventsSeen_];
+        // A camp move, from the map or from another mod, goes on over seconds (its sleep, the
+        // new place set and saved) wherever the player is by then.
+        if (e.word(0) == move) lastMove_ = w.gameTimer;
         // What our scripts announce (a mission begun or ended, the statistics worn down) is
         // the camp acting, not idling: that frame and the next, which hears it and logs it,
         // may spawn, mark, log and clean up far more than an idle frame's budget.
@@ -230,8 +235,9 @@ void Rules::checkBudgets() {
         delivering |= b.style == deliveryStyle;
     // Nor is reading Clint's map, wherever he took it out.
     const bool reading = w.items.of.count(w.player.ped) > 0;
-    const bool idle = !delivering && !reading && away(kAwayMs) && w.gameTimer - lastOutsideEvent_ > kQuietMs &&
-                      w.gameTimer - lastOwnEvent_ > kQuietMs &&
+    const bool idle = !delivering && !reading && away(kAwayMs) &&
+                      w.gameTimer - lastOutsideEvent_ > kQuietMs &&
+                      w.gameTimer - lastOwnEvent_ > kQuietMs && w.gameTimer - lastMove_ > kMoveMs &&
                       w.gameTimer - lastRestart_ > kAwayMs;
     // The frames that open the menu (the ledger pressed, every page's textures asked for)
     // are a press's too.

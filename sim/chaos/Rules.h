@@ -106,6 +106,7 @@ class Rules {
     int32_t awaySince_ = -1;
     int32_t lastOutsideEvent_ = INT32_MIN / 2;
     int32_t lastOwnEvent_ = INT32_MIN / 2; // an announcement of the camp or the still
+    int32_t lastMove_ = INT32_MIN / 2;     // a camp move heard of
     uint64_t pressedUntil_ = 0;
     int lastRestarts_ = 0;
     int32_t lastRestart_ = INT32_MIN / 2;
