@@ -71,6 +71,13 @@ struct ChaosRules : corvale::testing::CampWorld {
     void scriptFrame(const char* script, uint64_t natives, uint64_t allocs = 0) {
         sim().figures().addFrame(script, sim::FrameFigures{natives, allocs, 0, 0});
     }
+    // A fresh run whose player has been away from everything for two minutes.
+    void awayAgain() {
+        TearDown();
+        SetUp();
+        play(kAwayFromEverything);
+        run->runSeconds(121);
+    }
     std::vector<BrokenRule> seen_;
     std::vector<BrokenRule>* broken = nullptr;
 };
@@ -232,10 +239,7 @@ TEST_F(ChaosRules, TheBudgetsHoldAwayInTheMenuAndInAPressEachToItsOwn) {
 
     // The cook's rescue offered while he is away: the frame that begins it is no idle one,
     // but the mission's own frames after it are.
-    ChaosRules::TearDown();
-    ChaosRules::SetUp();
-    play(kAwayFromEverything);
-    run->runSeconds(121);
+    awayAgain();
     pluginSends("CORVALE_MISSION_ACCEPTED", "camp");
     scriptFrame("camp", 44, 3);
     frames(1);
@@ -247,10 +251,7 @@ TEST_F(ChaosRules, TheBudgetsHoldAwayInTheMenuAndInAPressEachToItsOwn) {
 
     // The statistics worn down while he is away: the camp announces them, hears them in its
     // next frame and logs them, which is no idle frame either.
-    ChaosRules::TearDown();
-    ChaosRules::SetUp();
-    play(kAwayFromEverything);
-    run->runSeconds(121);
+    awayAgain();
     pluginSends("CORVALE_INFLUENCE_SET", "camp");
     frames(1);
     scriptFrame("camp", 38);
