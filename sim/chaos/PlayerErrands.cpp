@@ -83,12 +83,12 @@ Words Player::errand(const World& w) {
         prompts = true;
     }
     if (prompts) return press(w);
-    const bool rescue = BlipNamed(w, "Jailbreak") || BlipNamed(w, "Clint");
+    const bool freeing = BlipNamed(w, "Jailbreak") || BlipNamed(w, "Clint");
     if (w.player.interior == kJailInterior) return jail(w);
     if (LastMessageIs(w, "Escape with Clint.") || LastMessageIs(w, "Regroup with Clint.") ||
         LastMessageIs(w, "Talk to Clint."))
         if (Nearest(w, "a_m_m_moonshiners_01", position(w))) return talk(w);
-    if (rescue) return this->rescue(w);
+    if (freeing) return rescue(w);
     // A camp: up to one of its things, mostly the ledger.
     static const std::vector<std::string> things = {"p_journal_open01x", "p_journal_open01x",
                                                     "p_journal_open01x", "P_STILL02X",
