@@ -3,8 +3,7 @@
 // a build after it waits inside its frame for none of them (each is loaded, or its give-up
 // is logged and answered at once).
 #include "core/natives/NativeCall.h"
-
-#include <cstdint>
+#include "missions/SceneStreaming.h"
 
 namespace corvale {
 
@@ -18,13 +17,8 @@ class CampSetStreaming final {
     bool over();
 
   private:
-    static constexpr int kPropSets = 2;
-    static constexpr int kModels = 4;
-
-    Hash propSets_[kPropSets];
-    Hash models_[kModels];
-    bool done_[kPropSets + kModels] = {};
-    int32_t start_ = 0;
+    SceneStreaming waits_;
+    Hash group_;
 };
 
 } // namespace corvale

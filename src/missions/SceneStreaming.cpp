@@ -34,4 +34,10 @@ bool SceneStreaming::over() {
     return all;
 }
 
+bool SceneStreaming::overFor(Hash hash) const {
+    for (const Wait& wait : waits_)
+        if (wait.hash == hash) return wait.done;
+    return false;
+}
+
 } // namespace corvale

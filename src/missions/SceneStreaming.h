@@ -18,6 +18,8 @@ class SceneStreaming final {
     void start();
     // One poll a frame: true once each has loaded or given up.
     bool over();
+    // Whether the wait for that one is over (as of the last poll).
+    bool overFor(Hash hash) const;
 
   private:
     struct Wait {
