@@ -224,7 +224,7 @@ void Rules::checkBudgets() {
     // icon) goes on acting until that frame of the camp is back at its main loop.
     for (size_t i = 0; i < sim_.scriptCount(); ++i) {
         const int32_t open = sim_.scriptFrameOpenMs(i);
-        if (open > 0 && lastOwnEvent_ >= w.gameTimer - open && sim_.scriptName(i) == "camp")
+        if (open > 0 && lastOwnEvent_ >= w.gameTimer - open && sim_.scriptName(i) == kCamp)
             lastOwnEvent_ = w.gameTimer;
     }
     // A delivery under way acts wherever the player is, its riders riding out to him: the
@@ -244,34 +244,36 @@ void Rules::checkBudgets() {
     const bool menu = menuOpen_;
     const bool press = w.frame <= pressedUntil_ || w.frame < menuSince_ + 3;
     const Budgets budgets;
-    for (const char* script : {"camp", "business"}) {
-        const std::vector<FrameFigures>& frames = sim_.figures().frames(script);
-        size_t& seen = framesSeen_[script];
-        if (seen > frames.size()) seen = 0;
-        for (; seen < frames.size(); ++seen) {
-            const FrameFigures& f = frames[seen];
-            const bool camp = script[0] == 'c';
-            const std::string which = std::string(script) + " frame " + std::to_string(seen + 1);
+    for (Watched& script : watched_) {
+        const std::vector<FrameFigures>& frames = sim_.figures().frames(script.name);
+        if (script.seen > frames.size()) script.seen = 0;
+        for (; script.seen < frames.size(); ++script.seen) {
+            const FrameFigures& f = frames[script.seen];
+            // Named only when a rule breaks: a frame that keeps them builds no text.
+            auto which = [&] {
+                return std::string(script.name) + " frame " + std::to_string(script.seen + 1);
+            };
             if (idle) {
-                const uint64_t max = camp ? budgets.idleCampNatives : budgets.idleBusinessNatives;
+                const uint64_t max =
+                    script.camp ? budgets.idleCampNatives : budgets.idleBusinessNatives;
                 if (f.natives > max)
-                    broken("budget-idle", which + " made " + std::to_string(f.natives) +
+                    broken("budget-idle", which() + " made " + std::to_string(f.natives) +
                                               " native calls while the player was away (at most " +
                                               std::to_string(max) + ")");
                 if (f.allocs)
-                    broken("budget-idle", which + " allocated " + std::to_string(f.allocs) +
+                    broken("budget-idle", which() + " allocated " + std::to_string(f.allocs) +
                                               " times while the player was away");
             }
-            if (menu && !camp) {
+            if (menu && !script.camp) {
                 const uint64_t max =
                     press ? budgets.menuPressBusinessNatives : budgets.menuBusinessNatives;
                 const char* frameOf = press ? " in a press" : "";
                 if (f.natives > max)
-                    broken("budget-menu", which + " made " + std::to_string(f.natives) +
+                    broken("budget-menu", which() + " made " + std::to_string(f.natives) +
                                               " native calls with the still menu open" + frameOf +
                                               " (at most " + std::to_string(max) + ")");
                 if (f.allocs)
-                    broken("budget-menu", which + " allocated " + std::to_string(f.allocs) +
+                    broken("budget-menu", which() + " allocated " + std::to_string(f.allocs) +
                                               " times with the still menu open" + frameOf);
             }
         }

@@ -118,7 +118,13 @@ class Rules {
     // A save is read when the simulator counted it put in place (written to a new file and
     // moved over the old); files are looked at for being gone, and the log, every so many frames.
     static constexpr uint64_t kFileLookFrames = 30;
-    std::map<std::string, size_t> framesSeen_; // per script: figures already checked
+    struct Watched {
+        const char* name;
+        bool camp;
+        size_t seen = 0; // frames of its figures already checked
+    };
+    static constexpr const char* kCamp = "camp";
+    Watched watched_[2] = {{kCamp, true}, {"business", false}};
     Kept kept_;
 };
 
