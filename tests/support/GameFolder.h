@@ -28,6 +28,15 @@ class GameFolderTest : public BareGameFolderTest {
         BareGameFolderTest::TearDown();
     }
 
+    // A plug-in's five data files, a line each; the save has the camp at location.
+    static void WriteDataFiles(int32_t location) {
+        WriteFile("Corvale/Lang.dat", "blips.camp=Moonshine Camp\n");
+        WriteFile("Corvale/GeneralMeta.dat", "auto_save_frequency_seconds=30\n");
+        WriteFile("Corvale/AI.dat", "guard.sight_range=35\n");
+        WriteFile("Corvale/Savegame.dat", "operation.location=" + std::to_string(location) + "\n");
+        WriteFile("Corvale/TutorialFlags.dat", "kickoff=1\n");
+    }
+
     // The messages of Corvale/Camp.log, one per line, with the timestamp removed.
     static std::vector<std::string> LogMessages() {
         std::vector<std::string> messages;
