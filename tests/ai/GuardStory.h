@@ -10,6 +10,7 @@
 #include "core/natives/Player.h"
 #include "core/natives/Script.h"
 #include "core/runtime/ThrowImpactSampler.h"
+#include "support/ScriptAction.h"
 #include "support/ScriptHarness.h"
 #include "support/TestPaths.h"
 #include "world/Lifecycle.h"
@@ -57,11 +58,7 @@ class GuardStory {
                 guards_.push_back(std::make_unique<GuardAI>(ped, *senses_));
             for (;;) {
                 RefreshPlayerPed();
-                if (action_) {
-                    auto action = std::move(action_);
-                    action_ = nullptr;
-                    action();
-                }
+                action_.runPending();
                 throws_.sample(PlayerPed());
                 whistle_->update();
                 for (auto& guard : guards_)
@@ -71,10 +68,7 @@ class GuardStory {
         });
         frames(1);
     }
-    void frames(int n) {
-        for (int i = 0; i < n; ++i)
-            h_.sim().runFrame();
-    }
+    void frames(int n) { h_.sim().runFrames(n); }
     // Runs frames until the guard fights or the limit; the frames run.
     int framesUntilCombat(size_t guard, int limit) {
         for (int n = 1; n <= limit; ++n) {
@@ -84,10 +78,7 @@ class GuardStory {
         return -1;
     }
     // Runs f on the script before the guards' next update.
-    void inScript(std::function<void()> f) {
-        action_ = std::move(f);
-        frames(1);
-    }
+    void inScript(std::function<void()> f) { action_.runNext(h_.sim(), std::move(f)); }
 
     GuardAI& guard(size_t n) { return *guards_.at(n); }
     GuardMode mode(size_t n) { return guards_.at(n)->getMode(); }
@@ -133,7 +124,7 @@ class GuardStory {
     std::unique_ptr<GuardSenses> senses_;
     std::vector<int32_t> peds_;
     std::vector<std::unique_ptr<GuardAI>> guards_;
-    std::function<void()> action_;
+    ScriptAction action_;
 };
 
 } // namespace corvale::testing

@@ -1,6 +1,7 @@
 // The still's save file: read as a stream reads it, kept in range, written on one line and
 // replaced only when the new content is complete.
 #include "business/BusinessSave.h"
+#include "business/StillHolds.h"
 #include "support/FaultyFiles.h"
 #include "support/GameFolder.h"
 
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 using namespace corvale::business;
+using corvale::testing::StillHolds;
 
 namespace {
 
@@ -21,38 +23,19 @@ std::string Format(const BusinessSave& save) {
 } // namespace
 
 TEST(ParseBusinessSave, ReadsTheFiveValuesInOrder) {
-    const BusinessSave s = ParseBusinessSave("45.5 2 3 54.5 1 ");
-    EXPECT_FLOAT_EQ(s.mash, 45.5f);
-    EXPECT_EQ(s.recipe, 2);
-    EXPECT_EQ(s.flavour, 3);
-    EXPECT_FLOAT_EQ(s.production, 54.5f);
-    EXPECT_TRUE(s.herbsInStill);
+    EXPECT_THAT(ParseBusinessSave("45.5 2 3 54.5 1 "), StillHolds({45.5f, 2, 3, 54.5f, true}));
 }
 
 TEST(ParseBusinessSave, AFileWithOnlyMashAndRecipeLeavesTheRestAtZero) {
-    const BusinessSave s = ParseBusinessSave("100 1");
-    EXPECT_FLOAT_EQ(s.mash, 100.0f);
-    EXPECT_EQ(s.recipe, 1);
-    EXPECT_EQ(s.flavour, 0);
-    EXPECT_FLOAT_EQ(s.production, 0.0f);
-    EXPECT_FALSE(s.herbsInStill);
+    EXPECT_THAT(ParseBusinessSave("100 1"), StillHolds({100.0f, 1, 0, 0.0f, false}));
 }
 
 TEST(ParseBusinessSave, StopsAtTheFirstUnreadableValue) {
-    const BusinessSave s = ParseBusinessSave("50 2 x 70 1");
-    EXPECT_FLOAT_EQ(s.mash, 50.0f);
-    EXPECT_EQ(s.recipe, 2);
-    EXPECT_EQ(s.flavour, 0);
-    EXPECT_FLOAT_EQ(s.production, 0.0f);
-    EXPECT_FALSE(s.herbsInStill);
+    EXPECT_THAT(ParseBusinessSave("50 2 x 70 1"), StillHolds({50.0f, 2, 0, 0.0f, false}));
 }
 
 TEST(ParseBusinessSave, ValuesSeparatedByLineBreaksAndTabsAreRead) {
-    const BusinessSave s = ParseBusinessSave("\n 12\t3\n4 88 0\r\n");
-    EXPECT_FLOAT_EQ(s.mash, 12.0f);
-    EXPECT_EQ(s.recipe, 3);
-    EXPECT_EQ(s.flavour, 4);
-    EXPECT_FLOAT_EQ(s.production, 88.0f);
+    EXPECT_THAT(ParseBusinessSave("\n 12\t3\n4 88 0\r\n"), StillHolds({12.0f, 3, 4, 88.0f, false}));
 }
 
 TEST(ParseBusinessSave, ARecipeOrFlavourOutOfRangeReadsAsNone) {
@@ -90,13 +73,9 @@ TEST(ParseBusinessSave, NotANumberOrOutOfFloatRangeStopsTheReadWithZeros) {
 
 TEST(ParseBusinessSave, AByteOrderMarkIsNothingAndADecimalCommaReadsAsAPoint) {
     // Opened and saved in Notepad, on a machine whose numbers take a decimal comma.
-    const BusinessSave s = ParseBusinessSave("\xEF\xBB\xBF"
-                                             "45,5 2 3 54,5 1\r\n");
-    EXPECT_FLOAT_EQ(s.mash, 45.5f);
-    EXPECT_EQ(s.recipe, 2);
-    EXPECT_EQ(s.flavour, 3);
-    EXPECT_FLOAT_EQ(s.production, 54.5f);
-    EXPECT_TRUE(s.herbsInStill);
+    EXPECT_THAT(ParseBusinessSave("\xEF\xBB\xBF"
+                                  "45,5 2 3 54,5 1\r\n"),
+                StillHolds({45.5f, 2, 3, 54.5f, true}));
 }
 
 TEST(ParseBusinessSave, AnEmptyFileIsAnEmptyStill) {
@@ -122,12 +101,7 @@ TEST(FormatBusinessSave, FloatsTakeSixSignificantDigitsWithoutTrailingZeros) {
 
 TEST(FormatBusinessSave, WhatIsWrittenReadsBackTheSame) {
     const BusinessSave s{12.25f, 3, 4, 87.75f, true};
-    const BusinessSave back = ParseBusinessSave(Format(s));
-    EXPECT_FLOAT_EQ(back.mash, s.mash);
-    EXPECT_EQ(back.recipe, s.recipe);
-    EXPECT_EQ(back.flavour, s.flavour);
-    EXPECT_FLOAT_EQ(back.production, s.production);
-    EXPECT_EQ(back.herbsInStill, s.herbsInStill);
+    EXPECT_THAT(ParseBusinessSave(Format(s)), StillHolds(s));
 }
 
 class BusinessSaveFileTest : public corvale::testing::GameFolderTest {};

@@ -1,10 +1,12 @@
 // What a batch fetches at the buyer and what the still holds once it has gone.
 #include "business/Sale.h"
 #include "business/CampLocations.h"
+#include "business/StillHolds.h"
 
 #include <gtest/gtest.h>
 
 using namespace corvale::business;
+using corvale::testing::StillHolds;
 
 namespace {
 BusinessSave Batch(int recipe, int flavour, bool herbsIn, float mash = 0.0f) {
@@ -35,22 +37,14 @@ TEST(SalePrice, APlainBatchPaysByRecipeAndNoRecipePaysNothing) {
 TEST(ClearDeliveredBatch, AnEmptyStillAfterASale) {
     BusinessSave s = Batch(2, 2, true);
     ClearDeliveredBatch(s);
-    EXPECT_FLOAT_EQ(s.mash, 0.0f);
-    EXPECT_EQ(s.recipe, 0);
-    EXPECT_EQ(s.flavour, 0);
-    EXPECT_FLOAT_EQ(s.production, 0.0f);
-    EXPECT_FALSE(s.herbsInStill);
+    EXPECT_THAT(s, StillHolds({0.0f, 0, 0, 0.0f, false}));
 }
 
 // Mash bought while the full batch waited for its buyer was paid for: it stays to brew.
 TEST(ClearDeliveredBatch, MashBoughtMeanwhileStaysWithItsRecipe) {
     BusinessSave s = Batch(3, 1, true, 100.0f);
     ClearDeliveredBatch(s);
-    EXPECT_FLOAT_EQ(s.mash, 100.0f);
-    EXPECT_EQ(s.recipe, 3);
-    EXPECT_EQ(s.flavour, 0);
-    EXPECT_FLOAT_EQ(s.production, 0.0f);
-    EXPECT_FALSE(s.herbsInStill);
+    EXPECT_THAT(s, StillHolds({100.0f, 3, 0, 0.0f, false}));
 }
 
 TEST(CampLocations, IdentifiersNumberTheSevenCampsAndOthersAreUnknown) {

@@ -19,11 +19,7 @@ class CampSaveCrashPointsTest : public corvale::testing::GameFolderTest,
   protected:
     void SetUp() override {
         GameFolderTest::SetUp();
-        WriteFile("Corvale/Lang.dat", "blips.camp=Moonshine Camp\n");
-        WriteFile("Corvale/GeneralMeta.dat", "auto_save_frequency_seconds=30\n");
-        WriteFile("Corvale/AI.dat", "guard.sight_range=35\n");
-        WriteFile("Corvale/Savegame.dat", "operation.location=1\n");
-        WriteFile("Corvale/TutorialFlags.dat", "kickoff=1\n");
+        WriteDataFiles(1);
         ASSERT_TRUE(data.loadFiles());
     }
 

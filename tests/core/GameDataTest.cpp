@@ -14,11 +14,7 @@ class LoadFilesTest : public corvale::testing::GameFolderTest {
   protected:
     void SetUp() override {
         GameFolderTest::SetUp();
-        WriteFile("Corvale/Lang.dat", "blips.camp=Moonshine Camp\n");
-        WriteFile("Corvale/GeneralMeta.dat", "auto_save_frequency_seconds=30\n");
-        WriteFile("Corvale/AI.dat", "guard.sight_range=35\n");
-        WriteFile("Corvale/Savegame.dat", "operation.location=131399519\n");
-        WriteFile("Corvale/TutorialFlags.dat", "kickoff=1\n");
+        WriteDataFiles(131399519);
     }
 
     // The files named by "loading data file: " lines, in log order.

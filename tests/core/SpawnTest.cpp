@@ -8,8 +8,38 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+#include <vector>
+
 using namespace corvale;
 using corvale::testing::ScriptHarness;
+
+namespace {
+
+// A spawn, run in a script, of a model or prop set that never loads ("stream never"): what it
+// answered, the game time it waited and the log lines written.
+struct NeverLoaded {
+    int32_t answer = -1;
+    int32_t waitedMs = 0;
+    std::vector<std::string> log;
+};
+
+NeverLoaded SpawnNeverLoading(ScriptHarness& h, uint32_t hash, std::function<int32_t()> spawn) {
+    h.captureLog();
+    h.world().streaming.never.insert(hash);
+    NeverLoaded spawned;
+    h.start([&] {
+        const int32_t startedAt = h.world().gameTimer;
+        spawned.answer = spawn();
+        spawned.waitedMs = h.world().gameTimer - startedAt;
+    });
+    h.runUntilFinished(600);
+    spawned.log = h.logLines();
+    return spawned;
+}
+
+} // namespace
 
 TEST(SpawnPed, WaitsForTheModelThenCreatesThePedWhereAsked) {
     ScriptHarness h;
@@ -36,47 +66,35 @@ TEST(SpawnPed, WaitsForTheModelThenCreatesThePedWhereAsked) {
 // gives up after 10 s of game time with one log line and answers 0, and nothing is created.
 TEST(SpawnPed, GivesUpOnAModelThatNeverLoadsAfterTenSecondsWithOneLogLine) {
     ScriptHarness h;
-    h.captureLog();
     const uint32_t model = sim::GameHash("A_M_M_Moonshiners_01");
-    h.world().streaming.never.insert(model);
-    Ped ped = -1;
-    int32_t startedAt = 0, endedAt = 0;
-    h.start([&] {
-        startedAt = h.world().gameTimer;
-        ped = SpawnPed("A_M_M_Moonshiners_01", Vector3{});
-        endedAt = h.world().gameTimer;
-    });
-    h.runUntilFinished(600);
+    const NeverLoaded spawn =
+        SpawnNeverLoading(h, model, [] { return SpawnPed("A_M_M_Moonshiners_01", Vector3{}); });
     ASSERT_TRUE(h.finished()) << "the script goes on after the wait";
-    EXPECT_EQ(ped, 0);
+    EXPECT_EQ(spawn.answer, 0);
     const int32_t frameMs = h.sim().options().frameMs;
-    EXPECT_GE(endedAt - startedAt, 10000);
-    EXPECT_LT(endedAt - startedAt, 10000 + frameMs);
+    EXPECT_GE(spawn.waitedMs, 10000);
+    EXPECT_LT(spawn.waitedMs, 10000 + frameMs);
     for (const auto& [handle, e] : h.world().entities)
         EXPECT_NE(e.model, model);
-    const std::vector<std::string> log = h.logLines();
-    ASSERT_EQ(log.size(), 1u);
-    EXPECT_NE(log[0].find("failed to load model: " + std::to_string(static_cast<int32_t>(model))),
-              std::string::npos)
-        << log[0];
+    ASSERT_EQ(spawn.log.size(), 1u);
+    const std::string expected =
+        "failed to load model: " + std::to_string(static_cast<int32_t>(model));
+    EXPECT_NE(spawn.log[0].find(expected), std::string::npos) << spawn.log[0];
     EXPECT_TRUE(h.sim().faults().empty());
 }
 
 TEST(SpawnObject, GivesUpOnAModelThatNeverLoadsAndCreatesNothing) {
     ScriptHarness h;
-    h.captureLog();
     const uint32_t model = sim::GameHash("P_STILL02X");
-    h.world().streaming.never.insert(model);
-    Object object = -1;
-    h.start([&] { object = SpawnObject("P_STILL02X", Vector3{1, 1, 5}, 30.0f, true, true); });
-    h.runUntilFinished(600);
+    const NeverLoaded spawn = SpawnNeverLoading(h, model, [] {
+        return SpawnObject("P_STILL02X", Vector3{1, 1, 5}, 30.0f, true, true);
+    });
     ASSERT_TRUE(h.finished());
-    EXPECT_EQ(object, 0);
+    EXPECT_EQ(spawn.answer, 0);
     for (const auto& [handle, e] : h.world().entities)
         EXPECT_NE(e.model, model);
-    const std::vector<std::string> log = h.logLines();
-    ASSERT_EQ(log.size(), 1u);
-    EXPECT_NE(log[0].find("failed to load model: "), std::string::npos) << log[0];
+    ASSERT_EQ(spawn.log.size(), 1u);
+    EXPECT_NE(spawn.log[0].find("failed to load model: "), std::string::npos) << spawn.log[0];
 }
 
 TEST(SpawnObject, AFixedObjectStaysWhereItIsPutAndALooseOneSettlesOnTheGround) {
@@ -103,29 +121,21 @@ TEST(SpawnObject, AFixedObjectStaysWhereItIsPutAndALooseOneSettlesOnTheGround) {
 
 TEST(SpawnPropset, APropSetThatNeverLoadsCostsAboutTwoSecondsAndReturnsZeroWithALogLine) {
     ScriptHarness h;
-    h.captureLog();
     const uint32_t hash = sim::GameHash("pg_scenario_molotovmake");
     ASSERT_LT(static_cast<int32_t>(hash), 0) << "chosen so the log shows a signed hash";
-    h.world().streaming.never.insert(hash);
-    PropSet result = -1;
-    int32_t startedAt = 0, endedAt = 0;
-    h.start([&] {
-        startedAt = h.world().gameTimer;
-        result = SpawnPropset("pg_scenario_molotovmake", Vector3{5, 5, 0}, 90.0f);
-        endedAt = h.world().gameTimer;
+    const NeverLoaded spawn = SpawnNeverLoading(h, hash, [] {
+        return SpawnPropset("pg_scenario_molotovmake", Vector3{5, 5, 0}, 90.0f);
     });
-    h.runUntilFinished(500);
     ASSERT_TRUE(h.finished());
-    EXPECT_EQ(result, 0);
+    EXPECT_EQ(spawn.answer, 0);
     const int32_t frameMs = h.sim().options().frameMs;
-    EXPECT_GT(endedAt - startedAt, 2000);
-    EXPECT_LE(endedAt - startedAt, 2000 + frameMs);
+    EXPECT_GT(spawn.waitedMs, 2000);
+    EXPECT_LE(spawn.waitedMs, 2000 + frameMs);
     EXPECT_TRUE(h.world().propSets.all.empty());
-    const std::vector<std::string> log = h.logLines();
-    ASSERT_EQ(log.size(), 1u);
+    ASSERT_EQ(spawn.log.size(), 1u);
     const std::string expected =
         "failed to load propset: " + std::to_string(static_cast<int32_t>(hash));
-    EXPECT_NE(log[0].find(expected), std::string::npos) << log[0];
+    EXPECT_NE(spawn.log[0].find(expected), std::string::npos) << spawn.log[0];
     EXPECT_EQ(expected, "failed to load propset: -910250514");
 }
 

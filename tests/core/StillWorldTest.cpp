@@ -220,7 +220,7 @@ namespace {
 // A business prompt polled each frame after all prompts were hidden first, as the business
 // frame does; it is shown again only after the poll.
 struct HiddenFirstPrompt {
-    HiddenFirstPrompt(ScriptHarness& h, const char* text, bool hold) {
+    HiddenFirstPrompt(ScriptHarness& h, const char* text, bool hold) : h(h), text(text) {
         h.start([this, &h, text, hold] {
             const PromptHandle p = BeginPrompt();
             SetPromptControl(p, HashString("INPUT_FRONTEND_ACCEPT"));
@@ -241,6 +241,17 @@ struct HiddenFirstPrompt {
         });
         h.sim().runFrame();
     }
+    // Holds the prompt's control for heldFrames from this frame and runs `frames` frames; the
+    // first frame whose poll can read the press.
+    uint64_t pressAndRun(int heldFrames, int frames) {
+        EXPECT_TRUE(h.world().prompts.press(text, h.world().frame, heldFrames)) << text;
+        const uint64_t next = h.world().frame + 1;
+        h.sim().runFrames(frames);
+        return next;
+    }
+
+    ScriptHarness& h;
+    const char* text;
     std::vector<uint64_t> usedInFrames;
     bool shown = true;
 };
@@ -250,9 +261,7 @@ struct HiddenFirstPrompt {
 TEST(StillPrompts, APressOnAPromptHiddenAndShownAgainEachFrameIsRead) {
     ScriptHarness h;
     HiddenFirstPrompt ledger(h, "Run the Still", true);
-    ASSERT_TRUE(h.world().prompts.press("Run the Still", h.world().frame, 1));
-    const uint64_t next = h.world().frame + 1;
-    h.sim().runFrames(3);
+    const uint64_t next = ledger.pressAndRun(1, 3);
     EXPECT_EQ(ledger.usedInFrames, (std::vector<uint64_t>{next}));
     EXPECT_TRUE(h.sim().faults().empty());
 }
@@ -260,18 +269,14 @@ TEST(StillPrompts, APressOnAPromptHiddenAndShownAgainEachFrameIsRead) {
 TEST(StillPrompts, AJustPressedPromptReportsTheFirstFrameOfAHoldOnly) {
     ScriptHarness h;
     HiddenFirstPrompt back(h, "Back", false);
-    ASSERT_TRUE(h.world().prompts.press("Back", h.world().frame, 4));
-    const uint64_t next = h.world().frame + 1;
-    h.sim().runFrames(6);
+    const uint64_t next = back.pressAndRun(4, 6);
     EXPECT_EQ(back.usedInFrames, (std::vector<uint64_t>{next}));
 }
 
 TEST(StillPrompts, AHoldEndsWhenThePromptLeftTheScreen) {
     ScriptHarness h;
     HiddenFirstPrompt sell(h, "Sell", true);
-    ASSERT_TRUE(h.world().prompts.press("Sell", h.world().frame, 5));
-    const uint64_t first = h.world().frame + 1;
-    h.sim().runFrame();
+    const uint64_t first = sell.pressAndRun(5, 1);
     sell.shown = false; // the script takes it off screen from this frame on
     h.sim().runFrames(4);
     EXPECT_EQ(sell.usedInFrames, (std::vector<uint64_t>{first, first + 1}))

@@ -6,6 +6,7 @@
 #include "core/natives/Script.h"
 #include "core/timers/GameTimer.h"
 #include "missions/MissionsManager.h"
+#include "support/ScriptAction.h"
 #include "support/ScriptHarness.h"
 #include "ui/Notifications.h"
 
@@ -52,15 +53,12 @@ class MissionStory {
         h_.start([this, setUp] {
             cooldown_ = std::make_unique<GameTimer>();
             manager_ = std::make_unique<MissionsManager>(
-                save, lang, MissionKit{notifications, debugTools}, *cooldown_, [](int32_t id) { return id == kTallTrees; });
+                save, lang, MissionKit{notifications, debugTools}, *cooldown_,
+                [](int32_t id) { return id == kTallTrees; });
             if (setUp) setUp(*manager_);
             for (;;) {
                 RefreshPlayerPed();
-                if (action_) {
-                    auto action = std::move(action_);
-                    action_ = nullptr;
-                    action();
-                }
+                action_.runPending();
                 notifications.flushPendingTexts();
                 manager_->tick();
                 ScriptWait(0);
@@ -68,15 +66,9 @@ class MissionStory {
         });
     }
 
-    void frames(int n) {
-        for (int i = 0; i < n; ++i)
-            h_.sim().runFrame();
-    }
+    void frames(int n) { h_.sim().runFrames(n); }
     // Runs f on the script, before the manager's tick of the next frame.
-    void inScript(std::function<void()> f) {
-        action_ = std::move(f);
-        frames(1);
-    }
+    void inScript(std::function<void()> f) { action_.runNext(h_.sim(), std::move(f)); }
 
     MissionsManager& manager() { return *manager_; }
     sim::World& world() { return h_.world(); }
@@ -110,7 +102,7 @@ class MissionStory {
     ScriptHarness h_;
     std::unique_ptr<GameTimer> cooldown_;
     std::unique_ptr<MissionsManager> manager_;
-    std::function<void()> action_;
+    ScriptAction action_;
 };
 
 } // namespace corvale::testing

@@ -10,6 +10,7 @@
 #include "core/runtime/ThrowImpactSampler.h"
 #include "core/timers/NamedTimers.h"
 #include "missions/SabotageMissionProcessor.h"
+#include "support/ScriptAction.h"
 #include "support/ScriptHarness.h"
 #include "support/TestPaths.h"
 #include "ui/Notifications.h"
@@ -71,7 +72,7 @@ class SabotageRig {
                 MissionKit{notifications_, debug_});
             for (;;) {
                 RefreshPlayerPed();
-                if (action_) std::exchange(action_, nullptr)();
+                action_.runPending();
                 throws_.sample(PlayerPed());
                 whistle_->update();
                 if (mission_) mission_->tick();
@@ -80,14 +81,8 @@ class SabotageRig {
         });
         frames(1);
     }
-    void frames(int n) {
-        for (int i = 0; i < n; ++i)
-            h_.sim().runFrame();
-    }
-    void inScript(std::function<void()> f) {
-        action_ = std::move(f);
-        frames(1);
-    }
+    void frames(int n) { h_.sim().runFrames(n); }
+    void inScript(std::function<void()> f) { action_.runNext(h_.sim(), std::move(f)); }
     void playerAt(sim::Vec3 at) { world().entities.at(world().player.ped).position = at; }
     sim::World& world() { return h_.world(); }
     sim::Simulator& sim() { return h_.sim(); }
@@ -116,7 +111,7 @@ class SabotageRig {
     std::unique_ptr<WhistleDetector> whistle_;
     std::unique_ptr<GuardSenses> senses_;
     std::unique_ptr<SabotageMissionProcessor> mission_;
-    std::function<void()> action_;
+    ScriptAction action_;
 };
 
 TEST(ComplexChoice, DrawsOnlyAmongTheCampsThePlaceAllows) {

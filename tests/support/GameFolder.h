@@ -1,15 +1,11 @@
 #pragma once
-// A fresh game folder per test: the working directory moves into an empty temporary
-// folder (with a "Corvale" folder, as the game's has) and moves back afterwards. The game is
-// the simulator's: its clock reads 6 December 2026 09:05:03 until the game timer moves, and
-// the camp log is switched on.
+// A fresh game folder per test (see BareGameFolder.h) with a game in it. The game is the
+// simulator's: its clock reads 6 December 2026 09:05:03 until the game timer moves, and the
+// camp log is switched on.
 #include "core/log/Log.h"
+#include "support/BareGameFolder.h"
 #include "support/ScriptHarness.h"
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -19,33 +15,26 @@
 
 namespace corvale::testing {
 
-class GameFolderTest : public ::testing::Test {
+class GameFolderTest : public BareGameFolderTest {
   protected:
     void SetUp() override {
-        previous_ = std::filesystem::current_path();
-        std::string pattern = (std::filesystem::temp_directory_path() / "corvale-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
-        std::filesystem::current_path(folder_);
-        std::filesystem::create_directory("Corvale");
+        BareGameFolderTest::SetUp();
+        if (HasFatalFailure()) return;
         EnableLog(true);
     }
 
     void TearDown() override {
         EnableLog(false);
-        std::filesystem::current_path(previous_);
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
+        BareGameFolderTest::TearDown();
     }
 
-    static void WriteFile(const std::string& path, std::string_view text) {
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out << text;
-    }
-
-    static std::string ReadFile(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    // A plug-in's five data files, a line each; the save has the camp at location.
+    static void WriteDataFiles(int32_t location) {
+        WriteFile("Corvale/Lang.dat", "blips.camp=Moonshine Camp\n");
+        WriteFile("Corvale/GeneralMeta.dat", "auto_save_frequency_seconds=30\n");
+        WriteFile("Corvale/AI.dat", "guard.sight_range=35\n");
+        WriteFile("Corvale/Savegame.dat", "operation.location=" + std::to_string(location) + "\n");
+        WriteFile("Corvale/TutorialFlags.dat", "kickoff=1\n");
     }
 
     // The messages of Corvale/Camp.log, one per line, with the timestamp removed.
@@ -69,10 +58,6 @@ class GameFolderTest : public ::testing::Test {
     }
 
     ScriptHarness game;
-
-  private:
-    std::filesystem::path previous_;
-    std::filesystem::path folder_;
 };
 
 } // namespace corvale::testing

@@ -2,6 +2,7 @@
 // and what the price column draws.
 #include "ui/MenuList.h"
 #include "Hash.h"
+#include "support/MenuEntryShape.h"
 #include "support/ScriptHarness.h"
 
 #include <gtest/gtest.h>
@@ -12,20 +13,14 @@
 #include <vector>
 
 using namespace corvale;
+using corvale::testing::kMenuEntryShape;
 using corvale::testing::ScriptHarness;
 
 namespace {
 
-constexpr MenuInputShape kShape{.x = 0.045f,
-                                .width = 0.19f,
-                                .height = 0.05f,
-                                .margin = 0.005f,
-                                .topInset = 0.005f,
-                                .leftInset = 0,
-                                .textScale = 0.34f};
-
 ShopMenuInput& Add(MenuList& list, const char* label, float price = 0) {
-    auto& entry = list.add(std::make_unique<ShopMenuInput>(list.count(), label, price, kShape));
+    auto& entry =
+        list.add(std::make_unique<ShopMenuInput>(list.count(), label, price, kMenuEntryShape));
     return static_cast<ShopMenuInput&>(entry);
 }
 
@@ -205,7 +200,7 @@ TEST(MenuInputValue, ReportsThePreviousValueUnlessVetoed) {
         bool unlocked = false;
         int hooked = 0;
     };
-    Locked entry(7, "Flavour", 0, kShape);
+    Locked entry(7, "Flavour", 0, kMenuEntryShape);
     std::vector<std::pair<int32_t, int32_t>> changes;
     entry.valueChangedCallback = [&](MenuInput& e, int32_t previous) {
         changes.emplace_back(previous, e.value());

@@ -5,6 +5,7 @@
 #include "scenario/Scenario.h"
 #include "support/BuiltPlugins.h"
 #include "support/KitFeed.h"
+#include "support/MenuEntryShape.h"
 #include "ui/MenuList.h"
 
 #include <gtest/gtest.h>
@@ -16,16 +17,9 @@
 #include <sstream>
 
 using namespace corvale;
+using corvale::testing::kMenuEntryShape;
 
 namespace {
-
-constexpr MenuInputShape kShape{.x = 0.045f,
-                                .width = 0.19f,
-                                .height = 0.05f,
-                                .margin = 0.005f,
-                                .topInset = 0.005f,
-                                .leftInset = 0,
-                                .textScale = 0.34f};
 
 // The menu of the story: a free location, one the player cannot pay, one for sale.
 struct LocationMenu {
@@ -36,7 +30,8 @@ struct LocationMenu {
         const char* labels[] = {"Tall Trees", "Heartlands", "Bluewater Marsh"};
         const float prices[] = {0.0f, 0.0f, 7.5f};
         for (int i = 0; i < 3; ++i) {
-            auto& e = list.add(std::make_unique<ShopMenuInput>(i, labels[i], prices[i], kShape));
+            auto& e =
+                list.add(std::make_unique<ShopMenuInput>(i, labels[i], prices[i], kMenuEntryShape));
             e.acceptCallback = [this](MenuInput& entry) { picked.push_back(entry.id); };
         }
         list.itemAt(0)->setTicked(true);

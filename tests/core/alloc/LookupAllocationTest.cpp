@@ -4,10 +4,9 @@
 #include "core/data/Settings.h"
 #include "core/runtime/Executable.h"
 #include "core/runtime/InlineVector.h"
+#include "support/BareGameFolder.h"
 
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <new>
 #include <string>
 #include <vector>
@@ -50,27 +49,8 @@ using namespace corvale;
 namespace {
 
 // A fresh game folder, without any host: look-ups make no game call and log nothing.
-class LookupAllocationTest : public ::testing::Test {
+class LookupAllocationTest : public corvale::testing::BareGameFolderTest {
   protected:
-    void SetUp() override {
-        previous_ = std::filesystem::current_path();
-        std::string pattern = (std::filesystem::temp_directory_path() / "corvale-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
-        std::filesystem::current_path(folder_);
-        std::filesystem::create_directory("Corvale");
-    }
-    void TearDown() override {
-        std::filesystem::current_path(previous_);
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
-    static void WriteFile(const std::string& path, const std::string& text) {
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out << text;
-    }
-    std::filesystem::path previous_, folder_;
-
     // Allocations made by f.
     template <class F> long AllocationsOf(F f) {
         gAllocations = 0;
