@@ -130,7 +130,10 @@ void Rules::trackMenu() {
         const SentEvent& e = w.events.sent[eventsSeen_];
         // A camp move, from the map or from another mod, goes on over seconds (its sleep, the
         // new place set and saved) wherever the player is by then.
-        if (e.word(0) == move) lastMove_ = w.gameTimer;
+        if (e.word(0) == move) {
+            lastMove_ = w.gameTimer;
+            if (kept_.armed) kept_.movedTo = std::to_string(e.word(1));
+        }
         // What our scripts announce (a mission begun or ended, the statistics worn down) is
         // the camp acting, not idling: that frame and the next, which hears it and logs it,
         // may spawn, mark, log and clean up far more than an idle frame's budget.

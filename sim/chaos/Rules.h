@@ -77,6 +77,7 @@ class Rules {
         std::map<std::string, std::string> camp; // the camp's and herbs' keys
         std::string batch;                       // Savegame2.dat
         bool batchChecked = false;
+        std::string movedTo; // a camp move heard since: the player's own, no save lost
     };
 
     void broken(const std::string& rule, const std::string& what);

@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -142,7 +143,11 @@ void Rules::checkSaves() {
                 auto now = keys.find(key);
                 const std::string before = was == kept_.camp.end() ? "" : was->second;
                 const std::string after = now == keys.end() ? "" : now->second;
-                if (before != after)
+                // A move the restarted game heard of may name the new place, or be refused.
+                const bool moved = !kept_.movedTo.empty() &&
+                                   std::strcmp(key, "operation.location") == 0 &&
+                                   after == kept_.movedTo;
+                if (before != after && !moved)
                     broken("restart-kept", std::string(key) + " saved as \"" + before +
                                                "\" was written as \"" + after +
                                                "\" right after the restart");
@@ -172,14 +177,18 @@ void Rules::checkKept() {
     auto location = kept_.camp.find("operation.location");
     if (location == kept_.camp.end()) return;
     const CampPlace* place = nullptr;
-    for (const CampPlace& p : CampPlaces())
+    const CampPlace* moved = nullptr;
+    for (const CampPlace& p : CampPlaces()) {
         if (std::to_string(p.id) == location->second) place = &p;
+        if (std::to_string(p.id) == kept_.movedTo) moved = &p;
+    }
     if (!place) return;
-    // The camp's blip shows where the restarted game's camp is.
+    // The camp's blip shows where the restarted game's camp is, or where it was moved since.
     for (const auto& [handle, b] : w.blips.all)
-        if (b.name == "Moonshine Camp" &&
-            std::hypot(b.point.x - place->position.x, b.point.y - place->position.y) <= 60)
-            return;
+        for (const CampPlace* at : {place, moved})
+            if (at && b.name == "Moonshine Camp" &&
+                std::hypot(b.point.x - at->position.x, b.point.y - at->position.y) <= 60)
+                return;
     broken("restart-kept", "the camp saved at " + location->second + " " + Where(place->position) +
                                " shows no camp blip there " + std::to_string(allowed / 1000) +
                                " s after the restart");

@@ -390,6 +390,27 @@ TEST_F(ChaosRules, AfterARestartTheCampHerbsAndBatchAreWhatWasSaved) {
     play("restart\nseconds 11\n");
     ASSERT_EQ(names(), Names{"restart-kept"});
     EXPECT_NE(broken->front().what.find("no camp blip"), std::string::npos);
+
+    // Moved to Tall Trees right after the restart: the new place is saved and its blip
+    // stands there. Any other place is still a save lost.
+    for (const char* written : {"1684533001", "-2066240242"}) {
+        ChaosRules::TearDown();
+        ChaosRules::SetUp();
+        save("Corvale/Savegame.dat", camp);
+        frames(31);
+        play("restart\nevent CORVALE_CAMP_LOCATION_CHANGED 1684533001 1\n");
+        save("Corvale/Savegame.dat",
+             std::string("operation.location=") + written + "\noperation.herbs_pending=1\n");
+        world().blips.all[0x50000].name = "Moonshine Camp";
+        world().blips.all[0x50000].point = {-1998, -1340, 117};
+        run->runSeconds(11);
+        if (written[0] == '1') {
+            EXPECT_EQ(names(), Names{}) << (broken->empty() ? "" : broken->front().what);
+        } else {
+            ASSERT_EQ(names(), Names{"restart-kept"});
+            EXPECT_NE(broken->front().what.find("-2066240242"), std::string::npos);
+        }
+    }
 }
 
 // The restarted game writes its batch back with the same bytes in the same tick of the file
