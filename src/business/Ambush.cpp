@@ -8,6 +8,7 @@
 #include "core/natives/Peds.h"
 #include "core/natives/Strings.h"
 #include "core/natives/Tasks.h"
+#include "core/natives/VectorMath.h"
 #include "core/natives/Weapons.h"
 #include "core/platform/Platform.h"
 
@@ -86,12 +87,20 @@ bool AmbushGang::spawnRider(const Vector3& at, bool riderModelLoaded) {
     return true;
 }
 
-void AmbushGang::checkNextRider() {
+void AmbushGang::checkNextRider(const Vector3& playerPosition) {
     if (count_ == 0) return;
     if (nextCheck_ >= count_) nextCheck_ = 0;
-    AmbushRider& r = riders_[nextCheck_++];
-    if (r.blip != 0 && (!EntityExists(r.rider) || IsEntityDead(r.rider)))
+    const int i = nextCheck_++;
+    AmbushRider& r = riders_[i];
+    if (r.blip == 0) return; // dead and unmarked: the next wave's spawn clears him away
+    if (!EntityExists(r.rider) || IsEntityDead(r.rider)) {
         RemoveBlipIfExists(r.blip);
+        return;
+    }
+    if (Length(Subtract(EntityPosition(r.rider), playerPosition)) > kLostRange) {
+        remove(i);
+        --nextCheck_; // the last rider now stands at i
+    }
 }
 
 void AmbushGang::removeDead() {

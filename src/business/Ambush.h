@@ -18,6 +18,8 @@ class AmbushGang {
   public:
     // Riders kept at once: four full waves. A wave that finds no room spawns fewer.
     static constexpr int kCapacity = 36;
+    // Farther than this from the player a rider has lost him.
+    static constexpr float kLostRange = 400.0f;
 
     // Asks the game for the riders' and their horses' models: the next wave's waits count
     // from now.
@@ -29,8 +31,10 @@ class AmbushGang {
     // the player, blips them and sends them at the player. Never waits for the models: once
     // modelsReady(), what never loaded is not spawned.
     void spawnWave(Ped player, const Vector3& playerPosition, int count);
-    // One rider a frame: a dead one loses his blip, so the map shows only those still riding.
-    void checkNextRider();
+    // One rider a frame: a dead one loses his blip, so the map shows only those still riding;
+    // one the player has left far behind (a fast travel, a train) has lost him and goes, with
+    // his horse and blip, making room for the riders of the next wave.
+    void checkNextRider(const Vector3& playerPosition);
     // Deletes every rider with his horse and blip (the end of a delivery).
     void removeAll();
 

@@ -116,7 +116,7 @@ void RunDelivery(BusinessScript& s) {
         c.stopHintShown = false;
     }
     AmbushWhenDue(s);
-    c.ambush.checkNextRider();
+    c.ambush.checkNextRider(s.player.position);
     ShowWayMarks(s);
 }
 
