@@ -13,7 +13,6 @@
 #include "core/natives/Money.h"
 #include "core/natives/Strings.h"
 #include "core/natives/Tasks.h"
-#include "core/timers/Elapsed.h"
 
 namespace corvale::business {
 
@@ -22,8 +21,6 @@ constexpr int32_t kStepOffMs = 4000;
 constexpr int32_t kHandOverMs = 1000;
 constexpr int32_t kFadeOutMs = 10;
 constexpr int32_t kFadeInMs = 1;
-constexpr int32_t kNextFrame = 0;
-constexpr int32_t kNow = -1;
 constexpr int32_t kBuyerBoardTimeoutMs = 20000;
 constexpr const char* kBuyerModel = "A_M_M_ValTownfolk_01";
 constexpr float kBuyerHeading = 116.0f;
@@ -37,8 +34,7 @@ void ScreenBack() {
 
 void Handover::begin(BusinessScript& s) {
     // A step that throws gives the screen back on the next frame.
-    step_ = Step::End;
-    waitMs_ = kNow;
+    steps_.then(Step::End, kStepNow);
     sold_ = false;
     wagonGone_ = false;
     paid_ = 0;
@@ -47,25 +43,11 @@ void Handover::begin(BusinessScript& s) {
     // Asked for before the fade: the buyer's model loads while the player steps off.
     RequestModel(HashString(kBuyerModel));
     buyerAsked_ = GameTimerMs();
-    then(Step::Sell, kStepOffMs);
+    steps_.then(Step::Sell, kStepOffMs);
 }
 
 void Handover::advance(BusinessScript& s) {
-    if (step_ == Step::None) return;
-    if (waitMs_ != kNow && ElapsedSince(waitStart_) < waitMs_) return;
-    waitMs_ = kNow;
-    while (step_ != Step::None) {
-        const Step step = step_;
-        step_ = Step::End;
-        take(s, step);
-        if (waitMs_ != kNow) return;
-    }
-}
-
-void Handover::then(Step step, int32_t ms) {
-    step_ = step;
-    waitStart_ = GameTimerMs();
-    waitMs_ = ms;
+    steps_.advance([&](Step step, bool) { take(s, step); }, Step::End);
 }
 
 void Handover::take(BusinessScript& s, Step step) {
@@ -85,7 +67,7 @@ void Handover::take(BusinessScript& s, Step step) {
 void Handover::sell(BusinessScript& s) {
     CampAndDelivery& c = s.camp;
     if (const char* lost = LoadLost(s)) {
-        step_ = Step::None;
+        steps_.stop();
         ScreenBack();
         return FailDelivery(s, lost);
     }
@@ -99,13 +81,14 @@ void Handover::sell(BusinessScript& s) {
     // The game refuses a payment past the top of the player's cash: none is shown then.
     paid_ = price > 0 && GiveCash(price) ? price : 0;
     SendDeliveryEvent(events::kDeliveryFinished);
-    then(Step::Buyer, kNow);
+    steps_.then(Step::Buyer, kStepNow);
 }
 
 // Behind the fade, once the buyer's model is in or its wait has given up.
 void Handover::bringBuyer(BusinessScript& s) {
     CampAndDelivery& c = s.camp;
-    if (!ModelWaitOver(HashString(kBuyerModel), buyerAsked_)) return then(Step::Buyer, kNextFrame);
+    if (!ModelWaitOver(HashString(kBuyerModel), buyerAsked_))
+        return steps_.then(Step::Buyer, kStepNextFrame);
     Ped buyer = SpawnBusinessPed(kBuyerModel, c.destination, kBuyerHeading);
     const bool buyerCame = buyer != 0;
     if (buyerCame) {
@@ -115,7 +98,7 @@ void Handover::bringBuyer(BusinessScript& s) {
     }
     handOverWagon(s);
     // A buyer whose model never came already cost the model wait: no more black screen.
-    then(Step::End, buyerCame ? kHandOverMs : kNow);
+    steps_.then(Step::End, buyerCame ? kHandOverMs : kStepNow);
 }
 
 // The buyer drives it off: the wagon is the game's now, and the next batch's is wanted.
@@ -128,7 +111,7 @@ void Handover::handOverWagon(BusinessScript& s) {
 
 void Handover::end(BusinessScript& s) {
     CampAndDelivery& c = s.camp;
-    step_ = Step::None;
+    steps_.stop();
     ScreenBack();
     // Broken off before the sale: the delivery goes on.
     if (!sold_) return;

@@ -2,6 +2,8 @@
 // The end of a delivery at the buyer, over frames: the player steps off, the screen fades,
 // the batch is paid, the buyer drives the wagon off, the screen comes back. Each frame takes
 // the steps whose wait is over and returns, so no frame of the business waits inside it.
+#include "core/timers/StepChain.h"
+
 #include <cstdint>
 
 namespace corvale::business {
@@ -12,7 +14,7 @@ class Handover final {
   public:
     // The wagon stands at the buyer: the player steps off; the rest follows over frames.
     void begin(BusinessScript& script);
-    bool underWay() const { return step_ != Step::None; }
+    bool underWay() const { return steps_.underWay(); }
     // Once a frame while under way: the steps whose wait is over.
     void advance(BusinessScript& script);
 
@@ -20,16 +22,12 @@ class Handover final {
     enum class Step { None, Sell, Buyer, End };
 
     void take(BusinessScript& script, Step step);
-    // The next step, after ms of game time (0: the next frame), or in this frame (-1).
-    void then(Step step, int32_t ms);
     void sell(BusinessScript& script);
     void bringBuyer(BusinessScript& script);
     void handOverWagon(BusinessScript& script);
     void end(BusinessScript& script);
 
-    Step step_ = Step::None;
-    int32_t waitStart_ = 0;
-    int32_t waitMs_ = -1;
+    StepChain<Step> steps_;
     int32_t buyerAsked_ = 0; // the buyer's model wait counts from here
     int32_t paid_ = 0;
     bool sold_ = false;      // the batch left the still: the delivery ends with this handover

@@ -38,8 +38,6 @@ constexpr int32_t kAfterSetMs = 1500;
 constexpr int32_t kBeforeBuildMs = 1000;
 constexpr int32_t kBeforeWakingMs = 4000;
 constexpr int32_t kLandingRetryMs = 10;
-constexpr int32_t kNextFrame = 0;
-constexpr int32_t kNow = -1;
 constexpr float kNavmeshRadius = 50.0f;
 constexpr int32_t kCashFeedMs = 1000;
 constexpr int32_t kToastMs = 5000;
@@ -72,41 +70,19 @@ void CampMove::changeLocation(int32_t id, bool free, bool transition) {
     }
     // The new camp is built while the screen is dark.
     kit_.interactions.stop();
-    then(Step::MapPutAway, kNow);
+    steps_.then(Step::MapPutAway, kStepNow);
     advance();
 }
 
 bool CampMove::advance() {
-    if (step_ == Step::None) return true;
-    if (waitMs_ != kNow && ElapsedSince(waitStart_) < waitMs_) return false;
-    waitMs_ = kNow;
-    while (step_ != Step::None) {
-        const Step step = step_;
-        const bool first = stepFresh_;
+    // A step that throws ends the move rather than throwing again every frame.
+    return steps_.advance([this](Step step, bool first) {
         if (first) {
             stepStart_ = GameTimerMs();
-            stepFresh_ = false;
             logged_ = false;
         }
-        // A step that throws ends the move rather than throwing again every frame.
-        step_ = Step::None;
         take(step, first);
-        if (waitMs_ != kNow) return false;
-    }
-    return true;
-}
-
-void CampMove::then(Step step, int32_t ms) {
-    step_ = step;
-    stepFresh_ = true;
-    waitStart_ = GameTimerMs();
-    waitMs_ = ms;
-}
-
-void CampMove::again(Step step, int32_t ms) {
-    step_ = step;
-    waitStart_ = GameTimerMs();
-    waitMs_ = ms;
+    });
 }
 
 void CampMove::take(Step step, bool first) {
@@ -117,28 +93,28 @@ void CampMove::take(Step step, bool first) {
         return waitForMapPutAway();
     case Step::Darken:
         SleepDarken();
-        return then(Step::SkyRuns, kSleepStepMs);
+        return steps_.then(Step::SkyRuns, kSleepStepMs);
     case Step::SkyRuns:
         sleepHour_ = SleepSkyRuns();
-        return then(Step::SetLocation, kSleepStepMs);
+        return steps_.then(Step::SetLocation, kSleepStepMs);
     case Step::SetLocation:
         SleepClockOn(sleepHour_, kSleepHours);
         kit_.builder.setLocation(location_);
-        return then(Step::Navmesh, kAfterSetMs);
+        return steps_.then(Step::Navmesh, kAfterSetMs);
     case Step::Navmesh:
         return waitForNavmesh();
     case Step::Streaming:
         if (first) streaming_.request();
-        if (!streaming_.over()) return again(Step::Streaming, kNextFrame);
-        return then(Step::Build, kNow);
+        if (!streaming_.over()) return steps_.again(Step::Streaming, kStepNextFrame);
+        return steps_.then(Step::Build, kStepNow);
     case Step::Build:
         kit_.builder.createCamp();
-        return then(Step::Landing, kNow);
+        return steps_.then(Step::Landing, kStepNow);
     case Step::Landing:
         return findLanding(first);
     case Step::Dawn:
         SleepDawn();
-        return then(Step::Wake, kSleepStepMs);
+        return steps_.then(Step::Wake, kSleepStepMs);
     case Step::Wake:
         SleepWake();
         return finish();
@@ -168,26 +144,26 @@ void CampMove::refuseMove() {
 }
 
 void CampMove::waitForMapPutAway() {
-    if (!IsPedRunningItemInteraction(PlayerPed())) return then(Step::Darken, kNow);
+    if (!IsPedRunningItemInteraction(PlayerPed())) return steps_.then(Step::Darken, kStepNow);
     if (ElapsedSince(stepStart_) >= kMapPutAwayLimitMs) {
         Log("CampManager: gave up waiting for the map to be put away");
-        return then(Step::Darken, kNow);
+        return steps_.then(Step::Darken, kStepNow);
     }
-    again(Step::MapPutAway, kNextFrame);
+    steps_.again(Step::MapPutAway, kStepNextFrame);
 }
 
 void CampMove::waitForNavmesh() {
     const Vector3& at = location_->position;
     const Vector3 corner{at.x + 1.0f, at.y + 1.0f, at.z + 1.0f};
-    if (IsNavmeshLoadedInArea(at, corner)) return then(Step::Streaming, kBeforeBuildMs);
+    if (IsNavmeshLoadedInArea(at, corner)) return steps_.then(Step::Streaming, kBeforeBuildMs);
     if (!logged_) Log("loading nav mesh around new camp");
     logged_ = true;
     if (ElapsedSince(stepStart_) >= kNavmeshLimitMs) {
         Log("CampManager: gave up waiting for the navigation mesh");
-        return then(Step::Streaming, kBeforeBuildMs);
+        return steps_.then(Step::Streaming, kBeforeBuildMs);
     }
     RequestNavmeshRegion(at.x, at.y, kNavmeshRadius);
-    again(Step::Navmesh, kNextFrame);
+    steps_.again(Step::Navmesh, kStepNextFrame);
 }
 
 // One try a frame.
@@ -206,12 +182,12 @@ void CampMove::findLanding(bool first) {
                 Log("finding teleport coords");
             }
             logged_ = true;
-            return again(Step::Landing, kLandingRetryMs);
+            return steps_.again(Step::Landing, kLandingRetryMs);
         }
     }
     Log("teleporting player to coords: " + VectorText(landing));
     bringPlayer(landing);
-    then(Step::Dawn, kBeforeWakingMs);
+    steps_.then(Step::Dawn, kBeforeWakingMs);
 }
 
 void CampMove::bringPlayer(const Vector3& point) {

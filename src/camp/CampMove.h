@@ -5,6 +5,7 @@
 // is over and returns, so no frame of the camp waits inside it.
 #include "camp/CampSetStreaming.h"
 #include "core/natives/Vector3.h"
+#include "core/timers/StepChain.h"
 
 #include <cstdint>
 
@@ -51,7 +52,7 @@ class CampMove final {
     // there. A move with a transition is under way once this returns; its first steps are
     // taken now.
     void changeLocation(int32_t id, bool free, bool transition);
-    bool underWay() const { return step_ != Step::None; }
+    bool underWay() const { return steps_.underWay(); }
     // Once a frame while under way: the steps whose wait is over. True when the move ended.
     bool advance();
 
@@ -75,10 +76,6 @@ class CampMove final {
     void refuseMove();
     // The step's work; first on the first frame it runs. It names what comes next.
     void take(Step step, bool first);
-    // The next step, after ms of game time (0: the next frame), or in this frame (-1).
-    void then(Step step, int32_t ms);
-    // The same step again after ms: its wait goes on.
-    void again(Step step, int32_t ms);
     void waitForMapPutAway();
     void waitForNavmesh();
     void findLanding(bool first);
@@ -90,12 +87,9 @@ class CampMove final {
     CampMoveKit kit_;
     CampSetStreaming streaming_;
     const CampLocation* location_ = nullptr;
-    Step step_ = Step::None;
-    int32_t waitStart_ = 0;
-    int32_t waitMs_ = -1;
+    StepChain<Step> steps_;
     int32_t stepStart_ = 0; // when the current step first ran: its wait's limit counts from it
-    bool stepFresh_ = true;
-    bool logged_ = false; // the current step's wait has said so in the log
+    bool logged_ = false;   // the current step's wait has said so in the log
     int tries_ = 0;
     int32_t sleepHour_ = 0;
     Vector3 landing_;
