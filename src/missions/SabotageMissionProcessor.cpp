@@ -185,16 +185,12 @@ bool SabotageMissionProcessor::isOnlineStill(Hash propSet) const {
 }
 
 void SabotageMissionProcessor::wantStandInStill(const Vector3& at, float heading) {
-    if (standIns_.empty()) {
-        if (!ModelLoaded(standInStill_)) RequestModel(standInStill_);
-        standInSince_ = GameTimerMs();
-    }
     standIns_.push_back(StandIn{at, heading});
 }
 
 bool SabotageMissionProcessor::placeStandInStills() {
     if (standIns_.empty()) return true;
-    if (!ModelWaitOver(standInStill_, standInSince_)) return false;
+    if (!standInWait_.over(standInStill_)) return false;
     for (const StandIn& standIn : standIns_)
         addEntity(SpawnObject(standInStill_, standIn.at, standIn.heading, false, true));
     standIns_.clear();

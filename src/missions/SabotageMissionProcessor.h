@@ -5,6 +5,7 @@
 // once the camp stands gives the mission up.
 #include "core/data/Settings.h"
 #include "core/natives/Handles.h"
+#include "core/natives/Models.h"
 #include "missions/BaseMissionProcessor.h"
 #include "missions/CampComplex.h"
 #include "missions/CampInfiltrationProcessor.h"
@@ -74,7 +75,7 @@ class SabotageMissionProcessor final : public BaseMissionProcessor {
         float heading = 0.0f;
     };
     InlineVector<StandIn, 4> standIns_;
-    int32_t standInSince_ = 0;
+    ModelWait standInWait_; // asked for on the first try to place them
     int32_t lastGuardAt_ = 0;
     Blip areaBlip_ = 0;
     Vector3 missionPoint_;

@@ -6,7 +6,6 @@
 #include "core/natives/Script.h"
 #include "core/timers/Elapsed.h"
 
-
 namespace corvale {
 
 namespace {
