@@ -143,6 +143,11 @@ void Rules::trackMenu() {
             menuOpen_ = true, menuSince_ = w.frame, menuOpenedMs_ = w.gameTimer;
         if (e.word(0) == closed) menuOpen_ = false;
     }
+    // A toast (the batch ready, a mission offered) is our scripts announcing too: only they
+    // post to the feed here.
+    if (w.screen.toasts.size() < toastsSeen_) toastsSeen_ = 0;
+    if (w.screen.toasts.size() > toastsSeen_) lastOwnEvent_ = w.gameTimer;
+    toastsSeen_ = w.screen.toasts.size();
 }
 
 // The menu hides the player and holds the camera on the still: a dead or arrested player is

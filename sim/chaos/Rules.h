@@ -112,6 +112,7 @@ class Rules {
     int lastRestarts_ = 0;
     int32_t lastRestart_ = INT32_MIN / 2;
     size_t eventsSeen_ = 0;
+    size_t toastsSeen_ = 0;
     bool menuOpen_ = false;
     uint64_t menuSince_ = 0;
     int32_t menuOpenedMs_ = 0;

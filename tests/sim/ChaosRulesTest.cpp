@@ -258,6 +258,13 @@ TEST_F(ChaosRules, TheBudgetsHoldAwayInTheMenuAndInAPressEachToItsOwn) {
     frames(1);
     EXPECT_EQ(names(), Names{});
 
+    // The batch filled while he is away: the still's toast says so, no idle frame either.
+    awayAgain();
+    world().screen.toasts.push_back(sim::Toast{});
+    scriptFrame("business", budgets.idleBusinessNatives + 2);
+    frames(1);
+    EXPECT_EQ(names(), Names{});
+
     ChaosRules::TearDown();
     ChaosRules::SetUp();
     pluginSends("CORVALE_MENU_OPEN");
